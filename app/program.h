@@ -1,0 +1,4 @@
+#pragma once
+
+// The whole program: command line, start-up, the frame loop and shutdown. Returns the exit status.
+int RunProgram(int argc, char** argv);

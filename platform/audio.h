@@ -1,0 +1,29 @@
+#pragma once
+// Sound effects and music: whole decoded samples in memory, channels that play them.
+
+#include <memory>
+#include <string>
+
+struct TSound;
+struct TChannel;
+using SoundPtr = std::shared_ptr<TSound>;
+using ChannelPtr = std::shared_ptr<TChannel>;
+
+// Decodes a whole Ogg Vorbis file; flags 1 loops. Empty when missing or undecodable.
+SoundPtr LoadSound(const std::string& path, int flags);
+ChannelPtr AllocChannel();
+ChannelPtr PlaySound(const SoundPtr& sound, const ChannelPtr& channel = nullptr);
+ChannelPtr CueSound(const SoundPtr& sound, const ChannelPtr& channel = nullptr);
+void StopChannel(const ChannelPtr& channel);
+void PauseChannel(const ChannelPtr& channel);
+void ResumeChannel(const ChannelPtr& channel);
+void SetChannelVolume(const ChannelPtr& channel, float volume);
+int ChannelPlaying(const ChannelPtr& channel);
+
+// Length of a sound in milliseconds (0 for none).
+int SoundLengthMs(const SoundPtr& sound);
+// True when sound goes to a real device, false on the silent driver.
+bool AudioDeviceOpen();
+// Advances the silent driver's voices to the platform clock (the platform calls it).
+void UpdateAudio();
+void ShutdownAudio();

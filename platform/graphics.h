@@ -1,0 +1,96 @@
+#pragma once
+// The immediate-mode 2D drawing interface: a render state, images of equal frames with a pivot,
+// filled rectangles and text.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TImageFont;
+
+// One frame's pixels are RGBA, 8 bits a channel, straight alpha, row by row.
+struct TImage {
+  int width = 0;
+  int height = 0;
+  int flags = 0;  // 1 masked, 2 filtered, 4 mipmapped
+  float handle_x = 0;
+  float handle_y = 0;
+  std::vector<std::vector<uint8_t>> pixels;  // one buffer of width * height * 4 per frame
+
+  // The drawable form of each frame and the graphics sequence it was made for.
+  struct Texture {
+    void* handle = nullptr;
+    void* maskHandle = nullptr;  // alpha-thresholded copy for the mask blend mode
+    int sequence = 0;
+  };
+  std::vector<Texture> textures;
+
+  ~TImage();
+  int FrameCount() const { return static_cast<int>(pixels.size()); }
+};
+using ImagePtr = std::shared_ptr<TImage>;
+using FontPtr = std::shared_ptr<TImageFont>;
+
+struct TMax2DGraphics {
+  int color_red = 255, color_green = 255, color_blue = 255;
+  float color_alpha = 1.0f;
+  int clscolor_red = 0, clscolor_green = 0, clscolor_blue = 0;
+  int blend_mode = 1;
+  float tform_rot = 0;
+  float tform_scale_x = 1, tform_scale_y = 1;
+  float tform_ix = 1, tform_iy = 0, tform_jx = 0, tform_jy = 1;
+  int viewport_x = 0, viewport_y = 0, viewport_w = 0, viewport_h = 0;
+  float origin_x = 0, origin_y = 0;
+  float handle_x = 0, handle_y = 0;
+  FontPtr image_font;  // empty selects the built-in font
+};
+
+// The render state of the current window (defaults when a window opens).
+TMax2DGraphics& GraphicsState();
+void ResetGraphicsState(int viewportWidth, int viewportHeight);
+
+enum BlendMode { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
+
+// ---- Loading ----------------------------------------------------------------------------------
+
+// Embedded files, found as "incbin::" + name.
+void RegisterEmbeddedFile(const std::string& name, const uint8_t* data, size_t size);
+bool FindEmbeddedFile(const std::string& name, const uint8_t** data, size_t* size);
+// Reads a file or an "incbin::" name into memory; a backslash in a path is a folder separator.
+bool ReadAssetBytes(const std::string& name, std::vector<uint8_t>& out);
+
+ImagePtr LoadImage(const std::string& name, int flags);
+ImagePtr LoadAnimImage(const std::string& name, int cellWidth, int cellHeight, int firstCell,
+                       int cellCount, int flags);
+// An image of frameCount frames from RGBA pixels laid out as a horizontal strip.
+ImagePtr CreateImage(int width, int height, int frameCount, const uint8_t* stripRgba, int flags);
+void SetImageHandle(const ImagePtr& image, float x, float y);
+FontPtr LoadImageFont(const std::string& path, int size, int style);
+
+// ---- State ------------------------------------------------------------------------------------
+
+void SetColor(int red, int green, int blue);
+void SetAlpha(float alpha);
+void SetBlend(int mode);
+void SetRotation(float degrees);
+void SetScale(float scaleX, float scaleY);
+void SetOrigin(float x, float y);
+void SetImageFont(const FontPtr& font);
+void SetClsColor(int red, int green, int blue);
+
+// ---- Drawing ----------------------------------------------------------------------------------
+
+void Cls();
+void DrawImage(const ImagePtr& image, float x, float y, int frame = 0);
+void DrawRect(float x, float y, float width, float height);
+void DrawText(const std::string& text, float x, float y);
+int TextWidth(const std::string& text);
+int TextHeight();
+
+// ---- Reading the picture back --------------------------------------------------------------------
+
+// The back buffer as RGBA rows (what the next Flip will show).
+bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height);
+bool SavePng(const std::string& path, const uint8_t* rgba, int width, int height);
+bool SaveScreenshot(const std::string& path);

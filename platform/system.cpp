@@ -1,0 +1,678 @@
+// Window, events, keyboard, gamepads, timers, clock and random numbers over SDL2.
+
+#include "platform/system.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/graphics.h"
+#include "platform/internal.h"
+
+std::string AppTitle;
+
+namespace {
+
+constexpr int kKeyCount = 256;
+constexpr int kMaxPorts = 256;
+constexpr int kMaxTimers = 16;
+constexpr float kStickDeadZone = 0.2f;
+
+// The device behind one gamepad port; a pulled pad leaves its port empty.
+struct Port {
+  SDL_GameController* controller = nullptr;
+  SDL_Joystick* joystick = nullptr;  // raw device when SDL knows no controller mapping
+  SDL_JoystickID instance = -1;
+  PadState last;  // kept when the device cannot be read
+};
+
+struct TimerSlot {
+  int periodMs = 0;
+  int ticks = 0;
+  int ticksAtWait = 0;
+  int startMs = 0;  // headless: ticks follow the virtual clock from here
+  SDL_TimerID sdlTimer = 0;
+  bool used = false;
+};
+
+struct PlatformState {
+  bool initialised = false;
+  BackendKind backend = BackendKind::Sdl;
+  std::string error;
+
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  int width = 0, height = 0, depth = 0, hz = 0;
+  int sequence = 0;
+  PacingMode pacing = PacingMode::None;
+  SoftPacing soft;
+  int vsync = -1;  // what the renderer is set to, -1 unknown
+  bool mouseHidden = false;
+
+  std::array<uint8_t, kKeyCount> keys{};
+  std::array<int, kKeyCount> keyHits{};
+  bool closeRequest = false;
+  bool suspended = false;
+  bool processing = false;
+
+  std::vector<Port> ports;
+  bool joyCounted = false;
+  std::array<PadState, kMaxRecordedPads> injectedPads{};  // headless devices
+  const DeviceState* override = nullptr;
+
+  std::array<TimerSlot, kMaxTimers> timers{};
+  Uint32 timerEvent = 0;
+  int virtualMs = 0;
+  Uint64 startCounter = 0;
+
+  int rndState = 4660;
+};
+
+PlatformState g;
+
+int NowMs() {
+  if (g.backend == BackendKind::Headless) return g.virtualMs;
+  return static_cast<int>(SDL_GetTicks64() - g.startCounter);
+}
+
+void ClearKeys() {
+  g.keys.fill(0);
+  g.keyHits.fill(0);
+}
+
+void IncrementSequence() {
+  ++g.sequence;
+  if (g.sequence == 0) g.sequence = 1;
+}
+
+// ---- Gamepads ----------------------------------------------------------------------------------
+
+void ClosePort(Port& port) {
+  if (port.controller) SDL_GameControllerClose(port.controller);
+  else if (port.joystick) SDL_JoystickClose(port.joystick);
+  port.controller = nullptr;
+  port.joystick = nullptr;
+  port.instance = -1;
+  port.last = PadState{};
+}
+
+bool OpenPort(Port& port, int deviceIndex) {
+  if (SDL_IsGameController(deviceIndex)) {
+    port.controller = SDL_GameControllerOpen(deviceIndex);
+    if (port.controller) port.joystick = SDL_GameControllerGetJoystick(port.controller);
+  } else {
+    port.joystick = SDL_JoystickOpen(deviceIndex);
+  }
+  if (!port.joystick) return false;
+  port.instance = SDL_JoystickInstanceID(port.joystick);
+  return true;
+}
+
+bool PortHasInstance(SDL_JoystickID instance) {
+  return std::any_of(g.ports.begin(), g.ports.end(),
+                     [&](const Port& port) { return port.instance == instance; });
+}
+
+// A pad plugged in takes the first empty port, so a pad pulled and plugged in again comes back
+// as the same player.
+void AddDevice(int deviceIndex) {
+  if (PortHasInstance(SDL_JoystickGetDeviceInstanceID(deviceIndex))) return;
+  Port port;
+  if (!OpenPort(port, deviceIndex)) return;
+  for (Port& slot : g.ports) {
+    if (slot.instance < 0) {
+      slot = port;
+      return;
+    }
+  }
+  if (static_cast<int>(g.ports.size()) < kMaxPorts) g.ports.push_back(port);
+  else ClosePort(port);
+}
+
+void RemoveDevice(SDL_JoystickID instance) {
+  for (Port& port : g.ports) {
+    if (port.instance == instance) ClosePort(port);
+  }
+}
+
+float ScaleAxis(Sint16 raw) {
+  // The stick's range is 0 .. 65535 once shifted; 2 (p - min) / max - 1.
+  const float p = static_cast<float>(raw) + 32768.0f;
+  return 2.0f * p / 65535.0f - 1.0f;
+}
+
+PadState ReadPort(Port& port) {
+  if (!port.joystick || !SDL_JoystickGetAttached(port.joystick)) return port.last;
+  PadState pad;
+  pad.connected = true;
+  if (port.controller) {
+    // Positional numbering so that the default bindings make sense on any pad.
+    static constexpr SDL_GameControllerButton kButtons[] = {
+        SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
+        SDL_CONTROLLER_BUTTON_X,         SDL_CONTROLLER_BUTTON_Y,
+        SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
+        SDL_CONTROLLER_BUTTON_BACK,      SDL_CONTROLLER_BUTTON_LEFTSTICK,
+        SDL_CONTROLLER_BUTTON_RIGHTSTICK, SDL_CONTROLLER_BUTTON_START,
+        SDL_CONTROLLER_BUTTON_GUIDE,
+    };
+    for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
+      if (SDL_GameControllerGetButton(port.controller, kButtons[b])) pad.buttons |= 1u << b;
+    }
+    pad.x = ScaleAxis(SDL_GameControllerGetAxis(port.controller, SDL_CONTROLLER_AXIS_LEFTX));
+    pad.y = ScaleAxis(SDL_GameControllerGetAxis(port.controller, SDL_CONTROLLER_AXIS_LEFTY));
+    const bool stickResting = std::fabs(pad.x) < kStickDeadZone && std::fabs(pad.y) < kStickDeadZone;
+    if (stickResting) {
+      auto held = [&](SDL_GameControllerButton b) {
+        return SDL_GameControllerGetButton(port.controller, b) != 0;
+      };
+      const int dx = held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) - held(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+      const int dy = held(SDL_CONTROLLER_BUTTON_DPAD_DOWN) - held(SDL_CONTROLLER_BUTTON_DPAD_UP);
+      if (dx != 0 || dy != 0) {
+        pad.x = static_cast<float>(dx);
+        pad.y = static_cast<float>(dy);
+      }
+    }
+  } else {
+    const int count = std::min(SDL_JoystickNumButtons(port.joystick), 32);
+    for (int b = 0; b < count; ++b) {
+      if (SDL_JoystickGetButton(port.joystick, b)) pad.buttons |= 1u << b;
+    }
+    if (SDL_JoystickNumAxes(port.joystick) >= 2) {
+      pad.x = ScaleAxis(SDL_JoystickGetAxis(port.joystick, 0));
+      pad.y = ScaleAxis(SDL_JoystickGetAxis(port.joystick, 1));
+    }
+  }
+  port.last = pad;
+  return pad;
+}
+
+// The live reading of a port, from the device or, headless, from the injected state.
+PadState LivePad(int port) {
+  if (port < 0) return {};
+  if (g.backend == BackendKind::Headless) {
+    return port < kMaxRecordedPads ? g.injectedPads[port] : PadState{};
+  }
+  if (port >= static_cast<int>(g.ports.size())) return {};
+  SDL_GameControllerUpdate();
+  return ReadPort(g.ports[port]);
+}
+
+PadState CurrentPad(int port) {
+  if (g.override) {
+    return (port >= 0 && port < kMaxRecordedPads) ? g.override->pads[port] : PadState{};
+  }
+  return LivePad(port);
+}
+
+// ---- Events ------------------------------------------------------------------------------------
+
+void HandleWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      ClearKeys();
+      g.suspended = true;
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      ClearKeys();
+      g.suspended = false;
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      g.closeRequest = true;
+      break;
+    default:
+      break;
+  }
+}
+
+void HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_KEYDOWN: {
+      if (event.key.repeat) break;
+      const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
+      if (key > 0 && !g.keys[key]) {
+        g.keys[key] = 1;
+        ++g.keyHits[key];
+      }
+      break;
+    }
+    case SDL_KEYUP: {
+      const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
+      if (key > 0) g.keys[key] = 0;
+      break;
+    }
+    case SDL_WINDOWEVENT:
+      HandleWindowEvent(event.window);
+      break;
+    case SDL_QUIT:
+      g.closeRequest = true;
+      break;
+    case SDL_JOYDEVICEADDED:
+      if (g.joyCounted) AddDevice(event.jdevice.which);
+      break;
+    case SDL_JOYDEVICEREMOVED:
+      RemoveDevice(event.jdevice.which);
+      break;
+    default:
+      if (g.timerEvent != 0 && event.type == g.timerEvent) {
+        const int slot = event.user.code;
+        if (slot >= 0 && slot < kMaxTimers && g.timers[slot].used) ++g.timers[slot].ticks;
+      }
+      break;
+  }
+}
+
+Uint32 TimerCallback(Uint32 interval, void* param) {
+  SDL_Event event{};
+  event.type = g.timerEvent;
+  event.user.code = static_cast<int>(reinterpret_cast<intptr_t>(param));
+  SDL_PushEvent(&event);
+  return interval;
+}
+
+void SleepMs(int ms) {
+  if (ms <= 0) return;
+  if (g.backend == BackendKind::Headless) {
+    g.virtualMs += ms;
+  } else {
+    SDL_Delay(static_cast<Uint32>(ms));
+  }
+}
+
+void SetVSync(int vsync) {
+  if (!g.renderer || g.vsync == vsync) return;
+  SDL_RenderSetVSync(g.renderer, vsync);
+  g.vsync = vsync;
+}
+
+int RndStep(int state) {
+  state = (state % 44488) * 48271 - (state / 44488) * 3399;
+  if (state < 0) state += 2147483647;
+  return state;
+}
+
+}  // namespace
+
+// ---- Back ends ---------------------------------------------------------------------------------
+
+bool InitPlatform(BackendKind kind) {
+  if (g.initialised) return true;
+  g.backend = kind;
+  if (kind == BackendKind::Headless) {
+    // No display and no sound card: the offscreen driver still renders real pixels.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+  }
+  SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  Uint32 systems = SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS;
+  if (kind == BackendKind::Sdl) systems |= SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK;
+  if (SDL_Init(systems) != 0) {
+    g.error = std::string("cannot start SDL: ") + SDL_GetError();
+    return false;
+  }
+  g.timerEvent = SDL_RegisterEvents(1);
+  g.startCounter = SDL_GetTicks64();
+  g.virtualMs = 0;
+  g.initialised = true;
+  if (kind == BackendKind::Sdl) JoyCount();
+  return true;
+}
+
+void ShutdownPlatform() {
+  if (!g.initialised) return;
+  ShutdownAudio();
+  CloseGraphics();
+  for (TimerSlot& timer : g.timers) {
+    if (timer.sdlTimer) SDL_RemoveTimer(timer.sdlTimer);
+    timer = TimerSlot{};
+  }
+  for (Port& port : g.ports) ClosePort(port);
+  g.ports.clear();
+  SDL_Quit();
+  const int sequence = g.sequence;  // images keep comparing against it across restarts
+  g = PlatformState{};
+  g.sequence = sequence;
+}
+
+BackendKind CurrentBackend() { return g.backend; }
+bool IsHeadless() { return g.backend == BackendKind::Headless; }
+const std::string& PlatformError() { return g.error; }
+
+// ---- Window and presentation -------------------------------------------------------------------
+
+void CloseGraphics() {
+  if (!g.window) return;
+  platform_detail::ForgetTextures();
+  if (g.renderer) SDL_DestroyRenderer(g.renderer);
+  SDL_DestroyWindow(g.window);
+  g.renderer = nullptr;
+  g.window = nullptr;
+  g.width = g.height = 0;
+  g.vsync = -1;
+  IncrementSequence();
+  ClearKeys();
+}
+
+bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
+  (void)flags;
+  CloseGraphics();
+  if (!g.initialised) {
+    g.error = "the platform layer is not started";
+    return false;
+  }
+  const bool fullScreen = depth != 0 && g.backend == BackendKind::Sdl;
+  Uint32 windowFlags = SDL_WINDOW_HIDDEN;
+  if (fullScreen) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+  g.window = SDL_CreateWindow(AppTitle.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              width, height, windowFlags);
+  if (!g.window) {
+    g.error = "cannot open a " + std::to_string(width) + "x" + std::to_string(height) +
+              " window: " + SDL_GetError();
+    return false;
+  }
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
+  if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
+  if (!g.renderer) {
+    g.error = std::string("cannot create a renderer: ") + SDL_GetError();
+    SDL_DestroyWindow(g.window);
+    g.window = nullptr;
+    return false;
+  }
+  if (fullScreen) {
+    // The game still draws in real pixels of its mode; SDL scales them to the desktop,
+    // letterboxed, and never changes the desktop's resolution.
+    SDL_RenderSetLogicalSize(g.renderer, width, height);
+    SDL_WarpMouseInWindow(g.window, width / 2, height / 2);
+  }
+  SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_BLEND);
+  if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
+  g.width = width;
+  g.height = height;
+  g.depth = depth;
+  g.hz = hz;
+  IncrementSequence();
+  ClearKeys();
+  if (hz != 0 && depth == 0) {
+    g.pacing = PacingMode::Soft;
+    g.soft.Start(hz, NowMs());
+  } else if (hz != 0) {
+    g.pacing = PacingMode::Hard;
+  } else {
+    g.pacing = PacingMode::None;
+  }
+  ResetGraphicsState(width, height);
+  if (g.mouseHidden) SDL_ShowCursor(SDL_DISABLE);
+  return true;
+}
+
+bool GraphicsOpen() { return g.window != nullptr; }
+int GraphicsWidth() { return g.width; }
+int GraphicsHeight() { return g.height; }
+int GraphicsSequence() { return g.sequence; }
+PacingMode CurrentPacingMode() { return g.pacing; }
+
+void SoftPacing::Start(int hz, int now) {
+  rate = hz;
+  period = 1000 / hz;
+  frac = 1000 - period * hz;
+  accum = 0;
+  next = now;
+}
+
+int SoftPacing::Advance(int now) {
+  next += period;
+  accum += frac;
+  if (accum >= rate) {
+    accum -= rate;
+    next += 1;
+  }
+  const int wait = next - now;
+  if (wait > 0) return wait;
+  next -= wait;
+  return 0;
+}
+
+void Flip(int sync) {
+  platform_detail::ProcessEvents();
+  if (!g.renderer) return;
+  if (sync == -1) {
+    switch (g.pacing) {
+      case PacingMode::Soft:
+        SetVSync(0);
+        SleepMs(g.soft.Advance(NowMs()));
+        break;
+      case PacingMode::Hard:
+        SetVSync(g.backend == BackendKind::Sdl ? 1 : 0);
+        break;
+      case PacingMode::None:
+        SetVSync(0);
+        break;
+    }
+  } else {
+    SetVSync(sync == 1 && g.backend == BackendKind::Sdl ? 1 : 0);
+  }
+  platform_detail::FlushQuads();
+  SDL_RenderPresent(g.renderer);
+  UpdateAudio();
+}
+
+int AppTerminate() {
+  platform_detail::ProcessEvents();
+  const bool request = g.closeRequest;
+  g.closeRequest = false;
+  return request ? 1 : 0;
+}
+
+void HideMouse() {
+  g.mouseHidden = true;
+  if (g.initialised) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void SetWindowIcon() {
+  if (!g.window) return;
+  std::vector<uint8_t> bytes;
+  std::vector<uint8_t> rgba;
+  int width = 0, height = 0;
+  if (!ReadAssetBytes("incbin::icon.png", bytes) ||
+      !platform_detail::DecodeImage(bytes, rgba, width, height)) {
+    return;
+  }
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), width, height, 32,
+                                                            width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!surface) return;
+  SDL_SetWindowIcon(g.window, surface);
+  SDL_FreeSurface(surface);
+}
+
+// ---- Events ------------------------------------------------------------------------------------
+
+namespace platform_detail {
+
+SDL_Window* Window() { return g.window; }
+SDL_Renderer* Renderer() { return g.renderer; }
+
+void ProcessEvents() {
+  if (!g.initialised || g.processing) return;
+  g.processing = true;
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) HandleEvent(event);
+  g.processing = false;
+}
+
+}  // namespace platform_detail
+
+// ---- Keyboard and gamepads ---------------------------------------------------------------------
+
+int KeyDown(int key) {
+  if (key < 0 || key >= kKeyCount) return 0;
+  if (g.override) return g.override->keys[key] ? 1 : 0;
+  platform_detail::ProcessEvents();
+  return g.keys[key] ? 1 : 0;
+}
+
+int JoyCount() {
+  if (g.override) {
+    return static_cast<int>(std::count_if(g.override->pads.begin(), g.override->pads.end(),
+                                          [](const PadState& pad) { return pad.connected; }));
+  }
+  if (g.backend == BackendKind::Headless) {
+    return static_cast<int>(std::count_if(g.injectedPads.begin(), g.injectedPads.end(),
+                                          [](const PadState& pad) { return pad.connected; }));
+  }
+  if (!g.initialised) return 0;
+  g.joyCounted = true;
+  for (Port& port : g.ports) ClosePort(port);
+  g.ports.clear();
+  SDL_JoystickUpdate();
+  const int devices = SDL_NumJoysticks();
+  for (int i = 0; i < devices && static_cast<int>(g.ports.size()) < kMaxPorts; ++i) {
+    Port port;
+    if (OpenPort(port, i)) g.ports.push_back(port);
+  }
+  return static_cast<int>(g.ports.size());
+}
+
+int JoyDown(int button, int port) {
+  if (button < 0 || button > 31) return 0;
+  return (CurrentPad(port).buttons >> button) & 1u;
+}
+
+float JoyX(int port) { return CurrentPad(port).x; }
+float JoyY(int port) { return CurrentPad(port).y; }
+
+DeviceState ReadDeviceState() {
+  platform_detail::ProcessEvents();
+  DeviceState state;
+  state.keys = g.keys;
+  for (int port = 0; port < kMaxRecordedPads; ++port) state.pads[port] = LivePad(port);
+  return state;
+}
+
+void OverrideDeviceState(const DeviceState* state) { g.override = state; }
+
+namespace headless {
+
+void SetKey(int key, bool down) {
+  if (key <= 0 || key >= kKeyCount) return;
+  if (down && !g.keys[key]) ++g.keyHits[key];
+  g.keys[key] = down ? 1 : 0;
+}
+
+void SetPad(int port, const PadState& pad) {
+  if (port < 0 || port >= kMaxRecordedPads) return;
+  g.injectedPads[port] = pad;
+}
+
+void ReleaseAll() {
+  ClearKeys();
+  g.injectedPads.fill(PadState{});
+}
+
+void LoseFocus() {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_PushEvent(&event);
+}
+
+void GainFocus() {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+  SDL_PushEvent(&event);
+}
+
+void RequestClose() {
+  SDL_Event event{};
+  event.type = SDL_QUIT;
+  SDL_PushEvent(&event);
+}
+
+void AdvanceClock(int ms) {
+  if (ms > 0) g.virtualMs += ms;
+}
+
+}  // namespace headless
+
+// ---- Timing ------------------------------------------------------------------------------------
+
+TTimer* CreateTimer(int hz) {
+  if (hz <= 0 || !g.initialised) return nullptr;
+  for (int slot = 0; slot < kMaxTimers; ++slot) {
+    TimerSlot& timer = g.timers[slot];
+    if (timer.used) continue;
+    timer = TimerSlot{};
+    timer.used = true;
+    timer.periodMs = std::max(1, 1000 / hz);
+    timer.startMs = NowMs();
+    if (g.backend == BackendKind::Sdl) {
+      timer.sdlTimer = SDL_AddTimer(static_cast<Uint32>(timer.periodMs), TimerCallback,
+                                    reinterpret_cast<void*>(static_cast<intptr_t>(slot)));
+    }
+    // The handle is the slot number plus one, never dereferenced.
+    return reinterpret_cast<TTimer*>(static_cast<intptr_t>(slot + 1));
+  }
+  return nullptr;
+}
+
+int WaitTimer(TTimer* handle) {
+  const intptr_t slot = reinterpret_cast<intptr_t>(handle) - 1;
+  if (slot < 0 || slot >= kMaxTimers || !g.timers[slot].used) return 0;
+  TimerSlot& timer = g.timers[slot];
+  platform_detail::ProcessEvents();
+  if (g.backend == BackendKind::Headless) {
+    // The virtual clock moves to the next tick; a frame costs exactly one period.
+    auto ticksNow = [&] { return (g.virtualMs - timer.startMs) / timer.periodMs; };
+    if (ticksNow() == timer.ticksAtWait) {
+      g.virtualMs = timer.startMs + (timer.ticksAtWait + 1) * timer.periodMs;
+    }
+    timer.ticks = ticksNow();
+  } else {
+    while (timer.ticks == timer.ticksAtWait) {
+      SDL_Event event;
+      if (SDL_WaitEventTimeout(&event, timer.periodMs)) HandleEvent(event);
+      platform_detail::ProcessEvents();
+    }
+  }
+  const int elapsed = timer.ticks - timer.ticksAtWait;
+  timer.ticksAtWait = timer.ticks;
+  UpdateAudio();
+  return elapsed;
+}
+
+int MilliSecs() { return NowMs(); }
+
+void Delay(int ms) {
+  SleepMs(ms);
+  platform_detail::ProcessEvents();
+}
+
+// ---- Random numbers and math -------------------------------------------------------------------
+
+void SeedRnd(int seed) {
+  g.rndState = seed & 0x7FFFFFFF;
+  if (g.rndState == 0 || g.rndState == 0x7FFFFFFF) g.rndState = 4660;
+}
+
+int RndSeedState() { return g.rndState; }
+
+double RndDouble() {
+  g.rndState = RndStep(g.rndState);
+  const int a = g.rndState & 0x1FFFFFFC;
+  g.rndState = RndStep(g.rndState);
+  const int b = g.rndState & 0x1FFFFFF8;
+  return (static_cast<double>(a) + static_cast<double>(b) / 134217728.0) / 536870912.0;
+}
+
+int Rand(int min, int max) {
+  const int range = max - min;
+  const double f = RndDouble();
+  if (range > 0) return min + static_cast<int>(f * (range + 1.0));
+  return max + static_cast<int>(f * (1.0 - range));
+}
+
+double Sin(double degrees) { return std::sin(degrees * std::numbers::pi / 180.0); }
+double Cos(double degrees) { return std::cos(degrees * std::numbers::pi / 180.0); }

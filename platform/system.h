@@ -1,0 +1,127 @@
+#pragma once
+// Window, presentation, keyboard, gamepads, frame timer, clock and random numbers.
+// Free functions over process-wide state: the game calls them from everywhere.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// ---- Back ends -------------------------------------------------------------------------------
+
+enum class BackendKind {
+  Sdl,       // a real window, the accelerated renderer, a real audio device
+  Headless,  // offscreen window, virtual clock, injected devices, silent audio
+};
+
+// Chooses the back end once, before any other platform call. Returns false and fills
+// PlatformError() when SDL cannot start.
+bool InitPlatform(BackendKind kind);
+void ShutdownPlatform();
+BackendKind CurrentBackend();
+bool IsHeadless();
+const std::string& PlatformError();
+
+// ---- Window and presentation ------------------------------------------------------------------
+
+// Caption of the next window OpenGraphics opens.
+extern std::string AppTitle;
+
+// Closes the current window, then opens one of width x height: depth 0 windowed, anything
+// else borderless desktop full screen with the picture scaled to fit. Returns false (and
+// PlatformError() says why) when no window could be opened.
+bool OpenGraphics(int width, int height, int depth, int hz, int flags);
+void CloseGraphics();
+bool GraphicsOpen();
+int GraphicsWidth();
+int GraphicsHeight();
+// Incremented (skipping 0) every time a window is opened or closed.
+int GraphicsSequence();
+
+// Presents the back buffer. sync -1 paces by the window's pacing mode, 0 at once, 1 at vblank.
+void Flip(int sync);
+// 1 once per close request (close box, Alt+F4, system), then 0.
+int AppTerminate();
+void HideMouse();
+// Gives the current window our icon (the embedded "icon.png").
+void SetWindowIcon();
+
+enum class PacingMode { None, Soft, Hard };
+PacingMode CurrentPacingMode();
+
+// The soft pacing schedule of a window: presentation times in milliseconds.
+struct SoftPacing {
+  int rate = 0;    // hz
+  int period = 0;  // 1000 div hz
+  int frac = 0;    // 1000 - period * hz
+  int accum = 0;
+  int next = 0;  // next presentation time
+  void Start(int hz, int now);
+  // Advances the schedule by one frame; returns how long to sleep (0 when late, and then the
+  // schedule restarts from now).
+  int Advance(int now);
+};
+
+// ---- Keyboard and gamepads ---------------------------------------------------------------------
+
+// Windows virtual-key numbering; left/right Shift, Control, Alt are 160 to 165.
+int KeyDown(int key);
+int JoyCount();
+int JoyDown(int button, int port);
+float JoyX(int port);
+float JoyY(int port);
+
+// Every device reading of one frame, as scripts, recordings and tests set it.
+constexpr int kMaxRecordedPads = 4;
+struct PadState {
+  bool connected = false;
+  uint32_t buttons = 0;  // bit b = button b held
+  float x = 0, y = 0;    // -1 left/top .. +1 right/bottom
+  bool operator==(const PadState&) const = default;
+};
+struct DeviceState {
+  std::array<uint8_t, 256> keys{};
+  std::array<PadState, kMaxRecordedPads> pads{};
+  bool operator==(const DeviceState&) const = default;
+};
+
+// The devices as they are now (events processed first).
+DeviceState ReadDeviceState();
+// While an override is set, KeyDown, JoyCount, JoyDown, JoyX and JoyY answer from it instead of
+// the devices. nullptr returns to the devices. The pointer must stay valid while set.
+void OverrideDeviceState(const DeviceState* state);
+
+// State injection for the headless back end (and tests): these change the "live" devices.
+namespace headless {
+void SetKey(int key, bool down);
+void SetPad(int port, const PadState& pad);
+void ReleaseAll();
+// Window events as the system would deliver them.
+void LoseFocus();
+void GainFocus();
+void RequestClose();
+// The virtual clock, in milliseconds.
+void AdvanceClock(int ms);
+}  // namespace headless
+
+// ---- Timing -----------------------------------------------------------------------------------
+
+struct TTimer;
+// A periodic timer of 1000 div hz milliseconds; at most 16 exist. nullptr when hz <= 0 or full.
+TTimer* CreateTimer(int hz);
+// Processes events and sleeps until the timer ticked since the last wait; returns the ticks.
+int WaitTimer(TTimer* timer);
+// Milliseconds since start (virtual in the headless back end).
+int MilliSecs();
+// Sleeps, processing events (advances the virtual clock when headless).
+void Delay(int ms);
+
+// ---- Random numbers and math -------------------------------------------------------------------
+
+void SeedRnd(int seed);
+int RndSeedState();
+// A uniform double in [0, 1), two generator steps.
+double RndDouble();
+int Rand(int min, int max);
+
+double Sin(double degrees);
+double Cos(double degrees);

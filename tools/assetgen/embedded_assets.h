@@ -1,0 +1,3 @@
+#pragma once
+// Registers every picture carried inside the program under its "incbin::" name.
+void RegisterEmbeddedAssets();

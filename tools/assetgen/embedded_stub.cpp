@@ -1,0 +1,3 @@
+#include "embedded_assets.h"
+
+void RegisterEmbeddedAssets() {}
