@@ -1,3 +1,136 @@
+// The program's spine: start-up in its fixed order, the screen-mode chooser, the frame loop
+// and shutdown.
+
 #include "app/program.h"
 
-int RunProgram(int, char**) { return 0; }
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "app/assets.h"
+#include "app/command_line.h"
+#include "app/globals.h"
+#include "app/manager.h"
+#include "app/screen_modes.h"
+#include "input/device_feed.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr const char* kChooserTitle = "Choose Screen Mode";
+constexpr const char* kGameTitle = "Talvenne v0.38a Demo";
+
+// The seed every place of the game uses: the clock's, unless a run asks for a fixed one.
+std::optional<int> forcedSeed;
+
+void SeedFromClockOrForced() { SeedRnd(forcedSeed ? *forcedSeed : MilliSecs()); }
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "talvenne: %s\n", message.c_str());
+  return 1;
+}
+
+// Opens the device feed the command line asks for: a script, a replay, a recording or none.
+bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, std::string& error) {
+  if (!options.inputScript.empty()) {
+    feed = OpenInputScript(options.inputScript, error);
+    if (!feed) return false;
+  }
+  if (!options.replayPath.empty()) {
+    int seed = 0;
+    feed = OpenReplay(options.replayPath, seed, error);
+    if (!feed) return false;
+    forcedSeed = seed;
+  }
+  if (!options.recordPath.empty()) {
+    // A recording must be replayable, so the run's seed is fixed and saved with it.
+    if (!forcedSeed) forcedSeed = MilliSecs();
+    feed = OpenRecorder(options.recordPath, *forcedSeed, std::move(feed), error);
+    if (!feed) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void StartGame() {
+  SeedFromClockOrForced();
+  Manager = std::make_shared<TManager>();
+  Manager->Init();
+}
+
+int RunProgram(int argc, char** argv) {
+  CommandLine options;
+  std::string error;
+  if (!ParseCommandLine(argc, argv, options, error)) {
+    std::fprintf(stderr, "talvenne: %s\n%s", error.c_str(), Usage().c_str());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(Usage().c_str(), stdout);
+    return 0;
+  }
+  if (options.seed) forcedSeed = *options.seed;
+
+  // Start-up, in the order everything depends on.
+  if (!InitPlatform(options.headless ? BackendKind::Headless : BackendKind::Sdl)) {
+    return Fail(PlatformError());
+  }
+  std::unique_ptr<DeviceFeed> feed;
+  if (!OpenFeed(options, feed, error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    ShutdownPlatform();
+    return 2;
+  }
+  GameInput.assign(1, nullptr);
+  if (!LoadImages(error)) return Fail("cannot load image " + error);
+
+  AppTitle = kChooserTitle;
+  ScreenMode mode;
+  if (options.mode) {
+    mode = kScreenModes[*options.mode - 1];
+  } else if (!RunScreenModeChooser(mode)) {
+    return Fail(PlatformError());
+  }
+  fScreenWidth = static_cast<float>(mode.width);
+  fScreenHeight = static_cast<float>(mode.height);
+  ComputePlaneLines();
+  ProjectileList.clear();
+  CharacterList.clear();
+  EffectList.clear();
+  AppTitle = kGameTitle;
+  SeedFromClockOrForced();
+  JoyCount();
+  HideMouse();
+  if (!LoadFonts(error)) return Fail("cannot load font " + error);
+  TTimer* timer = CreateTimer(60);
+  if (!OpenGraphics(mode.width, mode.height, mode.fullScreen ? 1 : 0, 60, 0)) {
+    return Fail(PlatformError());
+  }
+  SetWindowIcon();
+  SetBlend(ALPHABLEND);
+  StartGame();
+
+  // The frame loop: one update and one drawing per tick of the 60 Hz timer.
+  for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {
+    WaitTimer(timer);
+    if (feed) feed->BeginFrame(frame);
+    if (!options.noDraw) Cls();
+    Manager->Move();
+    if (!options.noDraw) Manager->Draw();
+    for (const Screenshot& shot : options.screenshots) {
+      if (shot.frame == frame && !SaveScreenshot(shot.path)) {
+        std::fprintf(stderr, "talvenne: cannot write screenshot %s\n", shot.path.c_str());
+      }
+    }
+    Flip(-1);
+    if (AppTerminate()) break;
+    if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == 3) break;
+  }
+
+  if (feed) feed->Finish();
+  OverrideDeviceState(nullptr);
+  ResetGlobals();
+  ShutdownPlatform();
+  return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Optional flags for players, tests, benchmarks and bug reports. None changes game rules.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Screenshot {
+  int frame = 0;
+  std::string path;
+};
+
+struct CommandLine {
+  std::optional<int> mode;  // 1 to 8
+  bool headless = false;
+  int frames = -1;  // -1 runs until the window closes or "Exit"
+  std::optional<int> seed;
+  std::vector<Screenshot> screenshots;
+  std::string inputScript;
+  std::string recordPath;
+  std::string replayPath;
+  std::string tracePath;
+  bool noDraw = false;
+  bool help = false;
+};
+
+// Fills `options` from argv. On a bad flag or value returns false with `error` as one line.
+bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& error);
+std::string Usage();

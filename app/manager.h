@@ -1,0 +1,28 @@
+#pragma once
+// A stand-in for the game manager: it owns a title window only so the frame loop's exit test has
+// something to read, and it moves and draws a test scene of sprites, blending and text.
+
+#include <memory>
+#include <vector>
+
+#include "platform/graphics.h"
+
+class TWindowTitle {
+ public:
+  int iExecuteCode = 0;  // 3 once "Exit" is confirmed
+};
+
+class TManager {
+ public:
+  std::shared_ptr<TWindowTitle> WindowTitle;
+
+  void Init();
+  void Move();
+  void Draw();
+
+ private:
+  int iFrame = 0;  // frames since Init
+  ImagePtr imgStar;
+  ImagePtr imgOrb;
+  ImagePtr imgStrip;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The eight screen modes and the small window that lets the player pick one.
+
+#include <array>
+
+struct ScreenMode {
+  const char* label;  // as the chooser draws it
+  int width;
+  int height;
+  bool fullScreen;
+};
+
+// The widest modes are 1366 pixels although their labels say 1336.
+// clang-format off
+constexpr std::array<ScreenMode, 8> kScreenModes = {{
+  // label                      width  height  full screen
+  {"(1)1024x768 Windowed",      1024,  768,    false},
+  {"(2)1280x768 Windowed",      1280,  768,    false},
+  {"(3)1280x720 Windowed",      1280,  720,    false},
+  {"(4)1336x768 Windowed",      1366,  768,    false},
+  {"(5)1024x768 Fullscreen",    1024,  768,    true},
+  {"(6)1280x768 Fullscreen",    1280,  768,    true},
+  {"(7)1280x720 Fullscreen",    1280,  720,    true},
+  {"(8)1336x768 Fullscreen",    1366,  768,    true},
+}};
+// clang-format on
+
+// The mode of the lowest digit key 1 to 8 held now, 0 when none is.
+int HeldModeKey();
+
+// Opens the 320 x 240 chooser window and waits for a digit key 1 to 8. Returns false when the
+// chooser window cannot be opened.
+bool RunScreenModeChooser(ScreenMode& chosen);
