@@ -1,16 +1,426 @@
-// Placeholder: silent until the mixer lands.
-#include "platform/audio.h"
+// Sounds, channels and our own mixer over one SDL2 audio device, or the silent driver.
+//
+// Every sound is decoded whole at load time; a play or cue makes a voice that the mixer sums
+// into the device's stream. Without a device (and always in the headless back end) the silent
+// driver moves the same voices along the platform clock, so a channel reports playing for
+// exactly as long as it would be heard, and the music keeps its timing in tests.
 
-SoundPtr LoadSound(const std::string&, int) { return nullptr; }
-ChannelPtr AllocChannel() { return nullptr; }
-ChannelPtr PlaySound(const SoundPtr&, const ChannelPtr& channel) { return channel; }
-ChannelPtr CueSound(const SoundPtr&, const ChannelPtr& channel) { return channel; }
-void StopChannel(const ChannelPtr&) {}
-void PauseChannel(const ChannelPtr&) {}
-void ResumeChannel(const ChannelPtr&) {}
-void SetChannelVolume(const ChannelPtr&, float) {}
-int ChannelPlaying(const ChannelPtr&) { return 0; }
-int SoundLengthMs(const SoundPtr&) { return 0; }
-bool AudioDeviceOpen() { return false; }
-void UpdateAudio() {}
-void ShutdownAudio() {}
+#include <SDL.h>
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/audio.h"
+#include "platform/audio_internal.h"
+#include "platform/graphics.h"
+#include "platform/system.h"
+
+using platform_detail::kSilentOutputRate;
+using platform_detail::Voice;
+using platform_detail::VoicePtr;
+using platform_detail::VoiceState;
+
+struct TChannel {
+  bool kept = false;  // made by AllocChannel; dropping it stops its sound
+  float volume = 1;   // 0..1
+  VoicePtr voice;
+
+  ~TChannel();
+};
+
+namespace {
+
+constexpr int kOutputChannels = 2;
+constexpr int kDeviceBufferFrames = 1024;  // about 23 ms at 44.1 kHz
+constexpr int kDecodeChunkBytes = 16384;
+
+enum class Driver { Unchosen, Silent, Device };
+
+struct MixerState {
+  Driver driver = Driver::Unchosen;
+  SDL_AudioDeviceID device = 0;
+  bool sdlAudioStarted = false;
+  int outputRate = kSilentOutputRate;
+  // Every voice that may still sound. The device callback reads it; the main thread changes it
+  // only under the device lock and drops idle voices in UpdateAudio.
+  std::vector<VoicePtr> voices;
+};
+
+// Never destroyed: channels held by globals may still be released after main returns.
+MixerState& Mixer() {
+  static auto* state = new MixerState;
+  return *state;
+}
+
+// Keeps the device's callback out while voices change. A no-op on the silent driver.
+class VoiceLock {
+ public:
+  VoiceLock() : device_(Mixer().device) {
+    if (device_) SDL_LockAudioDevice(device_);
+  }
+  ~VoiceLock() {
+    if (device_) SDL_UnlockAudioDevice(device_);
+  }
+  VoiceLock(const VoiceLock&) = delete;
+  VoiceLock& operator=(const VoiceLock&) = delete;
+
+ private:
+  SDL_AudioDeviceID device_;
+};
+
+// ---- Decoding ----------------------------------------------------------------------------------
+
+struct MemoryReader {
+  const std::vector<uint8_t>& bytes;
+  size_t offset = 0;
+};
+
+size_t ReadMemory(void* into, size_t size, size_t count, void* source) {
+  auto* reader = static_cast<MemoryReader*>(source);
+  if (size == 0) return 0;
+  const size_t available = reader->bytes.size() - reader->offset;
+  const size_t length = std::min(size * count, available) / size * size;
+  std::memcpy(into, reader->bytes.data() + reader->offset, length);
+  reader->offset += length;
+  return length / size;
+}
+
+int SeekMemory(void* source, ogg_int64_t offset, int whence) {
+  auto* reader = static_cast<MemoryReader*>(source);
+  const auto size = static_cast<ogg_int64_t>(reader->bytes.size());
+  ogg_int64_t target = offset;
+  if (whence == SEEK_CUR) target += static_cast<ogg_int64_t>(reader->offset);
+  else if (whence == SEEK_END) target += size;
+  if (target < 0 || target > size) return -1;
+  reader->offset = static_cast<size_t>(target);
+  return 0;
+}
+
+long TellMemory(void* source) { return static_cast<long>(static_cast<MemoryReader*>(source)->offset); }
+
+const ov_callbacks kMemoryCallbacks = {ReadMemory, SeekMemory, nullptr, TellMemory};
+
+// The whole stream as 16-bit PCM; empty when it is not Ogg Vorbis, is damaged, holds no
+// samples, or is not mono or stereo at one rate throughout.
+SoundPtr DecodeOggVorbis(const std::vector<uint8_t>& bytes) {
+  MemoryReader reader{bytes};
+  OggVorbis_File file;
+  if (ov_open_callbacks(&reader, &file, nullptr, 0, kMemoryCallbacks) != 0) return nullptr;
+
+  auto sound = std::make_shared<TSound>();
+  const vorbis_info* info = ov_info(&file, -1);
+  bool ok = info && (info->channels == 1 || info->channels == 2) && info->rate > 0;
+  if (ok) {
+    sound->channels = info->channels;
+    sound->rate = static_cast<int>(info->rate);
+    const ogg_int64_t total = ov_pcm_total(&file, -1);
+    if (total > 0) sound->samples.reserve(static_cast<size_t>(total) * sound->channels);
+  }
+  constexpr int kBigEndian = std::endian::native == std::endian::big ? 1 : 0;
+  char chunk[kDecodeChunkBytes];
+  while (ok) {
+    int link = 0;
+    const long got = ov_read(&file, chunk, sizeof chunk, kBigEndian, 2, 1, &link);
+    if (got == 0) break;
+    if (got == OV_HOLE) continue;  // a gap in the stream: the decoder resynchronises
+    if (got < 0) {
+      ok = false;
+      break;
+    }
+    const vorbis_info* linkInfo = ov_info(&file, link);
+    if (!linkInfo || linkInfo->channels != sound->channels || linkInfo->rate != sound->rate) {
+      ok = false;
+      break;
+    }
+    const size_t before = sound->samples.size();
+    sound->samples.resize(before + static_cast<size_t>(got) / sizeof(int16_t));
+    std::memcpy(sound->samples.data() + before, chunk, static_cast<size_t>(got));
+  }
+  ov_clear(&file);
+  if (!ok || sound->samples.empty()) return nullptr;
+  return sound;
+}
+
+// ---- Voices ------------------------------------------------------------------------------------
+
+void StartVoice(Voice& voice) {
+  voice.state = VoiceState::Playing;
+  voice.anchorMs = MilliSecs();
+  voice.anchorPosition = voice.position;
+}
+
+// Silent driver: where the voice would be now had it been heard since it last started.
+void CatchUp(Voice& voice, int now) {
+  if (voice.state != VoiceState::Playing) return;
+  const TSound& sound = *voice.sound;
+  const auto length = static_cast<double>(sound.Frames());
+  double position = voice.anchorPosition + static_cast<double>(now - voice.anchorMs) *
+                                               static_cast<double>(sound.rate) / 1000.0;
+  if (position >= length) {
+    if (sound.loop) {
+      position = std::fmod(position, length);
+    } else {
+      position = length;
+      voice.state = VoiceState::Idle;
+    }
+  }
+  voice.position = position;
+}
+
+void CatchUpSilentVoices() {
+  MixerState& mixer = Mixer();
+  if (mixer.driver != Driver::Silent) return;
+  const int now = MilliSecs();
+  for (const VoicePtr& voice : mixer.voices) CatchUp(*voice, now);
+}
+
+// Moves the voices that will never sound again out of the mixer's list; the caller lets them
+// go after the lock is released, so the audio thread never waits on a free.
+void TakeIdleVoices(std::vector<VoicePtr>& idle) {
+  std::vector<VoicePtr>& voices = Mixer().voices;
+  auto stillLive = std::stable_partition(voices.begin(), voices.end(), [](const VoicePtr& v) {
+    return v->state != VoiceState::Idle;
+  });
+  std::move(stillLive, voices.end(), std::back_inserter(idle));
+  voices.erase(stillLive, voices.end());
+}
+
+void ReleaseVoice(TChannel& channel) {
+  if (!channel.voice) return;
+  {
+    VoiceLock lock;
+    channel.voice->state = VoiceState::Idle;
+  }
+  channel.voice.reset();
+}
+
+// ---- The device ----------------------------------------------------------------------------------
+
+void SDLCALL FillDevice(void* userdata, Uint8* stream, int length) {
+  auto* mixer = static_cast<MixerState*>(userdata);
+  const int frames = length / static_cast<int>(kOutputChannels * sizeof(int16_t));
+  platform_detail::MixVoices(mixer->voices, reinterpret_cast<int16_t*>(stream), frames,
+                             mixer->outputRate);
+}
+
+bool OpenDevice(MixerState& mixer) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  mixer.sdlAudioStarted = true;
+  SDL_AudioSpec want{};
+  want.freq = kSilentOutputRate;
+  want.format = AUDIO_S16SYS;
+  want.channels = kOutputChannels;
+  want.samples = kDeviceBufferFrames;
+  want.callback = FillDevice;
+  want.userdata = &mixer;
+  SDL_AudioSpec have{};
+  // We resample ourselves, so the device may keep its own rate; SDL converts anything else.
+  mixer.device = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
+                                     SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+  if (mixer.device == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mixer.sdlAudioStarted = false;
+    return false;
+  }
+  mixer.outputRate = have.freq;
+  SDL_PauseAudioDevice(mixer.device, 0);
+  return true;
+}
+
+// The output is chosen once, at the first audio operation.
+void EnsureDriver() {
+  MixerState& mixer = Mixer();
+  if (mixer.driver != Driver::Unchosen) return;
+  mixer.outputRate = kSilentOutputRate;
+  mixer.driver = (!IsHeadless() && OpenDevice(mixer)) ? Driver::Device : Driver::Silent;
+}
+
+}  // namespace
+
+TChannel::~TChannel() {
+  if (!voice) return;
+  VoiceLock lock;
+  // A paused voice whose temporary channel is gone could never be resumed: it goes too.
+  if (kept || voice->state == VoiceState::Paused) voice->state = VoiceState::Idle;
+}
+
+// ---- Mixing --------------------------------------------------------------------------------------
+
+namespace platform_detail {
+
+float VolumeToGain(float volume) {
+  const double v = volume > 0 ? std::min(volume, 1.0f) : 0.0;  // NaN counts as silence
+  const double attenuationDb = (1.0 - std::pow(v, 0.1)) * 100.0;
+  return static_cast<float>(std::pow(10.0, -attenuationDb / 20.0));
+}
+
+namespace {
+
+// Adds one voice into the accumulator, linearly interpolated from the sound's rate to the
+// output rate; a mono sound feeds both sides.
+void MixVoice(Voice& voice, float* accumulator, int frames, int outputRate) {
+  const TSound& sound = *voice.sound;
+  const int64_t length = sound.Frames();
+  const double step = static_cast<double>(sound.rate) / outputRate;
+  const int stride = sound.channels;
+  const int right = sound.channels - 1;
+  const int16_t* samples = sound.samples.data();
+  double position = voice.position;
+  for (int i = 0; i < frames; ++i) {
+    if (position >= static_cast<double>(length)) {
+      if (!sound.loop) break;
+      position = std::fmod(position, static_cast<double>(length));
+    }
+    const auto index = static_cast<int64_t>(position);
+    const auto t = static_cast<float>(position - static_cast<double>(index));
+    int64_t next = index + 1;
+    if (next >= length) next = sound.loop ? 0 : index;
+    const int16_t* a = samples + index * stride;
+    const int16_t* b = samples + next * stride;
+    accumulator[2 * i] += voice.gain * (a[0] + static_cast<float>(b[0] - a[0]) * t);
+    accumulator[2 * i + 1] += voice.gain * (a[right] + static_cast<float>(b[right] - a[right]) * t);
+    position += step;
+  }
+  if (!sound.loop && position >= static_cast<double>(length)) voice.state = VoiceState::Idle;
+  voice.position = position;
+}
+
+}  // namespace
+
+void MixVoices(const std::vector<VoicePtr>& voices, int16_t* out, int frames, int outputRate) {
+  // Grows once to the device's buffer size, then the audio thread never allocates again.
+  thread_local std::vector<float> accumulator;
+  const size_t samples = static_cast<size_t>(frames) * kOutputChannels;
+  accumulator.assign(samples, 0.0f);
+  for (const VoicePtr& voice : voices) {
+    if (voice->state == VoiceState::Playing) MixVoice(*voice, accumulator.data(), frames, outputRate);
+  }
+  for (size_t i = 0; i < samples; ++i) {
+    const float sum = std::clamp(accumulator[i], -32768.0f, 32767.0f);
+    out[i] = static_cast<int16_t>(std::lrint(sum));
+  }
+}
+
+VoicePtr ChannelVoice(const ChannelPtr& channel) { return channel ? channel->voice : nullptr; }
+
+int LiveVoiceCount() {
+  CatchUpSilentVoices();
+  VoiceLock lock;
+  const auto& voices = Mixer().voices;
+  return static_cast<int>(std::count_if(voices.begin(), voices.end(), [](const VoicePtr& v) {
+    return v->state != VoiceState::Idle;
+  }));
+}
+
+}  // namespace platform_detail
+
+// ---- The interface -------------------------------------------------------------------------------
+
+SoundPtr LoadSound(const std::string& path, int flags) {
+  EnsureDriver();
+  std::vector<uint8_t> bytes;
+  if (!ReadAssetBytes(path, bytes)) return nullptr;
+  SoundPtr sound = DecodeOggVorbis(bytes);
+  if (sound) sound->loop = (flags & 1) != 0;
+  return sound;
+}
+
+ChannelPtr AllocChannel() {
+  EnsureDriver();
+  auto channel = std::make_shared<TChannel>();
+  channel->kept = true;
+  return channel;
+}
+
+ChannelPtr CueSound(const SoundPtr& sound, const ChannelPtr& channel) {
+  EnsureDriver();
+  ChannelPtr target = channel ? channel : std::make_shared<TChannel>();
+  ReleaseVoice(*target);
+  if (!sound) return target;
+
+  auto voice = std::make_shared<Voice>();
+  voice->sound = sound;
+  voice->state = VoiceState::Paused;
+  voice->gain = platform_detail::VolumeToGain(target->volume);
+  std::vector<VoicePtr> idle;
+  {
+    VoiceLock lock;
+    TakeIdleVoices(idle);
+    Mixer().voices.push_back(voice);
+  }
+  target->voice = voice;
+  return target;
+}
+
+ChannelPtr PlaySound(const SoundPtr& sound, const ChannelPtr& channel) {
+  ChannelPtr target = CueSound(sound, channel);
+  ResumeChannel(target);
+  return target;
+}
+
+void StopChannel(const ChannelPtr& channel) {
+  if (channel) ReleaseVoice(*channel);
+}
+
+void PauseChannel(const ChannelPtr& channel) {
+  if (!channel || !channel->voice) return;
+  CatchUpSilentVoices();  // pause where the sound has got to by now
+  VoiceLock lock;
+  if (channel->voice->state == VoiceState::Playing) channel->voice->state = VoiceState::Paused;
+}
+
+void ResumeChannel(const ChannelPtr& channel) {
+  if (!channel || !channel->voice) return;
+  VoiceLock lock;
+  if (channel->voice->state == VoiceState::Paused) StartVoice(*channel->voice);
+}
+
+void SetChannelVolume(const ChannelPtr& channel, float volume) {
+  if (!channel) return;
+  channel->volume = volume > 0 ? std::min(volume, 1.0f) : 0.0f;
+  if (!channel->voice) return;
+  VoiceLock lock;
+  channel->voice->gain = platform_detail::VolumeToGain(channel->volume);
+}
+
+int ChannelPlaying(const ChannelPtr& channel) {
+  if (!channel || !channel->voice) return 0;
+  CatchUpSilentVoices();
+  VoiceLock lock;
+  return channel->voice->state == VoiceState::Playing ? 1 : 0;
+}
+
+int SoundLengthMs(const SoundPtr& sound) {
+  if (!sound || sound->rate <= 0) return 0;
+  return static_cast<int>(sound->Frames() * 1000 / sound->rate);
+}
+
+bool AudioDeviceOpen() { return Mixer().driver == Driver::Device; }
+
+void UpdateAudio() {
+  if (Mixer().driver == Driver::Unchosen) return;
+  CatchUpSilentVoices();
+  std::vector<VoicePtr> idle;
+  VoiceLock lock;
+  TakeIdleVoices(idle);
+}
+
+void ShutdownAudio() {
+  MixerState& mixer = Mixer();
+  if (mixer.device) {
+    SDL_CloseAudioDevice(mixer.device);
+    mixer.device = 0;
+  }
+  if (mixer.sdlAudioStarted) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mixer.sdlAudioStarted = false;
+  }
+  // Channels still held elsewhere report nothing playing from now on.
+  for (const VoicePtr& voice : mixer.voices) voice->state = VoiceState::Idle;
+  mixer.voices.clear();
+  mixer.driver = Driver::Unchosen;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The mixer's view of sounds and voices. Shared by platform/audio.cpp and the audio tests, which
+// mix by hand to check gain, clamping and resampling; the game only sees platform/audio.h.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/audio.h"
+
+// A whole decoded Ogg Vorbis file.
+struct TSound {
+  std::vector<int16_t> samples;  // interleaved when stereo
+  int channels = 1;              // 1 or 2
+  int rate = 0;                  // frames per second
+  bool loop = false;
+
+  int64_t Frames() const { return static_cast<int64_t>(samples.size()) / channels; }
+};
+
+namespace platform_detail {
+
+enum class VoiceState { Idle, Paused, Playing };
+
+// One play of one sound. A channel owns the voice it cued; the mixer's list keeps it sounding
+// after a temporary channel has been dropped.
+struct Voice {
+  SoundPtr sound;
+  VoiceState state = VoiceState::Idle;
+  double position = 0;  // frames of the sound, fractional while resampling
+  float gain = 1;       // linear
+  // Silent driver: the clock and the position when the voice last started playing. The position
+  // is worked out from these afresh each time, so rounding never piles up over a long piece.
+  int anchorMs = 0;
+  double anchorPosition = 0;
+};
+using VoicePtr = std::shared_ptr<Voice>;
+
+// Rate the silent driver mixes at when asked to (only tests ask).
+constexpr int kSilentOutputRate = 44100;
+
+// Linear gain of a channel volume: clamped to 0..1, then (1 - v^0.1) x 100 dB of attenuation.
+float VolumeToGain(float volume);
+
+// Adds `frames` interleaved stereo frames of every playing voice into `out` (overwritten),
+// resampled to outputRate, and advances the voices; a voice that reaches the end of a
+// non-looping sound goes idle. The sum is clamped to 16 bits, never wrapped. The device's
+// callback runs exactly this.
+void MixVoices(const std::vector<VoicePtr>& voices, int16_t* out, int frames, int outputRate);
+
+// The voice a channel holds, empty when it plays nothing.
+VoicePtr ChannelVoice(const ChannelPtr& channel);
+// Voices still playing or paused, whoever holds their channels.
+int LiveVoiceCount();
+
+}  // namespace platform_detail

@@ -1,0 +1,409 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ogg_fixture.h"
+#include "platform/audio_internal.h"
+#include "platform/platform.h"
+
+using platform_detail::ChannelVoice;
+using platform_detail::kSilentOutputRate;
+using platform_detail::LiveVoiceCount;
+using platform_detail::MixVoices;
+using platform_detail::VoicePtr;
+using platform_detail::VoiceState;
+
+namespace {
+
+constexpr int kToneRate = 44100;
+constexpr int kLowRate = 22050;
+constexpr float kLoud = 0.8f;
+
+// Encoded once for the whole run.
+struct SoundFiles {
+  TempFolder folder;
+  std::string mono;     // 1 s, 440 Hz at 44.1 kHz
+  std::string stereo;   // 0.5 s, a tone on the left, silence on the right
+  std::string lowRate;  // 1 s at 22.05 kHz
+  std::string garbage;  // not Ogg at all
+  std::string empty;
+
+  SoundFiles() {
+    const auto& dir = folder.Path();
+    mono = (dir / "mono.ogg").string();
+    stereo = (dir / "stereo.ogg").string();
+    lowRate = (dir / "low.ogg").string();
+    garbage = (dir / "garbage.ogg").string();
+    empty = (dir / "empty.ogg").string();
+    const bool written =
+        WriteOggVorbis(mono, kToneRate, 1, SineTone(kToneRate, kToneRate, 440, kLoud)) &&
+        WriteOggVorbis(stereo, kToneRate, 2,
+                       Interleave(SineTone(kToneRate, kToneRate / 2, 440, kLoud),
+                                  std::vector<float>(kToneRate / 2, 0.0f))) &&
+        WriteOggVorbis(lowRate, kLowRate, 1, SineTone(kLowRate, kLowRate, 300, kLoud));
+    if (!written) std::abort();
+    std::ofstream(garbage, std::ios::binary) << std::string(5000, 'x');
+    std::ofstream(empty, std::ios::binary).flush();
+  }
+};
+
+const SoundFiles& Files() {
+  static const SoundFiles files;
+  return files;
+}
+
+class AudioTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ShutdownPlatform();
+    ShutdownAudio();
+    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
+    timer_ = CreateTimer(60);
+    tone_ = LoadSound(Files().mono, 0);
+    ASSERT_TRUE(tone_);
+  }
+  void TearDown() override { ShutdownPlatform(); }
+
+  // One frame of the game loop: the virtual clock moves 16 ms and the audio catches up.
+  void Frame() { WaitTimer(timer_); }
+
+  TTimer* timer_ = nullptr;
+  SoundPtr tone_;
+};
+
+// Mixes the channels' voices by hand, as the device's callback would.
+std::vector<int16_t> Mix(const std::vector<ChannelPtr>& channels, int frames,
+                         int outputRate = kSilentOutputRate) {
+  std::vector<VoicePtr> voices;
+  for (const ChannelPtr& channel : channels) voices.push_back(ChannelVoice(channel));
+  std::vector<int16_t> out(static_cast<size_t>(frames) * 2, 12345);  // stale data must go
+  MixVoices(voices, out.data(), frames, outputRate);
+  return out;
+}
+
+int Peak(const std::vector<int16_t>& samples, int side) {
+  int peak = 0;
+  for (size_t i = side; i < samples.size(); i += 2) peak = std::max(peak, std::abs(samples[i]));
+  return peak;
+}
+
+// ---- Loading -------------------------------------------------------------------------------------
+
+TEST_F(AudioTest, LoadDecodesTheWholeFileAtItsOwnRate) {
+  struct Case {
+    std::string path;
+    int flags;
+    int channels, rate, frames;
+    bool loop;
+  };
+  const std::string backslashed = Files().folder.Path().string() + "\\mono.ogg";
+  // clang-format off
+  const Case cases[] = {
+      // path               flags  channels  rate       frames          loop
+      {Files().mono,        0,     1,        kToneRate, kToneRate,      false},
+      {backslashed,         0,     1,        kToneRate, kToneRate,      false},
+      {Files().stereo,      0,     2,        kToneRate, kToneRate / 2,  false},
+      {Files().lowRate,     1,     1,        kLowRate,  kLowRate,       true},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const SoundPtr sound = LoadSound(c.path, c.flags);
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->channels, c.channels);
+    EXPECT_EQ(sound->rate, c.rate);
+    EXPECT_EQ(sound->Frames(), c.frames);
+    EXPECT_EQ(sound->loop, c.loop);
+    EXPECT_EQ(SoundLengthMs(sound), c.frames * 1000 / c.rate);
+  }
+}
+
+TEST_F(AudioTest, MissingOrUndecodableFileGivesNone) {
+  for (const std::string& path : {Files().folder.Path().string() + "/absent.ogg",
+                                  Files().garbage, Files().empty}) {
+    SCOPED_TRACE(path);
+    const SoundPtr sound = LoadSound(path, 0);
+    EXPECT_FALSE(sound);
+    // What the game does with such a sound must still be harmless.
+    const ChannelPtr channel = PlaySound(sound);
+    EXPECT_EQ(ChannelPlaying(channel), 0);
+    EXPECT_EQ(SoundLengthMs(sound), 0);
+  }
+}
+
+// ---- Channels on the silent driver ---------------------------------------------------------------
+
+TEST_F(AudioTest, ThreePlaysInThreeFramesOverlapAndEachPlaysToItsEnd) {
+  // The results are dropped, as the game drops them: the voices must sound on regardless.
+  for (int frame = 0; frame < 3; ++frame) {
+    PlaySound(tone_);
+    Frame();
+  }
+  EXPECT_EQ(LiveVoiceCount(), 3);
+  // Started at 0, 16 and 32 ms; a 1000 ms sound plays while the clock is below start + 1000.
+  const int start = MilliSecs() - 3 * 16;
+  struct Step {
+    int clockMs;
+    int live;
+  };
+  for (const Step step : {Step{999, 3}, Step{1000, 2}, Step{1016, 1}, Step{1031, 1},
+                          Step{1032, 0}}) {
+    headless::AdvanceClock(start + step.clockMs - MilliSecs());
+    UpdateAudio();
+    EXPECT_EQ(LiveVoiceCount(), step.live) << "at " << step.clockMs << " ms";
+  }
+}
+
+TEST_F(AudioTest, CuedChannelWaitsForResumeThenPlaysToTheEnd) {
+  const ChannelPtr channel = CueSound(tone_);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+  for (int frame = 0; frame < 10; ++frame) Frame();
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+  EXPECT_EQ(ChannelVoice(channel)->position, 0) << "a cued sound must not move";
+
+  ResumeChannel(channel);
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  headless::AdvanceClock(999);
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  headless::AdvanceClock(1);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+
+  // Played out: pause and resume leave it finished.
+  PauseChannel(channel);
+  ResumeChannel(channel);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+}
+
+TEST_F(AudioTest, PausedChannelContinuesWhereItStopped) {
+  const ChannelPtr channel = PlaySound(tone_);
+  headless::AdvanceClock(400);
+  PauseChannel(channel);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+  EXPECT_DOUBLE_EQ(ChannelVoice(channel)->position, 0.4 * kToneRate);
+
+  headless::AdvanceClock(2000);
+  UpdateAudio();
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+  EXPECT_DOUBLE_EQ(ChannelVoice(channel)->position, 0.4 * kToneRate);
+
+  ResumeChannel(channel);
+  headless::AdvanceClock(599);
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  headless::AdvanceClock(1);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+}
+
+TEST_F(AudioTest, DroppingAChannel) {
+  struct Case {
+    const char* what;
+    bool kept;
+    bool paused;
+    int liveAfterDrop;
+  };
+  // clang-format off
+  const Case cases[] = {
+      // what                                    kept   paused  live after the drop
+      {"temporary channel plays to its end",     false, false,  1},
+      {"kept channel stops its sound",           true,  false,  0},
+      {"kept paused channel stops its sound",    true,  true,   0},
+      {"paused temporary channel can never resume", false, true, 0},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ChannelPtr channel = PlaySound(tone_, c.kept ? AllocChannel() : nullptr);
+    if (c.paused) PauseChannel(channel);
+    Frame();
+    channel.reset();
+    Frame();
+    EXPECT_EQ(LiveVoiceCount(), c.liveAfterDrop);
+    headless::AdvanceClock(1000);
+    UpdateAudio();
+    EXPECT_EQ(LiveVoiceCount(), 0);
+  }
+}
+
+TEST_F(AudioTest, StoppedChannelKeepsItsVolumeForTheNextSound) {
+  const ChannelPtr channel = AllocChannel();
+  SetChannelVolume(channel, 0.5f);
+  PlaySound(tone_, channel);
+  StopChannel(channel);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+  EXPECT_FALSE(ChannelVoice(channel));
+  EXPECT_EQ(LiveVoiceCount(), 0);
+
+  PlaySound(tone_, channel);
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  EXPECT_FLOAT_EQ(ChannelVoice(channel)->gain, platform_detail::VolumeToGain(0.5f));
+}
+
+TEST_F(AudioTest, ReplayingOnAChannelCutsItsPreviousSound) {
+  const ChannelPtr channel = AllocChannel();
+  PlaySound(tone_, channel);
+  headless::AdvanceClock(500);
+  PlaySound(tone_, channel);
+  EXPECT_EQ(LiveVoiceCount(), 1);
+  headless::AdvanceClock(999);
+  EXPECT_EQ(ChannelPlaying(channel), 1) << "the second play starts from the beginning";
+}
+
+TEST_F(AudioTest, LoopingSoundNeverEnds) {
+  const ChannelPtr channel = PlaySound(LoadSound(Files().mono, 1));
+  headless::AdvanceClock(5250);
+  UpdateAudio();
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  EXPECT_DOUBLE_EQ(ChannelVoice(channel)->position, 0.25 * kToneRate);
+
+  const std::vector<int16_t> out = Mix({channel}, kToneRate);  // wraps past the end
+  EXPECT_EQ(ChannelVoice(channel)->state, VoiceState::Playing);
+  EXPECT_GT(Peak(std::vector<int16_t>(out.end() - 2000, out.end()), 0), 10000);
+}
+
+// ---- The mixer -------------------------------------------------------------------------------------
+
+TEST_F(AudioTest, ChannelVolumeFollowsTheDecibelCurve) {
+  constexpr int kFrames = 4096;
+  const int fullPeak = Peak(Mix({PlaySound(tone_)}, kFrames), 0);
+  ASSERT_GT(fullPeak, 20000);
+
+  struct Case {
+    float volume;
+    std::optional<double> db;  // none: silent
+  };
+  const Case cases[] = {{1.7f, 0.0}, {1.0f, 0.0},       {0.5f, -6.7},
+                        {0.1f, -20.6}, {0.0f, std::nullopt}, {-1.0f, std::nullopt}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.volume);
+    const ChannelPtr channel = PlaySound(tone_);
+    SetChannelVolume(channel, c.volume);  // applies to the sound already playing
+    const std::vector<int16_t> out = Mix({channel}, kFrames);
+    if (!c.db) {
+      EXPECT_EQ(Peak(out, 0), 0);
+      EXPECT_EQ(Peak(out, 1), 0);
+    } else {
+      EXPECT_NEAR(20 * std::log10(static_cast<double>(Peak(out, 0)) / fullPeak), *c.db, 0.05);
+    }
+  }
+}
+
+TEST_F(AudioTest, LoudVoicesClampInsteadOfWrapping) {
+  constexpr int kFrames = 2048;
+  const std::vector<int16_t> single = Mix({PlaySound(tone_)}, kFrames);
+  const std::vector<int16_t> both = Mix({PlaySound(tone_), PlaySound(tone_)}, kFrames);
+  int clamped = 0;
+  for (size_t i = 0; i < single.size(); ++i) {
+    const int sum = 2 * single[i];
+    if (sum > 32767) {
+      EXPECT_EQ(both[i], 32767) << "sample " << i;
+      ++clamped;
+    } else if (sum < -32768) {
+      EXPECT_EQ(both[i], -32768) << "sample " << i;
+      ++clamped;
+    } else {
+      EXPECT_NEAR(both[i], sum, 1) << "sample " << i;
+    }
+  }
+  EXPECT_GT(clamped, kFrames / 4);
+}
+
+TEST_F(AudioTest, StereoKeepsItsSidesAndMonoFeedsBoth) {
+  const std::vector<int16_t> stereo = Mix({PlaySound(LoadSound(Files().stereo, 0))}, 4096);
+  EXPECT_GT(Peak(stereo, 0), 20000);
+  EXPECT_LT(Peak(stereo, 1), 300);  // only the codec's leakage
+
+  const std::vector<int16_t> mono = Mix({PlaySound(tone_)}, 4096);
+  for (size_t i = 0; i < mono.size(); i += 2) ASSERT_EQ(mono[i], mono[i + 1]) << "frame " << i / 2;
+}
+
+TEST_F(AudioTest, ResamplesToTheOutputRate) {
+  const SoundPtr low = LoadSound(Files().lowRate, 0);
+  ASSERT_TRUE(low);
+  // A one-second sound lasts one second of output frames whatever the output rate.
+  for (const int outputRate : {11025, 22050, 44100, 88200}) {
+    SCOPED_TRACE(outputRate);
+    const ChannelPtr channel = PlaySound(low);
+    const std::vector<int16_t> out = Mix({channel}, outputRate - 1, outputRate);
+    EXPECT_EQ(ChannelVoice(channel)->state, VoiceState::Playing);
+    Mix({channel}, 1, outputRate);
+    EXPECT_EQ(ChannelVoice(channel)->state, VoiceState::Idle);
+
+    // Output frames that fall on a source frame carry it unchanged; between two source frames
+    // the output lies between them.
+    const double step = static_cast<double>(kLowRate) / outputRate;
+    for (int frame = 0; frame < 2000; ++frame) {
+      const double position = frame * step;
+      const auto index = static_cast<size_t>(position);
+      const int a = low->samples[index];
+      const int b = low->samples[index + 1];
+      const int mixed = out[static_cast<size_t>(frame) * 2];
+      if (position == static_cast<double>(index)) {
+        ASSERT_EQ(mixed, a) << "frame " << frame;
+      } else {
+        ASSERT_GE(mixed, std::min(a, b) - 1) << "frame " << frame;
+        ASSERT_LE(mixed, std::max(a, b) + 1) << "frame " << frame;
+      }
+    }
+  }
+}
+
+// ---- The SDL back end --------------------------------------------------------------------------
+
+class AudioDeviceTest : public ::testing::Test {
+ protected:
+  void StartSdl() {
+    ShutdownPlatform();
+    ShutdownAudio();
+    if (!InitPlatform(BackendKind::Sdl)) GTEST_SKIP() << PlatformError();
+  }
+  void TearDown() override { ShutdownPlatform(); }
+
+  // Waits in real time, up to a few seconds, for the channel to fall silent.
+  static bool EndsWithin(const ChannelPtr& channel, int ms) {
+    const int until = MilliSecs() + ms;
+    while (ChannelPlaying(channel) && MilliSecs() < until) Delay(10);
+    return ChannelPlaying(channel) == 0;
+  }
+};
+
+TEST_F(AudioDeviceTest, GameRunsOnWhenNoDeviceOpens) {
+  const char* previous = std::getenv("SDL_AUDIODRIVER");
+  const std::string saved = previous ? previous : "";
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  StartSdl();
+  const SoundPtr sound = LoadSound(Files().stereo, 0);
+  if (previous) setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+  else unsetenv("SDL_AUDIODRIVER");
+  if (IsSkipped()) return;
+
+  ASSERT_TRUE(sound) << "decoding needs no device";
+  EXPECT_FALSE(AudioDeviceOpen());
+  const ChannelPtr channel = PlaySound(sound);
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  EXPECT_TRUE(EndsWithin(channel, 5000)) << "the silent driver follows the real clock";
+}
+
+TEST_F(AudioDeviceTest, RealDeviceMixesVoicesToTheirEnd) {
+  StartSdl();
+  if (IsSkipped()) return;
+  const SoundPtr sound = LoadSound(Files().stereo, 0);
+  ASSERT_TRUE(sound);
+  if (!AudioDeviceOpen()) GTEST_SKIP() << "no audio device here";
+
+  // Cued voices wait, paused, however long the device runs.
+  const std::vector<ChannelPtr> channels = {CueSound(sound, AllocChannel()), CueSound(sound),
+                                            CueSound(sound)};
+  Delay(50);
+  EXPECT_EQ(LiveVoiceCount(), 3);
+  for (const ChannelPtr& channel : channels) ResumeChannel(channel);
+  for (const ChannelPtr& channel : channels) EXPECT_TRUE(EndsWithin(channel, 5000));
+  UpdateAudio();
+  EXPECT_EQ(LiveVoiceCount(), 0);
+}
+
+}  // namespace
