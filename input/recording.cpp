@@ -1,0 +1,314 @@
+// Recordings: every frame's device state with the seed of the run, as written by --record and
+// played back by --replay.
+//
+// File format, all integers little-endian:
+//
+//   header   "TLVR"   4 bytes, the magic
+//            u8       format version, 1
+//            i32      seed of the recorded run
+//   body     records, each a tag byte and its payload; they belong to frame 0 until the first
+//            NEXT, and each NEXT moves on by its count of frames:
+//     0x01 KEY_DOWN   u8 key code
+//     0x02 KEY_UP     u8 key code
+//     0x03 BTN_DOWN   u8 port << 5 | button
+//     0x04 BTN_UP     u8 port << 5 | button
+//     0x05 AXIS_X     u8 port, f32 value (the bits of the float, exactly as read)
+//     0x06 AXIS_Y     u8 port, f32 value
+//     0x07 PLUG       u8 port: the pad reads as connected
+//     0x08 PULL       u8 port: the pad reads as not connected (buttons and axes as recorded)
+//     0x10 NEXT       varint frames to move on, 1 or more
+//     0x00 END        varint count of frames recorded; the last byte of the file
+//   varint: unsigned LEB128, 7 bits a byte, low bits first, at most 5 bytes.
+//
+// Only changes are stored: a frame in which nothing changed costs nothing, and a key tap costs
+// about six bytes, so an hour of play is a few kilobytes.
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "input/device_changes.h"
+#include "input/file_io.h"
+#include "input/little_endian.h"
+
+namespace {
+
+constexpr uint8_t kMagic[4] = {'T', 'L', 'V', 'R'};
+constexpr uint8_t kVersion = 1;
+constexpr size_t kHeaderSize = 9;
+
+enum Tag : uint8_t {
+  TAG_END = 0x00,
+  TAG_KEY_DOWN = 0x01,
+  TAG_KEY_UP = 0x02,
+  TAG_BUTTON_DOWN = 0x03,
+  TAG_BUTTON_UP = 0x04,
+  TAG_AXIS_X = 0x05,
+  TAG_AXIS_Y = 0x06,
+  TAG_PLUG = 0x07,
+  TAG_PULL = 0x08,
+  TAG_NEXT = 0x10,
+};
+
+void AppendVarint(std::vector<uint8_t>& out, uint32_t value) {
+  while (value >= 0x80) {
+    out.push_back(static_cast<uint8_t>(value | 0x80));
+    value >>= 7;
+  }
+  out.push_back(static_cast<uint8_t>(value));
+}
+
+void AppendRecord(std::vector<uint8_t>& out, const DeviceChange& change) {
+  const auto port = static_cast<uint8_t>(change.code);
+  switch (change.kind) {
+    case ChangeKind::Key:
+      out.push_back(change.down ? TAG_KEY_DOWN : TAG_KEY_UP);
+      out.push_back(static_cast<uint8_t>(change.code));
+      break;
+    case ChangeKind::Button:
+      out.push_back(change.down ? TAG_BUTTON_DOWN : TAG_BUTTON_UP);
+      out.push_back(static_cast<uint8_t>(port << 5 | change.button));
+      break;
+    case ChangeKind::AxisX:
+    case ChangeKind::AxisY:
+      out.push_back(change.kind == ChangeKind::AxisX ? TAG_AXIS_X : TAG_AXIS_Y);
+      out.push_back(port);
+      AppendFloatLe(out, change.value);
+      break;
+    case ChangeKind::Connected:
+      out.push_back(change.down ? TAG_PLUG : TAG_PULL);
+      out.push_back(port);
+      break;
+    case ChangeKind::Unplug:  // never recorded: the recorder stores the flag and the readings
+      break;
+  }
+}
+
+// ---- Recording ---------------------------------------------------------------------------------
+
+class Recorder final : public DeviceFeed {
+ public:
+  explicit Recorder(std::unique_ptr<DeviceFeed> source) : source_(std::move(source)) {}
+  ~Recorder() override {
+    Finish();
+    OverrideDeviceState(nullptr);
+  }
+
+  bool Open(const std::string& path, int seed) {
+    if (!file_.Open(path)) {
+      error_ = file_.Error();
+      return false;
+    }
+    std::vector<uint8_t> header(std::begin(kMagic), std::end(kMagic));
+    header.push_back(kVersion);
+    AppendInt32Le(header, seed);
+    return Write(header);
+  }
+
+  void BeginFrame(int frame) override {
+    DeviceState next;
+    if (source_) {
+      source_->BeginFrame(frame);
+      next = source_->FrameState();
+    } else {
+      next = ReadDeviceState();
+    }
+    for (uint8_t& key : next.keys) key = key ? 1 : 0;  // KeyDown answers 0 or 1 anyway
+
+    // Frames only go forward; a repeated or earlier number is taken as the current frame.
+    frame = std::max(frame, currentFrame_);
+    changes_.clear();
+    AppendChanges(state_, next, frame, changes_);
+    if (!changes_.empty()) {
+      bytes_.clear();
+      if (frame > currentFrame_) {
+        bytes_.push_back(TAG_NEXT);
+        AppendVarint(bytes_, static_cast<uint32_t>(frame - currentFrame_));
+        currentFrame_ = frame;
+      }
+      for (const DeviceChange& change : changes_) AppendRecord(bytes_, change);
+      Write(bytes_);
+    }
+    frameCount_ = std::max(frameCount_, frame + 1);
+    state_ = next;
+    // The run sees the state as recorded, never a key that changed later in the frame.
+    OverrideDeviceState(&state_);
+  }
+
+  void Finish() override {
+    if (!file_.IsOpen()) return;
+    bytes_.assign(1, TAG_END);
+    AppendVarint(bytes_, static_cast<uint32_t>(frameCount_));
+    if (Write(bytes_) && !file_.Commit()) error_ = file_.Error();
+  }
+
+  const DeviceState& FrameState() const override { return state_; }
+  const std::string& Error() const override { return error_; }
+
+ private:
+  bool Write(const std::vector<uint8_t>& bytes) {
+    if (file_.Write(bytes)) return true;
+    if (error_.empty()) error_ = file_.Error();
+    return false;
+  }
+
+  std::unique_ptr<DeviceFeed> source_;
+  AtomicFile file_;
+  DeviceState state_;
+  int currentFrame_ = 0;  // the frame the records being written belong to
+  int frameCount_ = 0;
+  std::vector<DeviceChange> changes_;  // scratch, kept to avoid allocating every frame
+  std::vector<uint8_t> bytes_;
+  std::string error_;
+};
+
+// ---- Replay ------------------------------------------------------------------------------------
+
+struct ReplayError {
+  std::string what;
+};
+
+class RecordReader {
+ public:
+  explicit RecordReader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+
+  bool AtEnd() const { return pos_ == bytes_.size(); }
+  size_t Position() const { return pos_; }
+
+  uint8_t Byte() {
+    if (pos_ >= bytes_.size()) throw ReplayError{"the file is cut short (no end record)"};
+    return bytes_[pos_++];
+  }
+  uint32_t Varint() {
+    uint32_t value = 0;
+    for (int shift = 0; shift < 35; shift += 7) {
+      const uint8_t byte = Byte();
+      if (shift == 28 && (byte & 0x70)) break;  // more than 32 bits
+      value |= static_cast<uint32_t>(byte & 0x7F) << shift;
+      if (!(byte & 0x80)) return value;
+    }
+    throw ReplayError{"a frame count at byte " + std::to_string(pos_) + " runs on too long"};
+  }
+  float Float() {
+    const uint8_t b[4] = {Byte(), Byte(), Byte(), Byte()};
+    return LoadFloatLe(b);
+  }
+  int Port(size_t at) {
+    const int port = Byte();
+    if (port >= kMaxRecordedPads) {
+      throw ReplayError{"pad " + std::to_string(port) + " at byte " + std::to_string(at) +
+                        " is out of range"};
+    }
+    return port;
+  }
+
+ private:
+  const std::vector<uint8_t>& bytes_;
+  size_t pos_ = kHeaderSize;
+};
+
+std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
+  std::vector<DeviceChange> changes;
+  RecordReader in(bytes);
+  int64_t frame = 0;
+  for (;;) {
+    const size_t at = in.Position();
+    const uint8_t tag = in.Byte();
+    const int f = static_cast<int>(frame);
+    switch (tag) {
+      case TAG_END: {
+        const uint32_t count = in.Varint();
+        if (!in.AtEnd()) {
+          throw ReplayError{"unexpected bytes after the end record at byte " +
+                            std::to_string(in.Position())};
+        }
+        if (count < frame + (changes.empty() ? 0 : 1)) {
+          throw ReplayError{"the end record counts fewer frames than were recorded"};
+        }
+        return changes;
+      }
+      case TAG_KEY_DOWN:
+      case TAG_KEY_UP:
+        changes.push_back({.frame = f, .code = in.Byte(), .down = tag == TAG_KEY_DOWN});
+        break;
+      case TAG_BUTTON_DOWN:
+      case TAG_BUTTON_UP: {
+        const uint8_t packed = in.Byte();
+        if ((packed >> 5) >= kMaxRecordedPads) {
+          throw ReplayError{"pad " + std::to_string(packed >> 5) + " at byte " +
+                            std::to_string(at) + " is out of range"};
+        }
+        changes.push_back({.frame = f,
+                           .kind = ChangeKind::Button,
+                           .code = packed >> 5,
+                           .button = packed & 31,
+                           .down = tag == TAG_BUTTON_DOWN});
+        break;
+      }
+      case TAG_AXIS_X:
+      case TAG_AXIS_Y: {
+        const int port = in.Port(at);
+        changes.push_back({.frame = f,
+                           .kind = tag == TAG_AXIS_X ? ChangeKind::AxisX : ChangeKind::AxisY,
+                           .code = port,
+                           .value = in.Float()});
+        break;
+      }
+      case TAG_PLUG:
+      case TAG_PULL:
+        changes.push_back({.frame = f,
+                           .kind = ChangeKind::Connected,
+                           .code = in.Port(at),
+                           .down = tag == TAG_PLUG});
+        break;
+      case TAG_NEXT: {
+        const uint32_t skip = in.Varint();
+        frame += skip;
+        if (skip == 0 || frame > std::numeric_limits<int>::max()) {
+          throw ReplayError{"bad frame step at byte " + std::to_string(at)};
+        }
+        break;
+      }
+      default: {
+        static constexpr char kHex[] = "0123456789abcdef";
+        throw ReplayError{std::string("unknown record 0x") + kHex[tag >> 4] + kHex[tag & 15] +
+                          " at byte " + std::to_string(at)};
+      }
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, int seed,
+                                         std::unique_ptr<DeviceFeed> source, std::string& error) {
+  auto recorder = std::make_unique<Recorder>(std::move(source));
+  if (!recorder->Open(path, seed)) {
+    error = recorder->Error();
+    return nullptr;
+  }
+  return recorder;
+}
+
+std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, int& seed, std::string& error) {
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(path, bytes, std::numeric_limits<size_t>::max(), &error)) return nullptr;
+  if (bytes.size() < kHeaderSize ||
+      !std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin())) {
+    error = path + ": not a Talvenne recording";
+    return nullptr;
+  }
+  if (bytes[4] != kVersion) {
+    error = path + ": recording format " + std::to_string(bytes[4]) +
+            " is not supported (this build reads format " + std::to_string(kVersion) + ")";
+    return nullptr;
+  }
+  try {
+    std::vector<DeviceChange> changes = DecodeBody(bytes);
+    seed = LoadInt32Le(&bytes[5]);
+    return MakeChangeFeed(DeviceState{}, std::move(changes));
+  } catch (const ReplayError& damage) {
+    error = path + ": damaged recording: " + damage.what;
+    return nullptr;
+  }
+}

@@ -1,0 +1,252 @@
+// The binding files: reading them as they are, falling back on the built-in bindings when one
+// is unusable, and writing them so that a failed write never damages the old file.
+
+#include "input/binding_files.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <climits>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "input/game_input.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+Bytes LittleEndian(const std::vector<int32_t>& values) {
+  Bytes bytes;
+  for (const int32_t value : values) {
+    const auto bits = static_cast<uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+      bytes.push_back(static_cast<uint8_t>(bits >> shift));
+  }
+  return bytes;
+}
+
+const ActionArray kDefaultPad = {0, 1, 2, 3, 9, 5, 6, 7, 8, 4, 0, 0, 0, 0};
+const ActionArray kDefaultKeys = {88, 90, 67, 13, 80, 0, 0, 0, 32, 13, 37, 38, 39, 40};
+// Codes no key or button has: they are kept, and simply never read as down.
+const std::vector<int32_t> kGarbage = {INT_MAX, INT_MIN, -1,   256, 0x7F7F7F7F, -88,  1 << 20,
+                                       33,      -32,     1000, 0,   -1000000,   4096, 227};
+
+// Every test runs in a fresh directory of its own, which the binding files are relative to.
+class BindingFilesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    std::string pattern = (fs::temp_directory_path() / "talvenne-bindings-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    fs::current_path(dir_);
+    input.Init(0, INPUT_BOTH);
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
+  }
+
+  static void Write(const char* name, const Bytes& bytes) {
+    std::ofstream(name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  static Bytes Read(const char* name) {
+    std::ifstream file(name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), {});
+  }
+  std::vector<std::string> FilesHere() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TGameInput input;
+
+ private:
+  fs::path previous_;
+  fs::path dir_;
+};
+
+// ---- Reading -----------------------------------------------------------------------------------
+
+struct Damage {
+  const char* name;
+  std::optional<Bytes> bytes;  // none: the file is missing
+  bool replaced;               // the built-in bindings take its place
+};
+
+std::vector<Damage> DamageCases(int count) {
+  std::vector<int32_t> longer(kGarbage.begin(), kGarbage.begin() + count);
+  longer.insert(longer.end(), {7, 7, 7});
+  return {
+      {"missing", std::nullopt, true},
+      {"empty", Bytes{}, true},
+      {"19 bytes", Bytes(19, 0x01), true},
+      {"one byte short", Bytes(count * 4 - 1, 0x01), true},
+      {"longer than expected", LittleEndian(longer), false},
+      {"56 bytes of garbage", LittleEndian(kGarbage), false},
+  };
+}
+
+struct BindingFile {
+  const char* name;
+  int count;
+  std::vector<int32_t> good;  // what the other test cases keep in it
+};
+
+const BindingFile kPadFile = {kPadBindingFile, 5, {4, 5, 6, 7, 8}};
+const BindingFile kKeyFile = {
+    kKeyBindingFile, 14, {65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78}};
+
+// What the bindings are after a good file of `values` was read.
+ActionArray PadRead(const std::vector<int32_t>& values) {
+  ActionArray pad{};
+  std::copy_n(values.begin(), kPadBindingCount, pad.begin());
+  return pad;
+}
+ActionArray KeysRead(const std::vector<int32_t>& values) {
+  ActionArray keys{};
+  std::copy_n(values.begin(), kKeyBindingCount, keys.begin());
+  return keys;
+}
+
+TEST_F(BindingFilesTest, DamagedFileIsReadAsItIsOrReplacedByTheBuiltInBindings) {
+  for (const BindingFile* damaged : {&kPadFile, &kKeyFile}) {
+    const BindingFile* other = damaged == &kPadFile ? &kKeyFile : &kPadFile;
+    for (const Damage& damage : DamageCases(damaged->count)) {
+      SCOPED_TRACE(std::string(damaged->name) + ": " + damage.name);
+      fs::remove(damaged->name);
+      if (damage.bytes) Write(damaged->name, *damage.bytes);
+      Write(other->name, LittleEndian(other->good));
+      input.Init(0, INPUT_BOTH);
+      input.Gamepad = {};
+      input.Keyboard = {};
+
+      const BindingFilesRead result = ReadBindingFiles(input);
+
+      const bool padReplaced = damaged == &kPadFile && damage.replaced;
+      const bool keyReplaced = damaged == &kKeyFile && damage.replaced;
+      EXPECT_EQ(result.padReplaced, padReplaced);
+      EXPECT_EQ(result.keyReplaced, keyReplaced);
+      const std::vector<int32_t> padValues = damaged == &kPadFile ? kGarbage : kPadFile.good;
+      const std::vector<int32_t> keyValues = damaged == &kKeyFile ? kGarbage : kKeyFile.good;
+      if (damage.replaced) {
+        EXPECT_EQ(input.Gamepad, padReplaced ? kDefaultPad : PadRead(padValues));
+        EXPECT_EQ(input.Keyboard, keyReplaced ? kDefaultKeys : KeysRead(keyValues));
+        // Written anew from the built-in bindings, and nothing else left behind.
+        const Bytes fresh = padReplaced ? LittleEndian({0, 1, 2, 3, 9})
+                                        : LittleEndian({kDefaultKeys.begin(), kDefaultKeys.end()});
+        EXPECT_EQ(Read(damaged->name), fresh);
+      } else {
+        EXPECT_EQ(input.Gamepad, PadRead(padValues));
+        EXPECT_EQ(input.Keyboard, KeysRead(keyValues));
+        EXPECT_EQ(Read(damaged->name), *damage.bytes) << "a usable file is left as it is";
+      }
+      EXPECT_EQ(Read(other->name), LittleEndian(other->good));
+      EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, kPadBindingFile}));
+    }
+  }
+}
+
+TEST_F(BindingFilesTest, FirstStartWritesBothFilesWithPauseOnP) {
+  const BindingFilesRead result = ReadBindingFiles(input);
+  EXPECT_TRUE(result.padReplaced);
+  EXPECT_TRUE(result.keyReplaced);
+  EXPECT_EQ(Read(kPadBindingFile),
+            (Bytes{0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 9, 0, 0, 0}));
+  EXPECT_EQ(Read(kKeyBindingFile).size(), 56u);
+  EXPECT_EQ(input.Keyboard[ACTION_PAUSE], 80);
+  // The next start reads what was written.
+  TGameInput again;
+  again.Init(0, INPUT_BOTH);
+  EXPECT_FALSE(ReadBindingFiles(again).keyReplaced);
+  EXPECT_EQ(again.Keyboard, input.Keyboard);
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, kPadBindingFile}));
+}
+
+TEST_F(BindingFilesTest, UnreadableFileFallsBackWithoutCrashing) {
+  // A directory where the file should be: it can be neither read nor replaced.
+  fs::create_directory(kKeyBindingFile);
+  Write(kPadBindingFile, LittleEndian(kPadFile.good));
+  const BindingFilesRead result = ReadBindingFiles(input);
+  EXPECT_TRUE(result.keyReplaced);
+  EXPECT_EQ(input.Keyboard, kDefaultKeys);
+  EXPECT_TRUE(fs::is_directory(kKeyBindingFile));
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, kPadBindingFile}));
+}
+
+// ---- Writing -----------------------------------------------------------------------------------
+
+TEST_F(BindingFilesTest, FilesHoldLittleEndianCodesInActionOrder) {
+  input.SetDefaultConfig();
+  input.Keyboard[0] = -2;
+  input.Keyboard[1] = 0x01020304;
+  input.Gamepad[4] = 31;
+  input.Gamepad[5] = 99;  // beyond the five the pad file holds
+  ASSERT_TRUE(WriteKeyBindings(input));
+  ASSERT_TRUE(WritePadBindings(input));
+  ASSERT_TRUE(input.WriteConfig());
+
+  const Bytes keys = Read(kKeyBindingFile);
+  ASSERT_EQ(keys.size(), 56u);
+  EXPECT_EQ(Bytes(keys.begin(), keys.begin() + 8), (Bytes{0xFE, 0xFF, 0xFF, 0xFF, 4, 3, 2, 1}));
+  EXPECT_EQ(Read(kPadBindingFile), LittleEndian({0, 1, 2, 3, 31}));
+  // test.con: pad buttons 0 to 9, then the 14 keys.
+  std::vector<int32_t> dump(input.Gamepad.begin(), input.Gamepad.begin() + kButtonActionCount);
+  dump.insert(dump.end(), input.Keyboard.begin(), input.Keyboard.end());
+  EXPECT_EQ(Read(kDebugBindingFile), LittleEndian(dump));
+  EXPECT_EQ(Read(kDebugBindingFile).size(), 96u);
+
+  TGameInput reread;
+  ReadBindingFiles(reread);
+  EXPECT_EQ(reread.Keyboard, input.Keyboard);
+  EXPECT_EQ(PadRead({reread.Gamepad.begin(), reread.Gamepad.end()}),
+            PadRead({input.Gamepad.begin(), input.Gamepad.end()}));
+}
+
+TEST_F(BindingFilesTest, FullDiskLeavesTheOldFileIntact) {
+  const Bytes old = LittleEndian(kKeyFile.good);
+  Write(kKeyBindingFile, old);
+  input.SetDefaultConfig();
+
+  // Files may grow to 24 bytes only: the 56-byte write fails halfway, as on a full disk.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 24;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteKeyBindings(input);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Read(kKeyBindingFile), old);
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile})) << "no temporary left";
+
+  // With room again, a temporary left by an earlier crash is simply written over.
+  Write((std::string(kKeyBindingFile) + ".tmp").c_str(), Bytes(3, 0xAA));
+  EXPECT_TRUE(WriteKeyBindings(input));
+  EXPECT_EQ(Read(kKeyBindingFile),
+            LittleEndian({88, 90, 67, 13, 0, 0, 0, 0, 32, 13, 37, 38, 39, 40}));
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile}));
+}
+
+TEST_F(BindingFilesTest, WriteIntoMissingDirectoryFails) {
+  EXPECT_FALSE(WriteBindingFile("no-such-dir/ConfigKey.set", std::vector<int32_t>{1, 2}));
+  EXPECT_TRUE(FilesHere().empty());
+}
+
+}  // namespace

@@ -1,0 +1,348 @@
+// Input scripts, recordings and replays: what each frame's device queries answer, and that a
+// recorded run and its replay see the same input.
+
+#include "input/device_feed.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <bit>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "input/game_input.h"
+#include "platform/system.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DeviceFeedTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
+  }
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "talvenne-feeds-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    OverrideDeviceState(nullptr);
+    headless::ReleaseAll();
+    fs::remove_all(dir_);
+  }
+
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+  std::string WriteScript(const std::string& text) const {
+    const std::string path = Path("script.txt");
+    std::ofstream(path) << text;
+    return path;
+  }
+  std::unique_ptr<DeviceFeed> Script(const std::string& text) {
+    std::string error;
+    auto feed = OpenInputScript(WriteScript(text), error);
+    EXPECT_NE(feed, nullptr) << error;
+    return feed;
+  }
+
+ private:
+  fs::path dir_;
+};
+
+// ---- Scripts -----------------------------------------------------------------------------------
+
+TEST_F(DeviceFeedTest, ScriptSetsTheDevicesFrameByFrame) {
+  auto feed = Script(R"(# pad 1 is named, so it is plugged in from the start; pad 2 from frame 30
+
+5 pad 1 button 9 down
+10 key 88 down     # X
+12 key 88 up
+7 pad 1 button 9 up
+7 pad 1 axis x -1.0
+8 pad 1 axis y 0.5
+9 key 90 down
+9 key 90 up
+20 pad 1 disconnect
+25 pad 1 button 2 down
+30 pad 2 connect
+)");
+  ASSERT_NE(feed, nullptr);
+  headless::SetKey(88, true);  // the live keyboard is not read while the script runs
+
+  struct Frame {
+    int key88, key90, start, button2, count;
+    float x, y;
+    bool operator==(const Frame&) const = default;
+  };
+  // clang-format off
+  const std::pair<int, Frame> checks[] = {
+      // frame  X  Z  start b2 pads  x     y
+      {0,     {0, 0, 0,    0, 1,    0,    0}},
+      {4,     {0, 0, 0,    0, 1,    0,    0}},
+      {5,     {0, 0, 1,    0, 1,    0,    0}},
+      {6,     {0, 0, 1,    0, 1,    0,    0}},
+      {7,     {0, 0, 0,    0, 1,   -1,    0}},
+      {8,     {0, 0, 0,    0, 1,   -1,    0.5f}},
+      {9,     {0, 0, 0,    0, 1,   -1,    0.5f}},  // Z down and up in one frame: the later wins
+      {10,    {1, 0, 0,    0, 1,   -1,    0.5f}},
+      {11,    {1, 0, 0,    0, 1,   -1,    0.5f}},
+      {12,    {0, 0, 0,    0, 1,   -1,    0.5f}},
+      {19,    {0, 0, 0,    0, 1,   -1,    0.5f}},
+      {20,    {0, 0, 0,    0, 0,    0,    0}},     // pulled out: released and centred
+      {25,    {0, 0, 0,    1, 1,    0,    0}},     // a button plugs it back in
+      {29,    {0, 0, 0,    1, 1,    0,    0}},
+      {30,    {0, 0, 0,    1, 2,    0,    0}},
+  };
+  // clang-format on
+  int frame = 0;
+  for (const auto& [checked, expected] : checks) {
+    for (; frame <= checked; ++frame) feed->BeginFrame(frame);
+    const Frame seen{KeyDown(88), KeyDown(90), JoyDown(9, 1), JoyDown(2, 1),
+                     JoyCount(),  JoyX(1),     JoyY(1)};
+    EXPECT_EQ(seen, expected) << "frame " << checked << ": X " << seen.key88 << " Z " << seen.key90
+                              << " start " << seen.start << " b2 " << seen.button2 << " pads "
+                              << seen.count << " x " << seen.x << " y " << seen.y;
+  }
+
+  feed.reset();
+  EXPECT_EQ(KeyDown(88), 1) << "the live devices answer again once the feed is gone";
+}
+
+struct BadLine {
+  const char* line;
+  const char* mentions;  // what the error must quote
+};
+
+TEST_F(DeviceFeedTest, MalformedLineIsNamedWithItsLineNumber) {
+  const BadLine cases[] = {
+      {"12 key 300 down", "'300'"},
+      {"12 key 0 down", "'0'"},
+      {"12 key 0x58 down", "'0x58'"},
+      {"12 key 88 dwn", "'dwn'"},
+      {"12 key 88", "missing state"},
+      {"12 key", "missing key code"},
+      {"x12 key 88 down", "'x12'"},
+      {"-1 key 88 down", "'-1'"},
+      {"99999999999 key 88 down", "'99999999999'"},
+      {"12 mouse 1 down", "'mouse'"},
+      {"12 key 88 down now", "'now'"},
+      {"12 pad 4 button 0 down", "'4'"},
+      {"12 pad 0 button 32 down", "'32'"},
+      {"12 pad 0 axis z 0.5", "'z'"},
+      {"12 pad 0 axis x 1.5", "'1.5'"},
+      {"12 pad 0 axis x nan", "'nan'"},
+      {"12 pad 0 axis x", "missing axis value"},
+      {"12 pad 0 plug", "'plug'"},
+  };
+  for (const BadLine& c : cases) {
+    SCOPED_TRACE(c.line);
+    const std::string path =
+        WriteScript(std::string("# ok so far\n10 key 88 down\n") + c.line + "\n20 key 88 up\n");
+    std::string error;
+    EXPECT_EQ(OpenInputScript(path, error), nullptr);
+    EXPECT_EQ(error.rfind(path + ":3: ", 0), 0u) << error;
+    EXPECT_NE(error.find(c.mentions), std::string::npos) << error;
+  }
+  std::string error;
+  EXPECT_EQ(OpenInputScript(Path("absent.txt"), error), nullptr);
+  EXPECT_EQ(error.rfind(Path("absent.txt") + ": ", 0), 0u) << error;
+}
+
+// ---- Recordings --------------------------------------------------------------------------------
+
+// What the game sees of the input in one frame: every status and the live held test.
+using InputTrace = std::vector<std::vector<int32_t>>;
+
+// Runs frames first .. first + count - 1 of `feed`.
+InputTrace RunFrames(DeviceFeed& feed, int first, int count, TGameInput& input,
+                     const std::function<void()>& afterBegin = {}) {
+  InputTrace trace;
+  for (int frame = first; frame < first + count; ++frame) {
+    feed.BeginFrame(frame);
+    if (afterBegin) afterBegin();
+    input.CheckInput();
+    std::vector<int32_t> seen(input.KeyboardStatus.begin(), input.KeyboardStatus.end());
+    seen.insert(seen.end(), input.GamepadStatus.begin(), input.GamepadStatus.end());
+    for (int i = ACTION_LEFT; i <= ACTION_DOWN; ++i) {
+      seen.push_back(input.DirectionalButtonPress(i, INPUT_HELD));
+    }
+    trace.push_back(seen);
+  }
+  return trace;
+}
+
+TGameInput FreshInput() {
+  TGameInput input;
+  input.Init(0, INPUT_BOTH);
+  input.SetDefaultConfig();
+  return input;
+}
+
+constexpr const char* kPlayScript = R"(
+3 key 88 down
+4 key 88 up
+5 key 88 down
+9 key 88 up
+6 pad 0 button 0 down
+8 pad 0 button 0 up
+10 pad 0 axis x -0.2
+12 pad 0 axis x -0.25
+13 pad 0 axis y -1
+15 pad 0 axis x 1
+18 pad 0 axis x 0
+18 pad 0 axis y 0.2
+20 key 37 down
+22 key 37 up
+)";
+
+TEST_F(DeviceFeedTest, ScriptAndItsRecordingDriveTheSameStatuses) {
+  constexpr int kFrames = 30;
+  TGameInput scripted = FreshInput();
+  const InputTrace expected = RunFrames(*Script(kPlayScript), 0, kFrames, scripted);
+  // Spot checks that the script did what it says.
+  EXPECT_EQ(expected[3][ACTION_ATTACK], INPUT_PRESSED);
+  EXPECT_EQ(expected[5][ACTION_ATTACK], INPUT_RELEASED);  // pressed again right after the tap
+  EXPECT_EQ(expected[10][kActionCount + ACTION_LEFT], INPUT_UP);  // -0.2 is inside
+  EXPECT_EQ(expected[12][kActionCount + ACTION_LEFT], INPUT_PRESSED);
+
+  std::string error;
+  auto recorder = OpenRecorder(Path("run.rec"), -12345, Script(kPlayScript), error);
+  ASSERT_NE(recorder, nullptr) << error;
+  TGameInput recorded = FreshInput();
+  EXPECT_EQ(RunFrames(*recorder, 0, kFrames, recorded), expected);
+  recorder->Finish();
+  EXPECT_EQ(recorder->Error(), "");
+  recorder.reset();
+
+  int seed = 0;
+  auto replay = OpenReplay(Path("run.rec"), seed, error);
+  ASSERT_NE(replay, nullptr) << error;
+  EXPECT_EQ(seed, -12345);
+  TGameInput replayed = FreshInput();
+  EXPECT_EQ(RunFrames(*replay, 0, kFrames, replayed), expected);
+}
+
+TEST_F(DeviceFeedTest, LiveRecordingHoldsEachFrameAsCapturedAndReplaysExactly) {
+  constexpr int kFrames = 40;
+  // Odd stick readings on purpose: the replay must give back the very same floats.
+  const float kOddX[] = {0.2f, -0.0f, std::nextafter(-0.2f, -1.0f), 0.7071f};
+  auto setLive = [&](int frame) {
+    headless::SetKey(88, frame % 7 == 2 || frame % 7 == 3);
+    headless::SetKey(38, frame >= 20 && frame < 25);
+    headless::SetPad(0, PadState{frame < 30, frame % 5 == 0 ? 1u << 9 : 0u, kOddX[frame % 4],
+                                 frame >= 10 ? -1.0f : 0.0f});
+  };
+
+  std::string error;
+  auto recorder = OpenRecorder(Path("live.rec"), 7, nullptr, error);
+  ASSERT_NE(recorder, nullptr) << error;
+  TGameInput live = FreshInput();
+  std::vector<DeviceState> captured;
+  std::vector<int> heldAfterChange;
+  InputTrace trace;
+  for (int frame = 0; frame < kFrames; ++frame) {
+    setLive(frame);
+    const InputTrace one = RunFrames(*recorder, frame, 1, live, [&] {
+      // The key changes after the frame began; the game must still see the captured state.
+      headless::SetKey(88, !KeyDown(88));
+      heldAfterChange.push_back(KeyDown(88));
+    });
+    trace.push_back(one[0]);
+    captured.push_back(recorder->FrameState());
+    EXPECT_EQ(heldAfterChange.back(), frame % 7 == 2 || frame % 7 == 3) << "frame " << frame;
+  }
+  recorder->Finish();
+  ASSERT_EQ(recorder->Error(), "");
+  recorder.reset();
+  headless::ReleaseAll();
+
+  int seed = 0;
+  auto replay = OpenReplay(Path("live.rec"), seed, error);
+  ASSERT_NE(replay, nullptr) << error;
+  EXPECT_EQ(seed, 7);
+  TGameInput replayed = FreshInput();
+  for (int frame = 0; frame < kFrames; ++frame) {
+    SCOPED_TRACE("frame " + std::to_string(frame));
+    EXPECT_EQ(RunFrames(*replay, frame, 1, replayed)[0], trace[frame]);
+    const DeviceState& state = replay->FrameState();
+    EXPECT_EQ(state, captured[frame]);
+    EXPECT_EQ(std::bit_cast<uint32_t>(state.pads[0].x), std::bit_cast<uint32_t>(kOddX[frame % 4]));
+  }
+}
+
+TEST_F(DeviceFeedTest, RecordingStoresOnlyChanges) {
+  std::string error;
+  auto recorder = OpenRecorder(Path("idle.rec"), 1, nullptr, error);
+  ASSERT_NE(recorder, nullptr) << error;
+  for (int frame = 0; frame < 36000; ++frame) {  // ten minutes
+    headless::SetKey(88, frame == 1000);
+    recorder->BeginFrame(frame);
+  }
+  recorder->Finish();
+  EXPECT_LE(fs::file_size(Path("idle.rec")), 32u);
+}
+
+struct Damage {
+  const char* name;
+  std::function<void(std::vector<uint8_t>&)> apply;
+  const char* mentions;
+};
+
+TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
+  std::string error;
+  auto recorder = OpenRecorder(Path("good.rec"), 99, Script(kPlayScript), error);
+  ASSERT_NE(recorder, nullptr) << error;
+  for (int frame = 0; frame < 30; ++frame) recorder->BeginFrame(frame);
+  recorder.reset();  // finishes the file
+  std::ifstream in(Path("good.rec"), std::ios::binary);
+  const std::vector<uint8_t> good{std::istreambuf_iterator<char>(in), {}};
+  ASSERT_GT(good.size(), 20u);
+
+  const size_t header = 9;
+  const Damage cases[] = {
+      {"empty", [](auto& b) { b.clear(); }, "not a Talvenne recording"},
+      {"wrong magic", [](auto& b) { b[0] = 'X'; }, "not a Talvenne recording"},
+      {"newer format", [](auto& b) { b[4] = 2; }, "format 2"},
+      {"last byte lost", [](auto& b) { b.pop_back(); }, "cut short"},
+      {"cut inside a record", [&](auto& b) { b.resize(header + 1); }, "cut short"},
+      {"unknown record", [&](auto& b) { b.insert(b.begin() + header, 0x7E); },
+       "unknown record 0x7e at byte 9"},
+      {"pad out of range",
+       [&](auto& b) {
+         b.insert(b.begin() + header, {0x07, 9});
+       },
+       "pad 9"},
+      {"bytes after the end", [](auto& b) { b.push_back(0); }, "after the end"},
+      {"frame step of zero",
+       [&](auto& b) {
+         b.insert(b.begin() + header, {0x10, 0});
+       },
+       "frame step"},
+  };
+  for (const Damage& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<uint8_t> bytes = good;
+    c.apply(bytes);
+    const std::string path = Path("bad.rec");
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    int seed = 0;
+    EXPECT_EQ(OpenReplay(path, seed, error), nullptr);
+    EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+    EXPECT_NE(error.find(c.mentions), std::string::npos) << error;
+  }
+  int seed = 0;
+  EXPECT_EQ(OpenReplay(Path("absent.rec"), seed, error), nullptr);
+  EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
+  EXPECT_EQ(OpenRecorder(Path("no-such-dir/x.rec"), 1, nullptr, error), nullptr);
+  EXPECT_NE(error.find("no-such-dir"), std::string::npos) << error;
+}
+
+}  // namespace
