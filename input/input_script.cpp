@@ -98,7 +98,7 @@ class ScriptParser {
     line.ExpectEnd();
   }
 
-  std::unique_ptr<DeviceFeed> Finish() {
+  std::unique_ptr<DeviceFeed> MakeFeed() {
     // Later lines may name earlier frames; within a frame the file's order holds.
     std::stable_sort(
         changes_.begin(), changes_.end(),
@@ -114,12 +114,13 @@ class ScriptParser {
  private:
   void ParsePad(LineReader& line, int frame) {
     const int port = line.NextInt("pad port", 0, kMaxRecordedPads - 1);
+    enum PadWord { BUTTON, AXIS, CONNECT, DISCONNECT };
     const int what =
         line.NextChoice("pad change", std::array{"button", "axis", "connect", "disconnect"});
     FirstMention& first = firstMention_[port];
-    if (first.frame < 0 || frame < first.frame) first = {frame, what == 2};
+    if (first.frame < 0 || frame < first.frame) first = {frame, what == CONNECT};
     switch (what) {
-      case 0: {
+      case BUTTON: {
         const int button = line.NextInt("button", 0, 31);
         PlugIn(frame, port);
         changes_.push_back({.frame = frame,
@@ -129,7 +130,7 @@ class ScriptParser {
                             .down = NextDown(line)});
         break;
       }
-      case 1: {
+      case AXIS: {
         const bool isX = line.NextChoice("axis", std::array{"x", "y"}) == 0;
         const float value = line.NextAxisValue();
         PlugIn(frame, port);
@@ -139,10 +140,10 @@ class ScriptParser {
                             .value = value});
         break;
       }
-      case 2:
+      case CONNECT:
         PlugIn(frame, port);
         break;
-      default:
+      case DISCONNECT:
         changes_.push_back({.frame = frame, .kind = ChangeKind::Unplug, .code = port});
         break;
     }
@@ -179,5 +180,5 @@ std::unique_ptr<DeviceFeed> OpenInputScript(const std::string& path, std::string
     error = path + ": cannot read the input script";
     return nullptr;
   }
-  return parser.Finish();
+  return parser.MakeFeed();
 }
