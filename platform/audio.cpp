@@ -5,6 +5,8 @@
 // driver moves the same voices along the platform clock, so a channel reports playing for
 // exactly as long as it would be heard, and the music keeps its timing in tests.
 
+#include "platform/audio.h"
+
 #include <SDL.h>
 #include <vorbis/vorbisfile.h>
 
@@ -14,7 +16,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/audio.h"
 #include "platform/audio_internal.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
@@ -93,14 +94,18 @@ int SeekMemory(void* source, ogg_int64_t offset, int whence) {
   auto* reader = static_cast<MemoryReader*>(source);
   const auto size = static_cast<ogg_int64_t>(reader->bytes.size());
   ogg_int64_t target = offset;
-  if (whence == SEEK_CUR) target += static_cast<ogg_int64_t>(reader->offset);
-  else if (whence == SEEK_END) target += size;
+  if (whence == SEEK_CUR)
+    target += static_cast<ogg_int64_t>(reader->offset);
+  else if (whence == SEEK_END)
+    target += size;
   if (target < 0 || target > size) return -1;
   reader->offset = static_cast<size_t>(target);
   return 0;
 }
 
-long TellMemory(void* source) { return static_cast<long>(static_cast<MemoryReader*>(source)->offset); }
+long TellMemory(void* source) {
+  return static_cast<long>(static_cast<MemoryReader*>(source)->offset);
+}
 
 const ov_callbacks kMemoryCallbacks = {ReadMemory, SeekMemory, nullptr, TellMemory};
 
@@ -182,9 +187,8 @@ void CatchUpSilentVoices() {
 // go after the lock is released, so the audio thread never waits on a free.
 void TakeIdleVoices(std::vector<VoicePtr>& idle) {
   std::vector<VoicePtr>& voices = Mixer().voices;
-  auto stillLive = std::stable_partition(voices.begin(), voices.end(), [](const VoicePtr& v) {
-    return v->state != VoiceState::Idle;
-  });
+  auto stillLive = std::stable_partition(
+      voices.begin(), voices.end(), [](const VoicePtr& v) { return v->state != VoiceState::Idle; });
   std::move(stillLive, voices.end(), std::back_inserter(idle));
   voices.erase(stillLive, voices.end());
 }
@@ -198,7 +202,8 @@ void ReleaseVoice(TChannel& channel) {
   channel.voice.reset();
 }
 
-// ---- The device ----------------------------------------------------------------------------------
+// ---- The device
+// ----------------------------------------------------------------------------------
 
 void SDLCALL FillDevice(void* userdata, Uint8* stream, int length) {
   auto* mixer = static_cast<MixerState*>(userdata);
@@ -219,8 +224,8 @@ bool OpenDevice(MixerState& mixer) {
   want.userdata = &mixer;
   SDL_AudioSpec have{};
   // We resample ourselves, so the device may keep its own rate; SDL converts anything else.
-  mixer.device = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
-                                     SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+  mixer.device = SDL_OpenAudioDevice(
+      nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
   if (mixer.device == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     mixer.sdlAudioStarted = false;
@@ -248,7 +253,8 @@ TChannel::~TChannel() {
   if (kept || voice->state == VoiceState::Paused) voice->state = VoiceState::Idle;
 }
 
-// ---- Mixing --------------------------------------------------------------------------------------
+// ---- Mixing
+// --------------------------------------------------------------------------------------
 
 namespace platform_detail {
 
@@ -259,6 +265,10 @@ float VolumeToGain(float volume) {
 }
 
 namespace {
+
+float Lerp(int16_t from, int16_t to, float t) {
+  return static_cast<float>(from) + static_cast<float>(to - from) * t;
+}
 
 // Adds one voice into the accumulator, linearly interpolated from the sound's rate to the
 // output rate; a mono sound feeds both sides.
@@ -281,8 +291,9 @@ void MixVoice(Voice& voice, float* accumulator, int frames, int outputRate) {
     if (next >= length) next = sound.loop ? 0 : index;
     const int16_t* a = samples + index * stride;
     const int16_t* b = samples + next * stride;
-    accumulator[2 * i] += voice.gain * (a[0] + static_cast<float>(b[0] - a[0]) * t);
-    accumulator[2 * i + 1] += voice.gain * (a[right] + static_cast<float>(b[right] - a[right]) * t);
+    float* frame = accumulator + static_cast<ptrdiff_t>(i) * kOutputChannels;
+    frame[0] += voice.gain * Lerp(a[0], b[0], t);
+    frame[1] += voice.gain * Lerp(a[right], b[right], t);
     position += step;
   }
   if (!sound.loop && position >= static_cast<double>(length)) voice.state = VoiceState::Idle;
@@ -297,7 +308,8 @@ void MixVoices(const std::vector<VoicePtr>& voices, int16_t* out, int frames, in
   const size_t samples = static_cast<size_t>(frames) * kOutputChannels;
   accumulator.assign(samples, 0.0f);
   for (const VoicePtr& voice : voices) {
-    if (voice->state == VoiceState::Playing) MixVoice(*voice, accumulator.data(), frames, outputRate);
+    if (voice->state == VoiceState::Playing)
+      MixVoice(*voice, accumulator.data(), frames, outputRate);
   }
   for (size_t i = 0; i < samples; ++i) {
     const float sum = std::clamp(accumulator[i], -32768.0f, 32767.0f);
@@ -318,7 +330,8 @@ int LiveVoiceCount() {
 
 }  // namespace platform_detail
 
-// ---- The interface -------------------------------------------------------------------------------
+// ---- The interface
+// -------------------------------------------------------------------------------
 
 SoundPtr LoadSound(const std::string& path, int flags) {
   EnsureDriver();

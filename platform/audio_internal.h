@@ -15,7 +15,7 @@ struct TSound {
   int rate = 0;                  // frames per second
   bool loop = false;
 
-  int64_t Frames() const { return static_cast<int64_t>(samples.size()) / channels; }
+  [[nodiscard]] int64_t Frames() const { return static_cast<int64_t>(samples.size()) / channels; }
 };
 
 namespace platform_detail {

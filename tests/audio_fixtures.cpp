@@ -1,5 +1,6 @@
-#include "ogg_fixture.h"
+#include "audio_fixtures.h"
 
+#include <unistd.h>
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -8,12 +9,11 @@
 #include <numbers>
 #include <string>
 
-#include <unistd.h>
-
 std::vector<float> SineTone(int rate, int frames, float frequency, float amplitude) {
   std::vector<float> samples(frames);
   for (int i = 0; i < frames; ++i) {
-    samples[i] = amplitude * static_cast<float>(std::sin(2 * std::numbers::pi * frequency * i / rate));
+    samples[i] =
+        amplitude * static_cast<float>(std::sin(2 * std::numbers::pi * frequency * i / rate));
   }
   return samples;
 }
@@ -81,7 +81,9 @@ bool WriteOggVorbis(const std::filesystem::path& path, int rate, int channels,
   ogg_stream_state stream;
   ogg_stream_init(&stream, 1);
 
-  ogg_packet header, commentHeader, codeHeader;
+  ogg_packet header;
+  ogg_packet commentHeader;
+  ogg_packet codeHeader;
   vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codeHeader);
   ogg_stream_packetin(&stream, &header);
   ogg_stream_packetin(&stream, &commentHeader);
@@ -120,4 +122,20 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+TTimer* RestartHeadless() {
+  ShutdownPlatform();
+  ShutdownAudio();
+  return InitPlatform(BackendKind::Headless) ? CreateTimer(60) : nullptr;
+}
+
+platform_detail::Voice VoiceOf(const ChannelPtr& channel) {
+  if (const platform_detail::VoicePtr voice = platform_detail::ChannelVoice(channel)) {
+    return *voice;
+  }
+  platform_detail::Voice none;
+  none.position = -1;
+  none.gain = -1;
+  return none;
 }
