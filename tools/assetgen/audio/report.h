@@ -1,0 +1,32 @@
+#pragma once
+// The listening report: a table of every generated file with its length, peak and loudness,
+// and a spectrogram of each piece of music with its loop point marked.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ogg_codec.h"
+
+namespace audiogen {
+
+// What the report says about one file, measured on the decoded stream.
+struct FileStats {
+  std::string file;  // relative to the assets directory, e.g. "sounds/step1.ogg"
+  int channels = 0;
+  double seconds = 0;
+  float peakDb = 0;
+  float rmsDb = 0;
+  float integratedLufs = 0;
+  float loudest200msLufs = 0;
+  std::string note;  // loop and tempo for music
+};
+FileStats Measure(const std::string& file, const Pcm& decoded);
+
+// Writes a log-frequency spectrogram of the mono sum, with a line at `markSample` (0: none).
+bool WriteSpectrogram(const Pcm& pcm, size_t markSample, const std::filesystem::path& png);
+
+bool WriteReport(const std::vector<FileStats>& effects, const std::vector<FileStats>& music,
+                 double generationSeconds, const std::filesystem::path& markdown);
+
+}  // namespace audiogen
