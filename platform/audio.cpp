@@ -85,6 +85,7 @@ size_t ReadMemory(void* into, size_t size, size_t count, void* source) {
   if (size == 0) return 0;
   const size_t available = reader->bytes.size() - reader->offset;
   const size_t length = std::min(size * count, available) / size * size;
+  if (length == 0) return 0;
   std::memcpy(into, reader->bytes.data() + reader->offset, length);
   reader->offset += length;
   return length / size;
