@@ -105,6 +105,8 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint
 }
 
 void DestroyTextures(TImage& image) {
+  // Quads already gathered may still sample these textures.
+  platform_detail::FlushQuads();
   for (TImage::Texture& texture : image.textures) {
     if (texture.sequence == GraphicsSequence() && platform_detail::Renderer()) {
       if (texture.handle) SDL_DestroyTexture(static_cast<SDL_Texture*>(texture.handle));

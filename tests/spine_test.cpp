@@ -1,0 +1,117 @@
+// The program's spine: planes, the screen-mode chooser, shadowed text and the small helpers.
+
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+#include "app/globals.h"
+#include "app/helpers.h"
+#include "app/screen_modes.h"
+#include "platform/platform.h"
+#include "tests/test_support.h"
+
+namespace {
+
+TEST(Planes, GroundLinesFollowTheScreenHeight) {
+  for (const auto& [height, back, middle, front] :
+       {std::tuple{768.0f, 618.0f, 663.0f, 708.0f}, std::tuple{720.0f, 570.0f, 615.0f, 660.0f}}) {
+    fScreenHeight = height;
+    ComputePlaneLines();
+    EXPECT_EQ(fPlaneY[0], back);
+    EXPECT_EQ(fPlaneY[2], middle);
+    EXPECT_EQ(fPlaneY[4], front);
+    EXPECT_EQ(fPlaneY[1], 0);
+    EXPECT_EQ(fPlaneY[3], 0);
+  }
+  ResetGlobals();
+}
+
+class Chooser : public HeadlessWindow {};
+
+TEST_F(Chooser, LowestHeldDigitWins) {
+  struct Case {
+    std::vector<int> held;
+    int mode;
+  };
+  const Case cases[] = {
+      {{50, 55}, 2},  // 2 and 7 together
+      {{56}, 8},
+      {{55, 49}, 1},
+      {{57, 48, 13}, 0},  // 9, 0 and Enter choose nothing
+  };
+  for (const Case& c : cases) {
+    headless::ReleaseAll();
+    for (int key : c.held) headless::SetKey(key, true);
+    EXPECT_EQ(HeldModeKey(), c.mode);
+  }
+  headless::ReleaseAll();
+}
+
+TEST_F(Chooser, ModeFourOpensTheWideScreen) {
+  // Opening the chooser window releases every key, so the digit comes from a device record.
+  DeviceState held;
+  held.keys[52] = 1;
+  OverrideDeviceState(&held);
+  ScreenMode mode{};
+  ASSERT_TRUE(RunScreenModeChooser(mode));
+  OverrideDeviceState(nullptr);
+  EXPECT_EQ(mode.width, 1366);
+  EXPECT_EQ(mode.height, 768);
+  EXPECT_FALSE(mode.fullScreen);
+  EXPECT_STREQ(mode.label, "(4)1336x768 Windowed");
+  EXPECT_EQ(GraphicsWidth(), 320);
+  EXPECT_EQ(GraphicsHeight(), 240);
+  // The labels were drawn with the built-in font in white.
+  EXPECT_GT(CountLit(ReadBack()), 200);
+}
+
+TEST_F(Chooser, ShadowTextColoursAndLeavesWhite) {
+  OpenWindow(200, 60);
+  SetBlend(ALPHABLEND);
+  SetColor(10, 20, 30);
+  DrawShadowText(7, "I", 10, 10);
+  EXPECT_EQ(GraphicsState().color_red, 255);
+  EXPECT_EQ(GraphicsState().color_green, 255);
+  EXPECT_EQ(GraphicsState().color_blue, 255);
+  // The built-in I has a vertical bar in column 3 of its cell; the shadow lies one pixel
+  // right and down of the text.
+  const Picture picture = ReadBack();
+  ExpectNear(picture.At(10 + 3, 10 + 6), Rgb{0, 0, 255});
+  ExpectNear(picture.At(10 + 4, 10 + 7), Rgb{100, 100, 100});
+}
+
+TEST(Helpers, RadiusIsStrictAndBackstabStopsAtSkills) {
+  EXPECT_EQ(IsWithinRadius(0, 0, 3, 4, 5), 0);
+  EXPECT_EQ(IsWithinRadius(0, 0, 3, 4, 5.001f), 1);
+  EXPECT_EQ(IsWithinRadius(10, 10, 10, 10, 0.5f), 1);
+  EXPECT_EQ(IsBackstabAttack(49), 1);
+  EXPECT_EQ(IsBackstabAttack(50), 0);
+  EXPECT_EQ(IsBackstabAttack(0), 1);
+}
+
+TEST(CommandLineFlags, ValuesAndErrors) {
+  auto parse = [](std::vector<const char*> args, CommandLine& options, std::string& error) {
+    args.insert(args.begin(), "talvenne");
+    return ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()), options, error);
+  };
+  CommandLine options;
+  std::string error;
+  ASSERT_TRUE(parse({"--headless", "--frames", "60", "--screenshot", "59:out.png", "--seed", "-5"}, options, error));
+  EXPECT_EQ(options.mode, 1) << "headless without --mode uses mode 1";
+  EXPECT_EQ(options.frames, 60);
+  EXPECT_EQ(options.seed, -5);
+  ASSERT_EQ(options.screenshots.size(), 1u);
+  EXPECT_EQ(options.screenshots[0].frame, 59);
+  EXPECT_EQ(options.screenshots[0].path, "out.png");
+
+  const std::vector<std::vector<const char*>> bad = {
+      {"--bogus"}, {"--mode"}, {"--mode", "0"}, {"--mode", "9"}, {"--mode", "3x"},
+      {"--frames", "-1"}, {"--screenshot", "59"}, {"--screenshot", "x:y.png"}, {"--seed", ""},
+      {"--input", "a", "--replay", "b"},
+  };
+  for (const auto& args : bad) {
+    EXPECT_FALSE(parse(args, options, error)) << args[0];
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+}  // namespace
