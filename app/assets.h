@@ -1,9 +1,11 @@
 #pragma once
 // The asset catalogue: one global per picture, font and sound, named img..., fnt..., snd...
-// (the generated header declares them), and the three loading steps of start-up.
+// (declared by the catalogue the asset generator writes from its manifest), and the three
+// loading steps of start-up.
 
 #include <string>
 
+#include "asset_catalogue.h"
 #include "platform/platform.h"
 
 // Registers the embedded pictures, then loads every image in catalogue order with its handle.

@@ -1,0 +1,225 @@
+// The asset catalogue against the generated files: frame counts, pivots, the pivot rules the
+// drawing code relies on, tiling, fonts, and how a missing file is reported.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/assets.h"
+#include "platform/system.h"
+
+namespace {
+
+class Assets : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
+    std::string failed;
+    loaded_ = LoadImages(failed);
+    failed_ = failed;
+  }
+  static void TearDownTestSuite() { ShutdownPlatform(); }
+  static bool loaded_;
+  static std::string failed_;
+};
+bool Assets::loaded_ = false;
+std::string Assets::failed_;
+
+uint8_t Alpha(const ImagePtr& image, int frame, int x, int y) {
+  return image->pixels[frame][(static_cast<size_t>(y) * image->width + x) * 4 + 3];
+}
+
+// The lowest row of a frame that holds a clearly visible pixel, or -1.
+int LowestOpaqueRow(const ImagePtr& image, int frame) {
+  for (int y = image->height - 1; y >= 0; --y)
+    for (int x = 0; x < image->width; ++x)
+      if (Alpha(image, frame, x, y) >= 32) return y;
+  return -1;
+}
+
+TEST_F(Assets, EveryImageLoadsWithTheCataloguesFramesAndPivot) {
+  ASSERT_TRUE(loaded_) << failed_;
+  for (const catalogue::Image& entry : catalogue::kImages) {
+    SCOPED_TRACE(entry.file);
+    const ImagePtr& image = *entry.global;
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->FrameCount(), entry.frames);
+    EXPECT_EQ(image->width, entry.frameWidth);
+    EXPECT_EQ(image->height, entry.frameHeight);
+    EXPECT_EQ(image->handle_x, entry.handleX);
+    EXPECT_EQ(image->handle_y, entry.handleY);
+  }
+}
+
+TEST_F(Assets, TellingRowsKeepTheirFixedSizesAndPivots) {
+  ASSERT_TRUE(loaded_) << failed_;
+  struct Row {
+    const ImagePtr& image;
+    const char* name;
+    int width, height, frames;
+    float hx, hy;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {imgStageClear,             "StageClear",             502,  32,  1, 251,   0},
+      {imgHighlight,              "Highlight",              300,  28,  1, 150,   0},
+      {imgGameTitle,              "GameTitle",              780, 560,  1, 400,   0},
+      {imgMainTitleSky,           "MainTitleSky",          1366, 768,  1, 683,   0},
+      {imgMapIcon,                "MapIcon",                 52,  48,  1,  26,  24},
+      {imgMomoStance,             "MomoStance",              85, 180,  4,  40, 175},
+      {imgMomoEruptionEffect,     "MomoEruptionEffect",     195, 270,  6, -45, 265},
+      {imgMomoRun,                "MomoRun",                130, 180, 10,  55, 175},
+      {imgMomoJumpUp,             "MomoJumpUp",             100, 190,  3,  40, 175},
+      {imgMomoAttack1,            "MomoAttack1",            190, 180,  4, 125, 175},
+      {imgMomoAttack1Effect,      "MomoAttack1Effect",      280,  60,  4, 125, 120},
+      {imgMomoKnockout,           "MomoKnockout",           190,  55,  4, 105,  35},
+      {imgMomoDraconStand,        "MomoDraconStand",        390, 265,  3, 170, 260},
+      {imgNecromancerStance,      "NecromancerStance",      195, 220,  3,  90, 215},
+      {imgNecromancerAttack1Effect, "NecromancerAttack1Effect", 90, 195, 3, -65, 255},
+      {imgRaiderStance,           "RaiderStance",           225, 220,  3, 120, 275},
+      {imgDarkKnightStance,       "DarkKnightStance",       190, 235,  3, 100, 225},
+      {imgHitNormal,              "HitNormal",              261, 262,  6, 130, 131},
+      {imgHitSlash,               "HitSlash",               280,  30,  4, 140,  15},
+      {imgShadow,                 "Shadow",                 200,  70,  1, 100,  35},
+      {imgExplosion,              "Explosion",              100, 100, 15,  50,  50},
+      {imgSkillListMomo,          "SkillListMomo",         1366, 768,  1, 683,   0},
+      {imgCastleFloor,            "CastleFloor",            840, 280,  1,   0,   0},
+      {imgCastleLightPillarGlow,  "CastleLightPillarGlow",  320, 140,  1, 160, -320},
+  };
+  // clang-format on
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_TRUE(row.image);
+    EXPECT_EQ(row.image->width, row.width);
+    EXPECT_EQ(row.image->height, row.height);
+    EXPECT_EQ(row.image->FrameCount(), row.frames);
+    EXPECT_EQ(row.image->handle_x, row.hx);
+    EXPECT_EQ(row.image->handle_y, row.hy);
+  }
+}
+
+TEST_F(Assets, StandingFiguresHaveTheirFeetOnThePivot) {
+  ASSERT_TRUE(loaded_) << failed_;
+  const std::pair<const ImagePtr&, const char*> strips[] = {
+      {imgMomoStance, "MomoStance"},
+      {imgMomoRun, "MomoRun"},
+      {imgMomoAttack1, "MomoAttack1"},
+      {imgNecromancerStance, "NecromancerStance"},
+      {imgTemplarStance, "TemplarStance"},
+      {imgExecutionerStance, "ExecutionerStance"},
+      {imgSpearmanWalk, "SpearmanWalk"},
+      {imgSabermanStance, "SabermanStance"},
+      {imgDarkKnightStance, "DarkKnightStance"},
+      {imgDraconStance, "DraconStance"},
+      {imgMomoDraconStand, "MomoDraconStand"},
+  };
+  for (const auto& [image, name] : strips) {
+    for (int frame = 0; frame < image->FrameCount(); ++frame) {
+      SCOPED_TRACE(std::string(name) + " frame " + std::to_string(frame));
+      const int lowest = LowestOpaqueRow(image, frame);
+      EXPECT_NEAR(lowest, image->handle_y, 3);
+    }
+  }
+}
+
+TEST_F(Assets, SparksRingsAndSpheresAreCentredOnTheirPivot) {
+  ASSERT_TRUE(loaded_) << failed_;
+  const std::pair<const ImagePtr&, int> centred[] = {
+      {imgEffectRing, 0}, {imgEffectGreenSphere, 0}, {imgEffectPurpleSphere, 0},
+      {imgHitNormal, 0},  {imgExplosion, 4},         {imgShadow, 0},
+  };
+  for (const auto& [image, frame] : centred) {
+    int left = image->width, right = -1, top = image->height, bottom = -1;
+    for (int y = 0; y < image->height; ++y) {
+      for (int x = 0; x < image->width; ++x) {
+        if (Alpha(image, frame, x, y) < 32) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+    SCOPED_TRACE(testing::Message() << image->width << " x " << image->height);
+    ASSERT_GE(right, left);
+    EXPECT_NEAR((left + right + 1) / 2.0, image->handle_x, 3);
+    EXPECT_NEAR((top + bottom + 1) / 2.0, image->handle_y, 3);
+  }
+}
+
+// Copies of the floor are laid 840 pixels apart: the step from its last column to its first
+// must look like any step between neighbouring columns inside it.
+TEST_F(Assets, CastleFloorTilesSeamlessly) {
+  ASSERT_TRUE(loaded_) << failed_;
+  const ImagePtr& floor = imgCastleFloor;
+  auto columnStep = [&](int a, int b) {
+    long sum = 0;
+    for (int y = 0; y < floor->height; ++y)
+      for (int c = 0; c < 3; ++c) {
+        const auto& px = floor->pixels[0];
+        sum += std::abs(int(px[(size_t(y) * floor->width + a) * 4 + c]) -
+                        int(px[(size_t(y) * floor->width + b) * 4 + c]));
+      }
+    return double(sum) / floor->height;
+  };
+  double inside = 0;
+  for (int x = 1; x < floor->width; ++x) inside += columnStep(x - 1, x);
+  inside /= floor->width - 1;
+  EXPECT_LE(columnStep(floor->width - 1, 0), 3 * inside + 4);
+}
+
+TEST_F(Assets, OpaqueBackgroundsHaveNoTransparentPixel) {
+  ASSERT_TRUE(loaded_) << failed_;
+  for (const ImagePtr* image :
+       {&imgMainTitleSky, &imgMap, &imgGreenBGHorizontal, &imgCastleSky, &imgSkillListMomo}) {
+    const auto& px = (*image)->pixels[0];
+    bool opaque = true;
+    for (size_t i = 3; i < px.size() && opaque; i += 4) opaque = px[i] == 255;
+    EXPECT_TRUE(opaque) << (*image)->width << " x " << (*image)->height;
+  }
+}
+
+TEST_F(Assets, FontsLoadAtTheirSizes) {
+  std::string failed;
+  ASSERT_TRUE(LoadFonts(failed)) << failed;
+  for (const catalogue::Font& entry : catalogue::kFonts) EXPECT_TRUE(*entry.global) << entry.file;
+  SetImageFont(fntProciono24);
+  const int wide = TextWidth("Total");
+  SetImageFont(fntProciono14);
+  EXPECT_GT(wide, TextWidth("Total"));
+}
+
+// Run in an empty folder: the embedded pictures still load, and each loader names the first
+// file beside the program that it could not read or decode.
+TEST_F(Assets, AMissingOrBrokenFileIsNamed) {
+  const std::filesystem::path home = std::filesystem::current_path();
+  const std::filesystem::path empty =
+      std::filesystem::temp_directory_path() / ("talvenne-assets-" + std::to_string(getpid()));
+  std::filesystem::create_directories(empty);
+  std::filesystem::current_path(empty);
+
+  std::string failed;
+  EXPECT_FALSE(LoadImages(failed));
+  EXPECT_EQ(failed, "Skill List - Momo.jpg");
+  EXPECT_TRUE(imgMomoRun);
+  EXPECT_TRUE(imgCastleLightPillarGlow);
+  EXPECT_FALSE(imgSkillListMomo);
+
+  std::ofstream("Skill List - Momo.jpg") << "not a picture";
+  EXPECT_FALSE(LoadImages(failed));
+  EXPECT_EQ(failed, "Skill List - Momo.jpg");
+
+  EXPECT_FALSE(LoadFonts(failed));
+  EXPECT_EQ(failed, "Fonts\\DOMOAI__.TTF");
+  EXPECT_FALSE(LoadSounds(failed));
+  EXPECT_EQ(failed, "sounds\\BonusLive.ogg");
+
+  std::filesystem::current_path(home);
+  std::filesystem::remove_all(empty);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include "catalogue_writer.h"
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "manifest.h"
+
+namespace {
+
+bool WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+// A C++ string literal for a file name (the sound and font names hold backslashes).
+std::string Literal(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '\\' || c == '"') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+bool Embedded(const manifest::ImageRow& row) { return row.format != manifest::kJpeg; }
+
+std::vector<const manifest::ImageRow*> EmbeddedRows() {
+  std::vector<const manifest::ImageRow*> rows;
+  for (const auto& row : manifest::kImages)
+    if (Embedded(row)) rows.push_back(&row);
+  rows.push_back(&manifest::kIcon);
+  return rows;
+}
+
+}  // namespace
+
+std::string GlobalName(const std::string& prefix, const std::string& file) {
+  const size_t slash = file.find_last_of("/\\");
+  std::string stem = slash == std::string::npos ? file : file.substr(slash + 1);
+  const size_t dot = stem.find_last_of('.');
+  if (dot != std::string::npos) stem.resize(dot);
+  std::string name;
+  for (char c : stem)
+    if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+  if (!name.empty()) name[0] = char(std::toupper(static_cast<unsigned char>(name[0])));
+  return prefix + name;
+}
+
+bool WriteCatalogue(const std::filesystem::path& generatedDir) {
+  std::ostringstream h;
+  h << "#pragma once\n"
+       "// The asset catalogue, written by tools/assetgen from its manifest: edit the manifest,\n"
+       "// not this file. One global per picture, font and sound, and the tables the loaders in\n"
+       "// app/assets.cpp walk in loading order.\n\n"
+       "#include \"platform/audio.h\"\n"
+       "#include \"platform/graphics.h\"\n\n";
+  for (const auto& row : manifest::kImages) h << "extern ImagePtr " << GlobalName("img", row.file) << ";\n";
+  h << "\n";
+  for (const auto& font : manifest::kFonts) h << "extern FontPtr " << font.global << ";\n";
+  h << "\n";
+  for (const char* sound : manifest::kSounds) h << "extern SoundPtr " << GlobalName("snd", sound) << ";\n";
+  h << "\nnamespace catalogue {\n\n"
+       "struct Image {\n"
+       "  ImagePtr* global;\n"
+       "  const char* file;\n"
+       "  bool embedded;  // found as \"incbin::\" + file, else read from the file beside the game\n"
+       "  int frameWidth;\n"
+       "  int frameHeight;\n"
+       "  int frames;\n"
+       "  float handleX;\n"
+       "  float handleY;\n"
+       "};\n"
+       "struct Font {\n"
+       "  FontPtr* global;\n"
+       "  const char* file;\n"
+       "  int size;\n"
+       "  int style;\n"
+       "};\n"
+       "struct Sound {\n"
+       "  SoundPtr* global;\n"
+       "  const char* file;\n"
+       "};\n\n"
+    << "inline constexpr int kImageCount = " << manifest::kImages.size() << ";\n"
+    << "inline constexpr int kFontCount = " << manifest::kFonts.size() << ";\n"
+    << "inline constexpr int kSoundCount = " << manifest::kSounds.size() << ";\n"
+    << "extern const Image kImages[kImageCount];\n"
+       "extern const Font kFonts[kFontCount];\n"
+       "extern const Sound kSounds[kSoundCount];\n\n"
+       "}  // namespace catalogue\n";
+
+  std::ostringstream c;
+  c << "// Written by tools/assetgen from its manifest.\n"
+       "#include \"asset_catalogue.h\"\n\n";
+  for (const auto& row : manifest::kImages) c << "ImagePtr " << GlobalName("img", row.file) << ";\n";
+  for (const auto& font : manifest::kFonts) c << "FontPtr " << font.global << ";\n";
+  for (const char* sound : manifest::kSounds) c << "SoundPtr " << GlobalName("snd", sound) << ";\n";
+  c << "\nnamespace catalogue {\n\n// clang-format off\nconst Image kImages[kImageCount] = {\n";
+  for (const auto& row : manifest::kImages) {
+    c << "    {&" << GlobalName("img", row.file) << ", " << Literal(row.file) << ", "
+      << (Embedded(row) ? "true" : "false") << ", " << row.frameWidth << ", " << row.frameHeight
+      << ", " << row.frames << ", " << row.handleX << ", " << row.handleY << "},\n";
+  }
+  c << "};\n\nconst Font kFonts[kFontCount] = {\n";
+  for (const auto& font : manifest::kFonts) {
+    c << "    {&" << font.global << ", " << Literal(font.file) << ", " << font.size << ", "
+      << font.style << "},\n";
+  }
+  c << "};\n\nconst Sound kSounds[kSoundCount] = {\n";
+  for (const char* sound : manifest::kSounds)
+    c << "    {&" << GlobalName("snd", sound) << ", " << Literal(sound) << "},\n";
+  c << "};\n// clang-format on\n\n}  // namespace catalogue\n";
+
+  return WriteText(generatedDir / "asset_catalogue.h", h.str()) &&
+         WriteText(generatedDir / "asset_catalogue.cpp", c.str());
+}
+
+bool WriteEmbedding(const std::filesystem::path& generatedDir,
+                    const std::filesystem::path& assetsDir) {
+  const auto rows = EmbeddedRows();
+  std::ostringstream s;
+  s << "# The pictures carried inside the program, written by tools/assetgen.\n"
+       "    .section .rodata.talvenne_assets,\"a\",@progbits\n";
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const std::string path = std::filesystem::absolute(assetsDir / rows[i]->file).string();
+    if (path.find('"') != std::string::npos) {
+      std::fprintf(stderr, "assetgen: cannot embed a path holding a quote: %s\n", path.c_str());
+      return false;
+    }
+    s << "    .balign 16\n"
+      << "    .globl talvenne_asset_" << i << ", talvenne_asset_" << i << "_end\n"
+      << "talvenne_asset_" << i << ":\n"
+      << "    .incbin \"" << path << "\"\n"
+      << "talvenne_asset_" << i << "_end:\n";
+  }
+  s << "    .section .note.GNU-stack,\"\",@progbits\n";
+
+  std::ostringstream c;
+  c << "// Registers the pictures embedded by embedded_assets.S; written by tools/assetgen.\n"
+       "#include \"embedded_assets.h\"\n\n"
+       "#include <cstddef>\n"
+       "#include <cstdint>\n\n"
+       "#include \"platform/graphics.h\"\n\n"
+       "extern \"C\" {\n";
+  for (size_t i = 0; i < rows.size(); ++i)
+    c << "extern const uint8_t talvenne_asset_" << i << "[], talvenne_asset_" << i << "_end[];\n";
+  c << "}\n\nnamespace {\n"
+       "struct EmbeddedFile {\n"
+       "  const char* name;\n"
+       "  const uint8_t* begin;\n"
+       "  const uint8_t* end;\n"
+       "};\n"
+       "// clang-format off\n"
+       "const EmbeddedFile kEmbeddedFiles[] = {\n";
+  for (size_t i = 0; i < rows.size(); ++i) {
+    c << "    {" << Literal(rows[i]->file) << ", talvenne_asset_" << i << ", talvenne_asset_" << i
+      << "_end},\n";
+  }
+  c << "};\n// clang-format on\n}  // namespace\n\n"
+       "void RegisterEmbeddedAssets() {\n"
+       "  for (const EmbeddedFile& file : kEmbeddedFiles)\n"
+       "    RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - file.begin));\n"
+       "}\n";
+  return WriteText(generatedDir / "embedded_assets.S", s.str()) &&
+         WriteText(generatedDir / "embedded_assets.cpp", c.str());
+}

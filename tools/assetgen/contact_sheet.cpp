@@ -1,0 +1,145 @@
+#include "contact_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "render.h"
+
+namespace {
+
+constexpr int kMaxSheetWidth = 2400;
+constexpr double kMaxCellHeight = 280;
+constexpr double kMaxCellWidth = 700;
+constexpr int kPad = 12;
+constexpr int kLabelHeight = 26;
+
+cairo_surface_t* SurfaceFromPicture(const Picture& p) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, p.width, p.height);
+  cairo_surface_flush(s);
+  uint8_t* data = cairo_image_surface_get_data(s);
+  const int stride = cairo_image_surface_get_stride(s);
+  for (int y = 0; y < p.height; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
+    const uint8_t* src = &p.rgba[size_t(y) * p.width * 4];
+    for (int x = 0; x < p.width; ++x) {
+      const uint32_t a = src[x * 4 + 3];
+      const uint32_t r = src[x * 4] * a / 255, g = src[x * 4 + 1] * a / 255,
+                     b = src[x * 4 + 2] * a / 255;
+      row[x] = a << 24 | r << 16 | g << 8 | b;
+    }
+  }
+  cairo_surface_mark_dirty(s);
+  return s;
+}
+
+struct Layout {
+  double scale;
+  int cellW, cellH, perLine, lines;
+  int Width() const { return std::min(perLine, 1 << 20) * cellW; }
+  int Height() const { return lines * cellH + kLabelHeight; }
+};
+
+Layout LayoutFor(const manifest::ImageRow& row) {
+  Layout l;
+  l.scale = std::min({1.0, kMaxCellHeight / row.frameHeight, kMaxCellWidth / row.frameWidth});
+  l.cellW = int(std::ceil(row.frameWidth * l.scale)) + 2 * kPad;
+  l.cellH = int(std::ceil(row.frameHeight * l.scale)) + 2 * kPad;
+  l.perLine = std::max(1, std::min(row.frames, kMaxSheetWidth / l.cellW));
+  l.lines = (row.frames + l.perLine - 1) / l.perLine;
+  return l;
+}
+
+void Checker(cairo_t* cr, double x, double y, double w, double h) {
+  cairo_save(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  cairo_set_source_rgb(cr, 0.80, 0.80, 0.84);
+  cairo_paint(cr);
+  cairo_set_source_rgb(cr, 0.90, 0.90, 0.93);
+  for (int j = 0; j * 8 < h; ++j)
+    for (int i = (j & 1); i * 8 < w; i += 2) cairo_rectangle(cr, x + i * 8, y + j * 8, 8, 8);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void DrawStrip(cairo_t* cr, const manifest::ImageRow& row, const Picture& picture, int top) {
+  const Layout l = LayoutFor(row);
+  cairo_surface_t* source = SurfaceFromPicture(picture);
+  for (int i = 0; i < row.frames; ++i) {
+    const double x = (i % l.perLine) * l.cellW + kPad, y = top + (i / l.perLine) * l.cellH + kPad;
+    const double w = row.frameWidth * l.scale, h = row.frameHeight * l.scale;
+    Checker(cr, x, y, w, h);
+    const Cell cell = FrameCell(row, i);
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_clip(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, l.scale, l.scale);
+    cairo_set_source_surface(cr, source, -cell.x, -cell.y);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    // The pivot: a red cross, clamped into the cell's margin when it lies outside the frame.
+    const double px = std::clamp(x + row.handleX * l.scale, x - kPad + 3, x + w + kPad - 3);
+    const double py = std::clamp(y + row.handleY * l.scale, y - kPad + 3, y + h + kPad - 3);
+    cairo_set_source_rgb(cr, 0.9, 0.1, 0.1);
+    cairo_set_line_width(cr, 1.5);
+    cairo_move_to(cr, px - 6, py);
+    cairo_line_to(cr, px + 6, py);
+    cairo_move_to(cr, px, py - 6);
+    cairo_line_to(cr, px, py + 6);
+    cairo_stroke(cr);
+  }
+  cairo_surface_destroy(source);
+  char label[256];
+  std::snprintf(label, sizeof label, "%s   %d x %d   %d frame%s   pivot %d, %d", row.file,
+                row.frameWidth, row.frameHeight, row.frames, row.frames == 1 ? "" : "s",
+                row.handleX, row.handleY);
+  cairo_set_source_rgb(cr, 0.1, 0.08, 0.15);
+  art::TextPath(cr, art::Typeface::Serif, 16, {double(kPad), double(top + l.lines * l.cellH + 16)},
+                label);
+  cairo_fill(cr);
+}
+
+}  // namespace
+
+bool WriteContactSheets(const std::filesystem::path& dir, const std::vector<Picture>& pictures) {
+  const auto& groups = manifest::kGroups;
+  for (size_t g = 0; g < groups.size(); ++g) {
+    const int first = groups[g].first;
+    const int last = g + 1 < groups.size() ? groups[g + 1].first : int(manifest::kImages.size());
+    int width = 400, height = 0;
+    for (int i = first; i < last; ++i) {
+      const Layout l = LayoutFor(manifest::kImages[i]);
+      width = std::max(width, l.Width());
+      height += l.Height();
+    }
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* cr = cairo_create(sheet);
+    cairo_set_source_rgb(cr, 0.97, 0.96, 0.93);
+    cairo_paint(cr);
+    int top = 0;
+    for (int i = first; i < last; ++i) {
+      DrawStrip(cr, manifest::kImages[i], pictures[i], top);
+      top += LayoutFor(manifest::kImages[i]).Height();
+    }
+    cairo_destroy(cr);
+    const Picture picture = PictureFromSurface(sheet);
+    cairo_surface_destroy(sheet);
+    if (!WritePng(dir / (std::string(groups[g].name) + ".png"), picture, true, 1)) return false;
+  }
+  return true;
+}
+
+bool WriteManifestTsv(const std::filesystem::path& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (const auto& row : manifest::kImages) {
+    out << row.file << '\t' << row.frameWidth << '\t' << row.frameHeight << '\t' << row.frames
+        << '\t' << row.handleX << '\t' << row.handleY << '\n';
+  }
+  out.close();
+  if (!out) std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+  return bool(out);
+}

@@ -1,3 +1,0 @@
-#include "embedded_assets.h"
-
-void RegisterEmbeddedAssets() {}

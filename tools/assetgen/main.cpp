@@ -1,0 +1,133 @@
+// assetgen: makes every picture, sound and piece of music of the game, copies its fonts, and
+// writes the catalogue and embedding sources the game is built from.
+//
+//   assetgen --assets DIR --generated DIR --report DIR [--skip-audio]
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "audio/audio_gen.h"
+#include "catalogue_writer.h"
+#include "contact_sheet.h"
+#include "manifest.h"
+#include "render.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+  fs::path assets, generated, report;
+  bool audio = true;  // --skip-audio leaves the sounds alone while the pictures are worked on
+};
+
+bool ParseArgs(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string flag = argv[i];
+    if (flag == "--skip-audio") {
+      o.audio = false;
+      continue;
+    }
+    if (i + 1 >= argc) return false;
+    const char* value = argv[++i];
+    if (flag == "--assets") o.assets = value;
+    else if (flag == "--generated") o.generated = value;
+    else if (flag == "--report") o.report = value;
+    else return false;
+  }
+  return !o.assets.empty() && !o.generated.empty() && !o.report.empty();
+}
+
+bool WriteImage(const fs::path& assets, const manifest::ImageRow& row, const Picture& picture) {
+  const fs::path path = assets / row.file;
+  std::error_code ec;
+  fs::create_directories(path.parent_path(), ec);
+  if (row.format == manifest::kJpeg) return WriteJpeg(path, picture, 92);
+  return WritePng(path, picture, row.format == manifest::kRgb);
+}
+
+// Renders and writes every picture on all cores; keeps the pictures for the contact sheets.
+bool MakeImages(const fs::path& assets, std::vector<Picture>& pictures) {
+  const int count = int(manifest::kImages.size()) + 1;  // the catalogue, then the icon
+  pictures.assign(manifest::kImages.size(), Picture{});
+  std::atomic<int> next{0};
+  std::atomic<bool> ok{true};
+  auto worker = [&] {
+    for (int i = next++; i < count; i = next++) {
+      const manifest::ImageRow& row = i < int(manifest::kImages.size()) ? manifest::kImages[i]
+                                                                       : manifest::kIcon;
+      Picture picture = RenderImage(row);
+      if (!WriteImage(assets, row, picture)) ok = false;
+      if (i < int(manifest::kImages.size())) pictures[i] = std::move(picture);
+    }
+  };
+  const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+  std::vector<std::thread> pool;
+  for (unsigned t = 0; t < threads; ++t) pool.emplace_back(worker);
+  for (auto& t : pool) t.join();
+  return ok;
+}
+
+bool CopyFonts(const fs::path& assets) {
+  std::error_code ec;
+  fs::create_directories(assets / "Fonts", ec);
+  for (const auto& font : manifest::kFonts) {
+    std::string name = font.file;
+    name = name.substr(name.find('\\') + 1);
+    fs::copy_file(font.source, assets / "Fonts" / name, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+      std::fprintf(stderr, "assetgen: cannot copy font %s to Fonts/%s: %s\n", font.source,
+                   name.c_str(), ec.message().c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseArgs(argc, argv, options)) {
+    std::fprintf(stderr,
+                 "usage: assetgen --assets DIR --generated DIR --report DIR [--skip-audio]\n");
+    return 2;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  std::error_code ec;
+  for (const fs::path& dir : {options.assets, options.assets / "sounds", options.assets / "BGM",
+                              options.assets / "contact", options.generated, options.report})
+    fs::create_directories(dir, ec);
+
+  // The sounds take one core for most of the run; the pictures share the rest.
+  bool audioOk = false;
+  double audioSeconds = 0;
+  std::thread audio([&] {
+    const auto t = std::chrono::steady_clock::now();
+    audioOk = !options.audio || GenerateAudio(options.assets, options.report);
+    audioSeconds = Seconds(t);
+  });
+
+  std::vector<Picture> pictures;
+  bool ok = MakeImages(options.assets, pictures);
+  const double imageSeconds = Seconds(start);
+  ok = ok && WriteContactSheets(options.assets / "contact", pictures) &&
+       WriteManifestTsv(options.assets / "contact" / "manifest.tsv");
+  ok = ok && CopyFonts(options.assets) && WriteCatalogue(options.generated) &&
+       WriteEmbedding(options.generated, options.assets);
+  audio.join();
+  if (!ok || !audioOk) return 1;
+  std::printf("assetgen: %zu pictures in %.1f s, sounds in %.1f s, all done in %.1f s\n",
+              manifest::kImages.size() + 1, imageSeconds, audioSeconds, Seconds(start));
+  return 0;
+}

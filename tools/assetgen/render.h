@@ -1,0 +1,14 @@
+#pragma once
+// Turns a manifest row into its picture: every frame painted into its cell of the sheet.
+
+#include "image_io.h"
+#include "manifest.h"
+
+struct Cell {
+  int x, y;
+};
+// Where frame i lies in the row's file, and the size of the whole file.
+Cell FrameCell(const manifest::ImageRow& row, int frame);
+void SheetSize(const manifest::ImageRow& row, int& width, int& height);
+
+Picture RenderImage(const manifest::ImageRow& row);
