@@ -34,23 +34,23 @@ struct Subtractive {
 
 // clang-format off
 //                                  saws det  pulse sub  sine noise key  base  env  fAtt  fDec  q     att    dec   sus   rel   vib vDel  drive fifths formants
-constexpr Subtractive kStrings    = {3, 9.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f, 700,  0.6f, 0.3,  1.0,  0.8f, 0.22,  0.8,  0.85f, 0.25, 12, 0.35, 1.0f, false, false};
+constexpr Subtractive kStrings    = {2, 9.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f, 700,  0.6f, 0.3,  1.0,  0.8f, 0.22,  0.8,  0.85f, 0.25, 12, 0.35, 1.0f, false, false};
 constexpr Subtractive kPad        = {2, 14.f, 0.5f, 0.0f, 0.0f, 0.0f, 1.0f, 450,  1.0f, 0.8,  2.0,  1.2f, 0.6,   1.5,  0.8f,  0.6,  0,  0.0,  1.0f, false, false};
-constexpr Subtractive kChoir      = {3, 12.f, 0.0f, 0.0f, 0.0f, 0.02f, 6.f, 2000, 0.0f, 0.1,  1.0,  0.7f, 0.3,   1.0,  0.9f,  0.35, 14, 0.3,  1.0f, false, true};
+constexpr Subtractive kChoir      = {2, 12.f, 0.0f, 0.0f, 0.0f, 0.02f, 6.f, 2000, 0.0f, 0.1,  1.0,  0.7f, 0.3,   1.0,  0.9f,  0.35, 14, 0.3,  1.0f, false, true};
 constexpr Subtractive kBrass      = {2, 6.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.2f, 300,  5.0f, 0.05, 0.35, 1.0f, 0.035, 0.4,  0.8f,  0.1,  10, 0.25, 1.3f, false, false};
-constexpr Subtractive kSawLead    = {2, 7.0f, 0.3f, 0.2f, 0.0f, 0.0f, 3.0f, 900,  2.0f, 0.01, 0.3,  1.4f, 0.008, 0.35, 0.8f,  0.07, 18, 0.2,  1.5f, false, false};
+constexpr Subtractive kSawLead    = {2, 7.0f, 0.3f, 0.2f, 0.0f, 0.0f, 3.0f, 900,  2.0f, 0.01, 0.3,  1.4f, 0.008, 0.35, 0.8f,  0.05, 18, 0.2,  1.5f, false, false};
 constexpr Subtractive kSquareLead = {0, 0.0f, 1.0f, 0.1f, 0.0f, 0.0f, 4.0f, 600,  1.5f, 0.01, 0.25, 1.0f, 0.005, 0.25, 0.7f,  0.05, 15, 0.25, 1.0f, false, false};
 constexpr Subtractive kFlute      = {0, 0.0f, 0.0f, 0.0f, 1.0f, 0.12f, 3.f, 400,  0.5f, 0.05, 0.3,  0.7f, 0.06,  0.3,  0.85f, 0.1,  16, 0.25, 1.0f, false, false};
 constexpr Subtractive kSawBass    = {1, 0.0f, 0.5f, 0.5f, 0.0f, 0.0f, 2.0f, 150,  6.0f, 0.002, 0.12, 1.6f, 0.003, 0.25, 0.8f, 0.04, 0,  0.0,  2.0f, false, false};
 constexpr Subtractive kSubBass    = {0, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 8.0f, 200,  0.0f, 0.01, 0.1,  0.7f, 0.01,  0.5,  0.9f,  0.08, 0,  0.0,  1.2f, false, false};
-constexpr Subtractive kPowerChord = {2, 8.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2600, 0.4f, 0.002, 0.15, 0.9f, 0.002, 0.5,  0.85f, 0.05, 0,  0.0,  6.0f, true,  false};
+constexpr Subtractive kPowerChord = {1, 8.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2600, 0.4f, 0.002, 0.15, 0.9f, 0.002, 0.5,  0.85f, 0.035, 0,  0.0,  6.0f, true,  false};
 // clang-format on
 
 Sound RenderSubtractive(const Subtractive& sp, float hz, float vel, double held, float bright,
                         uint64_t seed) {
   Rng rng(seed);
   const size_t gate = static_cast<size_t>(Samples(held));
-  const size_t n = gate + static_cast<size_t>(Samples(std::min(2.5, sp.releaseTau * 7.0)));
+  const size_t n = gate + static_cast<size_t>(Samples(std::min(2.5, sp.releaseTau * 5.8)));
   Sound out;
   out.s.assign(n, 0.0f);
   const int voices = sp.fifths ? 3 : 1;
@@ -148,6 +148,7 @@ Sound RenderString(float hz, float vel, double held, double ring, double damped,
     out.s[i] = y;
   }
   out.FadeOut(0.02);
+  out.Scale(2.5f);  // the string keeps only a little of its noise burst's energy
   return out;
 }
 

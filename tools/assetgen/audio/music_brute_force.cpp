@@ -17,23 +17,23 @@ Score ComposeBruteForce() {
   Score s(4, 80, LoopSamples(6800), 0xB0);
   // clang-format off
   //                         voice                gain   pan    send   width  gate   bright
-  const int kick     = s.Add({Voice::kKick,       1.0f,  0.0f,  0.03f});
-  const int snare    = s.Add({Voice::kSnare,      0.75f, 0.05f, 0.2f});
-  const int hat      = s.Add({Voice::kHat,        0.25f, 0.3f,  0.04f});
-  const int crash    = s.Add({Voice::kCrash,      0.32f, 0.35f, 0.15f});
-  const int taiko    = s.Add({Voice::kTaiko,      0.8f,  -0.2f, 0.25f});
-  const int timpani  = s.Add({Voice::kTimpani,    0.7f,  0.15f, 0.3f});
-  const int tom      = s.Add({Voice::kTom,        0.6f,  -0.1f, 0.12f});
-  const int sub      = s.Add({Voice::kSubBass,    0.35f, 0.0f,  0.0f});
-  const int bass     = s.Add({Voice::kSawBass,    0.3f,  0.0f,  0.02f, 0.0f,  0.8f,  0.8f});
-  const int guitar   = s.Add({Voice::kPowerChord, 0.17f, 0.4f,  0.05f, 0.0f,  0.7f,  0.9f});
-  const int guitar2  = s.Add({Voice::kPowerChord, 0.17f, -0.4f, 0.05f, 0.0f,  0.7f,  0.85f});
-  const int choir    = s.Add({Voice::kChoir,      0.3f,  0.0f,  0.45f, 0.6f});
-  const int ostinato = s.Add({Voice::kSawLead,    0.13f, -0.3f, 0.2f,  0.0f,  0.45f, 0.55f});
-  const int brass    = s.Add({Voice::kBrass,      0.3f,  -0.1f, 0.3f,  0.25f, 0.92f, 1.1f});
-  const int stabs    = s.Add({Voice::kBrass,      0.22f, 0.2f,  0.3f,  0.4f,  0.5f});
-  const int lead     = s.Add({Voice::kSawLead,    0.26f, 0.1f,  0.3f,  0.0f,  0.95f});
-  const int bell     = s.Add({Voice::kBell,       0.2f,  0.3f,  0.45f});
+  const int kick     = s.Add({Voice::kKick,       0.7f,  0.0f,  0.03f});
+  const int snare    = s.Add({Voice::kSnare,      0.54f, 0.05f, 0.2f});
+  const int hat      = s.Add({Voice::kHat,        0.29f, 0.3f,  0.04f});
+  const int crash    = s.Add({Voice::kCrash,      0.56f, 0.35f, 0.15f});
+  const int taiko    = s.Add({Voice::kTaiko,      0.69f,  -0.2f, 0.25f});
+  const int timpani  = s.Add({Voice::kTimpani,    0.5f,  0.15f, 0.3f});
+  const int tom      = s.Add({Voice::kTom,        0.33f,  -0.1f, 0.12f});
+  const int sub      = s.Add({Voice::kSubBass,    0.32f, 0.0f,  0.0f});
+  const int bass     = s.Add({Voice::kSawBass,    0.29f,  0.0f,  0.02f, 0.0f,  0.8f,  0.8f});
+  const int guitar   = s.Add({Voice::kPowerChord, 0.36f, 0.4f,  0.05f, 0.0f,  0.7f,  0.9f});
+  const int guitar2  = s.Add({Voice::kPowerChord, 0.38f, -0.4f, 0.05f, 0.0f,  0.7f,  0.85f});
+  const int choir    = s.Add({Voice::kChoir,      0.38f,  0.0f,  0.45f, 0.6f});
+  const int ostinato = s.Add({Voice::kSawLead,    0.21f, -0.3f, 0.2f,  0.0f,  0.45f, 0.55f});
+  const int brass    = s.Add({Voice::kBrass,      0.38f,  -0.1f, 0.3f,  0.25f, 0.92f, 1.1f});
+  const int stabs    = s.Add({Voice::kBrass,      0.18f, 0.2f,  0.3f,  0.4f,  0.5f});
+  const int lead     = s.Add({Voice::kSawLead,    0.35f, 0.1f,  0.3f,  0.0f,  0.95f});
+  const int bell     = s.Add({Voice::kBell,       0.094f,  0.3f,  0.45f});
 
   s.SetChords(0,  "Dm Dm Dm Dm Dm Dm Eb A");
   s.SetChords(8,  "Dm Dm Bb C   Dm Dm Eb A   Dm Dm Bb C   Gm A Dm Dm");

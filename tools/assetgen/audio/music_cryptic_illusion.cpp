@@ -15,14 +15,14 @@ Score ComposeCrypticIllusion() {
   // clang-format off
   //                        voice              gain   pan    send   width  gate   bright
   const int celesta = s.Add({Voice::kCelesta,  0.32f, 0.2f,  0.5f});
-  const int harp    = s.Add({Voice::kHarp,     0.25f, -0.4f, 0.45f, 0.0f, 1.0f,  0.7f});
-  const int pad     = s.Add({Voice::kPad,      0.2f,  0.0f,  0.5f,  0.8f, 1.0f,  0.8f});
-  const int choir   = s.Add({Voice::kChoir,    0.2f,  0.0f,  0.55f, 0.7f, 1.0f,  0.7f});
-  const int drone   = s.Add({Voice::kSubBass,  0.3f,  0.0f,  0.1f});
-  const int flute   = s.Add({Voice::kFlute,    0.22f, -0.2f, 0.55f, 0.0f, 0.95f, 0.8f});
-  const int tom     = s.Add({Voice::kTom,      0.45f, -0.1f, 0.35f});
-  const int shaker  = s.Add({Voice::kShaker,   0.18f, 0.4f,  0.2f});
-  const int bell    = s.Add({Voice::kBell,     0.14f, -0.3f, 0.6f});
+  const int harp    = s.Add({Voice::kHarp,     0.3f, -0.4f, 0.45f, 0.0f, 1.0f,  0.7f});
+  const int pad     = s.Add({Voice::kPad,      0.14f,  0.0f,  0.5f,  0.8f, 1.0f,  0.8f});
+  const int choir   = s.Add({Voice::kChoir,    0.31f,  0.0f,  0.55f, 0.7f, 1.0f,  0.7f});
+  const int drone   = s.Add({Voice::kSubBass,  0.25f,  0.0f,  0.1f});
+  const int flute   = s.Add({Voice::kFlute,    0.26f, -0.2f, 0.55f, 0.0f, 0.95f, 0.8f});
+  const int tom     = s.Add({Voice::kTom,      0.54f, -0.1f, 0.35f});
+  const int shaker  = s.Add({Voice::kShaker,   0.19f, 0.4f,  0.2f});
+  const int bell    = s.Add({Voice::kBell,     0.22f, -0.3f, 0.6f});
 
   s.SetChords(0,  "Am Am F F Dm Dm E E");
   s.SetChords(8,  "Am Am C#m C#m Fm Fm E E");

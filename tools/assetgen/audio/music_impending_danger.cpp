@@ -16,18 +16,18 @@ Score ComposeImpendingDanger() {
   Score s(4, 72, LoopSamples(7070), 0x1D);
   // clang-format off
   //                        voice                gain   pan    send  width gate  bright
-  const int kick    = s.Add({Voice::kKick,       1.0f,  0.0f,  0.04f});
-  const int snare   = s.Add({Voice::kSnare,      0.7f,  0.05f, 0.18f});
+  const int kick    = s.Add({Voice::kKick,       0.75f,  0.0f,  0.04f});
+  const int snare   = s.Add({Voice::kSnare,      0.55f,  0.05f, 0.18f});
   const int hat     = s.Add({Voice::kHat,        0.3f,  0.3f,  0.04f});
-  const int ohat    = s.Add({Voice::kOpenHat,    0.2f,  0.3f,  0.08f});
-  const int crash   = s.Add({Voice::kCrash,      0.32f, -0.35f, 0.15f});
-  const int tom     = s.Add({Voice::kTom,        0.6f,  -0.15f, 0.12f});
-  const int bass    = s.Add({Voice::kSawBass,    0.42f, 0.0f,  0.02f, 0.0f, 0.85f});
-  const int guitar  = s.Add({Voice::kPowerChord, 0.16f, -0.45f, 0.06f, 0.0f, 0.55f});
-  const int strings = s.Add({Voice::kStrings,    0.2f,  0.0f,  0.35f, 0.6f});
-  const int lead    = s.Add({Voice::kSawLead,    0.26f, 0.1f,  0.28f, 0.0f, 0.95f});
-  const int arp     = s.Add({Voice::kPluck,      0.3f,  0.45f, 0.25f, 0.0f, 1.0f, 0.8f});
-  const int brass   = s.Add({Voice::kBrass,      0.2f,  -0.2f, 0.3f,  0.35f, 0.8f});
+  const int ohat    = s.Add({Voice::kOpenHat,    0.14f,  0.3f,  0.08f});
+  const int crash   = s.Add({Voice::kCrash,      0.57f, -0.35f, 0.15f});
+  const int tom     = s.Add({Voice::kTom,        0.33f,  -0.15f, 0.12f});
+  const int bass    = s.Add({Voice::kSawBass,    0.37f, 0.0f,  0.02f, 0.0f, 0.85f});
+  const int guitar  = s.Add({Voice::kPowerChord, 0.38f, -0.45f, 0.06f, 0.0f, 0.55f});
+  const int strings = s.Add({Voice::kStrings,    0.14f,  0.0f,  0.35f, 0.6f});
+  const int lead    = s.Add({Voice::kSawLead,    0.33f, 0.1f,  0.28f, 0.0f, 0.95f});
+  const int arp     = s.Add({Voice::kPluck,      0.25f,  0.45f, 0.25f, 0.0f, 1.0f, 0.8f});
+  const int brass   = s.Add({Voice::kBrass,      0.16f,  -0.2f, 0.3f,  0.35f, 0.8f});
   const int celesta = s.Add({Voice::kCelesta,    0.22f, 0.35f, 0.4f});
 
   s.SetChords(0,  "Em C Am B");

@@ -14,17 +14,17 @@ Score ComposeMainTitle() {
   Score s(4, 32, LoopSamples(4105), 0x717);
   // clang-format off
   //                        voice              gain   pan    send   width  gate   bright
-  const int harp    = s.Add({Voice::kHarp,     0.32f, -0.35f, 0.35f, 0.0f, 1.0f,  0.9f});
-  const int strings = s.Add({Voice::kStrings,  0.24f, 0.0f,  0.4f,  0.7f});
-  const int low     = s.Add({Voice::kStrings,  0.22f, 0.0f,  0.3f,  0.2f, 1.0f,  0.6f});
-  const int bass    = s.Add({Voice::kSubBass,  0.3f,  0.0f,  0.05f});
-  const int flute   = s.Add({Voice::kFlute,    0.3f,  0.2f,  0.4f,  0.0f, 0.95f});
-  const int brass   = s.Add({Voice::kBrass,    0.3f,  -0.15f, 0.35f, 0.3f, 0.95f});
+  const int harp    = s.Add({Voice::kHarp,     0.25f, -0.35f, 0.35f, 0.0f, 1.0f,  0.9f});
+  const int strings = s.Add({Voice::kStrings,  0.18f, 0.0f,  0.4f,  0.7f});
+  const int low     = s.Add({Voice::kStrings,  0.17f, 0.0f,  0.3f,  0.2f, 1.0f,  0.6f});
+  const int bass    = s.Add({Voice::kSubBass,  0.22f,  0.0f,  0.05f});
+  const int flute   = s.Add({Voice::kFlute,    0.26f,  0.2f,  0.4f,  0.0f, 0.95f});
+  const int brass   = s.Add({Voice::kBrass,    0.34f,  -0.15f, 0.35f, 0.3f, 0.95f});
   const int horns   = s.Add({Voice::kBrass,    0.2f,  0.25f, 0.35f, 0.4f, 1.0f,  0.7f});
-  const int timpani = s.Add({Voice::kTimpani,  0.6f,  0.1f,  0.3f});
+  const int timpani = s.Add({Voice::kTimpani,  0.44f,  0.1f,  0.3f});
   const int snare   = s.Add({Voice::kSnare,    0.3f,  0.15f, 0.25f});
-  const int crash   = s.Add({Voice::kCrash,    0.28f, -0.3f, 0.25f});
-  const int bell    = s.Add({Voice::kCelesta,  0.18f, 0.4f,  0.45f});
+  const int crash   = s.Add({Voice::kCrash,    0.56f, -0.3f, 0.25f});
+  const int bell    = s.Add({Voice::kCelesta,  0.21f, 0.4f,  0.45f});
 
   s.SetChords(0,  "D A/C# Bm G");
   s.SetChords(4,  "D A/C# Bm F#m   G D/F# Em A");

@@ -288,24 +288,23 @@ Pcm Score::Render(double tailSeconds, float roomSize, float damping) const {
     const int64_t start = SampleOf(note.beat);
     const double held =
         static_cast<double>(SampleOf(note.beat + note.beats * ins.gate) - start) / kRate;
-    const int copies = ins.width > 0 ? 2 : 1;
-    for (int copy = 0; copy < copies; ++copy) {
-      Sound v = RenderVoice(ins, note.pitch + (copy ? 0.06f : 0.0f), note.vel, held,
-                            n * 7919u + static_cast<uint64_t>(note.inst) * 104729u + copy);
-      float pan = copies == 1 ? ins.pan
-                              : std::clamp(ins.pan + (copy ? ins.width : -ins.width), -1.0f, 1.0f);
-      double angle = (pan + 1.0) * kPi / 4.0;
-      float scale = ins.gain * (copies == 1 ? 1.0f : 0.7f);
-      float gl = static_cast<float>(std::cos(angle) * std::sqrt(2.0)) * scale;
-      float gr = static_cast<float>(std::sin(angle) * std::sqrt(2.0)) * scale;
-      float gs = scale * ins.send;
-      size_t end = std::min(total, static_cast<size_t>(start) + v.size());
-      for (size_t i = static_cast<size_t>(start); i < end; ++i) {
-        float x = v.s[i - static_cast<size_t>(start)];
-        left[i] += x * gl;
-        right[i] += x * gr;
-        send[i] += x * gs;
-      }
+    Sound v = RenderVoice(ins, note.pitch, note.vel, held,
+                          n * 7919u + static_cast<uint64_t>(note.inst) * 104729u);
+    // A wide instrument spreads its notes over the stereo field by pitch, walking the circle of
+    // fifths so that the notes of a chord land apart, like players seated side by side.
+    float spread = std::fmod(note.pitch * 7.0f, 12.0f) / 11.0f * 2.0f - 1.0f;
+    float pan = std::clamp(ins.pan + ins.width * spread, -1.0f, 1.0f);
+    double angle = (pan + 1.0) * kPi / 4.0;
+    float gl = static_cast<float>(std::cos(angle) * std::sqrt(2.0)) * ins.gain;
+    float gr = static_cast<float>(std::sin(angle) * std::sqrt(2.0)) * ins.gain;
+    float gs = ins.gain * ins.send;
+    const size_t from = static_cast<size_t>(start);
+    const size_t end = std::min(total, from + v.size());
+    for (size_t i = from; i < end; ++i) {
+      float x = v.s[i - from];
+      left[i] += x * gl;
+      right[i] += x * gr;
+      send[i] += x * gs;
     }
   }
   Reverb room(roomSize, damping, 0.02);

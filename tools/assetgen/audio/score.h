@@ -58,7 +58,7 @@ struct Instrument {
   float gain = 1.0f;
   float pan = 0.0f;     // -1 left .. 1 right
   float send = 0.15f;   // to the reverb
-  float width = 0.0f;   // > 0: a second, detuned copy, the two panned this far apart
+  float width = 0.0f;   // notes spread this far either side of `pan`, by pitch
   float gate = 1.0f;    // fraction of a written note that is held (staccato < 1)
   float bright = 1.0f;  // filter opening
 };

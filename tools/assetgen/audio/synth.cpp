@@ -28,75 +28,16 @@ float Rng::Uniform() { return static_cast<float>(Next() >> 40) * (1.0f / 1677721
 float Rng::Bipolar() { return Uniform() * 2.0f - 1.0f; }
 
 namespace {
-
-constexpr int kSineTableSize = 4096;
-
-const std::array<float, kSineTableSize + 1>& SineTable() {
-  static const auto table = [] {
-    std::array<float, kSineTableSize + 1> t{};
-    for (int i = 0; i <= kSineTableSize; ++i) {
-      t[i] = static_cast<float>(std::sin(kTwoPi * i / kSineTableSize));
-    }
-    return t;
-  }();
+const float* MakeSineTable() {
+  static float table[kSineTableSize + 1];
+  for (int i = 0; i <= kSineTableSize; ++i) {
+    table[i] = static_cast<float>(std::sin(kTwoPi * i / kSineTableSize));
+  }
   return table;
 }
-
-// The correction polyBLEP subtracts around a step of height 2 at phase 0.
-inline double PolyBlep(double t, double dt) {
-  if (t < dt) {
-    t /= dt;
-    return t + t - t * t - 1.0;
-  }
-  if (t > 1.0 - dt) {
-    t = (t - 1.0) / dt;
-    return t * t + t + t + 1.0;
-  }
-  return 0.0;
-}
-
-inline void Advance(double& phase, double inc) {
-  phase += inc;
-  if (phase >= 1.0) phase -= std::floor(phase);
-}
-
 }  // namespace
 
-float SineTurns(double phase) {
-  const auto& table = SineTable();
-  double p = (phase - std::floor(phase)) * kSineTableSize;
-  int i = static_cast<int>(p);
-  float frac = static_cast<float>(p - i);
-  return table[i] + (table[i + 1] - table[i]) * frac;
-}
-
-float Oscillator::Saw(double freq) {
-  double dt = freq / kRate;
-  double v = 2.0 * phase_ - 1.0 - PolyBlep(phase_, dt);
-  Advance(phase_, dt);
-  return static_cast<float>(v);
-}
-
-float Oscillator::Pulse(double freq, float width) {
-  double dt = freq / kRate;
-  double second = phase_ + (1.0 - width);
-  second -= std::floor(second);
-  double v = (phase_ < width ? 1.0 : -1.0) + PolyBlep(phase_, dt) - PolyBlep(second, dt);
-  Advance(phase_, dt);
-  return static_cast<float>(v);
-}
-
-float Oscillator::Sine(double freq) {
-  float v = SineTurns(phase_);
-  Advance(phase_, freq / kRate);
-  return v;
-}
-
-float Oscillator::Triangle(double freq) {
-  double v = phase_ < 0.5 ? 4.0 * phase_ - 1.0 : 3.0 - 4.0 * phase_;
-  Advance(phase_, freq / kRate);
-  return static_cast<float>(v);
-}
+const float* const kSineTable = MakeSineTable();
 
 void Biquad::Set(double b0, double b1, double b2, double a0, double a1, double a2) {
   b0_ = static_cast<float>(b0 / a0);
@@ -147,22 +88,19 @@ void Biquad::HighShelf(double freq, double q, double gainDb) {
       (g + 1) - (g - 1) * c - sq);
 }
 
-float SweptFilter::Process(float x, double freq) {
-  if (countdown_-- <= 0) {
-    countdown_ = 15;
-    switch (kind_) {
-      case Kind::kLowpass:
-        biquad_.Lowpass(freq, q_);
-        break;
-      case Kind::kHighpass:
-        biquad_.Highpass(freq, q_);
-        break;
-      case Kind::kBandpass:
-        biquad_.Bandpass(freq, q_);
-        break;
-    }
+void SweptFilter::Retune(double freq) {
+  countdown_ = 15;
+  switch (kind_) {
+    case Kind::kLowpass:
+      biquad_.Lowpass(freq, q_);
+      break;
+    case Kind::kHighpass:
+      biquad_.Highpass(freq, q_);
+      break;
+    case Kind::kBandpass:
+      biquad_.Bandpass(freq, q_);
+      break;
   }
-  return biquad_.Process(x);
 }
 
 namespace {
@@ -176,33 +114,6 @@ Adsr::Adsr(double attack, double decayTau, float sustain, double releaseTau)
       decayCoef_(CoefFor(decayTau)),
       sustain_(sustain),
       releaseCoef_(CoefFor(releaseTau)) {}
-
-float Adsr::Next() {
-  switch (stage_) {
-    case Stage::kAttack:
-      level_ += attackStep_;
-      if (level_ >= 1.0f) {
-        level_ = 1.0f;
-        stage_ = Stage::kDecay;
-      }
-      break;
-    case Stage::kDecay:
-      level_ = sustain_ + (level_ - sustain_) * decayCoef_;
-      break;
-    case Stage::kSustain:
-      break;
-    case Stage::kRelease:
-      level_ *= releaseCoef_;
-      if (level_ < 1e-3f) {
-        level_ = 0.0f;
-        stage_ = Stage::kDone;
-      }
-      break;
-    case Stage::kDone:
-      break;
-  }
-  return level_;
-}
 
 void Adsr::Release() {
   if (stage_ != Stage::kDone) stage_ = Stage::kRelease;

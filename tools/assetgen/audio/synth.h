@@ -12,6 +12,7 @@ namespace audiogen {
 constexpr int kRate = 44100;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
+constexpr double kInvRate = 1.0 / kRate;
 
 inline int Samples(double seconds) { return static_cast<int>(seconds * kRate + 0.5); }
 float MidiToHz(float midi);
@@ -39,19 +40,62 @@ class Rng {
 };
 
 // Sine of a phase given in turns (1.0 = one cycle), from a table: the FM and additive voices call
-// this millions of times.
-float SineTurns(double phase);
+// this millions of times, so it and the oscillators below are inline.
+constexpr int kSineTableSize = 4096;
+extern const float* const kSineTable;  // kSineTableSize + 1 entries, the last repeating the first
+inline float SineTurns(double phase) {
+  double p = (phase - std::floor(phase)) * kSineTableSize;
+  int i = static_cast<int>(p);
+  float frac = static_cast<float>(p - i);
+  return kSineTable[i] + (kSineTable[i + 1] - kSineTable[i]) * frac;
+}
 
 // Band-limited saw and pulse (polyBLEP) with a running phase in turns.
 class Oscillator {
  public:
   explicit Oscillator(double phase = 0.0) : phase_(phase) {}
-  float Saw(double freq);
-  float Pulse(double freq, float width);
-  float Sine(double freq);
-  float Triangle(double freq);
+  float Saw(double freq) {
+    double dt = freq * kInvRate;
+    double v = 2.0 * phase_ - 1.0 - Blep(phase_, dt);
+    Advance(dt);
+    return static_cast<float>(v);
+  }
+  float Pulse(double freq, float width) {
+    double dt = freq * kInvRate;
+    double second = phase_ + (1.0 - width);
+    if (second >= 1.0) second -= 1.0;
+    double v = (phase_ < width ? 1.0 : -1.0) + Blep(phase_, dt) - Blep(second, dt);
+    Advance(dt);
+    return static_cast<float>(v);
+  }
+  float Sine(double freq) {
+    float v = SineTurns(phase_);
+    Advance(freq * kInvRate);
+    return v;
+  }
+  float Triangle(double freq) {
+    double v = phase_ < 0.5 ? 4.0 * phase_ - 1.0 : 3.0 - 4.0 * phase_;
+    Advance(freq * kInvRate);
+    return static_cast<float>(v);
+  }
 
  private:
+  // The correction polyBLEP subtracts around a step of height 2 at phase 0.
+  static double Blep(double t, double dt) {
+    if (t < dt) {
+      t /= dt;
+      return t + t - t * t - 1.0;
+    }
+    if (t > 1.0 - dt) {
+      t = (t - 1.0) / dt;
+      return t * t + t + t + 1.0;
+    }
+    return 0.0;
+  }
+  void Advance(double inc) {
+    phase_ += inc;
+    if (phase_ >= 1.0) phase_ -= std::floor(phase_);
+  }
   double phase_;
 };
 
@@ -82,9 +126,13 @@ class SweptFilter {
  public:
   enum class Kind { kLowpass, kHighpass, kBandpass };
   SweptFilter(Kind kind, double q) : kind_(kind), q_(q) {}
-  float Process(float x, double freq);
+  float Process(float x, double freq) {
+    if (countdown_-- <= 0) Retune(freq);
+    return biquad_.Process(x);
+  }
 
  private:
+  void Retune(double freq);
   Kind kind_;
   double q_;
   Biquad biquad_;
@@ -93,16 +141,40 @@ class SweptFilter {
 
 // Attack-decay-sustain-release, advanced one sample per call. Attack is linear (seconds); decay
 // and release are exponential with the given time constants, and the release ends in true
-// silence once it has fallen 60 dB (about 6.9 time constants).
+// silence once it has fallen 50 dB (about 5.75 time constants), well under anything else
+// sounding by then.
 class Adsr {
  public:
   Adsr(double attack, double decayTau, float sustain, double releaseTau);
-  float Next();
+  float Next() {
+    switch (stage_) {
+      case Stage::kAttack:
+        level_ += attackStep_;
+        if (level_ >= 1.0f) {
+          level_ = 1.0f;
+          stage_ = Stage::kDecay;
+        }
+        break;
+      case Stage::kDecay:
+        level_ = sustain_ + (level_ - sustain_) * decayCoef_;
+        break;
+      case Stage::kRelease:
+        level_ *= releaseCoef_;
+        if (level_ < 3.2e-3f) {
+          level_ = 0.0f;
+          stage_ = Stage::kDone;
+        }
+        break;
+      case Stage::kDone:
+        break;
+    }
+    return level_;
+  }
   void Release();
   bool Done() const { return stage_ == Stage::kDone; }
 
  private:
-  enum class Stage { kAttack, kDecay, kSustain, kRelease, kDone };
+  enum class Stage { kAttack, kDecay, kRelease, kDone };
   Stage stage_ = Stage::kAttack;
   float level_ = 0.0f;
   float attackStep_, decayCoef_, sustain_, releaseCoef_;

@@ -149,7 +149,7 @@ Sound HiHat(float vel, bool open, uint64_t seed) {
   bp.Peak(10000.0, 1.0, 4.0);
   Adsr env(0.0005, tau, 0.0f, tau);
   for (float& v : h.s) v = bp.Process(hp.Process(v)) * env.Next();
-  h.Scale(vel);
+  h.Scale(vel * 2.5f);
   return h;
 }
 
@@ -200,7 +200,7 @@ Sound Timpani(float hz, float vel, uint64_t seed) {
 
 Sound Shaker(float vel, uint64_t seed) {
   Sound s = NoiseHit(NoiseBand::kBand, 7000.0f, 1.2f, 0.012, 0.035, 0.15, seed);
-  s.Scale(vel * 1.3f);
+  s.Scale(vel * 3.2f);
   return s;
 }
 
