@@ -57,7 +57,6 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
   std::ofstream f(path, std::ios::binary);
   f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   f.close();
-  if (!f) std::fprintf(stderr, "assetgen: cannot write %s\n", path.string().c_str());
   return static_cast<bool>(f);
 }
 
@@ -77,68 +76,67 @@ bool GenerateAudio(const std::filesystem::path& assetsDir, const std::filesystem
     }
   }
 
-  // Each piece renders on its own thread; every result lands in its own slot, so the output
-  // does not depend on which thread finishes first.
+  // Each piece renders on its own thread and the effects on another; every result lands in its
+  // own slot, so the output does not depend on which thread finishes first. The calling thread
+  // only waits, and keeps its floating-point mode.
   const auto& pieces = PieceRecipes();
-  std::vector<Encoded> music(pieces.size());
-  std::vector<RenderedPiece> rendered(pieces.size());
+  std::vector<FileStats> musicStats(pieces.size());
+  std::vector<std::string> errors(pieces.size() + 1);
   std::vector<std::thread> threads;
   for (size_t i = 0; i < pieces.size(); ++i) {
     threads.emplace_back([&, i] {
       EnableFlushToZero();
-      rendered[i] = RenderPiece(pieces[i]);
-      music[i] = EncodeWithin(pieces[i].name, kMusicCeilingDb,
-                              [&](float ceiling) { return MasterPiece(rendered[i], ceiling); });
-      rendered[i].pcm = Pcm();
+      const PieceRecipe& piece = pieces[i];
+      const RenderedPiece rendered = RenderPiece(piece);
+      const Encoded e = EncodeWithin(piece.name, kMusicCeilingDb,
+                                     [&](float ceiling) { return MasterPiece(rendered, ceiling); });
+      const std::string file = std::string("BGM/") + piece.name + ".ogg";
+      const auto png = reportDir / (std::string(piece.name) + "_spectrogram.png");
+      const size_t loop = static_cast<size_t>(LoopSamples(piece.loopFrames));
+      if (!e.error.empty()) {
+        errors[i] = e.error;
+        return;
+      }
+      if (!WriteFile(assetsDir / file, e.bytes))
+        errors[i] = "cannot write " + (assetsDir / file).string();
+      if (!WriteSpectrogram(e.decoded, loop, png)) errors[i] = "cannot write " + png.string();
+      FileStats& st = musicStats[i];
+      st = Measure(file, e.decoded);
+      char note[160];
+      std::snprintf(note, sizeof note,
+                    "%d frames = %zu samples = %.3f s, %d bars at %.2f BPM, then %.1f s tail",
+                    piece.loopFrames, loop, static_cast<double>(loop) / kRate, rendered.bars,
+                    rendered.bpm, piece.tailSeconds);
+      st.note = note;
     });
   }
-
-  EnableFlushToZero();
-  bool ok = true;
   std::vector<FileStats> effectStats;
-  for (const EffectRecipe& recipe : EffectRecipes()) {
-    Encoded e = EncodeWithin(recipe.name, kEffectCeilingDb, [&](float ceiling) {
-      Pcm pcm;
-      pcm.channels.push_back(MakeEffect(recipe, ceiling));
-      return pcm;
-    });
-    std::string file = std::string("sounds/") + recipe.name + ".ogg";
-    if (!e.error.empty()) {
-      std::fprintf(stderr, "assetgen: %s\n", e.error.c_str());
-      ok = false;
-      continue;
+  threads.emplace_back([&] {
+    EnableFlushToZero();
+    for (const EffectRecipe& recipe : EffectRecipes()) {
+      Encoded e = EncodeWithin(recipe.name, kEffectCeilingDb, [&](float ceiling) {
+        Pcm pcm;
+        pcm.channels.push_back(MakeEffect(recipe, ceiling));
+        return pcm;
+      });
+      const std::string file = std::string("sounds/") + recipe.name + ".ogg";
+      if (e.error.empty() && !WriteFile(assetsDir / file, e.bytes)) {
+        e.error = "cannot write " + (assetsDir / file).string();
+      }
+      if (!e.error.empty()) {
+        errors.back() = e.error;
+        return;
+      }
+      effectStats.push_back(Measure(file, e.decoded));
     }
-    ok = WriteFile(assetsDir / file, e.bytes) && ok;
-    effectStats.push_back(Measure(file, e.decoded));
-  }
-
+  });
   for (std::thread& t : threads) t.join();
-  std::vector<FileStats> musicStats;
-  for (size_t i = 0; i < pieces.size(); ++i) {
-    const PieceRecipe& piece = pieces[i];
-    std::string file = std::string("BGM/") + piece.name + ".ogg";
-    if (!music[i].error.empty()) {
-      std::fprintf(stderr, "assetgen: %s\n", music[i].error.c_str());
-      ok = false;
-      continue;
-    }
-    ok = WriteFile(assetsDir / file, music[i].bytes) && ok;
-    FileStats st = Measure(file, music[i].decoded);
-    const size_t loop = static_cast<size_t>(LoopSamples(piece.loopFrames));
-    char note[160];
-    std::snprintf(note, sizeof note,
-                  "%d frames = %zu samples = %.3f s, %d bars at %.2f BPM, then %.1f s tail",
-                  piece.loopFrames, loop, static_cast<double>(loop) / kRate, rendered[i].bars,
-                  rendered[i].bpm, piece.tailSeconds);
-    st.note = note;
-    musicStats.push_back(st);
-    std::filesystem::path png = reportDir / (std::string(piece.name) + "_spectrogram.png");
-    if (!WriteSpectrogram(music[i].decoded, loop, png)) {
-      std::fprintf(stderr, "assetgen: cannot write %s\n", png.string().c_str());
-      ok = false;
+  for (const std::string& error : errors) {
+    if (!error.empty()) {
+      std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+      return false;
     }
   }
-  if (!ok) return false;
 
   double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
