@@ -114,7 +114,9 @@ Sound RenderSubtractive(const Subtractive& sp, float hz, float vel, double held,
 Sound RenderString(float hz, float vel, double held, double ring, double damped, float bright,
                    uint64_t seed) {
   Rng rng(seed);
-  const double delay = kRate / hz - 0.5;
+  // One period round the loop: this delay, one sample from writing after the read, and half a
+  // sample from the averaging filter.
+  const double delay = kRate / hz - 1.5;
   const size_t size = static_cast<size_t>(delay) + 4;
   std::vector<float> line(size, 0.0f);
   float lp = 0.0f;
