@@ -172,6 +172,50 @@ TEST(AudioAssets, MusicFillsItsLoopAndRingsOutAfterIt) {
   }
 }
 
+// Strength of `freq` in `x` (Goertzel).
+double PowerAt(const std::vector<float>& x, size_t from, size_t n, double freq) {
+  const double c = 2.0 * std::cos(2.0 * audiogen::kPi * freq / kRate);
+  double s1 = 0.0, s2 = 0.0;
+  for (size_t i = from; i < from + n; ++i) {
+    double s0 = x[i] + c * s1 - s2;
+    s2 = s1;
+    s1 = s0;
+  }
+  return s1 * s1 + s2 * s2 - c * s1 * s2;
+}
+
+TEST(AudioSynth, EveryPitchedInstrumentPlaysInTune) {
+  using audiogen::Voice;
+  struct Case {
+    Voice voice;
+    float cents;  // allowed error: ensembles are detuned on purpose
+  };
+  const Case kCases[] = {
+      {Voice::kStrings, 12}, {Voice::kPad, 16},       {Voice::kChoir, 14}, {Voice::kBrass, 11},
+      {Voice::kSawLead, 12}, {Voice::kSquareLead, 5}, {Voice::kFlute, 5},  {Voice::kSawBass, 5},
+      {Voice::kFmBass, 5},   {Voice::kSubBass, 5},    {Voice::kOrgan, 5},  {Voice::kPowerChord, 5},
+      {Voice::kPluck, 5},    {Voice::kHarp, 5},       {Voice::kBell, 5},   {Voice::kCelesta, 5},
+      {Voice::kTimpani, 5},
+  };
+  for (const Case& c : kCases) {
+    for (float pitch : {57.0f, 84.0f}) {
+      SCOPED_TRACE(::testing::Message()
+                   << "voice " << static_cast<int>(c.voice) << ", MIDI " << pitch);
+      audiogen::Sound s = audiogen::RenderVoice({c.voice}, pitch, 0.8f, 0.5, 1);
+      const size_t from = kRate / 20, n = 8192;
+      ASSERT_GE(s.size(), from + n);
+      // The strongest frequency within half a semitone either side, in 2-cent steps.
+      const double f0 = 440.0 * std::exp2((pitch - 69.0) / 12.0);
+      double best = 0.0, bestCents = 0.0;
+      for (double cents = -50.0; cents <= 50.0; cents += 2.0) {
+        double p = PowerAt(s.s, from, n, f0 * std::exp2(cents / 1200.0));
+        if (p > best) best = p, bestCents = cents;
+      }
+      EXPECT_LE(std::fabs(bestCents), c.cents);
+    }
+  }
+}
+
 TEST(AudioAssets, GeneratorMakesTheSameSamplesEveryTime) {
   // Effects that between them use every source of noise, the room and the limiter, mastered
   // twice: any state left over from the first run would change the second.
