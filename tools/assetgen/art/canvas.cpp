@@ -42,6 +42,7 @@ void Shape(cairo_t* cr, const PathFn& path, const Material& m, double shadeDepth
   // Shade everywhere, then the base colour shifted toward the light covers all but the far rim.
   SetRgb(cr, m.shade);
   cairo_fill_preserve(cr);
+  cairo_save(cr);  // the clip to the shape must not outlive the shading
   cairo_clip(cr);
   cairo_save(cr);
   cairo_translate(cr, -shadeDepth, -shadeDepth);
@@ -62,7 +63,7 @@ void Shape(cairo_t* cr, const PathFn& path, const Material& m, double shadeDepth
     SetRgb(cr, m.light);
     cairo_fill(cr);
   }
-  cairo_reset_clip(cr);
+  cairo_restore(cr);
   if (outline > 0) {
     cairo_new_path(cr);
     cairo_append_path(cr, p);

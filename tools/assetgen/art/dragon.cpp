@@ -175,13 +175,13 @@ Pt DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
   Leg(cr, b, p, p.legB, true);
   if (p.wings > 0.3) Wing(cr, b, p.wings, true);
   // Tail: from the rump back and down, raised by `tail`.
-  const Chain tail = MakeChain(b.centre + Rotate({-92, -6}, b.tilt), 172 + b.tilt - p.tail * 0.6,
-                               -3 - p.tail * 0.08, 6, 22, 26, 3);
+  const Chain tail = MakeChain(b.centre + Rotate({-88, -4}, b.tilt), 165 + b.tilt - p.tail * 0.6,
+                               -7 - p.tail * 0.1, 5, 17, 24, 3);
   Shape(cr, [&](cairo_t* c) { ChainPath(c, tail); }, kScales, 5);
   // Body.
   Shape(cr, [&](cairo_t* c) { EllipsePath(c, b.centre, 108, 46, b.tilt); }, kScales, 7);
   Shape(cr, [&](cairo_t* c) {
-    EllipsePath(c, b.centre + Rotate({10, 26}, b.tilt), 84, 18, b.tilt + 2);
+    EllipsePath(c, b.centre + Rotate({8, 24}, b.tilt), 78, 14, b.tilt + 2);
   }, kBelly, 3);
   // Dorsal spines.
   for (int k = 0; k < 6; ++k) {

@@ -414,18 +414,27 @@ void Explosion(const Frame& f) {
   cairo_t* cr = f.cr;
   const double p = f.Progress();
   const Pt c = {50, 50};
-  const double fire = p < 0.5 ? 1.0 : std::max(0.0, 1.0 - (p - 0.5) * 2.5);
-  const double r = 14 + 32 * std::sqrt(p);
+  // The fireball swells over the first third, then burns out into drifting smoke.
+  const double fire = p < 0.35 ? 1.0 : std::max(0.0, 1.0 - (p - 0.35) / 0.5);
+  const double r = 18 + 26 * std::sqrt(std::min(1.0, p * 2.2));
   Rng rng(1234);
-  // Smoke billows outward and thins as the fire dies.
   for (int i = 0; i < 8; ++i) {
     const double a = i * 45 + rng.Uniform(-15, 15);
-    const Pt q = c + Rotate({0, -r * 0.6}, a) + Pt{0, -p * 8};
-    Glow(cr, q, r * 0.55, Hex(0x4a3a3a), 0.55 * p * (1.2 - p));
+    const Pt q = c + Rotate({0, -r * 0.55}, a) + Pt{0, -p * 10};
+    Glow(cr, q, r * 0.6, Hex(0x54403c), 0.7 * std::min(1.0, p * 2.5) * (1.1 - p));
   }
-  Glow(cr, c, r * 1.05, Hex(0xff5a1a), 0.85 * fire);
-  Glow(cr, c, r * 0.75, Hex(0xffa030), 0.9 * fire);
-  Glow(cr, c, r * 0.4, Hex(0xfff2b0), fire * (1 - p * 0.5));
+  Glow(cr, c, r * 1.15, Hex(0xff4a10), 0.9 * fire);
+  // A lumpy flame body, brightest at its heart.
+  for (int layer = 0; layer < 3; ++layer) {
+    const double lr = r * (0.85 - layer * 0.22);
+    Rgb col = layer == 0 ? Hex(0xff6a1a) : (layer == 1 ? Hex(0xffb040) : Hex(0xfff4c0));
+    Flat(cr, [&](cairo_t* k) {
+      Pt pts[10];
+      for (int i = 0; i < 10; ++i)
+        pts[i] = c + Rotate({0, -lr * (0.8 + 0.35 * ValueNoise(i * 1.7, layer + p * 3, 5))}, i * 36.0);
+      SmoothClosedPath(k, pts, 10);
+    }, col, 0.95 * fire);
+  }
 }
 
 }  // namespace art

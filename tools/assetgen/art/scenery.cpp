@@ -143,7 +143,7 @@ void Portrait(const Frame& f) {
   cairo_clip(cr);
   VerticalGradient(cr, 4, 4, 88, 88, {{0, Hex(0x4b3a7a)}, {1, Hex(0x241a40)}});
   // Her head and shoulders, enlarged from her standing frame.
-  MomoSprite(cr, Role::Stance, 0, 4, {44, 262}, 1.9);
+  MomoSprite(cr, Role::Stance, 0, 4, {38, 345}, 1.9);
   cairo_restore(cr);
   cairo_set_line_width(cr, 3);
   SetRgb(cr, Hex(0xd8b45a));
@@ -246,11 +246,9 @@ void TitleSun(const Frame& f) {
 
 void TitleHills(const Frame& f) {
   cairo_t* cr = f.cr;
-  Ridge(cr, 1366, 250, 90, 21, 1366, 468, Hex(0x8cc0a8));
-  Ridge(cr, 1366, 320, 80, 22, 1366, 468, Hex(0x5fa86a));
-  Ridge(cr, 1366, 390, 60, 23, 1366, 468, Hex(0x3f8a4a));
-  // Sunlit rims on the nearest hills.
-  Ridge(cr, 1366, 392, 60, 23, 1366, 400, Hex(0x8fd47a), 0.5);
+  Ridge(cr, 1366, 290, 200, 21, 1366, 468, Hex(0x8cc0a8));
+  Ridge(cr, 1366, 370, 180, 22, 1366, 468, Hex(0x5fa86a));
+  Ridge(cr, 1366, 440, 130, 23, 1366, 468, Hex(0x3f8a4a));
 }
 
 void TitleGreatCloud(const Frame& f) {
@@ -333,7 +331,7 @@ void Map(const Frame& f) {
                       c + Pt{22, -14}, c + Pt{22, 12}});
     }, Cloth(0x8a7a8a, 0x5a4a5a), 2, 2);
   }
-  PlainText(cr, Typeface::Serif, 28, {980, 80}, "Talvenne", Hex(0x4a3420));
+  PlainText(cr, Typeface::Serif, 28, {60, 410}, "Talvenne", Hex(0xe8d6a8));
 }
 
 void MapIcon(const Frame& f) {
@@ -416,7 +414,7 @@ void SkillList(const Frame& f) {
 void IntermissionArt(const Frame& f) {
   cairo_t* cr = f.cr;
   Glow(cr, {280, 420}, 300, Hex(0xffffff), 0.35, 260, 380);
-  MomoSprite(cr, Role::MoonSlasher, 3, 5, {250, 760}, 3.8);
+  MomoSprite(cr, Role::Stance, 0, 4, {250, 760}, 3.9);
 }
 
 void GreenBackdrop(const Frame& f) {

@@ -195,7 +195,7 @@ struct FigurePainter {
     double reach = 0.0;
     Material m = look.lower;
     switch (look.garment) {
-      case Garment::Dress: reach = 0.33; break;
+      case Garment::Dress: reach = 0.27; break;
       case Garment::Tunic: reach = 0.3; m = look.top; break;
       case Garment::Plate: reach = 0.22; m = look.metal; break;
       case Garment::Apron: reach = 0.55; break;
@@ -208,7 +208,7 @@ struct FigurePainter {
     const Pt f = along(j.hipF, j.kneeF, j.ankleF);
     const Pt k = along(j.hipB, j.kneeB, j.ankleB);
     // The hem runs from the rearmost leg to the foremost one, flared past both.
-    const double flare = look.garment == Garment::Robe ? 12 : 9;
+    const double flare = look.garment == Garment::Robe ? 12 : (look.garment == Garment::Dress ? 6 : 9);
     auto proj = [&](Pt q) { return (q.x - waist.x) * side.x + (q.y - waist.y) * side.y; };
     const bool fFirst = proj(f) >= proj(k);
     const Pt front = (fFirst ? f : k) + side * flare, back = (fFirst ? k : f) - side * flare;
@@ -367,7 +367,7 @@ struct FigurePainter {
     const double a = j.torsoAngle;
     const Pt up = Rotate({0, -1}, a), fwd = Rotate({1, 0}, a);
     const Pt c = j.wristB + fwd * 10 + up * 8;
-    const double h = b.torso * 1.1, w = b.chest * 1.0;
+    const double h = b.torso * 1.5, w = b.chest * 1.9;
     Part([&](cairo_t* cr2) {
       const Pt pts[] = {c + up * h * 0.55 - fwd * w * 0.3, c + up * h * 0.62 + fwd * w * 0.5,
                         c + up * h * 0.4 + fwd * w * 0.75, c - up * h * 0.5 + fwd * w * 0.7,
