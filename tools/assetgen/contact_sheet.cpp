@@ -133,6 +133,125 @@ bool WriteContactSheets(const std::filesystem::path& dir, const std::vector<Pict
   return true;
 }
 
+namespace {
+
+// One picture placed in a preview scene the way the game draws it: at (x, y) by its pivot,
+// scaled about the pivot, with alpha and a colour tint.
+struct Placement {
+  const char* file;
+  double x, y;
+  int frame;
+  double sx, sy;
+  double alpha;
+  double tint;  // grey level multiplied into the colours, 1 = none
+};
+
+int RowOf(const char* file) {
+  for (size_t i = 0; i < manifest::kImages.size(); ++i)
+    if (std::string(manifest::kImages[i].file) == file) return int(i);
+  return -1;
+}
+
+void Place(cairo_t* cr, const std::vector<Picture>& pictures, const Placement& p) {
+  const int index = RowOf(p.file);
+  if (index < 0) return;
+  const manifest::ImageRow& row = manifest::kImages[index];
+  cairo_surface_t* sheet = SurfaceFromPicture(pictures[index]);
+  const Cell cell = FrameCell(row, p.frame);
+  // The frame alone, tinted the way the game's colour state multiplies it.
+  cairo_surface_t* frame =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, row.frameWidth, row.frameHeight);
+  cairo_t* fc = cairo_create(frame);
+  cairo_set_source_surface(fc, sheet, -cell.x, -cell.y);
+  cairo_paint(fc);
+  if (p.tint < 1) {
+    cairo_set_operator(fc, CAIRO_OPERATOR_MULTIPLY);
+    cairo_set_source_rgb(fc, p.tint, p.tint, p.tint);
+    cairo_paint(fc);
+    cairo_set_operator(fc, CAIRO_OPERATOR_DEST_IN);
+    cairo_set_source_surface(fc, sheet, -cell.x, -cell.y);
+    cairo_paint(fc);
+  }
+  cairo_destroy(fc);
+  cairo_save(cr);
+  cairo_translate(cr, p.x, p.y);
+  cairo_scale(cr, p.sx, p.sy);
+  cairo_set_source_surface(cr, frame, -row.handleX, -row.handleY);
+  cairo_paint_with_alpha(cr, p.alpha);
+  cairo_restore(cr);
+  cairo_surface_destroy(frame);
+  cairo_surface_destroy(sheet);
+}
+
+bool WriteScene(const std::filesystem::path& path, const std::vector<Picture>& pictures,
+                const std::vector<Placement>& scene) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1366, 768);
+  cairo_t* cr = cairo_create(s);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_paint(cr);
+  for (const Placement& p : scene) Place(cr, pictures, p);
+  cairo_destroy(cr);
+  const Picture picture = PictureFromSurface(s);
+  cairo_surface_destroy(s);
+  return WritePng(path, picture, true, 1);
+}
+
+// The title screen and the first castle stage at 1366 x 768, laid out by the game's numbers,
+// with a few characters on the three ground lines (618, 663, 708) to judge their scale.
+std::vector<Placement> TitleScene() {
+  std::vector<Placement> s = {{"GUI/MainTitleSky.png", 683, 0, 0, 1, 1, 1, 1},
+                              {"GUI/MainTitleSun.png", 850, 570, 0, 1, 1, 1, 1}};
+  for (int i = 0; i < 4; ++i) {
+    s.push_back({"GUI/MainTitleGreatCloud.png", 1100.0 * i - 1240, 350, 0, 1, 1, 1, 1});
+    s.push_back({"GUI/MainTitleGreatCloud.png", 1500.0 * i - 840, 280, 0, -1, -0.9, 0.7, 1});
+    s.push_back({"GUI/MainTitleGreatCloud.png", 1250.0 * i - 1090, 280, 0, -1, 0.9, 0.7, 1});
+  }
+  s.push_back({"GUI/MainTitleCloud1.png", 700, 420, 0, 0.8, 0.8, 1, 1});
+  s.push_back({"GUI/MainTitleCloud2.png", 420, 300, 0, 1.0, 0.9, 1, 1});
+  s.push_back({"GUI/MainTitleHills.png", 683, 300, 0, 1, 1, 1, 1});
+  s.push_back({"GUI/GameTitle.png", 683, 0, 0, 1, 1, 1, 1});
+  s.push_back({"GUI/Highlight.png", 683, 500, 0, 1, 1, 0.8, 1});
+  return s;
+}
+
+std::vector<Placement> CastleScene() {
+  const double h = 768;
+  std::vector<Placement> s = {{"stage/CastleSky.png", 0, -100, 0, 1, 1, 1, 1},
+                              {"stage/WildernessMoon.png", 900, 150, 0, 0.5, 0.5, 0.7, 1}};
+  for (int k = 0; k < 12; ++k) s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 20, 0, 1, 1, 1, 100 / 255.0});
+  for (int k = 0; k < 12; ++k) s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 160, 0, -1, -1, 1, 170 / 255.0});
+  s.push_back({"stage/CastleLightPillar.png", 1050, 0, 0, 1.02, 1, 1, 1});
+  s.push_back({"stage/CastleLightPillarGlow.png", 1050, h - 700, 0, 1.02, 1, 1, 1});
+  for (int k = 0; k < 12; ++k) s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 120, 0, 1, -1, 1, 240 / 255.0});
+  for (int k = 0; k < 3; ++k) s.push_back({"stage/CastleHill.png", 900.0 * k, h - 400, 0, 1, 1, 1, 1});
+  for (int k = 0; k < 6; ++k) s.push_back({"stage/CastleGround.png", 900.0 * k - 120, h - 360, 0, 1, 1, 1, 1});
+  for (int k = 0; k < 6; ++k) {
+    s.push_back({"stage/CastleGround2.png", 900.0 * k - 120, h - 360, 0, 1, 1, 1, 1});
+    s.push_back({"stage/CastleGroundFire.png", 900.0 * k - 120, h - 360, k % 2, 1, 1, 1, 1});
+  }
+  for (int k = 0; k < 3; ++k) s.push_back({"stage/CastleSmoke.png", 800.0 + 40 * k, h - 400 - 60 * k, 0, 1, 1, 0.3 * (k + 1), 1});
+  for (int k = 0; k < 13; ++k) s.push_back({"stage/CastleFloor.png", 840.0 * k - 300, h - 275, 0, 1, 1, 1, 1});
+  const double planes[] = {h - 150, h - 105, h - 60};
+  s.push_back({"sprites/Shadow.png", 300, planes[1], 0, 1, 1, 1, 1});
+  s.push_back({"sprites/MomoStance.png", 300, planes[1], 0, 1, 1, 1, 1});
+  s.push_back({"sprites/Shadow.png", 560, planes[0], 0, 1, 1, 1, 1});
+  s.push_back({"sprites/TemplarStance.png", 560, planes[0], 0, -1, 1, 1, 1});
+  s.push_back({"sprites/Shadow.png", 760, planes[2], 0, 1.5, 1.5, 1, 1});
+  s.push_back({"sprites/DarkKnightStance.png", 760, planes[2], 0, -1, 1, 1, 1});
+  s.push_back({"sprites/Shadow.png", 1050, planes[1], 0, 1, 1, 1, 1});
+  s.push_back({"sprites/DraconStance.png", 1050, planes[1], 0, -1, 1, 1, 1});
+  s.push_back({"sprites/RaiderStance.png", 1050, planes[1], 0, -1, 1, 1, 1});
+  for (int k = 0; k < 11; ++k) s.push_back({"stage/CastleFloor.png", 840.0 * k - 200, h - 80, 0, 1.5, 1.2, 1, 150 / 255.0});
+  return s;
+}
+
+}  // namespace
+
+bool WriteScenePreviews(const std::filesystem::path& dir, const std::vector<Picture>& pictures) {
+  return WriteScene(dir / "scene-title.png", pictures, TitleScene()) &&
+         WriteScene(dir / "scene-castle.png", pictures, CastleScene());
+}
+
 bool WriteManifestTsv(const std::filesystem::path& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   for (const auto& row : manifest::kImages) {

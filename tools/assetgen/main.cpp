@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
   bool ok = MakeImages(options.assets, pictures);
   const double imageSeconds = Seconds(start);
   ok = ok && WriteContactSheets(options.assets / "contact", pictures) &&
+       WriteScenePreviews(options.assets / "contact", pictures) &&
        WriteManifestTsv(options.assets / "contact" / "manifest.tsv");
   ok = ok && CopyFonts(options.assets) && WriteCatalogue(options.generated) &&
        WriteEmbedding(options.generated, options.assets);

@@ -246,23 +246,29 @@ void TitleSun(const Frame& f) {
 
 void TitleHills(const Frame& f) {
   cairo_t* cr = f.cr;
-  Ridge(cr, 1366, 290, 200, 21, 1366, 468, Hex(0x8cc0a8));
-  Ridge(cr, 1366, 370, 180, 22, 1366, 468, Hex(0x5fa86a));
-  Ridge(cr, 1366, 440, 130, 23, 1366, 468, Hex(0x3f8a4a));
+  // Far, middle and near hills; the sun sets behind the far ridge.
+  Ridge(cr, 1366, 330, 110, 21, 1366, 468, Hex(0x8cc0a8));
+  Ridge(cr, 1366, 390, 90, 22, 1366, 468, Hex(0x5fa86a));
+  Ridge(cr, 1366, 445, 70, 23, 1366, 468, Hex(0x3f8a4a));
 }
 
 void TitleGreatCloud(const Frame& f) {
   cairo_t* cr = f.cr;
   Rng rng(5);
-  // The flat base lies along the top edge; the billows swell downward from it.
-  for (int i = 0; i < 9; ++i) {
-    const double x = 60 + i * 140 + rng.Uniform(-30, 30);
-    const double r = rng.Uniform(90, 150);
-    Flat(cr, [&](cairo_t* k) { EllipsePath(k, {x, r * 0.55 + 10}, r * 1.1, r * 0.9); }, Hex(0xcfe0f0), 0.95);
-    Flat(cr, [&](cairo_t* k) { EllipsePath(k, {x - 10, r * 0.45 + 6}, r, r * 0.8); }, Hex(0xffffff), 1.0);
+  // The flat base lies along the top edge and the billows swell away from it, tapering to
+  // nothing at both ends so that overlapping copies blend.
+  for (int pass = 0; pass < 2; ++pass) {
+    Rng puffs = rng;
+    for (int i = 0; i < 13; ++i) {
+      const double t = (i + 0.5) / 13;
+      const double x = 40 + t * 1160 + puffs.Uniform(-25, 25);
+      const double r = (40 + 110 * std::pow(std::sin(kPi * t), 0.6)) * puffs.Uniform(0.8, 1.1);
+      if (pass == 0) Flat(cr, [&](cairo_t* k) { EllipsePath(k, {x, r * 0.5 + 4}, r * 1.05, r * 0.9); }, Hex(0xcadcee));
+      else Flat(cr, [&](cairo_t* k) { EllipsePath(k, {x - 8, r * 0.42}, r * 0.95, r * 0.8); }, Hex(0xffffff));
+    }
   }
-  // Thin out toward the ends, where copies overlap.
-  FadeAlong(cr, {0, 0}, {1240, 0}, {{0, 1}, {0.06, 0}, {0.94, 0}, {1, 1}});
+  // A soft base rather than a ruled line.
+  FadeAlong(cr, {0, 0}, {0, 40}, {{0, 1}, {1, 0}});
 }
 
 void TitleCloud1(const Frame& f) {
@@ -472,9 +478,12 @@ void WildernessMoon(const Frame& f) {
 void CastleCloud(const Frame& f) {
   cairo_t* cr = f.cr;
   Rng rng(44);
-  for (int i = 0; i < 9; ++i) {
-    const Pt c = {80 + i * 80 + rng.Uniform(-20, 20), 110 + rng.Uniform(-20, 20)};
-    const double rx = rng.Uniform(70, 120), ry = rng.Uniform(28, 50);
+  // Puffs stay clear of the picture's edges, so no copy shows a cut.
+  for (int i = 0; i < 8; ++i) {
+    const double t = (i + 0.5) / 8;
+    const Pt c = {130 + t * 540 + rng.Uniform(-15, 15), 105 + rng.Uniform(-15, 15)};
+    const double grow = 0.6 + 0.4 * std::sin(kPi * t);
+    const double rx = rng.Uniform(70, 110) * grow, ry = rng.Uniform(28, 46) * grow;
     Flat(cr, [&](cairo_t* k) { EllipsePath(k, c, rx, ry); }, Hex(0x9a98b8), 0.55);
     Flat(cr, [&](cairo_t* k) { EllipsePath(k, c - Pt{6, 8}, rx * 0.8, ry * 0.6); }, Hex(0xd8d8ec), 0.5);
   }
