@@ -200,59 +200,61 @@ float Peak(const std::vector<const std::vector<float>*>& channels) {
 void Limit(const std::vector<std::vector<float>*>& channels, float ceiling, double release) {
   const size_t n = channels.front()->size();
   const size_t look = static_cast<size_t>(Samples(0.0015));
-  std::vector<float> need(n, 1.0f);
-  for (const auto* ch : channels) {
-    for (size_t i = 0; i < n; ++i) {
-      float a = std::fabs((*ch)[i]);
-      if (a > ceiling) need[i] = std::min(need[i], ceiling / a);
-    }
-  }
-  // Minimum of `need` over [i, i + look]: a monotonic deque walking backwards.
-  std::vector<float> ahead(n);
-  std::deque<size_t> q;
-  for (size_t k = n; k-- > 0;) {
-    while (!q.empty() && need[q.back()] >= need[k]) q.pop_back();
-    q.push_back(k);
-    while (q.front() > k + look) q.pop_front();
-    ahead[k] = need[q.front()];
-  }
-  // Averaging the look-ahead minimum over the previous `look` samples gives a smooth attack that
-  // still never exceeds what any sample in reach requires.
+  const size_t ring = look + 1;
+  // Streams with a delay of `look` samples: reading sample j settles the gain of sample
+  // k = j - look, the minimum of what samples k..j need. Averaging that minimum over the
+  // previous `look` samples gives a smooth attack that still never exceeds what any sample in
+  // reach requires.
+  std::vector<float> need(ring, 1.0f), ahead(ring, 1.0f);
+  std::deque<size_t> window;  // indices into `need`, their values increasing
   const float relCoef = CoefFor(release);
   double sum = 0.0;
   float gain = 1.0f;
-  for (size_t i = 0; i < n; ++i) {
-    sum += ahead[i];
-    if (i > look) sum -= ahead[i - look - 1];
-    float avg = static_cast<float>(sum / static_cast<double>(std::min(i + 1, look + 1)));
-    if (i < look) avg = std::min(avg, ahead[i]);
+  for (size_t j = 0; j < n + look; ++j) {
+    float needed = 1.0f;
+    for (const auto* ch : channels) {
+      float a = j < n ? std::fabs((*ch)[j]) : 0.0f;
+      if (a > ceiling) needed = std::min(needed, ceiling / a);
+    }
+    need[j % ring] = needed;
+    while (!window.empty() && need[window.back() % ring] >= needed) window.pop_back();
+    window.push_back(j);
+    while (window.front() + look < j) window.pop_front();
+    if (j < look) continue;
+    const size_t k = j - look;
+    const float min = need[window.front() % ring];
+    sum += min;
+    if (k > look) sum -= ahead[(k - look - 1) % ring];
+    ahead[k % ring] = min;
+    float avg = static_cast<float>(sum / static_cast<double>(std::min(k + 1, ring)));
     gain = std::min(avg, 1.0f - (1.0f - gain) * relCoef);
-    for (auto* ch : channels) (*ch)[i] *= gain;
+    for (auto* ch : channels) (*ch)[k] *= gain;
   }
 }
 
 Loudness MeasureLoudness(const std::vector<const std::vector<float>*>& channels,
                          double windowSeconds) {
+  // K-weighted energy in 10 ms blocks; windows are runs of whole blocks.
   const size_t n = channels.front()->size();
-  std::vector<double> prefix(n + 1, 0.0);
-  std::vector<double> energy(n, 0.0);
+  const size_t hop = static_cast<size_t>(Samples(0.01));
+  std::vector<double> blocks((n + hop - 1) / hop, 0.0);
   for (const auto* ch : channels) {
     Biquad shelf, highpass;
     shelf.HighShelf(1681.97, 0.7071, 4.0);
     highpass.Highpass(38.13, 0.5003);
     for (size_t i = 0; i < n; ++i) {
       double y = highpass.Process(shelf.Process((*ch)[i]));
-      energy[i] += y * y;
+      blocks[i / hop] += y * y;
     }
   }
-  for (size_t i = 0; i < n; ++i) prefix[i + 1] = prefix[i] + energy[i];
-  const size_t window = static_cast<size_t>(Samples(windowSeconds));
-  const size_t hop = static_cast<size_t>(Samples(0.01));
+  const size_t span = std::max<size_t>(1, static_cast<size_t>(windowSeconds / 0.01 + 0.5));
+  const double windowSamples = static_cast<double>(span * hop);
   std::vector<double> powers;
-  for (size_t start = 0;; start += hop) {
-    size_t end = std::min(n, start + window);
-    powers.push_back((prefix[end] - prefix[start]) / static_cast<double>(window));
-    if (end == n) break;
+  double run = 0.0;
+  for (size_t b = 0; b < blocks.size(); ++b) {
+    run += blocks[b];
+    if (b >= span) run -= blocks[b - span];
+    if (b + 1 >= span || b + 1 == blocks.size()) powers.push_back(run / windowSamples);
   }
   auto lufs = [](double p) { return p > 1e-12 ? -0.691 + 10.0 * std::log10(p) : -120.0; };
   Loudness out;
