@@ -72,7 +72,9 @@ Score ComposeBruteForce() {
     s.Beat(taiko, start, 16, 16, "X...............", 0.7f);
     s.Pattern(guitar, start, 16, 16, "1 - 1 1 1 - 1 1 1 - 1 1 1 - 1 1", 38, 0.75f);
     s.Pattern(guitar2, start, 16, 16, "1 - 1 1 1 - 1 1 1 - 1 1 1 - 1 1", 38, 0.7f);
-    s.Pattern(bass, start, 16, 8, "1 1 1 1 1 1 1 1", 38, 0.8f);
+    for (int bar = start; bar < start + 16; ++bar) {
+      s.Pattern(bass, bar, 1, 8, bar % 4 == 3 ? "1 1 1 1 3 3 5 5" : "1 1 1 1 1 1 1 1", 38, 0.8f);
+    }
     s.Pattern(sub, start, 16, 2, "1 .", 26, 0.8f);
     s.Pattern(ostinato, start, 16, 16, "1 1 8 1 5 1 8 1 1 1 8 1 5 8 1 5", 50, 0.6f);
     if (again) s.Hold(choir, start, 16, 50, 0.45f);
@@ -103,8 +105,8 @@ Score ComposeBruteForce() {
          "G5 . . . | D6 . Bb5 . | A5 . . . | F5 . D5 . | G5 . . . | E5 . G5 . | A5 . . . | . . . . ",
          0.75f);
   s.Line(brass, 24, 4,
-         "D5 . . . | D5 . C5 . | A4 . . . | F4 . . . | G4 . Bb4 . | D5 . . . | C#5 . . . | A4 . C#5 . |"
-         "Bb4 . . . | Bb4 . D5 . | D5 . . . | A4 . F4 . | Bb4 . . . | C5 . E5 . | E5 . . . | . . . . ",
+         "D5 . . . | D5 . Bb4 . | A4 . . . | F4 . . . | G4 . Bb4 . | Eb5 . . . | C#5 . . . | A4 . C#5 . |"
+         "Bb4 . . . | Bb4 . D5 . | D5 . . . | Bb4 . F4 . | Bb4 . . . | C5 . E5 . | E5 . . . | . . . . ",
          0.6f);
 
   // Breakdown.
@@ -137,7 +139,7 @@ Score ComposeBruteForce() {
          "F5 . . . Bb5 . D6 . | E6 . . . G6 . . . | F6 . . . . . D6 . | C#6 . . . E6 . . .",
          0.85f);
   s.Line(brass, 76, 8,
-         "Eb5 . . . G5 . Bb5 . | A5 . . . G5 . Eb5 . | C#5 . . . E5 . A5 . | A5 . . . . . . .",
+         "Eb5 . . . G5 . Bb5 . | Bb5 . . . G5 . Eb5 . | C#5 . . . E5 . A5 . | A5 . . . . . . .",
          0.9f);
   // clang-format on
   return s;

@@ -88,11 +88,16 @@ Score ComposeImpendingDanger() {
   fill(71, true);
 
   // Bass and guitar.
-  const char* kDrive = "1 1 8 1 1 1 8 1";
-  s.Pattern(bass, 0, 36, 8, kDrive, 33);
+  // Every fourth bar the bass walks up through the chord into the next phrase.
+  auto drive = [&](int from, int to) {
+    for (int bar = from; bar < to; ++bar) {
+      s.Pattern(bass, bar, 1, 8, bar % 4 == 3 ? "1 1 8 1 3 3 5 5" : "1 1 8 1 1 1 8 1", 33);
+    }
+  };
+  drive(0, 36);
   s.Pattern(bass, 36, 8, 8, "1 . . . . . 5 .", 33);
   s.Pattern(bass, 44, 4, 8, "1 1 1 1 1 1 1 1", 33);
-  s.Pattern(bass, 48, 24, 8, kDrive, 33);
+  drive(48, 72);
   s.Pattern(guitar, 0, 20, 8, "1 1 1 1 1 1 1 1", 40, 0.7f);
   s.Pattern(guitar, 20, 16, 8, "1 . . 1 . . 1 .", 40, 0.8f);
   s.Pattern(guitar, 46, 2, 16, "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", 40, 0.6f);

@@ -58,7 +58,7 @@ Score ComposeMainTitle() {
   s.Pattern(horns, 12, 8, 8, "c . . c . . c .", 55, 0.65f);
   s.Beat(snare, 12, 7, 16, "X..xX.x.X..xX.xx", 0.6f);
   s.Beat(snare, 19, 1, 16, "X.x.X.x.xxxxXXXX", 0.7f);
-  s.Beat(timpani, 12, 8, 4, "X.x.", 0.8f, 38);
+  s.Pattern(timpani, 12, 7, 4, "1 - 1 -", 38, 0.8f);
   s.Beat(timpani, 19, 1, 16, "............XXXX", 0.7f, 45);
 
   // A again, in full.
@@ -66,14 +66,14 @@ Score ComposeMainTitle() {
   s.Line(flute, 20, 8, kTune, 0.7f, 12);
   s.Line(horns, 20, 8, kTune, 0.6f);
   s.Beat(snare, 20, 8, 16, "X...X.x.X...X.x.", 0.45f);
-  s.Beat(timpani, 20, 8, 4, "X...", 0.7f, 38);
+  s.Pattern(timpani, 20, 8, 4, "1 - - -", 38, 0.7f);
 
   // Coda.
   s.Line(brass, 28, 8, "D5 . . . F5 . . . | E5 . . . G5 . . . | F#5 . . . . . . . | - - - - - - - -",
          0.9f);
   s.Line(horns, 28, 8, "Bb4 . . . D5 . . . | C5 . . . E5 . . . | D5 . . . . . . . | - - - - - - - -",
          0.7f);
-  s.Beat(timpani, 28, 2, 4, "X..x", 0.85f, 38);
+  s.Pattern(timpani, 28, 2, 4, "1 - - 1", 38, 0.85f);
   s.Hit(timpani, s.BeatOfBar(30), 38, 1.0f, 4);
   s.Line(bell, 30, 8, "- - - - A5 . D6 . | F#6 . . . . . . .", 0.5f);
   // clang-format on
