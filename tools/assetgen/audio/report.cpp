@@ -97,7 +97,7 @@ bool WriteSpectrogram(const Pcm& pcm, size_t markSample, const std::filesystem::
       int bin = std::clamp(static_cast<int>(hz * kFft / kRate), 1, kFft / 2 - 1);
       float mag = std::abs(buf[bin]) * (4.0f / kFft);
       float db = GainToDb(mag);
-      Colour((db + 100.0f) / 100.0f, &image[(static_cast<size_t>(y) * kWidth + x) * 3]);
+      Colour((db + 105.0f) / 95.0f, &image[(static_cast<size_t>(y) * kWidth + x) * 3]);
     }
   }
   auto vline = [&](size_t sample, png_byte r, png_byte g, png_byte b, int dash) {
@@ -173,7 +173,7 @@ bool WriteReport(const std::vector<FileStats>& effects, const std::vector<FileSt
                 "\nIntegrated loudness: %.2f to %.2f LUFS, a spread of %.2f dB.\n\n", mLo, mHi,
                 mHi - mLo);
   out << line;
-  out << "Spectrograms (log frequency 30 Hz to 18 kHz, grey lines every 10 s, green line at the "
+  out << "Spectrograms (log frequency 30 Hz to 18 kHz, -105 to -10 dB, grey lines every 10 s, green line at the "
          "loop point):\n\n";
   for (const FileStats& r : music) {
     std::string stem = std::filesystem::path(r.file).stem().string();
