@@ -1,10 +1,12 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "render.h"
 
@@ -105,32 +107,47 @@ void DrawStrip(cairo_t* cr, const manifest::ImageRow& row, const Picture& pictur
 
 }  // namespace
 
-bool WriteContactSheets(const std::filesystem::path& dir, const std::vector<Picture>& pictures) {
+namespace {
+bool WriteGroupSheet(const std::filesystem::path& dir, const std::vector<Picture>& pictures,
+                     size_t g) {
   const auto& groups = manifest::kGroups;
-  for (size_t g = 0; g < groups.size(); ++g) {
-    const int first = groups[g].first;
-    const int last = g + 1 < groups.size() ? groups[g + 1].first : int(manifest::kImages.size());
-    int width = 400, height = 0;
-    for (int i = first; i < last; ++i) {
-      const Layout l = LayoutFor(manifest::kImages[i]);
-      width = std::max(width, l.Width());
-      height += l.Height();
-    }
-    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    cairo_t* cr = cairo_create(sheet);
-    cairo_set_source_rgb(cr, 0.97, 0.96, 0.93);
-    cairo_paint(cr);
-    int top = 0;
-    for (int i = first; i < last; ++i) {
-      DrawStrip(cr, manifest::kImages[i], pictures[i], top);
-      top += LayoutFor(manifest::kImages[i]).Height();
-    }
-    cairo_destroy(cr);
-    const Picture picture = PictureFromSurface(sheet);
-    cairo_surface_destroy(sheet);
-    if (!WritePng(dir / (std::string(groups[g].name) + ".png"), picture, true, 1)) return false;
+  const int first = groups[g].first;
+  const int last = g + 1 < groups.size() ? groups[g + 1].first : int(manifest::kImages.size());
+  int width = 400, height = 0;
+  for (int i = first; i < last; ++i) {
+    const Layout l = LayoutFor(manifest::kImages[i]);
+    width = std::max(width, l.Width());
+    height += l.Height();
   }
-  return true;
+  cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  cairo_t* cr = cairo_create(sheet);
+  cairo_set_source_rgb(cr, 0.97, 0.96, 0.93);
+  cairo_paint(cr);
+  int top = 0;
+  for (int i = first; i < last; ++i) {
+    DrawStrip(cr, manifest::kImages[i], pictures[i], top);
+    top += LayoutFor(manifest::kImages[i]).Height();
+  }
+  cairo_destroy(cr);
+  const Picture picture = PictureFromSurface(sheet);
+  cairo_surface_destroy(sheet);
+  return WritePng(dir / (std::string(groups[g].name) + ".png"), picture, true, 1);
+}
+}  // namespace
+
+bool WriteContactSheets(const std::filesystem::path& dir, const std::vector<Picture>& pictures) {
+  // The groups are independent: share them out over the cores.
+  std::atomic<size_t> next{0};
+  std::atomic<bool> ok{true};
+  auto worker = [&] {
+    for (size_t g = next++; g < manifest::kGroups.size(); g = next++)
+      if (!WriteGroupSheet(dir, pictures, g)) ok = false;
+  };
+  std::vector<std::thread> pool;
+  for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
+    pool.emplace_back(worker);
+  for (auto& t : pool) t.join();
+  return ok;
 }
 
 namespace {

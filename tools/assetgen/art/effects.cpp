@@ -383,8 +383,8 @@ void MagicCircle(const Frame& f) {
   cairo_scale(cr, 1.0, 0.45);
   cairo_rotate(cr, Rad(f.index * 22.5));
   Glow(cr, {0, 0}, 126, kViolet, 0.35);
-  SetRgb(cr, Hex(0xe2ccff), 0.9);
-  cairo_set_line_width(cr, 3);
+  SetRgb(cr, Hex(0xf4ecff), 1.0);
+  cairo_set_line_width(cr, 4.5);
   for (double r : {118.0, 96.0, 40.0}) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, 0, 0, r, 0, 2 * kPi);
