@@ -78,12 +78,13 @@ Score ComposeBruteForce() {
     s.Pattern(sub, start, 16, 2, "1 .", 26, 0.8f);
     s.Pattern(ostinato, start, 16, 16, "1 1 8 1 5 1 8 1 1 1 8 1 5 8 1 5", 50, 0.6f);
     if (again) s.Hold(choir, start, 16, 50, 0.45f);
-    s.Line(brass, start, 8,
-           "D5 . . . A4 . D5 . | F5 . E5 . D5 . C5 . | D5 . . . F5 . . . | E5 . . . G5 . . . |"
-           "A5 . . . . . F5 . | D5 . . . E5 . F5 . | G5 . . . Eb5 . . . | C#5 . . . E5 . . . |"
-           "D5 . . . A4 . D5 . | F5 . E5 . D5 . A5 . | Bb5 . . . A5 . F5 . | G5 . . . E5 . C5 . |"
-           "D5 . . . G5 . Bb5 . | A5 . G5 . F5 . E5 . | D5 . . . . . . . | - - - - - - - -",
-           again ? 0.9f : 0.8f);
+    const char* kTheme =
+        "D5 . . . A4 . D5 . | F5 . E5 . D5 . C5 . | D5 . . . F5 . . . | E5 . . . G5 . . . |"
+        "A5 . . . . . F5 . | D5 . . . E5 . F5 . | G5 . . . Eb5 . . . | C#5 . . . E5 . . . |"
+        "D5 . . . A4 . D5 . | F5 . E5 . D5 . A5 . | Bb5 . . . A5 . F5 . | G5 . . . E5 . C5 . |"
+        "D5 . . . G5 . Bb5 . | A5 . G5 . F5 . E5 . | D5 . . . . . . . | - - - - - - - -";
+    s.Line(brass, start, 8, kTheme, again ? 0.9f : 0.8f);
+    if (again) s.Line(lead, start, 8, kTheme, 0.7f);  // the saw lead thickens the brass
   }
 
   // B: half time.

@@ -29,6 +29,7 @@ Score ComposeImpendingDanger() {
   const int arp     = s.Add({Voice::kPluck,      0.25f,  0.45f, 0.25f, 0.0f, 1.0f, 0.8f});
   const int brass   = s.Add({Voice::kBrass,      0.16f,  -0.2f, 0.3f,  0.35f, 0.8f});
   const int celesta = s.Add({Voice::kCelesta,    0.22f, 0.35f, 0.4f});
+  const int under   = s.Add({Voice::kSquareLead, 0.16f, -0.15f, 0.25f, 0.0f, 0.9f, 0.7f});
 
   s.SetChords(0,  "Em C Am B");
   s.SetChords(4,  "Em C D Em   Em C Am B   Em C D Em   C D B Em");
@@ -133,6 +134,7 @@ Score ComposeImpendingDanger() {
          "E5 . . . G5 . . . | F#5 . . . A5 . . . | B5 . . . A5 . G5 . | F#5 . E5 . D#5 . F#5 .",
          0.7f);
   s.Line(lead, 48, 8, kThemeA, 0.85f);
+  s.Line(under, 48, 8, kThemeA, 0.8f, -12);  // the return of the theme, an octave below as well
   s.Line(celesta, 48, 8,
          "G5 . . . B5 . . . | C6 . . . G5 . . . | A5 . . . F#5 . . . | G5 . . . E5 . . . |"
          "B5 . . . G5 . . . | E6 . . . C6 . . . | E6 . . . C6 . . . | D#6 . . . B5 . . . |"
