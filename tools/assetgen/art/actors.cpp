@@ -893,11 +893,7 @@ void DrawHeldMomo(const Frame& f, Pt hand) {
   held.kneeF += 10 * (f.index % 2);
   Joints j = PoseJoints(momo.build, held);
   // Hang her by the neck from the captor's hand.
-  const Pt shift = hand - j.neck + Pt{6, 4};
-  Pt* pts[] = {&j.pelvis, &j.neck,   &j.head,  &j.shoulderF, &j.elbowF, &j.wristF,
-               &j.shoulderB, &j.elbowB, &j.wristB, &j.hipF,  &j.kneeF,  &j.ankleF,
-               &j.toeF,   &j.hipB,   &j.kneeB, &j.ankleB,  &j.toeB};
-  for (Pt* q : pts) *q = *q + shift;
+  MoveJoints(j, hand - j.neck + Pt{6, 4});
   Look look = momo.look;
   look.weapon = Weapon::None;
   DrawFigure(f.cr, momo.build, look, j);
@@ -956,11 +952,7 @@ void DrawRider(const Frame& f, Kind kind, Role role, Pt saddle) {
   const Cast& cast = CastOf(kind);
   const Pose pose = Sample(board->keys, board->playback, f.index, f.count, Blend);
   Joints j = PoseJoints(cast.build, pose);
-  const Pt shift = saddle - j.pelvis;
-  Pt* pts[] = {&j.pelvis, &j.neck,   &j.head,  &j.shoulderF, &j.elbowF, &j.wristF,
-               &j.shoulderB, &j.elbowB, &j.wristB, &j.hipF,  &j.kneeF,  &j.ankleF,
-               &j.toeF,   &j.hipB,   &j.kneeB, &j.ankleB,  &j.toeB};
-  for (Pt* q : pts) *q = *q + shift;
+  MoveJoints(j, saddle - j.pelvis);
   DrawFigure(f.cr, cast.build, cast.look, j);
 }
 

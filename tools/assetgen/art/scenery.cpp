@@ -12,6 +12,23 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+// A horizontal ramp of colour and alpha across a rectangle: (position 0..1, colour, alpha).
+struct Stop {
+  double at;
+  Rgb color;
+  double alpha;
+};
+void HorizontalRamp(cairo_t* cr, double x, double y, double w, double h,
+                    std::initializer_list<Stop> stops) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + w, 0);
+  for (const Stop& s : stops)
+    cairo_pattern_add_color_stop_rgba(g, s.at, s.color.r, s.color.g, s.color.b, s.alpha);
+  cairo_set_source(cr, g);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
 void VerticalGradient(cairo_t* cr, double x, double y, double w, double h,
                       std::initializer_list<std::pair<double, Rgb>> stops) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
@@ -182,16 +199,9 @@ void BarBorderBoss(const Frame& f) {
 }
 
 void Highlight(const Frame& f) {
-  cairo_t* cr = f.cr;
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 300, 0);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
-  cairo_pattern_add_color_stop_rgba(g, 0.3, 1, 0.97, 0.85, 0.75);
-  cairo_pattern_add_color_stop_rgba(g, 0.7, 1, 0.97, 0.85, 0.75);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
-  cairo_set_source(cr, g);
-  cairo_rectangle(cr, 0, 2, 300, 24);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  const Rgb warm = Hex(0xfff8d8);
+  HorizontalRamp(f.cr, 0, 2, 300, 24,
+                 {{0, warm, 0}, {0.3, warm, 0.75}, {0.7, warm, 0.75}, {1, warm, 0}});
 }
 
 void GameTitle(const Frame& f) {
@@ -615,15 +625,9 @@ void CastleFloor(const Frame& f) {
 
 void CastleLightPillar(const Frame& f) {
   cairo_t* cr = f.cr;
-  cairo_pattern_t* h = cairo_pattern_create_linear(0, 0, 320, 0);
-  cairo_pattern_add_color_stop_rgba(h, 0, 0.75, 0.85, 1, 0);
-  cairo_pattern_add_color_stop_rgba(h, 0.35, 0.8, 0.9, 1, 0.25);
-  cairo_pattern_add_color_stop_rgba(h, 0.5, 0.95, 0.97, 1, 0.6);
-  cairo_pattern_add_color_stop_rgba(h, 0.65, 0.8, 0.9, 1, 0.25);
-  cairo_pattern_add_color_stop_rgba(h, 1, 0.75, 0.85, 1, 0);
-  cairo_set_source(cr, h);
-  cairo_paint(cr);
-  cairo_pattern_destroy(h);
+  const Rgb edge = Hex(0xc0d8ff), body = Hex(0xcce6ff), core = Hex(0xf2f8ff);
+  HorizontalRamp(cr, 0, 0, 320, 480,
+                 {{0, edge, 0}, {0.35, body, 0.25}, {0.5, core, 0.6}, {0.65, body, 0.25}, {1, edge, 0}});
   // Fade in at the top so the beam seems to come from beyond the clouds.
   FadeAlong(cr, {0, 0}, {0, 480}, {{0, 0.9}, {0.3, 0}});
 }

@@ -15,6 +15,20 @@ Pose Blend(const Pose& a, const Pose& b, double t) {
           t < 0.5 ? a.air : b.air};
 }
 
+namespace {
+template <typename Fn>
+void ForEachJoint(Joints& j, Fn fn) {
+  for (Pt* q : {&j.pelvis, &j.neck, &j.head, &j.shoulderF, &j.elbowF, &j.wristF, &j.shoulderB,
+                &j.elbowB, &j.wristB, &j.hipF, &j.kneeF, &j.ankleF, &j.toeF, &j.hipB, &j.kneeB,
+                &j.ankleB, &j.toeB})
+    fn(*q);
+}
+}  // namespace
+
+void MoveJoints(Joints& j, Pt by) {
+  ForEachJoint(j, [by](Pt& q) { q = q + by; });
+}
+
 Joints PoseJoints(const Build& b, const Pose& p) {
   Joints j{};
   // The body's own frame: pelvis at the origin, upright.
@@ -39,10 +53,7 @@ Joints PoseJoints(const Build& b, const Pose& p) {
   arm(p.armB, p.elbowB, -2, j.shoulderB, j.elbowB, j.wristB);
 
   // Turn the whole figure, then stand it on the ground (or hold it at standing height).
-  Pt* pts[] = {&j.pelvis, &j.neck,   &j.head,  &j.shoulderF, &j.elbowF, &j.wristF,
-               &j.shoulderB, &j.elbowB, &j.wristB, &j.hipF,  &j.kneeF,  &j.ankleF,
-               &j.toeF,   &j.hipB,   &j.kneeB, &j.ankleB,  &j.toeB};
-  for (Pt* q : pts) *q = Rotate(*q, p.body);
+  ForEachJoint(j, [&p](Pt& q) { q = Rotate(q, p.body); });
   double dy;
   if (p.air) {
     dy = -(b.thigh + b.shin + b.ankleR * 1.2) + p.y;
@@ -65,7 +76,7 @@ Joints PoseJoints(const Build& b, const Pose& p) {
     low(j.elbowB, b.forearmR);
     dy = -lowest + p.y;
   }
-  for (Pt* q : pts) *q = *q + Pt{p.x, dy};
+  MoveJoints(j, {p.x, dy});
   j.torsoAngle = p.body + p.torso;
   j.headAngle = p.body + p.torso + p.head;
   j.weaponAngle = p.body + p.weapon;

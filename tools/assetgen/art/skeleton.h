@@ -63,6 +63,8 @@ struct Joints {
 
 // Joint positions on screen, relative to the pivot, with the feet on the ground unless `air`.
 Joints PoseJoints(const Build& b, const Pose& p);
+// Moves every joint of a posed figure (to seat a rider, or hang a captive from a hand).
+void MoveJoints(Joints& j, Pt by);
 
 // Draws the whole figure. `ghost` paints it as a flat pale after-image.
 void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j,
