@@ -335,9 +335,23 @@ struct FigurePainter {
                         c + fwd * r * 0.6 - up * r * 0.95, c - up * r * 0.95, c - fwd * r * 0.95};
       SmoothClosedPath(cr2, pts, 6);
     }, look.skin, 3);
-    // Eye.
+    // Eye, brow and mouth.
     Flat(cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.6 + up * r * 0.08, 1.6, 2.6, a); },
          ghost ? kGhost.shade : kOutline);
+    if (!ghost) {
+      cairo_save(cr);
+      SetRgb(cr, kOutline, 0.8);
+      cairo_set_line_width(cr, 1.2);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      const Pt b0 = c + fwd * r * 0.42 + up * r * 0.42, b1 = c + fwd * r * 0.82 + up * r * 0.38;
+      const Pt m0 = c + fwd * r * 0.62 - up * r * 0.5, m1 = c + fwd * r * 0.85 - up * r * 0.47;
+      cairo_move_to(cr, b0.x, b0.y);
+      cairo_line_to(cr, b1.x, b1.y);
+      cairo_move_to(cr, m0.x, m0.y);
+      cairo_line_to(cr, m1.x, m1.y);
+      cairo_stroke(cr);
+      cairo_restore(cr);
+    }
     switch (look.gear) {
       case Headgear::OpenHelm:
       case Headgear::Cap: {
