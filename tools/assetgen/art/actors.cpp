@@ -822,32 +822,32 @@ const std::vector<DragonBoard>& DragonBoards() {
       { 4,  0,   4, 15, 15, 45, 10,   20, -20,  0.2, 0.2, 0},
     }},
     {R::JumpUp, kOnce, {
-      { 0,-10,  -8, 40, -5,  0, 15,   -20, -30, 0.0, 0.9, 1},
-      { 0,-10,  -6, 38, -5,  0, 12,   -15, -25, 0.0, 1.0, 1},
-      { 0,-10,  -4, 36, -5,  0, 10,   -10, -20, 0.0, 0.9, 1},
+      { 0, 12,  -8, 40, -5,  0, 15,   -20, -30, 0.0, 0.3, 1},
+      { 0, 12,  -6, 38, -5,  0, 12,   -15, -25, 0.0, 0.3, 1},
+      { 0, 12,  -4, 36, -5,  0, 10,   -10, -20, 0.0, 0.3, 1},
     }},
     {R::JumpPeak, kOnce, {
-      { 0,-10,   0, 30,  0,  0,  5,    0, -10,  0.0, 0.7, 1},
-      { 0,-10,   4, 26,  5,  0,  0,    5,  -5,  0.0, 0.5, 1},
+      { 0, 12,   0, 30,  0,  0,  5,    0, -10,  0.0, 0.3, 1},
+      { 0, 12,   4, 26,  5,  0,  0,    5,  -5,  0.0, 0.3, 1},
     }},
     {R::JumpDown, kOnce, {
-      { 0,-10,   8, 20, 10,  0, -5,   20,  10,  0.0, 0.6, 1},
-      { 0,-10,  10, 18, 10,  0, -8,   30,  20,  0.0, 0.8, 1},
-      { 0,-10,   8, 20, 10,  0, -6,   35,  25,  0.0, 1.0, 1},
+      { 0, 12,   8, 20, 10,  0, -5,   20,  10,  0.0, 0.3, 1},
+      { 0, 12,  10, 18, 10,  0, -8,   30,  20,  0.0, 0.3, 1},
+      { 0, 12,   8, 20, 10,  0, -6,   35,  25,  0.0, 0.3, 1},
     }},
     {R::JumpAttack1Prepare, kOnce, {
-      { 0,-10,  -6, 50,-20, 10,  5,    0, -10,  0.0, 1.0, 1},
-      { 0,-10,  -8, 55,-25, 20, 10,    0, -10,  0.0, 0.9, 1},
+      { 0, 12,  -6, 50,-20, 10,  5,    0, -10,  0.0, 0.3, 1},
+      { 0, 12,  -8, 55,-25, 20, 10,    0, -10,  0.0, 0.3, 1},
     }},
     {R::JumpAttack1, kOnce, {
-      { 0,-10,  10,  8, 25, 45, -5,   10,   0,  0.0, 0.8, 1},
-      { 0,-10,  12,  4, 30, 50, -8,   12,   2,  0.0, 0.6, 1},
-      { 0,-10,   6, 20, 10, 10,  0,    8,   0,  0.0, 0.8, 1},
+      { 0, 12,  10,  8, 25, 45, -5,   10,   0,  0.0, 0.3, 1},
+      { 0, 12,  12,  4, 30, 50, -8,   12,   2,  0.0, 0.3, 1},
+      { 0, 12,   6, 20, 10, 10,  0,    8,   0,  0.0, 0.3, 1},
     }},
     {R::JumpFireball, kOnce, {
-      { 0,-10,   8, 10, 20, 50, 10,   10,   0,  0.0, 0.9, 1},
-      { 0,-10,  10,  8, 22, 55, 12,   12,   2,  0.0, 0.7, 1},
-      { 0,-10,   8, 10, 20, 45, 10,   10,   0,  0.0, 0.9, 1},
+      { 0, 12,   8, 10, 20, 50, 10,   10,   0,  0.0, 0.3, 1},
+      { 0, 12,  10,  8, 22, 55, 12,   12,   2,  0.0, 0.3, 1},
+      { 0, 12,   8, 10, 20, 45, 10,   10,   0,  0.0, 0.3, 1},
     }},
     {R::Fly, kLoop, {
       { 0,  0,   0, 20,  5,  0,  5,  -30, -40,  0.0, 1.0, 1},
@@ -956,12 +956,11 @@ void DrawRider(const Frame& f, Kind kind, Role role, Pt saddle) {
   DrawFigure(f.cr, cast.build, cast.look, j);
 }
 
-// Fire in the dragon's open mouth for the breath frames.
-void DrawBreath(const Frame& f, const DragonPose& p) {
-  (void)p;
-  const Pt mouth = {f.hx + 215, f.hy - 170};
-  Glow(f.cr, mouth, 30 + 6 * (f.index % 2), Hex(0xb070ff), 0.8);
-  Glow(f.cr, mouth, 14, Hex(0xffffff), 0.9);
+// Violet fire in the dragon's open jaws for the breath frames.
+void DrawBreath(const Frame& f, Pt mouth) {
+  const Pt at = mouth + Pt{f.hx, f.hy};
+  Glow(f.cr, at, 24 + 5 * (f.index % 2), Hex(0xb070ff), 0.85);
+  Glow(f.cr, at, 11, Hex(0xffffff), 0.95);
 }
 
 }  // namespace
@@ -975,16 +974,16 @@ void PaintActor(const Frame& f, Kind kind, Role role) {
       cairo_save(f.cr);
       cairo_translate(f.cr, f.hx, f.hy);
       if (kind == Kind::Zellenith) cairo_translate(f.cr, 0, 110);
-      const Pt saddle = DrawDragon(f.cr, p, kind != Kind::Zellenith);
+      const DragonPoints points = DrawDragon(f.cr, p, kind != Kind::Zellenith);
       if (kind == Kind::MomoDracon) {
         cairo_restore(f.cr);
         cairo_save(f.cr);
         cairo_translate(f.cr, f.hx, f.hy);
         const Frame rider{f.cr, f.index, f.count, f.width, f.height, f.hx, f.hy};
-        DrawRider(rider, Kind::MomoDracon, RiderRole(role), saddle);
+        DrawRider(rider, Kind::MomoDracon, RiderRole(role), points.saddle);
       }
       cairo_restore(f.cr);
-      if (role == Role::Fireball || role == Role::JumpFireball) DrawBreath(f, p);
+      if (role == Role::Fireball || role == Role::JumpFireball) DrawBreath(f, points.mouth);
       return;
     }
     case Kind::Raider: {

@@ -170,7 +170,7 @@ Pt SaddlePoint(const DragonPose& p) {
   return b.centre + Rotate({-6, -40}, b.tilt);
 }
 
-Pt DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
+DragonPoints DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
   const Body b = BodyOf(p);
   Leg(cr, b, p, p.legB, true);
   if (p.wings > 0.3) Wing(cr, b, p.wings, true);
@@ -195,7 +195,9 @@ Pt DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
   const Chain neck = MakeChain(b.shoulder, neckAngle, -8, 4, 24, 30, 14);
   Shape(cr, [&](cairo_t* c) { ChainPath(c, neck); }, kScales, 5);
   const Pt end = neck.pts.back();
-  Head(cr, end + Pt{4, -2}, 12 + p.head + b.tilt * 0.5, p.jaw);
+  const double headAngle = 12 + p.head + b.tilt * 0.5;
+  Head(cr, end + Pt{4, -2}, headAngle, p.jaw);
+  const Pt mouth = end + Pt{4, -2} + Rotate({46, 2}, headAngle);
   if (p.wings <= 0.3) Wing(cr, b, p.wings, false);
   if (saddle) {
     const Pt s = SaddlePoint(p);
@@ -216,7 +218,7 @@ Pt DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
   }
   if (p.wings > 0.3) Wing(cr, b, p.wings, false);
   Leg(cr, b, p, p.legF, false);
-  return SaddlePoint(p);
+  return {SaddlePoint(p), mouth};
 }
 
 }  // namespace art

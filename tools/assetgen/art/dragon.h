@@ -21,8 +21,13 @@ struct DragonPose {
 
 DragonPose BlendDragon(const DragonPose& a, const DragonPose& b, double t);
 
-// Draws the dragon with its feet on (0, 0); returns the saddle point where a rider's pelvis sits.
-Pt DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle);
+// Where a rider's pelvis sits and where the breath leaves the jaws.
+struct DragonPoints {
+  Pt saddle;
+  Pt mouth;
+};
+// Draws the dragon with its feet on (0, 0).
+DragonPoints DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle);
 Pt SaddlePoint(const DragonPose& p);
 
 }  // namespace art
