@@ -475,11 +475,18 @@ void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle) {
     }
     case Weapon::Axe: {
       shaft(L * 0.25, L * 0.75, 3.2, wood);
+      // A bearded blade: a long curved edge with a hooked lower point.
       const Pt head = hand + dir * (L * 0.62);
       Shape(cr, [&](cairo_t* c) {
-        const Pt pts[] = {head - n * 2 + dir * 14, head + n * 24 + dir * 30, head + n * 38 + dir * 6,
-                          head + n * 34 - dir * 26, head + n * 22 - dir * 30, head - n * 2 - dir * 10};
-        SmoothClosedPath(c, pts, 6);
+        cairo_move_to(c, head.x + (dir * 12 - n * 2).x, head.y + (dir * 12 - n * 2).y);
+        const Pt top = head + n * 30 + dir * 28, low = head + n * 32 - dir * 34;
+        const Pt ctl = head + n * 52 - dir * 2;
+        cairo_line_to(c, top.x, top.y);
+        cairo_curve_to(c, ctl.x, ctl.y - 0, ctl.x, ctl.y, low.x, low.y);
+        const Pt hook = head + n * 12 - dir * 10, back = head - n * 2 - dir * 8;
+        cairo_line_to(c, hook.x, hook.y);
+        cairo_line_to(c, back.x, back.y);
+        cairo_close_path(c);
       }, look.metal, 3, 2);
       break;
     }
