@@ -4,6 +4,7 @@
 #include "app/program.h"
 
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,8 @@
 #include "app/globals.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
+#include "audio/bgm_player.h"
+#include "embedded_assets.h"
 #include "input/device_feed.h"
 #include "platform/platform.h"
 
@@ -51,6 +54,23 @@ bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, std
   return true;
 }
 
+// The music player leaves a piece it could not load silent; the game refuses to start without it.
+bool MusicLoaded(const TBGMPlayer& player, std::string& missing) {
+  const std::pair<const SoundPtr&, const char*> pieces[] = {
+      {player.bgmImpendingDanger, "BGM\\ImpendingDanger.ogg"},
+      {player.bgmBruteForce, "BGM\\BruteForce.ogg"},
+      {player.bgmCrypticIllusion, "BGM\\CrypticIllusion.ogg"},
+      {player.bgmMainTitle, "BGM\\MainTitle.ogg"},
+  };
+  for (const auto& [sound, file] : pieces) {
+    if (!sound) {
+      missing = file;
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void StartGame() {
@@ -82,16 +102,31 @@ int RunProgram(int argc, char** argv) {
     ShutdownPlatform();
     return 2;
   }
+  RegisterEmbeddedAssets();
   GameInput.assign(1, nullptr);
-  if (!LoadImages(error)) return Fail("cannot load image " + error);
+  // Decoding every picture and piece of music takes a couple of seconds of work, none of it
+  // needing a window: it runs on two threads while the player looks at the chooser.
+  InitAudio();
+  BGMPlayer = std::make_shared<TBGMPlayer>();
+  auto images = std::async(std::launch::async, [] {
+    std::string failed;
+    return LoadImages(failed) ? std::string() : failed;
+  });
+  auto music = std::async(std::launch::async, [] { BGMPlayer->Init(); });
 
   AppTitle = kChooserTitle;
   ScreenMode mode;
+  bool chosen = true;
   if (options.mode) {
     mode = kScreenModes[*options.mode - 1];
-  } else if (!RunScreenModeChooser(mode)) {
-    return Fail(PlatformError());
+  } else {
+    chosen = RunScreenModeChooser(mode);
   }
+  music.get();
+  const std::string badImage = images.get();
+  if (!chosen) return Fail(PlatformError());
+  if (!badImage.empty()) return Fail("cannot load image " + badImage);
+  if (!MusicLoaded(*BGMPlayer, error)) return Fail("cannot load music " + error);
   fScreenWidth = static_cast<float>(mode.width);
   fScreenHeight = static_cast<float>(mode.height);
   ComputePlaneLines();
@@ -128,6 +163,7 @@ int RunProgram(int argc, char** argv) {
     if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == 3) break;
   }
 
+  BGMPlayer->Stop();
   if (feed) feed->Finish();
   OverrideDeviceState(nullptr);
   ResetGlobals();

@@ -334,6 +334,8 @@ int LiveVoiceCount() {
 // ---- The interface
 // -------------------------------------------------------------------------------
 
+void InitAudio() { EnsureDriver(); }
+
 SoundPtr LoadSound(const std::string& path, int flags) {
   EnsureDriver();
   std::vector<uint8_t> bytes;

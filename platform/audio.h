@@ -9,6 +9,10 @@ struct TChannel;
 using SoundPtr = std::shared_ptr<TSound>;
 using ChannelPtr = std::shared_ptr<TChannel>;
 
+// Chooses the audio driver now (a device, or the silent driver) instead of at the first sound.
+// Start-up calls it on the main thread so that sounds may then be loaded on other threads.
+void InitAudio();
+
 // Decodes a whole Ogg Vorbis file; flags 1 loops. Empty when missing or undecodable.
 SoundPtr LoadSound(const std::string& path, int flags);
 ChannelPtr AllocChannel();

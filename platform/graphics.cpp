@@ -105,10 +105,11 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint
 }
 
 void DestroyTextures(TImage& image) {
-  // Quads already gathered may still sample these textures.
-  platform_detail::FlushQuads();
   for (TImage::Texture& texture : image.textures) {
-    if (texture.sequence == GraphicsSequence() && platform_detail::Renderer()) {
+    if (texture.sequence == GraphicsSequence() && platform_detail::Renderer() &&
+        (texture.handle || texture.maskHandle)) {
+      // Quads already gathered may still sample these textures.
+      platform_detail::FlushQuads();
       if (texture.handle) SDL_DestroyTexture(static_cast<SDL_Texture*>(texture.handle));
       if (texture.maskHandle) SDL_DestroyTexture(static_cast<SDL_Texture*>(texture.maskHandle));
     }
@@ -292,7 +293,8 @@ void SetClsColor(int red, int green, int blue) {
 // ---- Loading ----------------------------------------------------------------------------------
 
 void RegisterEmbeddedFile(const std::string& name, const uint8_t* data, size_t size) {
-  EmbeddedFiles()[name] = EmbeddedFile{data, size};
+  // Registering again changes nothing, so loaders on other threads may repeat it safely.
+  EmbeddedFiles().try_emplace(name, EmbeddedFile{data, size});
 }
 
 bool FindEmbeddedFile(const std::string& name, const uint8_t** data, size_t* size) {

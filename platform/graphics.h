@@ -53,8 +53,10 @@ void ResetGraphicsState(int viewportWidth, int viewportHeight);
 enum BlendMode { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
 
 // ---- Loading ----------------------------------------------------------------------------------
+// Loading touches no window and no shared drawing state: it may run on any thread.
 
-// Embedded files, found as "incbin::" + name.
+// Embedded files, found as "incbin::" + name. Register them on the main thread before loading
+// elsewhere; registering a name twice keeps the first.
 void RegisterEmbeddedFile(const std::string& name, const uint8_t* data, size_t size);
 bool FindEmbeddedFile(const std::string& name, const uint8_t** data, size_t* size);
 // Reads a file or an "incbin::" name into memory; a backslash in a path is a folder separator.
