@@ -238,6 +238,10 @@ Sound Grab() {
     s.Mix(NoiseHit(NoiseBand::kBand, rng.Range(2500, 4000), 1.0f, 0.004, 0.015, 0.06, 83 + i),
           0.05 + 0.035 * i, 0.25f * (1.0f - 0.15f * i));
   }
+  // Cloth and leather: nothing above the hiss of fabric.
+  Biquad dull;
+  dull.Lowpass(5000.0, 0.7);
+  for (float& v : s.s) v = dull.Process(v);
   return s;
 }
 
