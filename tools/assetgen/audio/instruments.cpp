@@ -43,7 +43,7 @@ constexpr Subtractive kSquareLead = {0, 0.0f, 1.0f, 0.1f, 0.0f, 0.0f, 4.0f, 600,
 constexpr Subtractive kFlute      = {0, 0.0f, 0.0f, 0.0f, 1.0f, 0.12f, 3.f, 400,  0.5f, 0.05, 0.3,  0.7f, 0.06,  0.3,  0.85f, 0.1,  16, 0.25, 1.0f, false, false};
 constexpr Subtractive kSawBass    = {1, 0.0f, 0.5f, 0.5f, 0.0f, 0.0f, 2.0f, 150,  6.0f, 0.002, 0.12, 1.6f, 0.003, 0.25, 0.8f, 0.04, 0,  0.0,  2.0f, false, false};
 constexpr Subtractive kSubBass    = {0, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 8.0f, 200,  0.0f, 0.01, 0.1,  0.7f, 0.01,  0.5,  0.9f,  0.08, 0,  0.0,  1.2f, false, false};
-constexpr Subtractive kPowerChord = {1, 8.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2600, 0.4f, 0.002, 0.15, 0.9f, 0.002, 0.5,  0.85f, 0.035, 0,  0.0,  6.0f, true,  false};
+constexpr Subtractive kPowerChord = {1, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2600, 0.4f, 0.002, 0.15, 0.9f, 0.002, 0.5,  0.85f, 0.035, 0,  0.0,  6.0f, true,  false};
 // clang-format on
 
 Sound RenderSubtractive(const Subtractive& sp, float hz, float vel, double held, float bright,
