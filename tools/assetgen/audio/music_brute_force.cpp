@@ -63,12 +63,12 @@ Score ComposeBruteForce() {
   // A and A again.
   for (int start : {8, 48}) {
     bool again = start == 48;
-    for (int bar = start; bar < start + 16; ++bar) {
-      if (bar == start + 7 || bar == start + 15) { fill(bar); continue; }
-      s.Beat(kick, bar, 1, 16, again ? "XxxxXxxxXxxxXxxx" : "X.x...x.X.x.x...", again ? 0.8f : 1.0f);
-      s.Beat(snare, bar, 1, 16, "....X.......X...");
-      s.Beat(hat, bar, 1, 16, "x.x.x.x.x.x.x.x.");
-    }
+    s.Groove(start, start + 16,
+             {{kick, again ? "XxxxXxxxXxxxXxxx" : "X.x...x.X.x.x...", again ? 0.8f : 1.0f},
+              {snare, "....X.......X..."}, {hat, "x.x.x.x.x.x.x.x."}},
+             {start + 7, start + 15});
+    fill(start + 7);
+    fill(start + 15);
     s.Beat(taiko, start, 16, 16, "X...............", 0.7f);
     s.Pattern(guitar, start, 16, 16, "1 - 1 1 1 - 1 1 1 - 1 1 1 - 1 1", 38, 0.75f);
     s.Pattern(guitar2, start, 16, 16, "1 - 1 1 1 - 1 1 1 - 1 1 1 - 1 1", 38, 0.7f);
@@ -88,13 +88,11 @@ Score ComposeBruteForce() {
   }
 
   // B: half time.
-  for (int bar = 24; bar < 40; ++bar) {
-    if (bar == 31 || bar == 39) { fill(bar); continue; }
-    s.Beat(kick, bar, 1, 16, "X.....x...x.....");
-    s.Beat(snare, bar, 1, 16, "........X.......");
-    s.Beat(hat, bar, 1, 16, "x...x...x...x...", 0.8f);
-    s.Beat(taiko, bar, 1, 16, "X.......X.......", 0.7f);
-  }
+  s.Groove(24, 40, {{kick, "X.....x...x....."}, {snare, "........X......."},
+                    {hat, "x...x...x...x...", 0.8f}, {taiko, "X.......X.......", 0.7f}},
+           {31, 39});
+  fill(31);
+  fill(39);
   s.Hold(choir, 24, 16, 50, 0.5f);
   s.Pattern(stabs, 24, 16, 8, "c . . c . . c .", 53, 0.8f);
   s.Pattern(guitar, 24, 16, 8, "1 . . 1 . . 1 .", 38, 0.8f);
@@ -120,12 +118,10 @@ Score ComposeBruteForce() {
   s.Pattern(ostinato, 44, 4, 16, "1 1 8 1 5 1 8 1 1 1 8 1 5 8 1 5", 50, 0.6f);
 
   // Climax and turnaround.
-  for (int bar = 64; bar < 79; ++bar) {
-    if (bar == 71) { fill(bar); continue; }
-    s.Beat(kick, bar, 1, 16, "X.x.X.x.X.x.X.x.");
-    s.Beat(snare, bar, 1, 16, "....X.......X...");
-    s.Beat(hat, bar, 1, 16, "x.x.x.x.x.x.x.x.");
-  }
+  s.Groove(64, 79, {{kick, "X.x.X.x.X.x.X.x."}, {snare, "....X.......X..."},
+                    {hat, "x.x.x.x.x.x.x.x."}},
+           {71});
+  fill(71);
   fill(79);
   s.Hold(choir, 64, 16, 50, 0.55f);
   s.Pattern(guitar, 64, 16, 16, "1 - 1 1 1 - 1 1 1 - 1 1 1 - 1 1", 38, 0.75f);

@@ -59,19 +59,11 @@ Score ComposeImpendingDanger() {
   s.Beat(hat,  0, 3, 16, "x.x.x.x.x.x.x.x.", 0.6f);
   fill(3, true);
 
-  for (int bar = 4; bar < 20; ++bar) {
-    if (bar == 11 || bar == 19) { fill(bar, bar == 19); continue; }
-    s.Beat(kick, bar, 1, 16, kRockK);
-    s.Beat(snare, bar, 1, 16, kRockS);
-    s.Beat(hat, bar, 1, 16, kRockH);
-  }
-  for (int bar = 20; bar < 36; ++bar) {
-    if (bar == 27 || bar == 35) { fill(bar, bar == 35); continue; }
-    s.Beat(kick, bar, 1, 16, kDrivK);
-    s.Beat(snare, bar, 1, 16, "....X..o....X...");
-    s.Beat(ohat, bar, 1, 16, "..x...x...x...x.");
-    s.Beat(hat, bar, 1, 16, "x...x...x...x...", 0.6f);
-  }
+  s.Groove(4, 20, {{kick, kRockK}, {snare, kRockS}, {hat, kRockH}}, {11, 19});
+  s.Groove(20, 36, {{kick, kDrivK}, {snare, "....X..o....X..."}, {ohat, "..x...x...x...x."},
+                    {hat, "x...x...x...x...", 0.6f}},
+           {27, 35});
+  for (int bar : {11, 19, 27, 35}) fill(bar, bar == 19 || bar == 35);
   s.Beat(kick, 36, 8, 16, "X.........x.....");
   s.Beat(snare, 36, 8, 16, "........X.......", 0.7f);
   s.Beat(hat, 36, 8, 16, "x.o.x.o.x.o.x.o.", 0.5f);
@@ -80,12 +72,9 @@ Score ComposeImpendingDanger() {
   s.Beat(snare, 46, 1, 16, "xxxxxxxxxxxxxxxx", 0.6f);
   s.Beat(snare, 47, 1, 16, "XXXXXXXXXXXXXXXX", 0.8f);
   s.Beat(kick, 44, 4, 16, kFour);
-  for (int bar = 48; bar < 71; ++bar) {
-    if (bar == 55 || bar == 63) { fill(bar, bar == 63); continue; }
-    s.Beat(kick, bar, 1, 16, bar < 64 ? kRockK : kDrivK);
-    s.Beat(snare, bar, 1, 16, kRockS);
-    s.Beat(hat, bar, 1, 16, kSixteen, 0.55f);
-  }
+  s.Groove(48, 64, {{kick, kRockK}, {snare, kRockS}, {hat, kSixteen, 0.55f}}, {55, 63});
+  s.Groove(64, 71, {{kick, kDrivK}, {snare, kRockS}, {hat, kSixteen, 0.55f}});
+  for (int bar : {55, 63}) fill(bar, bar == 63);
   fill(71, true);
 
   // Bass and guitar.

@@ -173,7 +173,8 @@ bool WriteReport(const std::vector<FileStats>& effects, const std::vector<FileSt
                 "\nIntegrated loudness: %.2f to %.2f LUFS, a spread of %.2f dB.\n\n", mLo, mHi,
                 mHi - mLo);
   out << line;
-  out << "Spectrograms (log frequency 30 Hz to 18 kHz, -105 to -10 dB, grey lines every 10 s, green line at the "
+  out << "Spectrograms (log frequency 30 Hz to 18 kHz, -105 to -10 dB, grey lines every 10 s, "
+         "green line at the "
          "loop point):\n\n";
   for (const FileStats& r : music) {
     std::string stem = std::filesystem::path(r.file).stem().string();

@@ -254,6 +254,14 @@ void Score::Beat(int inst, int bar, int bars, int stepsPerBar, std::string_view 
   }
 }
 
+void Score::Groove(int from, int to, std::initializer_list<DrumLine> lines,
+                   std::initializer_list<int> skip) {
+  for (int bar = from; bar < to; ++bar) {
+    if (std::find(skip.begin(), skip.end(), bar) != skip.end()) continue;
+    for (const DrumLine& line : lines) Beat(line.inst, bar, 1, 16, line.steps, line.vel);
+  }
+}
+
 void Score::Hold(int inst, int bar, int bars, int lowest, float vel) {
   const Chord* current = nullptr;
   double start = 0;

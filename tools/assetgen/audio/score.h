@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -86,6 +87,15 @@ class Score {
                float vel = 0.8f);
   void Beat(int inst, int bar, int bars, int stepsPerBar, std::string_view oneBar, float vel = 0.8f,
             float pitch = 60.0f);
+  // A drum groove, sixteen steps a bar, over bars [from, to) except the `skip` bars (where the
+  // fills go).
+  struct DrumLine {
+    int inst;
+    std::string_view steps;
+    float vel = 0.8f;
+  };
+  void Groove(int from, int to, std::initializer_list<DrumLine> lines,
+              std::initializer_list<int> skip = {});
   // The bars' chords held as pads, voiced upwards from `lowest`; repeated chords are tied.
   void Hold(int inst, int bar, int bars, int lowest, float vel = 0.7f);
   void Hit(int inst, double beat, float pitch, float vel, double beats = 1.0);
