@@ -850,9 +850,9 @@ const std::vector<DragonBoard>& DragonBoards() {
       { 0, 12,   8, 10, 20, 45, 10,   10,   0,  0.0, 0.3, 1},
     }},
     {R::Fly, kLoop, {
-      { 0,  0,   0, 20,  5,  0,  5,  -30, -40,  0.0, 1.0, 1},
-      { 0,  8,   0, 22,  5,  0,  2,  -30, -40,  0.0, 0.35, 1},
-      { 0,  4,   0, 21,  5,  0,  4,  -30, -40,  0.0, 0.7, 1},
+      { 0,  0,   0, 20,  5,  0,  5,  -30, -40,  0.0, 0.85, 1},
+      { 0,  8,   0, 22,  5,  0,  2,  -30, -40,  0.0, 0.3, 1},
+      { 0,  4,   0, 21,  5,  0,  4,  -30, -40,  0.0, 0.6, 1},
     }},
   };
   return boards;
@@ -973,7 +973,7 @@ void PaintActor(const Frame& f, Kind kind, Role role) {
       const DragonPose p = DragonPoseFor(role, f);
       cairo_save(f.cr);
       cairo_translate(f.cr, f.hx, f.hy);
-      if (kind == Kind::Zellenith) cairo_translate(f.cr, 0, 110);
+      if (kind == Kind::Zellenith) cairo_translate(f.cr, 0, 150);
       const DragonPoints points = DrawDragon(f.cr, p, kind != Kind::Zellenith);
       if (kind == Kind::MomoDracon) {
         cairo_restore(f.cr);

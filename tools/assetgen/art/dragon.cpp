@@ -101,22 +101,29 @@ void ChainPath(cairo_t* cr, const Chain& ch) {
 
 void Wing(cairo_t* cr, const Body& b, double spread, bool far) {
   const Pt root = b.shoulder + Rotate({-22, -22}, b.tilt) + Pt{far ? -10.0 : 0.0, far ? -6.0 : 0.0};
-  const Pt elbow = root + Lerp(Pt{-30, -62}, Pt{-20, -120}, spread);
-  const Pt wrist = elbow + Lerp(Pt{-78, 22}, Pt{-70, -60}, spread);
-  const Pt tip = wrist + Lerp(Pt{-60, 50}, Pt{-150, 20}, spread);
+  const Pt elbow = root + Lerp(Pt{-30, -62}, Pt{-8, -95}, spread);
+  const Pt wrist = elbow + Lerp(Pt{-78, 22}, Pt{-35, -70}, spread);
+  const Pt tip = wrist + Lerp(Pt{-60, 50}, Pt{-115, 5}, spread);
   const Pt trail = b.centre + Rotate({-80, -20}, b.tilt);
-  const Material& membrane = far ? kScalesFar : kMembrane;
+  // Two finger bones fan from the wrist; the membrane hangs between them in scallops.
+  const Pt f1 = Lerp(tip, trail, 0.38) + Pt{0, 8 * spread};
+  const Pt f2 = Lerp(tip, trail, 0.72) + Pt{0, 10 * spread};
+  const Pt s0 = Lerp(tip, f1, 0.5) + Pt{6, -14} * spread, s1 = Lerp(f1, f2, 0.5) + Pt{6, -12} * spread,
+           s2 = Lerp(f2, trail, 0.5) + Pt{6, -10} * spread;
+  const Material& skin = far ? kScalesFar : kMembrane;
   Shape(cr, [&](cairo_t* c) {
-    const Pt pts[] = {root, elbow, wrist, tip, Lerp(tip, trail, 0.5) + Pt{6, -10}, trail,
-                      Lerp(trail, root, 0.5) + Pt{0, -8}};
-    PolygonPath(c, pts, 7);
-  }, far ? kScalesFar : kMembrane, 5);
-  (void)membrane;
-  // The wing's arm bones and the claw at its elbow.
+    const Pt pts[] = {root, elbow, wrist, tip, s0, f1, s1, f2, s2, trail};
+    PolygonPath(c, pts, 10);
+  }, skin, 5);
+  // The wing's arm and finger bones and the claw at its wrist.
   Shape(cr, [&](cairo_t* c) {
     CapsulePath(c, root, elbow, 9, 6);
     CapsulePath(c, elbow, wrist, 6, 4);
     CapsulePath(c, wrist, tip, 4, 2);
+    if (spread > 0.3) {
+      CapsulePath(c, wrist, f1, 3, 1.5);
+      CapsulePath(c, wrist, f2, 3, 1.5);
+    }
   }, far ? kScalesFar : kScales, 2);
   Shape(cr, [&](cairo_t* c) { PolygonPath(c, {wrist + Pt{-2, -4}, wrist + Pt{8, -14}, wrist + Pt{4, 2}}); },
         kHorn, 1, 1.4);
