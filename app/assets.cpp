@@ -16,10 +16,9 @@ bool LoadImages(std::string& failed) {
   for (const catalogue::Image& entry : catalogue::kImages) {
     const std::string name =
         entry.embedded ? std::string(kEmbeddedPrefix) + entry.file : std::string(entry.file);
-    ImagePtr image = entry.frames == 1
-                         ? LoadImage(name, kImageFlags)
-                         : LoadAnimImage(name, entry.frameWidth, entry.frameHeight, 0,
-                                         entry.frames, kImageFlags);
+    ImagePtr image = entry.frames == 1 ? LoadImage(name, kImageFlags)
+                                       : LoadAnimImage(name, entry.frameWidth, entry.frameHeight, 0,
+                                                       entry.frames, kImageFlags);
     if (image && (entry.handleX != 0 || entry.handleY != 0))
       SetImageHandle(image, entry.handleX, entry.handleY);
     if (!image && failed.empty()) failed = name;

@@ -1,6 +1,8 @@
 // The asset catalogue against the generated files: frame counts, pivots, the pivot rules the
 // drawing code relies on, tiling, fonts, and how a missing file is reported.
 
+#include "app/assets.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,7 +12,6 @@
 #include <fstream>
 #include <string>
 
-#include "app/assets.h"
 #include "platform/system.h"
 
 namespace {

@@ -63,16 +63,19 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
        "// app/assets.cpp walk in loading order.\n\n"
        "#include \"platform/audio.h\"\n"
        "#include \"platform/graphics.h\"\n\n";
-  for (const auto& row : manifest::kImages) h << "extern ImagePtr " << GlobalName("img", row.file) << ";\n";
+  for (const auto& row : manifest::kImages)
+    h << "extern ImagePtr " << GlobalName("img", row.file) << ";\n";
   h << "\n";
   for (const auto& font : manifest::kFonts) h << "extern FontPtr " << font.global << ";\n";
   h << "\n";
-  for (const char* sound : manifest::kSounds) h << "extern SoundPtr " << GlobalName("snd", sound) << ";\n";
+  for (const char* sound : manifest::kSounds)
+    h << "extern SoundPtr " << GlobalName("snd", sound) << ";\n";
   h << "\nnamespace catalogue {\n\n"
        "struct Image {\n"
        "  ImagePtr* global;\n"
        "  const char* file;\n"
-       "  bool embedded;  // found as \"incbin::\" + file, else read from the file beside the game\n"
+       "  bool embedded;  // found as \"incbin::\" + file, else read from the file beside the "
+       "game\n"
        "  int frameWidth;\n"
        "  int frameHeight;\n"
        "  int frames;\n"
@@ -100,7 +103,8 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
   std::ostringstream c;
   c << "// Written by tools/assetgen from its manifest.\n"
        "#include \"asset_catalogue.h\"\n\n";
-  for (const auto& row : manifest::kImages) c << "ImagePtr " << GlobalName("img", row.file) << ";\n";
+  for (const auto& row : manifest::kImages)
+    c << "ImagePtr " << GlobalName("img", row.file) << ";\n";
   for (const auto& font : manifest::kFonts) c << "FontPtr " << font.global << ";\n";
   for (const char* sound : manifest::kSounds) c << "SoundPtr " << GlobalName("snd", sound) << ";\n";
   c << "\nnamespace catalogue {\n\n// clang-format off\nconst Image kImages[kImageCount] = {\n";
@@ -167,7 +171,8 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
   c << "};\n// clang-format on\n}  // namespace\n\n"
        "void RegisterEmbeddedAssets() {\n"
        "  for (const EmbeddedFile& file : kEmbeddedFiles)\n"
-       "    RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - file.begin));\n"
+       "    RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - "
+       "file.begin));\n"
        "}\n";
   return WriteText(generatedDir / "embedded_assets.S", s.str()) &&
          WriteText(generatedDir / "embedded_assets.cpp", c.str());

@@ -235,19 +235,27 @@ std::vector<Placement> CastleScene() {
   const double h = 768;
   std::vector<Placement> s = {{"stage/CastleSky.png", 0, -100, 0, 1, 1, 1, 1},
                               {"stage/WildernessMoon.png", 900, 150, 0, 0.5, 0.5, 0.7, 1}};
-  for (int k = 0; k < 12; ++k) s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 20, 0, 1, 1, 1, 100 / 255.0});
-  for (int k = 0; k < 12; ++k) s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 160, 0, -1, -1, 1, 170 / 255.0});
+  for (int k = 0; k < 12; ++k)
+    s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 20, 0, 1, 1, 1, 100 / 255.0});
+  for (int k = 0; k < 12; ++k)
+    s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 160, 0, -1, -1, 1, 170 / 255.0});
   s.push_back({"stage/CastleLightPillar.png", 1050, 0, 0, 1.02, 1, 1, 1});
   s.push_back({"stage/CastleLightPillarGlow.png", 1050, h - 700, 0, 1.02, 1, 1, 1});
-  for (int k = 0; k < 12; ++k) s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 120, 0, 1, -1, 1, 240 / 255.0});
-  for (int k = 0; k < 3; ++k) s.push_back({"stage/CastleHill.png", 900.0 * k, h - 400, 0, 1, 1, 1, 1});
-  for (int k = 0; k < 6; ++k) s.push_back({"stage/CastleGround.png", 900.0 * k - 120, h - 360, 0, 1, 1, 1, 1});
+  for (int k = 0; k < 12; ++k)
+    s.push_back({"stage/CastleCloud.png", 800.0 * k - 1600, 120, 0, 1, -1, 1, 240 / 255.0});
+  for (int k = 0; k < 3; ++k)
+    s.push_back({"stage/CastleHill.png", 900.0 * k, h - 400, 0, 1, 1, 1, 1});
+  for (int k = 0; k < 6; ++k)
+    s.push_back({"stage/CastleGround.png", 900.0 * k - 120, h - 360, 0, 1, 1, 1, 1});
   for (int k = 0; k < 6; ++k) {
     s.push_back({"stage/CastleGround2.png", 900.0 * k - 120, h - 360, 0, 1, 1, 1, 1});
     s.push_back({"stage/CastleGroundFire.png", 900.0 * k - 120, h - 360, k % 2, 1, 1, 1, 1});
   }
-  for (int k = 0; k < 3; ++k) s.push_back({"stage/CastleSmoke.png", 800.0 + 40 * k, h - 400 - 60 * k, 0, 1, 1, 0.3 * (k + 1), 1});
-  for (int k = 0; k < 13; ++k) s.push_back({"stage/CastleFloor.png", 840.0 * k - 300, h - 275, 0, 1, 1, 1, 1});
+  for (int k = 0; k < 3; ++k)
+    s.push_back(
+        {"stage/CastleSmoke.png", 800.0 + 40 * k, h - 400 - 60 * k, 0, 1, 1, 0.3 * (k + 1), 1});
+  for (int k = 0; k < 13; ++k)
+    s.push_back({"stage/CastleFloor.png", 840.0 * k - 300, h - 275, 0, 1, 1, 1, 1});
   const double planes[] = {h - 150, h - 105, h - 60};
   s.push_back({"sprites/Shadow.png", 300, planes[1], 0, 1, 1, 1, 1});
   s.push_back({"sprites/MomoStance.png", 300, planes[1], 0, 1, 1, 1, 1});
@@ -258,7 +266,8 @@ std::vector<Placement> CastleScene() {
   s.push_back({"sprites/Shadow.png", 1050, planes[1], 0, 1, 1, 1, 1});
   s.push_back({"sprites/DraconStance.png", 1050, planes[1], 0, -1, 1, 1, 1});
   s.push_back({"sprites/RaiderStance.png", 1050, planes[1], 0, -1, 1, 1, 1});
-  for (int k = 0; k < 11; ++k) s.push_back({"stage/CastleFloor.png", 840.0 * k - 200, h - 80, 0, 1.5, 1.2, 1, 150 / 255.0});
+  for (int k = 0; k < 11; ++k)
+    s.push_back({"stage/CastleFloor.png", 840.0 * k - 200, h - 80, 0, 1.5, 1.2, 1, 150 / 255.0});
   return s;
 }
 

@@ -36,10 +36,14 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     }
     if (i + 1 >= argc) return false;
     const char* value = argv[++i];
-    if (flag == "--assets") o.assets = value;
-    else if (flag == "--generated") o.generated = value;
-    else if (flag == "--report") o.report = value;
-    else return false;
+    if (flag == "--assets")
+      o.assets = value;
+    else if (flag == "--generated")
+      o.generated = value;
+    else if (flag == "--report")
+      o.report = value;
+    else
+      return false;
   }
   return !o.assets.empty() && !o.generated.empty() && !o.report.empty();
 }
@@ -60,8 +64,8 @@ bool MakeImages(const fs::path& assets, std::vector<Picture>& pictures) {
   std::atomic<bool> ok{true};
   auto worker = [&] {
     for (int i = next++; i < count; i = next++) {
-      const manifest::ImageRow& row = i < int(manifest::kImages.size()) ? manifest::kImages[i]
-                                                                       : manifest::kIcon;
+      const manifest::ImageRow& row =
+          i < int(manifest::kImages.size()) ? manifest::kImages[i] : manifest::kIcon;
       Picture picture = RenderImage(row);
       if (!WriteImage(assets, row, picture)) ok = false;
       if (i < int(manifest::kImages.size())) pictures[i] = std::move(picture);

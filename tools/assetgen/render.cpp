@@ -29,8 +29,13 @@ Picture RenderImage(const manifest::ImageRow& row) {
     cairo_translate(cr, cell.x, cell.y);
     cairo_rectangle(cr, 0, 0, row.frameWidth, row.frameHeight);
     cairo_clip(cr);
-    const art::Frame frame{cr, i, row.frames, row.frameWidth, row.frameHeight,
-                           double(row.handleX), double(row.handleY)};
+    const art::Frame frame{cr,
+                           i,
+                           row.frames,
+                           row.frameWidth,
+                           row.frameHeight,
+                           double(row.handleX),
+                           double(row.handleY)};
     row.draw(frame);
     cairo_restore(cr);
   }

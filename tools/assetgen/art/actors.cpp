@@ -13,7 +13,8 @@ namespace art {
 
 namespace {
 
-// ---- Proportions ----------------------------------------------------------------------------------
+// ---- Proportions
+// ----------------------------------------------------------------------------------
 
 // clang-format off
 //                        thigh shin foot  uArm fArm torso neck head  thR shR anR  uaR faR hdR  waist chest
@@ -202,18 +203,27 @@ const Cast& CastOf(Kind kind) {
   static const Cast saberman{kSoldier, SabermanLook()};
   static const Cast knight{kKnight, DarkKnightLook()};
   switch (kind) {
-    case Kind::Necromancer: return necro;
-    case Kind::Templar: return templar;
-    case Kind::Raider: return raider;
-    case Kind::Executioner: return executioner;
-    case Kind::Spearman: return spearman;
-    case Kind::Saberman: return saberman;
-    case Kind::DarkKnight: return knight;
-    default: return momo;
+    case Kind::Necromancer:
+      return necro;
+    case Kind::Templar:
+      return templar;
+    case Kind::Raider:
+      return raider;
+    case Kind::Executioner:
+      return executioner;
+    case Kind::Spearman:
+      return spearman;
+    case Kind::Saberman:
+      return saberman;
+    case Kind::DarkKnight:
+      return knight;
+    default:
+      return momo;
   }
 }
 
-// ---- Storyboards ----------------------------------------------------------------------------------
+// ---- Storyboards
+// ----------------------------------------------------------------------------------
 
 enum Playback { kOnce, kLoop };
 // Who a table is for: one kind, or every kind on foot that has no table of its own.
@@ -729,8 +739,10 @@ T Sample(const std::vector<T>& keys, Playback playback, int i, int n, BlendFn bl
   const int k = int(keys.size());
   if (k == 1) return keys[0];
   double t;
-  if (playback == kLoop) t = double(i) * k / n;
-  else t = n > 1 ? double(i) * (k - 1) / (n - 1) : 0.0;
+  if (playback == kLoop)
+    t = double(i) * k / n;
+  else
+    t = n > 1 ? double(i) * (k - 1) / (n - 1) : 0.0;
   const int a = int(std::floor(t)) % k;
   const int b = playback == kLoop ? (a + 1) % k : std::min(a + 1, k - 1);
   return blend(keys[a], keys[b], t - std::floor(t));

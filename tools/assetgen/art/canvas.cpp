@@ -33,8 +33,7 @@ Pt Rotate(Pt v, double degrees) {
 
 void SetRgb(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
-void Shape(cairo_t* cr, const PathFn& path, const Material& m, double shadeDepth,
-           double outline) {
+void Shape(cairo_t* cr, const PathFn& path, const Material& m, double shadeDepth, double outline) {
   cairo_save(cr);
   cairo_new_path(cr);
   path(cr);
@@ -124,8 +123,7 @@ void SmoothClosedPath(cairo_t* cr, const Pt* pts, int n) {
   cairo_new_sub_path(cr);
   cairo_move_to(cr, pts[0].x, pts[0].y);
   for (int i = 0; i < n; ++i) {
-    const Pt p0 = pts[(i + n - 1) % n], p1 = pts[i], p2 = pts[(i + 1) % n],
-             p3 = pts[(i + 2) % n];
+    const Pt p0 = pts[(i + n - 1) % n], p1 = pts[i], p2 = pts[(i + 1) % n], p3 = pts[(i + 2) % n];
     const Pt c1 = p1 + (p2 - p0) * (1.0 / 6), c2 = p2 - (p3 - p1) * (1.0 / 6);
     cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, p2.x, p2.y);
   }
@@ -156,7 +154,8 @@ void Puff(cairo_t* cr, uint64_t seed, Pt centre, Pt spread, double rMin, double 
   }
 }
 
-void FadeAlong(cairo_t* cr, Pt from, Pt to, std::initializer_list<std::pair<double, double>> stops) {
+void FadeAlong(cairo_t* cr, Pt from, Pt to,
+               std::initializer_list<std::pair<double, double>> stops) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
   cairo_pattern_t* g = cairo_pattern_create_linear(from.x, from.y, to.x, to.y);

@@ -44,21 +44,32 @@ void Leg(cairo_t* cr, const Body& b, const DragonPose& p, double swing, bool far
   const Material& m = far ? kScalesFar : kScales;
   const Pt hip = b.hip + Pt{far ? -8.0 : 4.0, far ? -4.0 : 4.0};
   Pt foot;
-  if (p.air) foot = hip + Pt{-18 + swing * 0.3, 78};
-  else foot = {hip.x + swing, -7};
+  if (p.air)
+    foot = hip + Pt{-18 + swing * 0.3, 78};
+  else
+    foot = {hip.x + swing, -7};
   const Pt ankle = foot + Pt{-12, -10};
   const Pt knee = Knee(hip, ankle, 62, 60, -1);
-  Shape(cr, [&](cairo_t* c) { CapsulePath(c, hip, knee, 30, 16); }, m, 5);
-  Shape(cr, [&](cairo_t* c) { CapsulePath(c, knee, ankle, 15, 9); }, m, 3);
+  Shape(
+      cr, [&](cairo_t* c) { CapsulePath(c, hip, knee, 30, 16); }, m, 5);
+  Shape(
+      cr, [&](cairo_t* c) { CapsulePath(c, knee, ankle, 15, 9); }, m, 3);
   // Three forward claws on the ground.
-  Shape(cr, [&](cairo_t* c) {
-    PolygonPath(c, {ankle + Pt{-9, -6}, ankle + Pt{8, -6}, foot + Pt{24, 4}, foot + Pt{14, 7},
-                    foot + Pt{-10, 7}});
-  }, m, 2);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        PolygonPath(c, {ankle + Pt{-9, -6}, ankle + Pt{8, -6}, foot + Pt{24, 4}, foot + Pt{14, 7},
+                        foot + Pt{-10, 7}});
+      },
+      m, 2);
   for (int k = 0; k < 3; ++k) {
     const Pt t = foot + Pt{14.0 + k * 6, 6};
-    Shape(cr, [&](cairo_t* c) { PolygonPath(c, {t + Pt{-5, -4}, t + Pt{6, 1}, t + Pt{-3, 2}}); },
-          kHorn, 1, 1.4);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(c, {t + Pt{-5, -4}, t + Pt{6, 1}, t + Pt{-3, 2}});
+        },
+        kHorn, 1, 1.4);
   }
 }
 
@@ -108,67 +119,93 @@ void Wing(cairo_t* cr, const Body& b, double spread, bool far) {
   // Two finger bones fan from the wrist; the membrane hangs between them in scallops.
   const Pt f1 = Lerp(tip, trail, 0.38) + Pt{0, 8 * spread};
   const Pt f2 = Lerp(tip, trail, 0.72) + Pt{0, 10 * spread};
-  const Pt s0 = Lerp(tip, f1, 0.5) + Pt{6, -14} * spread, s1 = Lerp(f1, f2, 0.5) + Pt{6, -12} * spread,
+  const Pt s0 = Lerp(tip, f1, 0.5) + Pt{6, -14} * spread,
+           s1 = Lerp(f1, f2, 0.5) + Pt{6, -12} * spread,
            s2 = Lerp(f2, trail, 0.5) + Pt{6, -10} * spread;
   const Material& skin = far ? kScalesFar : kMembrane;
-  Shape(cr, [&](cairo_t* c) {
-    const Pt pts[] = {root, elbow, wrist, tip, s0, f1, s1, f2, s2, trail};
-    PolygonPath(c, pts, 10);
-  }, skin, 5);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        const Pt pts[] = {root, elbow, wrist, tip, s0, f1, s1, f2, s2, trail};
+        PolygonPath(c, pts, 10);
+      },
+      skin, 5);
   // The wing's arm and finger bones and the claw at its wrist.
-  Shape(cr, [&](cairo_t* c) {
-    CapsulePath(c, root, elbow, 9, 6);
-    CapsulePath(c, elbow, wrist, 6, 4);
-    CapsulePath(c, wrist, tip, 4, 2);
-    if (spread > 0.3) {
-      CapsulePath(c, wrist, f1, 3, 1.5);
-      CapsulePath(c, wrist, f2, 3, 1.5);
-    }
-  }, far ? kScalesFar : kScales, 2);
-  Shape(cr, [&](cairo_t* c) { PolygonPath(c, {wrist + Pt{-2, -4}, wrist + Pt{8, -14}, wrist + Pt{4, 2}}); },
-        kHorn, 1, 1.4);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        CapsulePath(c, root, elbow, 9, 6);
+        CapsulePath(c, elbow, wrist, 6, 4);
+        CapsulePath(c, wrist, tip, 4, 2);
+        if (spread > 0.3) {
+          CapsulePath(c, wrist, f1, 3, 1.5);
+          CapsulePath(c, wrist, f2, 3, 1.5);
+        }
+      },
+      far ? kScalesFar : kScales, 2);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        PolygonPath(c, {wrist + Pt{-2, -4}, wrist + Pt{8, -14}, wrist + Pt{4, 2}});
+      },
+      kHorn, 1, 1.4);
 }
 
 void Head(cairo_t* cr, Pt at, double angle, double jaw) {
   const Pt f = Rotate({1, 0}, angle), u = Rotate({0, -1}, angle);
   // Horns swept back.
   for (double s : {0.0, 8.0}) {
-    Shape(cr, [&](cairo_t* c) {
-      const Pt b = at - f * (4 + s) + u * 12;
-      const Pt pts[] = {b, b - f * 26 + u * 16, b - f * 34 + u * 22, b - f * 16 + u * 4};
-      SmoothClosedPath(c, pts, 4);
-    }, kHorn, 2);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          const Pt b = at - f * (4 + s) + u * 12;
+          const Pt pts[] = {b, b - f * 26 + u * 16, b - f * 34 + u * 22, b - f * 16 + u * 4};
+          SmoothClosedPath(c, pts, 4);
+        },
+        kHorn, 2);
   }
   // Lower jaw, opening downward.
   const Pt hinge = at - f * 6 - u * 6;
   const Pt jf = Rotate(f, jaw), ju = Rotate(u, jaw);
-  Shape(cr, [&](cairo_t* c) {
-    PolygonPath(c, {hinge + ju * 6, hinge + jf * 48 + ju * 2, hinge + jf * 46 - ju * 4,
-                    hinge + jf * 6 - ju * 10});
-  }, kBelly, 2);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        PolygonPath(c, {hinge + ju * 6, hinge + jf * 48 + ju * 2, hinge + jf * 46 - ju * 4,
+                        hinge + jf * 6 - ju * 10});
+      },
+      kBelly, 2);
   if (jaw > 8) {
-    Flat(cr, [&](cairo_t* c) {
-      PolygonPath(c, {hinge + u * 2, at + f * 42 - u * 2, hinge + jf * 44 + ju * 2});
-    }, Hex(0x6a1d2a));
+    Flat(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(c, {hinge + u * 2, at + f * 42 - u * 2, hinge + jf * 44 + ju * 2});
+        },
+        Hex(0x6a1d2a));
   }
   // Skull and snout.
-  Shape(cr, [&](cairo_t* c) {
-    const Pt pts[] = {at - f * 14 + u * 12, at + f * 12 + u * 14, at + f * 50 + u * 4,
-                      at + f * 54 - u * 4, at + f * 20 - u * 8, at - f * 12 - u * 12};
-    SmoothClosedPath(c, pts, 6);
-  }, kScales, 4);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        const Pt pts[] = {at - f * 14 + u * 12, at + f * 12 + u * 14, at + f * 50 + u * 4,
+                          at + f * 54 - u * 4,  at + f * 20 - u * 8,  at - f * 12 - u * 12};
+        SmoothClosedPath(c, pts, 6);
+      },
+      kScales, 4);
   // Brow ridge, eye and nostril.
-  Flat(cr, [&](cairo_t* c) { EllipsePath(c, at + f * 12 + u * 5, 4.5, 3, angle); }, Hex(0xffd23f));
-  Flat(cr, [&](cairo_t* c) { EllipsePath(c, at + f * 13 + u * 5, 1.5, 2.8, angle); }, kOutline);
-  Flat(cr, [&](cairo_t* c) { EllipsePath(c, at + f * 48 + u * 3, 2, 1.2, angle); }, kOutline);
+  Flat(
+      cr, [&](cairo_t* c) { EllipsePath(c, at + f * 12 + u * 5, 4.5, 3, angle); }, Hex(0xffd23f));
+  Flat(
+      cr, [&](cairo_t* c) { EllipsePath(c, at + f * 13 + u * 5, 1.5, 2.8, angle); }, kOutline);
+  Flat(
+      cr, [&](cairo_t* c) { EllipsePath(c, at + f * 48 + u * 3, 2, 1.2, angle); }, kOutline);
 }
 
 }  // namespace
 
 DragonPose BlendDragon(const DragonPose& a, const DragonPose& b, double t) {
   auto m = [t](double x, double y) { return x + (y - x) * t; };
-  return {m(a.x, b.x),       m(a.y, b.y),     m(a.tilt, b.tilt),   m(a.neck, b.neck),
-          m(a.head, b.head), m(a.jaw, b.jaw), m(a.tail, b.tail),   m(a.legF, b.legF),
+  return {m(a.x, b.x),       m(a.y, b.y),           m(a.tilt, b.tilt),   m(a.neck, b.neck),
+          m(a.head, b.head), m(a.jaw, b.jaw),       m(a.tail, b.tail),   m(a.legF, b.legF),
           m(a.legB, b.legB), m(a.crouch, b.crouch), m(a.wings, b.wings), t < 0.5 ? a.air : b.air};
 }
 
@@ -184,23 +221,33 @@ DragonPoints DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
   // Tail: from the rump back and down, raised by `tail`.
   const Chain tail = MakeChain(b.centre + Rotate({-88, -4}, b.tilt), 165 + b.tilt - p.tail * 0.6,
                                -7 - p.tail * 0.1, 5, 17, 24, 3);
-  Shape(cr, [&](cairo_t* c) { ChainPath(c, tail); }, kScales, 5);
+  Shape(
+      cr, [&](cairo_t* c) { ChainPath(c, tail); }, kScales, 5);
   // Body.
-  Shape(cr, [&](cairo_t* c) { EllipsePath(c, b.centre, 108, 46, b.tilt); }, kScales, 7);
-  Shape(cr, [&](cairo_t* c) {
-    EllipsePath(c, b.centre + Rotate({8, 24}, b.tilt), 78, 14, b.tilt + 2);
-  }, kBelly, 3);
+  Shape(
+      cr, [&](cairo_t* c) { EllipsePath(c, b.centre, 108, 46, b.tilt); }, kScales, 7);
+  Shape(
+      cr,
+      [&](cairo_t* c) {
+        EllipsePath(c, b.centre + Rotate({8, 24}, b.tilt), 78, 14, b.tilt + 2);
+      },
+      kBelly, 3);
   // Dorsal spines.
   for (int k = 0; k < 6; ++k) {
     const Pt s = b.centre + Rotate({-80.0 + k * 26, -44 + std::abs(k - 2.5) * 2.5}, b.tilt);
-    Shape(cr, [&](cairo_t* c) {
-      PolygonPath(c, {s + Rotate({-8, 4}, b.tilt), s + Rotate({-10, -14}, b.tilt), s + Rotate({8, 4}, b.tilt)});
-    }, kHorn, 1, 1.5);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(c, {s + Rotate({-8, 4}, b.tilt), s + Rotate({-10, -14}, b.tilt),
+                          s + Rotate({8, 4}, b.tilt)});
+        },
+        kHorn, 1, 1.5);
   }
   // Neck and head.
   const double neckAngle = -(18 + p.neck) + b.tilt;
   const Chain neck = MakeChain(b.shoulder, neckAngle, -8, 4, 24, 30, 14);
-  Shape(cr, [&](cairo_t* c) { ChainPath(c, neck); }, kScales, 5);
+  Shape(
+      cr, [&](cairo_t* c) { ChainPath(c, neck); }, kScales, 5);
   const Pt end = neck.pts.back();
   const double headAngle = 12 + p.head + b.tilt * 0.5;
   Head(cr, end + Pt{4, -2}, headAngle, p.jaw);
@@ -208,20 +255,30 @@ DragonPoints DrawDragon(cairo_t* cr, const DragonPose& p, bool saddle) {
   if (p.wings <= 0.3) Wing(cr, b, p.wings, false);
   if (saddle) {
     const Pt s = SaddlePoint(p);
-    Shape(cr, [&](cairo_t* c) {
-      const Pt pts[] = {s + Rotate({-34, 4}, b.tilt), s + Rotate({-30, -14}, b.tilt),
-                        s + Rotate({-12, -4}, b.tilt), s + Rotate({14, -6}, b.tilt),
-                        s + Rotate({26, -20}, b.tilt), s + Rotate({32, 6}, b.tilt),
-                        s + Rotate({0, 16}, b.tilt)};
-      SmoothClosedPath(c, pts, 7);
-    }, kLeather, 3);
-    Shape(cr, [&](cairo_t* c) { CapsulePath(c, s + Rotate({-28, 2}, b.tilt), s + Rotate({28, 2}, b.tilt), 2.5, 2.5); },
-          kGold, 1, 1.5);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          const Pt pts[] = {s + Rotate({-34, 4}, b.tilt),  s + Rotate({-30, -14}, b.tilt),
+                            s + Rotate({-12, -4}, b.tilt), s + Rotate({14, -6}, b.tilt),
+                            s + Rotate({26, -20}, b.tilt), s + Rotate({32, 6}, b.tilt),
+                            s + Rotate({0, 16}, b.tilt)};
+          SmoothClosedPath(c, pts, 7);
+        },
+        kLeather, 3);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          CapsulePath(c, s + Rotate({-28, 2}, b.tilt), s + Rotate({28, 2}, b.tilt), 2.5, 2.5);
+        },
+        kGold, 1, 1.5);
     // Girth strap round the belly.
-    Shape(cr, [&](cairo_t* c) {
-      PolygonPath(c, {s + Rotate({-4, 12}, b.tilt), s + Rotate({6, 12}, b.tilt),
-                      s + Rotate({10, 58}, b.tilt), s + Rotate({0, 58}, b.tilt)});
-    }, kLeather, 1);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(c, {s + Rotate({-4, 12}, b.tilt), s + Rotate({6, 12}, b.tilt),
+                          s + Rotate({10, 58}, b.tilt), s + Rotate({0, 58}, b.tilt)});
+        },
+        kLeather, 1);
   }
   if (p.wings > 0.3) Wing(cr, b, p.wings, false);
   Leg(cr, b, p, p.legF, false);

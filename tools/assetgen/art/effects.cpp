@@ -28,7 +28,11 @@ void ArcPath(cairo_t* cr, const Arc& a, double widthScale, double sweep0, double
   for (int i = 0; i <= n; ++i) {
     const double t = sweep0 + (sweep1 - sweep0) * i / n;
     const double ang = Rad(a.from + (a.to - a.from) * t);
-    const double w = a.width * widthScale * std::pow(std::sin(kPi * std::clamp((t - sweep0) / std::max(1e-6, sweep1 - sweep0), 0.0, 1.0)), 0.7);
+    const double w =
+        a.width * widthScale *
+        std::pow(
+            std::sin(kPi * std::clamp((t - sweep0) / std::max(1e-6, sweep1 - sweep0), 0.0, 1.0)),
+            0.7);
     const Pt o = {std::cos(ang) * a.rx, std::sin(ang) * a.ry};
     const Pt in = {std::cos(ang) * (a.rx - w), std::sin(ang) * (a.ry - w * a.ry / a.rx)};
     outer[i] = a.centre + Rotate(o, a.rotation);
@@ -50,8 +54,9 @@ void Slash(const Frame& f, const Arc& a, Rgb glow, Rgb core) {
   for (int layer = 0; layer < 3; ++layer) {
     const double grow = 1.0 + (2 - layer) * 0.55;
     const double alpha = (layer == 0 ? 0.25 : layer == 1 ? 0.5 : 0.95) * fade;
-    Flat(cr, [&](cairo_t* c) { ArcPath(c, a, grow * (layer == 2 ? 0.55 : 1.0), tail, head); },
-         layer == 2 ? core : glow, alpha);
+    Flat(
+        cr, [&](cairo_t* c) { ArcPath(c, a, grow * (layer == 2 ? 0.55 : 1.0), tail, head); },
+        layer == 2 ? core : glow, alpha);
   }
 }
 
@@ -68,16 +73,22 @@ void Sparkles(cairo_t* cr, Rng& rng, int count, Pt centre, double rx, double ry,
     const Pt p = centre + Pt{rng.Uniform(-rx, rx), rng.Uniform(-ry, ry)};
     const double r = rng.Uniform(1.5, 4);
     Glow(cr, p, r * 3, c, alpha * 0.5);
-    Flat(cr, [&](cairo_t* k) {
-      PolygonPath(k, {p + Pt{0, -r * 2}, p + Pt{r * 0.5, 0}, p + Pt{0, r * 2}, p + Pt{-r * 0.5, 0}});
-      PolygonPath(k, {p + Pt{-r * 2, 0}, p + Pt{0, r * 0.5}, p + Pt{r * 2, 0}, p + Pt{0, -r * 0.5}});
-    }, kWhite, alpha);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          PolygonPath(
+              k, {p + Pt{0, -r * 2}, p + Pt{r * 0.5, 0}, p + Pt{0, r * 2}, p + Pt{-r * 0.5, 0}});
+          PolygonPath(
+              k, {p + Pt{-r * 2, 0}, p + Pt{0, r * 0.5}, p + Pt{r * 2, 0}, p + Pt{0, -r * 0.5}});
+        },
+        kWhite, alpha);
   }
 }
 
 }  // namespace
 
-// ---- The heroine's strikes -------------------------------------------------------------------------
+// ---- The heroine's strikes
+// -------------------------------------------------------------------------
 
 void MomoAttack1Effect(const Frame& f) {
   Slash(f, {{145, 62}, 135, 52, 0, 195, 345, 22}, kMoonCyan, kWhite);
@@ -103,14 +114,24 @@ void MomoDashAttackEffect(const Frame& f) {
   const Pt tip = {20 + len, 50};
   for (int layer = 0; layer < 3; ++layer) {
     const double h = (3 - layer) * 9.0;
-    Flat(cr, [&](cairo_t* c) {
-      PolygonPath(c, {tip, {tip.x - len * 0.4, 50 - h}, {tip.x - len, 50}, {tip.x - len * 0.4, 50 + h}});
-    }, layer == 2 ? kWhite : kMoonCyan, (layer == 2 ? 0.95 : 0.3) * fade);
+    Flat(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(
+              c,
+              {tip, {tip.x - len * 0.4, 50 - h}, {tip.x - len, 50}, {tip.x - len * 0.4, 50 + h}});
+        },
+        layer == 2 ? kWhite : kMoonCyan, (layer == 2 ? 0.95 : 0.3) * fade);
   }
   Rng rng(41 + f.index);
   for (int i = 0; i < 7; ++i) {
     const double y = rng.Uniform(15, 85), x0 = rng.Uniform(0, 120), l = rng.Uniform(60, 140);
-    Flat(cr, [&](cairo_t* c) { CapsulePath(c, {x0, y}, {x0 + l, y}, 1.5, 0.5); }, kWhite, 0.6 * fade);
+    Flat(
+        cr,
+        [&](cairo_t* c) {
+          CapsulePath(c, {x0, y}, {x0 + l, y}, 1.5, 0.5);
+        },
+        kWhite, 0.6 * fade);
   }
 }
 
@@ -125,7 +146,7 @@ void MomoMoonSlasherEffect(const Frame& f) {
 void MomoEruptionEffect(const Frame& f) {
   cairo_t* cr = f.cr;
   const double p = f.Progress();
-  const double rise = std::min(1.0, p * 2.2);            // pillar height grows quickly
+  const double rise = std::min(1.0, p * 2.2);  // pillar height grows quickly
   const double fade = p < 0.55 ? 1.0 : 1.0 - (p - 0.55) / 0.5;
   const double cx = 97, ground = 265;
   const double h = 250 * rise, w = 40 + 30 * std::sin(kPi * std::min(1.0, p * 1.3));
@@ -133,26 +154,43 @@ void MomoEruptionEffect(const Frame& f) {
   Glow(cr, {cx, ground - 6}, 90, kViolet, 0.6 * fade, 95, 24);
   for (int layer = 0; layer < 3; ++layer) {
     const double lw = w * (1.0 - layer * 0.3);
-    Flat(cr, [&](cairo_t* c) {
-      const Pt pts[] = {{cx - lw, ground}, {cx - lw * 0.7, ground - h * 0.6}, {cx - lw * 0.25, ground - h},
-                        {cx + lw * 0.25, ground - h}, {cx + lw * 0.7, ground - h * 0.6}, {cx + lw, ground}};
-      SmoothClosedPath(c, pts, 6);
-    }, layer == 2 ? kWhite : (layer == 1 ? Hex(0xd8b8ff) : kViolet), (0.35 + layer * 0.3) * fade);
+    Flat(
+        cr,
+        [&](cairo_t* c) {
+          const Pt pts[] = {{cx - lw, ground},
+                            {cx - lw * 0.7, ground - h * 0.6},
+                            {cx - lw * 0.25, ground - h},
+                            {cx + lw * 0.25, ground - h},
+                            {cx + lw * 0.7, ground - h * 0.6},
+                            {cx + lw, ground}};
+          SmoothClosedPath(c, pts, 6);
+        },
+        layer == 2 ? kWhite : (layer == 1 ? Hex(0xd8b8ff) : kViolet), (0.35 + layer * 0.3) * fade);
   }
   Rng rng(300 + f.index);
   for (int i = 0; i < 10; ++i) {
     const Pt a = {cx + rng.Uniform(-w, w), ground - rng.Uniform(0, h)};
-    Flat(cr, [&](cairo_t* c) { CapsulePath(c, a, a + Pt{0, -rng.Uniform(15, 40)}, 2, 0.5); }, kWhite, 0.8 * fade);
+    Flat(
+        cr,
+        [&](cairo_t* c) {
+          CapsulePath(c, a, a + Pt{0, -rng.Uniform(15, 40)}, 2, 0.5);
+        },
+        kWhite, 0.8 * fade);
   }
   // Rocks thrown up by the eruption.
   for (int i = 0; i < 6; ++i) {
     const Pt r = {cx + rng.Uniform(-70, 70), ground - 10 - rise * rng.Uniform(20, 120)};
-    Shape(cr, [&](cairo_t* c) { PolygonPath(c, {r + Pt{-5, -3}, r + Pt{2, -6}, r + Pt{6, 1}, r + Pt{-1, 5}}); },
-          Cloth(0x6c6470, 0x48424d), 2, fade > 0.3 ? 1.5 : 0);
+    Shape(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(c, {r + Pt{-5, -3}, r + Pt{2, -6}, r + Pt{6, 1}, r + Pt{-1, 5}});
+        },
+        Cloth(0x6c6470, 0x48424d), 2, fade > 0.3 ? 1.5 : 0);
   }
 }
 
-// ---- Enemy strikes --------------------------------------------------------------------------------
+// ---- Enemy strikes
+// --------------------------------------------------------------------------------
 
 void NecromancerAttack1Effect(const Frame& f) {
   Slash(f, {{10, 100}, 75, 95, 0, -80, 80, 24}, kMagicGreen, Hex(0xd8ffe0));
@@ -166,24 +204,39 @@ void NecromancerSkullProjectile(const Frame& f) {
   // Trailing green flame.
   for (int i = 0; i < 3; ++i) {
     const double flick = (f.index + i) % 3 * 3.0;
-    Flat(cr, [&](cairo_t* k) {
-      const Pt pts[] = {c + Pt{6, -14}, c + Pt{-22 - flick, -12 + i * 6.0}, c + Pt{-30 - flick, 0},
-                        c + Pt{-22 - flick, 12 - i * 4.0}, c + Pt{6, 14}};
-      SmoothClosedPath(k, pts, 5);
-    }, i == 2 ? Hex(0xd8ffe0) : kMagicGreen, 0.35 + i * 0.2);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          const Pt pts[] = {c + Pt{6, -14}, c + Pt{-22 - flick, -12 + i * 6.0},
+                            c + Pt{-30 - flick, 0}, c + Pt{-22 - flick, 12 - i * 4.0},
+                            c + Pt{6, 14}};
+          SmoothClosedPath(k, pts, 5);
+        },
+        i == 2 ? Hex(0xd8ffe0) : kMagicGreen, 0.35 + i * 0.2);
   }
   Glow(cr, c, 30, kMagicGreen, 0.5);
-  Shape(cr, [&](cairo_t* k) {
-    const Pt pts[] = {c + Pt{-12, -2}, c + Pt{-8, -13}, c + Pt{6, -14}, c + Pt{14, -4},
-                      c + Pt{13, 8}, c + Pt{4, 13}, c + Pt{-6, 10}};
-    SmoothClosedPath(k, pts, 7);
-  }, Cloth(0xeae4cc, 0xaaa183), 2, 1.8);
-  Flat(cr, [&](cairo_t* k) {
-    EllipsePath(k, c + Pt{5, -3}, 3.2, 3.8);
-    EllipsePath(k, c + Pt{-3, -3}, 2.8, 3.6);
-    PolygonPath(k, {c + Pt{2, 3}, c + Pt{4, 6}, c + Pt{0, 6}});
-  }, Hex(0x1a5c2a));
-  Flat(cr, [&](cairo_t* k) { EllipsePath(k, c + Pt{5, -3}, 1.4, 1.6); }, kMagicGreen);
+  Shape(
+      cr,
+      [&](cairo_t* k) {
+        const Pt pts[] = {c + Pt{-12, -2}, c + Pt{-8, -13}, c + Pt{6, -14}, c + Pt{14, -4},
+                          c + Pt{13, 8},   c + Pt{4, 13},   c + Pt{-6, 10}};
+        SmoothClosedPath(k, pts, 7);
+      },
+      Cloth(0xeae4cc, 0xaaa183), 2, 1.8);
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        EllipsePath(k, c + Pt{5, -3}, 3.2, 3.8);
+        EllipsePath(k, c + Pt{-3, -3}, 2.8, 3.6);
+        PolygonPath(k, {c + Pt{2, 3}, c + Pt{4, 6}, c + Pt{0, 6}});
+      },
+      Hex(0x1a5c2a));
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        EllipsePath(k, c + Pt{5, -3}, 1.4, 1.6);
+      },
+      kMagicGreen);
 }
 
 void TemplarAttack1Effect(const Frame& f) {
@@ -197,9 +250,14 @@ void TemplarAttack2Effect(const Frame& f) {
   const double len = 140 + 150 * std::min(1.0, p * 2);
   for (int layer = 0; layer < 3; ++layer) {
     const double h = (3 - layer) * 8.0;
-    Flat(cr, [&](cairo_t* c) {
-      PolygonPath(c, {{40 + len, 100}, {40 + len * 0.5, 100 - h}, {40, 100}, {40 + len * 0.5, 100 + h}});
-    }, layer == 2 ? kWhite : kGold, (layer == 2 ? 0.95 : 0.35) * fade);
+    Flat(
+        cr,
+        [&](cairo_t* c) {
+          PolygonPath(
+              c,
+              {{40 + len, 100}, {40 + len * 0.5, 100 - h}, {40, 100}, {40 + len * 0.5, 100 + h}});
+        },
+        layer == 2 ? kWhite : kGold, (layer == 2 ? 0.95 : 0.35) * fade);
   }
 }
 void TemplarAttack3Effect(const Frame& f) {
@@ -231,8 +289,9 @@ void DarkKnightSpiritSlasher(const Frame& f) {
   const double wobble = (f.index % 3) * 4.0;
   const Arc wave = {{40, 120}, 70 + wobble, 110, 0, -78, 78, 36};
   for (int layer = 0; layer < 3; ++layer) {
-    Flat(f.cr, [&](cairo_t* c) { ArcPath(c, wave, 1.6 - layer * 0.45, 0, 1); },
-         layer == 2 ? Hex(0xffe0ea) : kCrimson, layer == 2 ? 0.9 : 0.35);
+    Flat(
+        f.cr, [&](cairo_t* c) { ArcPath(c, wave, 1.6 - layer * 0.45, 0, 1); },
+        layer == 2 ? Hex(0xffe0ea) : kCrimson, layer == 2 ? 0.9 : 0.35);
   }
 }
 // The sword trails drawn over the Dark Knight's attack frames, around his pivot.
@@ -243,7 +302,8 @@ void DarkKnightAttack2Trail(const Frame& f) {
   Slash(f, {{f.hx + 10, f.hy - 100}, 160, 110, 0, 150, 350, 26}, kCrimson, Hex(0xffe0ea));
 }
 
-// ---- Magic and impacts ------------------------------------------------------------------------------
+// ---- Magic and impacts
+// ------------------------------------------------------------------------------
 
 void EffectUltima(const Frame& f) {
   cairo_t* cr = f.cr;
@@ -253,9 +313,12 @@ void EffectUltima(const Frame& f) {
   for (int i = 0; i < 12; ++i) {
     const double a = i * 30 + (i % 2) * 12;
     const double l = i % 2 ? 90 : 120;
-    Flat(cr, [&](cairo_t* k) {
-      PolygonPath(k, {c + Rotate({0, -l}, a), c + Rotate({7, 0}, a), c + Rotate({-7, 0}, a)});
-    }, kWhite, 0.8);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          PolygonPath(k, {c + Rotate({0, -l}, a), c + Rotate({7, 0}, a), c + Rotate({-7, 0}, a)});
+        },
+        kWhite, 0.8);
   }
   Glow(cr, c, 30, kWhite, 1.0);
 }
@@ -263,21 +326,35 @@ void EffectUltima(const Frame& f) {
 void EffectUltimaBlast(const Frame& f) {
   cairo_t* cr = f.cr;
   Glow(cr, {64, 32}, 64, kViolet, 0.6, 64, 28);
-  Flat(cr, [&](cairo_t* k) { PolygonPath(k, {{124, 32}, {60, 22}, {6, 32}, {60, 42}}); }, Hex(0xe8d8ff), 0.85);
-  Flat(cr, [&](cairo_t* k) { PolygonPath(k, {{118, 32}, {70, 27}, {30, 32}, {70, 37}}); }, kWhite, 1.0);
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        PolygonPath(k, {{124, 32}, {60, 22}, {6, 32}, {60, 42}});
+      },
+      Hex(0xe8d8ff), 0.85);
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        PolygonPath(k, {{118, 32}, {70, 27}, {30, 32}, {70, 37}});
+      },
+      kWhite, 1.0);
 }
 
 void EffectGreenSphere(const Frame& f) {
   cairo_t* cr = f.cr;
   const Pt c = {100, 100};
   Glow(cr, c, 99, kMagicGreen, 0.55);
-  Flat(cr, [&](cairo_t* k) { EllipsePath(k, c, 62, 62); }, Hex(0x2fd860), 0.55);
+  Flat(
+      cr, [&](cairo_t* k) { EllipsePath(k, c, 62, 62); }, Hex(0x2fd860), 0.55);
   // Swirls inside the sphere.
   for (int i = 0; i < 3; ++i) {
-    Flat(cr, [&](cairo_t* k) {
-      const Arc s = {c, 50.0 - i * 12, 50.0 - i * 12, i * 120.0, 0, 200, 10};
-      ArcPath(k, s, 1, 0, 1);
-    }, Hex(0xc8ffd6), 0.7);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          const Arc s = {c, 50.0 - i * 12, 50.0 - i * 12, i * 120.0, 0, 200, 10};
+          ArcPath(k, s, 1, 0, 1);
+        },
+        Hex(0xc8ffd6), 0.7);
   }
   Glow(cr, c + Pt{-18, -20}, 22, kWhite, 0.8);
   cairo_set_line_width(cr, 3);
@@ -297,8 +374,9 @@ void EffectPurpleSphere(const Frame& f) {
 void MoonSlasher(const Frame& f) {
   const Arc moon = {{30, 80}, 80, 76, 0, -80, 80, 34};
   for (int layer = 0; layer < 3; ++layer) {
-    Flat(f.cr, [&](cairo_t* c) { ArcPath(c, moon, 1.5 - layer * 0.4, 0, 1); },
-         layer == 2 ? Hex(0xf4fbff) : Hex(0x7fc4ff), layer == 2 ? 0.95 : 0.35);
+    Flat(
+        f.cr, [&](cairo_t* c) { ArcPath(c, moon, 1.5 - layer * 0.4, 0, 1); },
+        layer == 2 ? Hex(0xf4fbff) : Hex(0x7fc4ff), layer == 2 ? 0.95 : 0.35);
   }
 }
 
@@ -309,17 +387,19 @@ void BishopPlaneSwitch(const Frame& f) {
   Glow(cr, {100, 222}, 80, kMagicGreen, 0.5 * fade, 85, 18);
   for (int layer = 0; layer < 2; ++layer) {
     const double w = (layer ? 22 : 40) * (1 - p * 0.4);
-    Flat(cr, [&](cairo_t* k) {
-      PolygonPath(k, {{100 - w, 225}, {100 - w * 0.4, 10}, {100 + w * 0.4, 10}, {100 + w, 225}});
-    }, layer ? Hex(0xd8ffe0) : kMagicGreen, (layer ? 0.6 : 0.3) * fade);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          PolygonPath(k,
+                      {{100 - w, 225}, {100 - w * 0.4, 10}, {100 + w * 0.4, 10}, {100 + w, 225}});
+        },
+        layer ? Hex(0xd8ffe0) : kMagicGreen, (layer ? 0.6 : 0.3) * fade);
   }
   Rng rng(500 + f.index);
   Sparkles(cr, rng, 9, {100, 120}, 55, 100, kMagicGreen, fade);
 }
 
-void Dust(const Frame& f) {
-  Puff(f.cr, 11, {60, 50}, {34, 13}, 18, 26, Hex(0xa89a88), 0.55, 7);
-}
+void Dust(const Frame& f) { Puff(f.cr, 11, {60, 50}, {34, 13}, 18, 26, Hex(0xa89a88), 0.55, 7); }
 
 void EffectRing(const Frame& f) {
   cairo_t* cr = f.cr;
@@ -342,9 +422,13 @@ void HitNormal(const Frame& f) {
   for (int i = 0; i < 10; ++i) {
     const double a = i * 36 + rng.Uniform(-10, 10);
     const double l = size * (i % 2 ? 0.7 : 1.0) * rng.Uniform(0.85, 1.1);
-    Flat(cr, [&](cairo_t* k) {
-      PolygonPath(k, {c + Rotate({0, -l}, a), c + Rotate({8 * (1 - p * 0.5), 0}, a), c + Rotate({-8 * (1 - p * 0.5), 0}, a)});
-    }, i % 2 ? kGold : Hex(0xfffbe0), 0.95 * fade);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          PolygonPath(k, {c + Rotate({0, -l}, a), c + Rotate({8 * (1 - p * 0.5), 0}, a),
+                          c + Rotate({-8 * (1 - p * 0.5), 0}, a)});
+        },
+        i % 2 ? kGold : Hex(0xfffbe0), 0.95 * fade);
   }
   Glow(cr, c, 26 * (1 - p * 0.6), kWhite, fade);
 }
@@ -354,10 +438,20 @@ void HitSlash(const Frame& f) {
   const double p = f.Progress();
   const double len = 135 * (0.5 + 0.5 * std::min(1.0, p * 2.5));
   const double h = 8 * (1 - p * 0.7);
-  Flat(cr, [&](cairo_t* k) { PolygonPath(k, {{140 - len, 15}, {140, 15 - h * 1.6}, {140 + len, 15}, {140, 15 + h * 1.6}}); },
-       kMoonCyan, 0.4 * (1 - p * 0.5));
-  Flat(cr, [&](cairo_t* k) { PolygonPath(k, {{140 - len, 15}, {140, 15 - h * 0.6}, {140 + len, 15}, {140, 15 + h * 0.6}}); },
-       kWhite, 1.0 - p * 0.6);
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        PolygonPath(k,
+                    {{140 - len, 15}, {140, 15 - h * 1.6}, {140 + len, 15}, {140, 15 + h * 1.6}});
+      },
+      kMoonCyan, 0.4 * (1 - p * 0.5));
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        PolygonPath(k,
+                    {{140 - len, 15}, {140, 15 - h * 0.6}, {140 + len, 15}, {140, 15 + h * 0.6}});
+      },
+      kWhite, 1.0 - p * 0.6);
 }
 
 void Shadow(const Frame& f) {
@@ -396,8 +490,10 @@ void MagicCircle(const Frame& f) {
     for (int i = 0; i <= 3; ++i) {
       const double a = Rad(t * 60 + i * 120 - 90);
       const Pt q = {std::cos(a) * 96, std::sin(a) * 96};
-      if (i == 0) cairo_move_to(cr, q.x, q.y);
-      else cairo_line_to(cr, q.x, q.y);
+      if (i == 0)
+        cairo_move_to(cr, q.x, q.y);
+      else
+        cairo_line_to(cr, q.x, q.y);
     }
   }
   cairo_stroke(cr);
@@ -428,12 +524,16 @@ void Explosion(const Frame& f) {
   for (int layer = 0; layer < 3; ++layer) {
     const double lr = r * (0.85 - layer * 0.22);
     Rgb col = layer == 0 ? Hex(0xff6a1a) : (layer == 1 ? Hex(0xffb040) : Hex(0xfff4c0));
-    Flat(cr, [&](cairo_t* k) {
-      Pt pts[10];
-      for (int i = 0; i < 10; ++i)
-        pts[i] = c + Rotate({0, -lr * (0.8 + 0.35 * ValueNoise(i * 1.7, layer + p * 3, 5))}, i * 36.0);
-      SmoothClosedPath(k, pts, 10);
-    }, col, 0.95 * fire);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          Pt pts[10];
+          for (int i = 0; i < 10; ++i)
+            pts[i] = c + Rotate({0, -lr * (0.8 + 0.35 * ValueNoise(i * 1.7, layer + p * 3, 5))},
+                                i * 36.0);
+          SmoothClosedPath(k, pts, 10);
+        },
+        col, 0.95 * fire);
   }
 }
 

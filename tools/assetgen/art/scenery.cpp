@@ -80,17 +80,30 @@ void PlainText(cairo_t* cr, Typeface face, double size, Pt at, const char* text,
 }
 
 // A cumulus: overlapping puffs, white with a cool shade underneath.
-void Cloud(cairo_t* cr, Rng& rng, Pt centre, double w, double h, Rgb light, Rgb shade,
-           double alpha, int puffs) {
+void Cloud(cairo_t* cr, Rng& rng, Pt centre, double w, double h, Rgb light, Rgb shade, double alpha,
+           int puffs) {
   for (int pass = 0; pass < 2; ++pass) {
     Rng r2 = rng;
     for (int i = 0; i < puffs; ++i) {
       const double t = (i + 0.5) / puffs;
       const double bulge = std::sin(kPi * t);
-      const Pt c = centre + Pt{(t - 0.5) * w * 0.9, -bulge * h * 0.25 + r2.Uniform(-h * 0.08, h * 0.08)};
+      const Pt c =
+          centre + Pt{(t - 0.5) * w * 0.9, -bulge * h * 0.25 + r2.Uniform(-h * 0.08, h * 0.08)};
       const double rad = h * (0.25 + 0.3 * bulge) * r2.Uniform(0.8, 1.15);
-      if (pass == 0) Flat(cr, [&](cairo_t* k) { EllipsePath(k, c + Pt{0, rad * 0.22}, rad, rad * 0.9); }, shade, alpha);
-      else Flat(cr, [&](cairo_t* k) { EllipsePath(k, c - Pt{rad * 0.08, rad * 0.06}, rad * 0.9, rad * 0.78); }, light, alpha);
+      if (pass == 0)
+        Flat(
+            cr,
+            [&](cairo_t* k) {
+              EllipsePath(k, c + Pt{0, rad * 0.22}, rad, rad * 0.9);
+            },
+            shade, alpha);
+      else
+        Flat(
+            cr,
+            [&](cairo_t* k) {
+              EllipsePath(k, c - Pt{rad * 0.08, rad * 0.06}, rad * 0.9, rad * 0.78);
+            },
+            light, alpha);
     }
   }
   rng.Next();
@@ -133,18 +146,27 @@ void MomoSprite(cairo_t* cr, Role role, int index, int count, Pt feet, double sc
 
 }  // namespace
 
-// ---- Interface --------------------------------------------------------------------------------------
+// ---- Interface
+// --------------------------------------------------------------------------------------
 
 void Go(const Frame& f) {
   cairo_t* cr = f.cr;
   Lettering(cr, Typeface::Display, 50, {6, 54}, "GO", Hex(0xfff3a0), Hex(0xffb020), 4);
-  Shape(cr, [](cairo_t* c) { PolygonPath(c, {{84, 24}, {116, 24}, {116, 10}, {144, 35}, {116, 60}, {116, 46}, {84, 46}}); },
-        {Hex(0xffd040), Hex(0xd08a10), Hex(0xfff3a0), true}, 4, 3);
+  Shape(
+      cr,
+      [](cairo_t* c) {
+        PolygonPath(c, {{84, 24}, {116, 24}, {116, 10}, {144, 35}, {116, 60}, {116, 46}, {84, 46}});
+      },
+      {Hex(0xffd040), Hex(0xd08a10), Hex(0xfff3a0), true}, 4, 3);
 }
 
 void ContinueCursor(const Frame& f) {
-  Shape(f.cr, [](cairo_t* c) { PolygonPath(c, {{2, 2}, {14, 10}, {2, 18}}); },
-        {Hex(0xffffff), Hex(0xb8b0d0), Hex(0xffffff), false}, 2, 1.5);
+  Shape(
+      f.cr,
+      [](cairo_t* c) {
+        PolygonPath(c, {{2, 2}, {14, 10}, {2, 18}});
+      },
+      {Hex(0xffffff), Hex(0xb8b0d0), Hex(0xffffff), false}, 2, 1.5);
 }
 
 void StageClear(const Frame& f) {
@@ -154,7 +176,8 @@ void StageClear(const Frame& f) {
 
 void Portrait(const Frame& f) {
   cairo_t* cr = f.cr;
-  Shape(cr, [](cairo_t* c) { cairo_rectangle(c, 3, 3, 90, 90); }, Cloth(0x3b2a5a, 0x241738), 0, 3);
+  Shape(
+      cr, [](cairo_t* c) { cairo_rectangle(c, 3, 3, 90, 90); }, Cloth(0x3b2a5a, 0x241738), 0, 3);
   cairo_save(cr);
   cairo_rectangle(cr, 4, 4, 88, 88);
   cairo_clip(cr);
@@ -193,8 +216,12 @@ void BarBorderBoss(const Frame& f) {
   BarFrame(cr, 810, 16, 45, 4, 720, 8);
   // Crimson end caps with a gem.
   for (double x : {22.0, 788.0}) {
-    Shape(cr, [x](cairo_t* c) { PolygonPath(c, {{x - 18, 8}, {x, 1}, {x + 18, 8}, {x, 15}}); },
-          Metal(0xb3243a, 0x701424, 0xff8a9a), 2, 1.2);
+    Shape(
+        cr,
+        [x](cairo_t* c) {
+          PolygonPath(c, {{x - 18, 8}, {x, 1}, {x + 18, 8}, {x, 15}});
+        },
+        Metal(0xb3243a, 0x701424, 0xff8a9a), 2, 1.2);
   }
 }
 
@@ -209,11 +236,28 @@ void GameTitle(const Frame& f) {
   const double cx = 400;
   // A sword behind the name, and a crescent moon.
   Glow(cr, {cx, 170}, 260, Hex(0xfff4d0), 0.35, 330, 120);
-  Shape(cr, [cx](cairo_t* c) { PolygonPath(c, {{cx - 330, 168}, {cx + 300, 160}, {cx + 350, 170}, {cx + 300, 180}, {cx - 330, 174}}); },
-        Metal(0xdfe6f2, 0x8a93aa, 0xffffff), 2, 2);
-  Shape(cr, [cx](cairo_t* c) { CapsulePath(c, {cx - 340, 142}, {cx - 340, 200}, 6, 6); }, Metal(0xdcae3f, 0x9c7420, 0xfff0a8), 2, 2);
-  Shape(cr, [cx](cairo_t* c) { CapsulePath(c, {cx - 345, 171}, {cx - 390, 171}, 5, 5); }, Cloth(0x7a1a2c, 0x4a0e1a), 2, 2);
-  CentredLettering(cr, Typeface::Display, 150, cx, 225, "Talvenne", Hex(0xfffdf2), Hex(0xf0a838), 10);
+  Shape(
+      cr,
+      [cx](cairo_t* c) {
+        PolygonPath(
+            c,
+            {{cx - 330, 168}, {cx + 300, 160}, {cx + 350, 170}, {cx + 300, 180}, {cx - 330, 174}});
+      },
+      Metal(0xdfe6f2, 0x8a93aa, 0xffffff), 2, 2);
+  Shape(
+      cr,
+      [cx](cairo_t* c) {
+        CapsulePath(c, {cx - 340, 142}, {cx - 340, 200}, 6, 6);
+      },
+      Metal(0xdcae3f, 0x9c7420, 0xfff0a8), 2, 2);
+  Shape(
+      cr,
+      [cx](cairo_t* c) {
+        CapsulePath(c, {cx - 345, 171}, {cx - 390, 171}, 5, 5);
+      },
+      Cloth(0x7a1a2c, 0x4a0e1a), 2, 2);
+  CentredLettering(cr, Typeface::Display, 150, cx, 225, "Talvenne", Hex(0xfffdf2), Hex(0xf0a838),
+                   10);
   CentredLettering(cr, Typeface::Serif, 30, cx, 285, "Moonlight over the Castle", Hex(0xffffff),
                    Hex(0xdcd4ff), 2);
 }
@@ -222,36 +266,51 @@ void MakerSplash(const Frame& f) {
   cairo_t* cr = f.cr;
   // An emblem: a shard of pottery (an ostrakon) with a carved star.
   const Pt c = {120, 120};
-  Shape(cr, [c](cairo_t* k) {
-    const Pt pts[] = {c + Pt{-46, -30}, c + Pt{-8, -58}, c + Pt{44, -40}, c + Pt{52, 18},
-                      c + Pt{12, 56}, c + Pt{-40, 40}};
-    PolygonPath(k, pts, 6);
-  }, Cloth(0xc8673a, 0x8a3f1e), 6, 3);
-  Flat(cr, [c](cairo_t* k) {
-    for (int i = 0; i < 5; ++i) {
-      const Pt a = c + Rotate({0, -30}, i * 72.0), b = c + Rotate({0, -11}, i * 72.0 + 36);
-      if (i == 0) cairo_move_to(k, a.x, a.y);
-      else cairo_line_to(k, a.x, a.y);
-      cairo_line_to(k, b.x, b.y);
-    }
-    cairo_close_path(k);
-  }, Hex(0xfff1d8));
+  Shape(
+      cr,
+      [c](cairo_t* k) {
+        const Pt pts[] = {c + Pt{-46, -30}, c + Pt{-8, -58}, c + Pt{44, -40},
+                          c + Pt{52, 18},   c + Pt{12, 56},  c + Pt{-40, 40}};
+        PolygonPath(k, pts, 6);
+      },
+      Cloth(0xc8673a, 0x8a3f1e), 6, 3);
+  Flat(
+      cr,
+      [c](cairo_t* k) {
+        for (int i = 0; i < 5; ++i) {
+          const Pt a = c + Rotate({0, -30}, i * 72.0), b = c + Rotate({0, -11}, i * 72.0 + 36);
+          if (i == 0)
+            cairo_move_to(k, a.x, a.y);
+          else
+            cairo_line_to(k, a.x, a.y);
+          cairo_line_to(k, b.x, b.y);
+        }
+        cairo_close_path(k);
+      },
+      Hex(0xfff1d8));
   PlainText(cr, Typeface::Display, 46, {190, 134}, "OSTRAKIN", Hex(0x2a1d3a));
   PlainText(cr, Typeface::Serif, 20, {194, 162}, "games made by hand", Hex(0x6a5a7a));
 }
 
-// ---- Title screen -----------------------------------------------------------------------------------
+// ---- Title screen
+// -----------------------------------------------------------------------------------
 
 void TitleSky(const Frame& f) {
-  VerticalGradient(f.cr, 0, 0, 1366, 768,
-                   {{0, Hex(0x2f6fd0)}, {0.45, Hex(0x7fc0f0)}, {0.75, Hex(0xd8eef8)}, {1, Hex(0xffe8c0)}});
+  VerticalGradient(
+      f.cr, 0, 0, 1366, 768,
+      {{0, Hex(0x2f6fd0)}, {0.45, Hex(0x7fc0f0)}, {0.75, Hex(0xd8eef8)}, {1, Hex(0xffe8c0)}});
 }
 
 void TitleSun(const Frame& f) {
   cairo_t* cr = f.cr;
   Glow(cr, {180, 180}, 178, Hex(0xfff0b0), 0.7);
   Glow(cr, {180, 180}, 110, Hex(0xffe080), 0.8);
-  Flat(cr, [](cairo_t* k) { EllipsePath(k, {180, 180}, 62, 62); }, Hex(0xfffbe8));
+  Flat(
+      cr,
+      [](cairo_t* k) {
+        EllipsePath(k, {180, 180}, 62, 62);
+      },
+      Hex(0xfffbe8));
 }
 
 void TitleHills(const Frame& f) {
@@ -273,8 +332,20 @@ void TitleGreatCloud(const Frame& f) {
       const double t = (i + 0.5) / 13;
       const double x = 40 + t * 1160 + puffs.Uniform(-25, 25);
       const double r = (40 + 110 * std::pow(std::sin(kPi * t), 0.6)) * puffs.Uniform(0.8, 1.1);
-      if (pass == 0) Flat(cr, [&](cairo_t* k) { EllipsePath(k, {x, r * 0.5 + 4}, r * 1.05, r * 0.9); }, Hex(0xcadcee));
-      else Flat(cr, [&](cairo_t* k) { EllipsePath(k, {x - 8, r * 0.42}, r * 0.95, r * 0.8); }, Hex(0xffffff));
+      if (pass == 0)
+        Flat(
+            cr,
+            [&](cairo_t* k) {
+              EllipsePath(k, {x, r * 0.5 + 4}, r * 1.05, r * 0.9);
+            },
+            Hex(0xcadcee));
+      else
+        Flat(
+            cr,
+            [&](cairo_t* k) {
+              EllipsePath(k, {x - 8, r * 0.42}, r * 0.95, r * 0.8);
+            },
+            Hex(0xffffff));
     }
   }
   // A soft base rather than a ruled line.
@@ -294,7 +365,8 @@ void TitleCloud3(const Frame& f) {
   Cloud(f.cr, rng, {210, 112}, 380, 170, Hex(0xffffff), Hex(0xc8dcf0), 0.95, 7);
 }
 
-// ---- Map ----------------------------------------------------------------------------------------------
+// ---- Map
+// ----------------------------------------------------------------------------------------------
 
 void Map(const Frame& f) {
   cairo_t* cr = f.cr;
@@ -305,8 +377,10 @@ void Map(const Frame& f) {
     const double a = 2 * kPi * i / 180;
     const double r = 1 + 0.12 * (Fbm(std::cos(a) * 2 + 3, std::sin(a) * 2 + 3, 77, 4) - 0.5) * 4;
     const Pt p = {683 + std::cos(a) * 560 * r, 220 + std::sin(a) * 185 * r};
-    if (i == 0) cairo_move_to(cr, p.x, p.y);
-    else cairo_line_to(cr, p.x, p.y);
+    if (i == 0)
+      cairo_move_to(cr, p.x, p.y);
+    else
+      cairo_line_to(cr, p.x, p.y);
   }
   cairo_close_path(cr);
   cairo_path_t* land = cairo_copy_path(cr);
@@ -323,10 +397,15 @@ void Map(const Frame& f) {
     const Pt p = {rng.Uniform(220, 1140), rng.Uniform(80, 360)};
     if (std::fabs(p.y - 170) < 40 && p.x > 440 && p.x < 860) continue;
     if (i % 2) {
-      Shape(cr, [p](cairo_t* k) { PolygonPath(k, {p + Pt{-16, 12}, p + Pt{0, -14}, p + Pt{16, 12}}); },
-            Cloth(0x9a8a72, 0x6f624e), 2, 1.5);
+      Shape(
+          cr,
+          [p](cairo_t* k) {
+            PolygonPath(k, {p + Pt{-16, 12}, p + Pt{0, -14}, p + Pt{16, 12}});
+          },
+          Cloth(0x9a8a72, 0x6f624e), 2, 1.5);
     } else {
-      Shape(cr, [p](cairo_t* k) { EllipsePath(k, p, 10, 9); }, Cloth(0x5e8a4a, 0x3e6330), 2, 1.5);
+      Shape(
+          cr, [p](cairo_t* k) { EllipsePath(k, p, 10, 9); }, Cloth(0x5e8a4a, 0x3e6330), 2, 1.5);
     }
   }
   // The road of the journey (the legs of the map cutscenes) and the castles at its ends.
@@ -341,18 +420,26 @@ void Map(const Frame& f) {
   cairo_stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
   for (Pt c : {Pt{450, 140}, Pt{850, 160}}) {
-    Shape(cr, [c](cairo_t* k) {
-      PolygonPath(k, {c + Pt{-22, 12}, c + Pt{-22, -14}, c + Pt{-14, -14}, c + Pt{-14, -6}, c + Pt{-6, -6},
-                      c + Pt{-6, -22}, c + Pt{6, -22}, c + Pt{6, -6}, c + Pt{14, -6}, c + Pt{14, -14},
-                      c + Pt{22, -14}, c + Pt{22, 12}});
-    }, Cloth(0x8a7a8a, 0x5a4a5a), 2, 2);
+    Shape(
+        cr,
+        [c](cairo_t* k) {
+          PolygonPath(k, {c + Pt{-22, 12}, c + Pt{-22, -14}, c + Pt{-14, -14}, c + Pt{-14, -6},
+                          c + Pt{-6, -6}, c + Pt{-6, -22}, c + Pt{6, -22}, c + Pt{6, -6},
+                          c + Pt{14, -6}, c + Pt{14, -14}, c + Pt{22, -14}, c + Pt{22, 12}});
+        },
+        Cloth(0x8a7a8a, 0x5a4a5a), 2, 2);
   }
   PlainText(cr, Typeface::Serif, 28, {60, 410}, "Talvenne", Hex(0xe8d6a8));
 }
 
 void MapIcon(const Frame& f) {
   cairo_t* cr = f.cr;
-  Shape(cr, [](cairo_t* k) { EllipsePath(k, {26, 24}, 20, 20); }, Cloth(0xfff4e0, 0xd8c4a0), 3, 2.5);
+  Shape(
+      cr,
+      [](cairo_t* k) {
+        EllipsePath(k, {26, 24}, 20, 20);
+      },
+      Cloth(0xfff4e0, 0xd8c4a0), 3, 2.5);
   cairo_save(cr);
   cairo_arc(cr, 26, 24, 18, 0, 2 * kPi);
   cairo_clip(cr);
@@ -366,19 +453,37 @@ void MapIcon(const Frame& f) {
 
 void WindowIcon(const Frame& f) {
   cairo_t* cr = f.cr;
-  Shape(cr, [](cairo_t* k) { EllipsePath(k, {32, 32}, 29, 29); }, Cloth(0x2d2250, 0x1a1234), 4, 2.5);
+  Shape(
+      cr,
+      [](cairo_t* k) {
+        EllipsePath(k, {32, 32}, 29, 29);
+      },
+      Cloth(0x2d2250, 0x1a1234), 4, 2.5);
   // A crescent moon crossed by her blade.
-  Flat(cr, [](cairo_t* k) {
-    cairo_arc(k, 32, 32, 20, 0, 2 * kPi);
-    cairo_new_sub_path(k);
-    cairo_arc_negative(k, 39, 27, 17, 2 * kPi, 0);
-  }, Hex(0xdfeaff));
-  Shape(cr, [](cairo_t* k) { PolygonPath(k, {{12, 52}, {48, 14}, {54, 10}, {50, 17}, {15, 55}}); },
-        Metal(0xe6ebf5, 0x8d93a6, 0xffffff), 1.5, 1.5);
-  Shape(cr, [](cairo_t* k) { CapsulePath(k, {11, 45}, {21, 55}, 3, 3); }, Cloth(0xc41f3b, 0x83122a), 1, 1.5);
+  Flat(
+      cr,
+      [](cairo_t* k) {
+        cairo_arc(k, 32, 32, 20, 0, 2 * kPi);
+        cairo_new_sub_path(k);
+        cairo_arc_negative(k, 39, 27, 17, 2 * kPi, 0);
+      },
+      Hex(0xdfeaff));
+  Shape(
+      cr,
+      [](cairo_t* k) {
+        PolygonPath(k, {{12, 52}, {48, 14}, {54, 10}, {50, 17}, {15, 55}});
+      },
+      Metal(0xe6ebf5, 0x8d93a6, 0xffffff), 1.5, 1.5);
+  Shape(
+      cr,
+      [](cairo_t* k) {
+        CapsulePath(k, {11, 45}, {21, 55}, 3, 3);
+      },
+      Cloth(0xc41f3b, 0x83122a), 1, 1.5);
 }
 
-// ---- Cutscenes ------------------------------------------------------------------------------------
+// ---- Cutscenes
+// ------------------------------------------------------------------------------------
 
 void SkillList(const Frame& f) {
   cairo_t* cr = f.cr;
@@ -412,15 +517,17 @@ void SkillList(const Frame& f) {
   for (int i = 0; i < 14; ++i) {
     const Move& m = moves[i];
     const double cx = 103 + (i % cols) * 193.0, top = 120 + (i / cols) * 310.0;
-    Shape(cr, [&](cairo_t* k) { cairo_rectangle(k, cx - 88, top, 176, 290); },
-          Cloth(0x3a2a5e, 0x2a1e46), 0, 2);
+    Shape(
+        cr, [&](cairo_t* k) { cairo_rectangle(k, cx - 88, top, 176, 290); },
+        Cloth(0x3a2a5e, 0x2a1e46), 0, 2);
     Glow(cr, {cx, top + 195}, 70, Hex(0x8a6ad0), 0.3, 80, 18);
     cairo_save(cr);
     cairo_rectangle(cr, cx - 87, top + 1, 174, 288);
     cairo_clip(cr);
     MomoSprite(cr, m.role, m.frame, m.frames, {cx - 10, top + 215});
     cairo_restore(cr);
-    CentredLettering(cr, Typeface::Serif, 20, cx, top + 246, m.name, Hex(0xffffff), Hex(0xf2d8ff), 1);
+    CentredLettering(cr, Typeface::Serif, 20, cx, top + 246, m.name, Hex(0xffffff), Hex(0xf2d8ff),
+                     1);
     const double w = TextWidth(cr, Typeface::Serif, 14, m.input);
     PlainText(cr, Typeface::Serif, 14, {cx - w / 2, top + 272}, m.input, Hex(0xffd86a));
   }
@@ -435,12 +542,17 @@ void IntermissionArt(const Frame& f) {
 
 void GreenBackdrop(const Frame& f) {
   cairo_t* cr = f.cr;
-  VerticalGradient(cr, 0, 0, 1366, 520, {{0, Hex(0x0e3a22)}, {0.5, Hex(0x1f6a3a)}, {1, Hex(0x0e3a22)}});
+  VerticalGradient(cr, 0, 0, 1366, 520,
+                   {{0, Hex(0x0e3a22)}, {0.5, Hex(0x1f6a3a)}, {1, Hex(0x0e3a22)}});
   Rng rng(71);
   for (int i = 0; i < 14; ++i) {
     const double x = rng.Uniform(-200, 1366), w = rng.Uniform(30, 120);
-    Flat(cr, [&](cairo_t* k) { PolygonPath(k, {{x, 0}, {x + w, 0}, {x + w + 200, 520}, {x + 200, 520}}); },
-         Hex(0x5fd088), rng.Uniform(0.05, 0.14));
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          PolygonPath(k, {{x, 0}, {x + w, 0}, {x + w + 200, 520}, {x + 200, 520}});
+        },
+        Hex(0x5fd088), rng.Uniform(0.05, 0.14));
   }
 }
 
@@ -458,30 +570,44 @@ void MotionBlurGreen(const Frame& f) {
   cairo_pattern_destroy(g);
 }
 
-// ---- The castle at night ----------------------------------------------------------------------------
+// ---- The castle at night
+// ----------------------------------------------------------------------------
 
 void CastleSky(const Frame& f) {
   cairo_t* cr = f.cr;
-  VerticalGradient(cr, 0, 0, 1366, 1000,
-                   {{0, Hex(0x0c0b24)}, {0.45, Hex(0x231a4a)}, {0.75, Hex(0x4a2d66)}, {1, Hex(0x6a3a6a)}});
+  VerticalGradient(
+      cr, 0, 0, 1366, 1000,
+      {{0, Hex(0x0c0b24)}, {0.45, Hex(0x231a4a)}, {0.75, Hex(0x4a2d66)}, {1, Hex(0x6a3a6a)}});
   StarField(cr, 3, 1366, 700, 260);
 }
 
 void WildernessMoon(const Frame& f) {
   cairo_t* cr = f.cr;
   Glow(cr, {200, 200}, 198, Hex(0xdfe8ff), 0.55);
-  Flat(cr, [](cairo_t* k) { EllipsePath(k, {200, 200}, 120, 120); }, Hex(0xf4f1e4));
+  Flat(
+      cr,
+      [](cairo_t* k) {
+        EllipsePath(k, {200, 200}, 120, 120);
+      },
+      Hex(0xf4f1e4));
   Rng rng(17);
   for (int i = 0; i < 9; ++i) {
     const Pt c = {200 + rng.Uniform(-80, 80), 200 + rng.Uniform(-80, 80)};
     if (Dist(c, {200, 200}) > 100) continue;
-    Flat(cr, [&](cairo_t* k) { EllipsePath(k, c, rng.Uniform(8, 22), rng.Uniform(8, 20)); }, Hex(0xd8d4c8), 0.8);
+    Flat(
+        cr, [&](cairo_t* k) { EllipsePath(k, c, rng.Uniform(8, 22), rng.Uniform(8, 20)); },
+        Hex(0xd8d4c8), 0.8);
   }
   // Shade on the side away from the sun.
   cairo_save(cr);
   cairo_arc(cr, 200, 200, 120, 0, 2 * kPi);
   cairo_clip(cr);
-  Flat(cr, [](cairo_t* k) { EllipsePath(k, {240, 225}, 125, 128); }, Hex(0xb8b4c8), 0.35);
+  Flat(
+      cr,
+      [](cairo_t* k) {
+        EllipsePath(k, {240, 225}, 125, 128);
+      },
+      Hex(0xb8b4c8), 0.35);
   cairo_restore(cr);
 }
 
@@ -494,8 +620,14 @@ void CastleCloud(const Frame& f) {
     const Pt c = {130 + t * 540 + rng.Uniform(-15, 15), 105 + rng.Uniform(-15, 15)};
     const double grow = 0.6 + 0.4 * std::sin(kPi * t);
     const double rx = rng.Uniform(70, 110) * grow, ry = rng.Uniform(28, 46) * grow;
-    Flat(cr, [&](cairo_t* k) { EllipsePath(k, c, rx, ry); }, Hex(0x9a98b8), 0.55);
-    Flat(cr, [&](cairo_t* k) { EllipsePath(k, c - Pt{6, 8}, rx * 0.8, ry * 0.6); }, Hex(0xd8d8ec), 0.5);
+    Flat(
+        cr, [&](cairo_t* k) { EllipsePath(k, c, rx, ry); }, Hex(0x9a98b8), 0.55);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          EllipsePath(k, c - Pt{6, 8}, rx * 0.8, ry * 0.6);
+        },
+        Hex(0xd8d8ec), 0.5);
   }
 }
 
@@ -510,9 +642,18 @@ namespace {
 constexpr double kCampX[] = {140, 430, 700};
 
 void Tent(cairo_t* cr, double x, double base) {
-  Shape(cr, [=](cairo_t* k) { PolygonPath(k, {{x - 34, base}, {x, base - 44}, {x + 34, base}}); },
-        Cloth(0x3a2a3a, 0x261a28), 3, 1.5);
-  Flat(cr, [=](cairo_t* k) { PolygonPath(k, {{x - 6, base}, {x, base - 20}, {x + 6, base}}); }, Hex(0x120c18));
+  Shape(
+      cr,
+      [=](cairo_t* k) {
+        PolygonPath(k, {{x - 34, base}, {x, base - 44}, {x + 34, base}});
+      },
+      Cloth(0x3a2a3a, 0x261a28), 3, 1.5);
+  Flat(
+      cr,
+      [=](cairo_t* k) {
+        PolygonPath(k, {{x - 6, base}, {x, base - 20}, {x + 6, base}});
+      },
+      Hex(0x120c18));
 }
 }  // namespace
 
@@ -523,7 +664,12 @@ void CastleGround(const Frame& f) {
   for (int i = 0; i < 14; ++i) {
     const double x = rng.Uniform(0, 1000), h = rng.Uniform(30, 60);
     const double base = 90 - 60 * Fbm(x / 900 * 4, 0.5, 71, 3, 4) + 4;
-    Flat(cr, [=](cairo_t* k) { PolygonPath(k, {{x - h * 0.3, base}, {x, base - h}, {x + h * 0.3, base}}); }, Hex(0x1a1328));
+    Flat(
+        cr,
+        [=](cairo_t* k) {
+          PolygonPath(k, {{x - h * 0.3, base}, {x, base - h}, {x + h * 0.3, base}});
+        },
+        Hex(0x1a1328));
   }
 }
 
@@ -540,15 +686,26 @@ void CastleGroundFire(const Frame& f) {
     const double x = x0 + 44;
     const double flick = f.index ? 1.0 : 0.0;
     Glow(cr, {x, base - 18}, 55, Hex(0xff7a2a), 0.45);
-    Flat(cr, [=](cairo_t* k) {
-      const Pt pts[] = {{x - 14, base}, {x - 12 + flick * 3, base - 22}, {x - 2 - flick * 4, base - 44 + flick * 6},
-                        {x + 6, base - 26}, {x + 12 - flick * 2, base - 36 - flick * 4}, {x + 14, base}};
-      SmoothClosedPath(k, pts, 6);
-    }, Hex(0xff8a2a), 0.95);
-    Flat(cr, [=](cairo_t* k) {
-      const Pt pts[] = {{x - 7, base}, {x - 3, base - 18 - flick * 4}, {x + 3, base - 10}, {x + 7, base}};
-      SmoothClosedPath(k, pts, 4);
-    }, Hex(0xfff0a0), 0.95);
+    Flat(
+        cr,
+        [=](cairo_t* k) {
+          const Pt pts[] = {{x - 14, base},
+                            {x - 12 + flick * 3, base - 22},
+                            {x - 2 - flick * 4, base - 44 + flick * 6},
+                            {x + 6, base - 26},
+                            {x + 12 - flick * 2, base - 36 - flick * 4},
+                            {x + 14, base}};
+          SmoothClosedPath(k, pts, 6);
+        },
+        Hex(0xff8a2a), 0.95);
+    Flat(
+        cr,
+        [=](cairo_t* k) {
+          const Pt pts[] = {
+              {x - 7, base}, {x - 3, base - 18 - flick * 4}, {x + 3, base - 10}, {x + 7, base}};
+          SmoothClosedPath(k, pts, 4);
+        },
+        Hex(0xfff0a0), 0.95);
   }
 }
 
@@ -556,29 +713,38 @@ void CastleWall(const Frame& f) {
   cairo_t* cr = f.cr;
   const Material stone = Cloth(0x3a3252, 0x282238);
   // The curtain wall with battlements, and towers with pointed roofs.
-  Shape(cr, [](cairo_t* k) {
-    cairo_move_to(k, 0, 320);
-    cairo_line_to(k, 0, 170);
-    for (int i = 0; i < 40; ++i) {
-      const double x = i * 40.0;
-      cairo_line_to(k, x, 170);
-      cairo_line_to(k, x, 158);
-      cairo_line_to(k, x + 22, 158);
-      cairo_line_to(k, x + 22, 170);
-    }
-    cairo_line_to(k, 1600, 170);
-    cairo_line_to(k, 1600, 320);
-    cairo_close_path(k);
-  }, stone, 4, 2);
+  Shape(
+      cr,
+      [](cairo_t* k) {
+        cairo_move_to(k, 0, 320);
+        cairo_line_to(k, 0, 170);
+        for (int i = 0; i < 40; ++i) {
+          const double x = i * 40.0;
+          cairo_line_to(k, x, 170);
+          cairo_line_to(k, x, 158);
+          cairo_line_to(k, x + 22, 158);
+          cairo_line_to(k, x + 22, 170);
+        }
+        cairo_line_to(k, 1600, 170);
+        cairo_line_to(k, 1600, 320);
+        cairo_close_path(k);
+      },
+      stone, 4, 2);
   for (double x : {120.0, 520.0, 900.0, 1300.0}) {
     const double w = 90, top = x == 520.0 ? 40 : 80;
-    Shape(cr, [=](cairo_t* k) { cairo_rectangle(k, x - w / 2, top, w, 320 - top); }, stone, 5, 2);
-    Shape(cr, [=](cairo_t* k) { PolygonPath(k, {{x - w / 2 - 8, top}, {x, top - 70}, {x + w / 2 + 8, top}}); },
-          Cloth(0x4a2a4a, 0x2e1a30), 4, 2);
+    Shape(
+        cr, [=](cairo_t* k) { cairo_rectangle(k, x - w / 2, top, w, 320 - top); }, stone, 5, 2);
+    Shape(
+        cr,
+        [=](cairo_t* k) {
+          PolygonPath(k, {{x - w / 2 - 8, top}, {x, top - 70}, {x + w / 2 + 8, top}});
+        },
+        Cloth(0x4a2a4a, 0x2e1a30), 4, 2);
     // Lit windows.
     for (double y = top + 30; y < 260; y += 60) {
       Glow(cr, {x, y + 10}, 16, Hex(0xffb050), 0.5);
-      Flat(cr, [=](cairo_t* k) { cairo_rectangle(k, x - 5, y, 10, 20); }, Hex(0xffc870));
+      Flat(
+          cr, [=](cairo_t* k) { cairo_rectangle(k, x - 5, y, 10, 20); }, Hex(0xffc870));
     }
   }
 }
@@ -604,11 +770,16 @@ void CastleFloor(const Frame& f) {
       const double x0 = offset + i * w;
       Rng stoneRng(uint64_t(r) * 97 + uint64_t((i % n + n) % n));
       const Rgb base = Mix(Hex(0x4e4662), Hex(0x5e566e), stoneRng.Uniform(0, 1));
-      Flat(cr, [=](cairo_t* k) { cairo_rectangle(k, x0, y0, w, y1 - y0); }, base);
+      Flat(
+          cr, [=](cairo_t* k) { cairo_rectangle(k, x0, y0, w, y1 - y0); }, base);
       // Light on the upper-left edges, dark joints at the lower-right.
-      Flat(cr, [=](cairo_t* k) { cairo_rectangle(k, x0 + 2, y0 + 2, w - 4, 3); }, Hex(0x7a7290), 0.6);
-      Flat(cr, [=](cairo_t* k) { cairo_rectangle(k, x0, y1 - 3, w, 3); }, Hex(0x241e30));
-      Flat(cr, [=](cairo_t* k) { cairo_rectangle(k, x0 + w - 3, y0, 3, y1 - y0); }, Hex(0x241e30));
+      Flat(
+          cr, [=](cairo_t* k) { cairo_rectangle(k, x0 + 2, y0 + 2, w - 4, 3); }, Hex(0x7a7290),
+          0.6);
+      Flat(
+          cr, [=](cairo_t* k) { cairo_rectangle(k, x0, y1 - 3, w, 3); }, Hex(0x241e30));
+      Flat(
+          cr, [=](cairo_t* k) { cairo_rectangle(k, x0 + w - 3, y0, 3, y1 - y0); }, Hex(0x241e30));
     }
   }
   // Moonlit sheen and grime that wrap around the tile edge.
@@ -626,8 +797,9 @@ void CastleFloor(const Frame& f) {
 void CastleLightPillar(const Frame& f) {
   cairo_t* cr = f.cr;
   const Rgb edge = Hex(0xc0d8ff), body = Hex(0xcce6ff), core = Hex(0xf2f8ff);
-  HorizontalRamp(cr, 0, 0, 320, 480,
-                 {{0, edge, 0}, {0.35, body, 0.25}, {0.5, core, 0.6}, {0.65, body, 0.25}, {1, edge, 0}});
+  HorizontalRamp(
+      cr, 0, 0, 320, 480,
+      {{0, edge, 0}, {0.35, body, 0.25}, {0.5, core, 0.6}, {0.65, body, 0.25}, {1, edge, 0}});
   // Fade in at the top so the beam seems to come from beyond the clouds.
   FadeAlong(cr, {0, 0}, {0, 480}, {{0, 0.9}, {0.3, 0}});
 }

@@ -7,20 +7,19 @@ namespace art {
 
 Pose Blend(const Pose& a, const Pose& b, double t) {
   auto m = [t](double x, double y) { return x + (y - x) * t; };
-  return {m(a.x, b.x),           m(a.y, b.y),         m(a.body, b.body),
-          m(a.torso, b.torso),   m(a.head, b.head),   m(a.thighF, b.thighF),
-          m(a.kneeF, b.kneeF),   m(a.thighB, b.thighB), m(a.kneeB, b.kneeB),
-          m(a.armF, b.armF),     m(a.elbowF, b.elbowF), m(a.armB, b.armB),
-          m(a.elbowB, b.elbowB), m(a.weapon, b.weapon), m(a.flow, b.flow),
-          t < 0.5 ? a.air : b.air};
+  return {
+      m(a.x, b.x),           m(a.y, b.y),           m(a.body, b.body),     m(a.torso, b.torso),
+      m(a.head, b.head),     m(a.thighF, b.thighF), m(a.kneeF, b.kneeF),   m(a.thighB, b.thighB),
+      m(a.kneeB, b.kneeB),   m(a.armF, b.armF),     m(a.elbowF, b.elbowF), m(a.armB, b.armB),
+      m(a.elbowB, b.elbowB), m(a.weapon, b.weapon), m(a.flow, b.flow),     t < 0.5 ? a.air : b.air};
 }
 
 namespace {
 template <typename Fn>
 void ForEachJoint(Joints& j, Fn fn) {
-  for (Pt* q : {&j.pelvis, &j.neck, &j.head, &j.shoulderF, &j.elbowF, &j.wristF, &j.shoulderB,
-                &j.elbowB, &j.wristB, &j.hipF, &j.kneeF, &j.ankleF, &j.toeF, &j.hipB, &j.kneeB,
-                &j.ankleB, &j.toeB})
+  for (Pt* q :
+       {&j.pelvis, &j.neck, &j.head, &j.shoulderF, &j.elbowF, &j.wristF, &j.shoulderB, &j.elbowB,
+        &j.wristB, &j.hipF, &j.kneeF, &j.ankleF, &j.toeF, &j.hipB, &j.kneeB, &j.ankleB, &j.toeB})
     fn(*q);
 }
 }  // namespace
@@ -115,8 +114,8 @@ struct FigurePainter {
     Part(
         [&](cairo_t* c) {
           PolygonPath(c, {ankle - dir * r * 0.8 - n * r, ankle - dir * r * 0.9 + n * r * 1.2,
-                          toe + n * r * 1.2, toe + dir * r * 0.5 + n * r * 0.3,
-                          toe - n * r * 0.5, ankle + dir * r * 0.3 - n * r * 1.1});
+                          toe + n * r * 1.2, toe + dir * r * 0.5 + n * r * 0.3, toe - n * r * 0.5,
+                          ankle + dir * r * 0.3 - n * r * 1.1});
         },
         look.boots);
   }
@@ -153,19 +152,20 @@ struct FigurePainter {
     const double w0 = b.waist, w1 = b.chest;
     auto slab = [&](cairo_t* c) {
       PolygonPath(c, {hipC - side * w0, hipC + side * w0 + up * (-2),
-                      Lerp(hipC, chestC, 0.55) + side * (w1 * 0.95),
-                      chestC + side * w1 * 0.9, chestC + up * 6 + side * w1 * 0.3,
-                      chestC + up * 6 - side * w1 * 0.5, chestC - side * w1,
-                      Lerp(hipC, chestC, 0.5) - side * (w0 * 0.85)});
+                      Lerp(hipC, chestC, 0.55) + side * (w1 * 0.95), chestC + side * w1 * 0.9,
+                      chestC + up * 6 + side * w1 * 0.3, chestC + up * 6 - side * w1 * 0.5,
+                      chestC - side * w1, Lerp(hipC, chestC, 0.5) - side * (w0 * 0.85)});
     };
     Part(slab, look.top, 4);
     // A band round the torso between two heights (0 hips, 1 shoulders): belts and sashes.
     auto band = [&](double from, double to, const Material& m) {
       const Pt b0 = Lerp(hipC, chestC, from), b1 = Lerp(hipC, chestC, to);
-      Part([&](cairo_t* c) {
-        PolygonPath(c, {b0 - side * w0 * 1.05, b0 + side * w0 * 1.05, b1 + side * w0 * 1.05,
-                        b1 - side * w0 * 1.05});
-      }, m, 1.5);
+      Part(
+          [&](cairo_t* c) {
+            PolygonPath(c, {b0 - side * w0 * 1.05, b0 + side * w0 * 1.05, b1 + side * w0 * 1.05,
+                            b1 - side * w0 * 1.05});
+          },
+          m, 1.5);
     };
     switch (look.garment) {
       case Garment::Dress:
@@ -173,19 +173,23 @@ struct FigurePainter {
         break;
       case Garment::Tabard: {
         const Pt t0 = chestC + up * 3, t1 = hipC - up * (b.thigh * 0.7);
-        Part([&](cairo_t* c) {
-          PolygonPath(c, {t0 - side * w1 * 0.55, t0 + side * w1 * 0.75, t1 + side * w0 * 0.9,
-                          t1 - side * w0 * 0.6});
-        }, look.lower, 3);
+        Part(
+            [&](cairo_t* c) {
+              PolygonPath(c, {t0 - side * w1 * 0.55, t0 + side * w1 * 0.75, t1 + side * w0 * 0.9,
+                              t1 - side * w0 * 0.6});
+            },
+            look.lower, 3);
         break;
       }
       case Garment::Plate:
         // A breastplate ridge and a belt.
-        Part([&](cairo_t* c) {
-          PolygonPath(c, {chestC + side * w1 * 0.95, chestC + side * w1 * 0.2 + up * 4,
-                          Lerp(hipC, chestC, 0.35) + side * w0 * 0.4,
-                          Lerp(hipC, chestC, 0.35) + side * w0 * 1.02});
-        }, look.metal, 2);
+        Part(
+            [&](cairo_t* c) {
+              PolygonPath(c, {chestC + side * w1 * 0.95, chestC + side * w1 * 0.2 + up * 4,
+                              Lerp(hipC, chestC, 0.35) + side * w0 * 0.4,
+                              Lerp(hipC, chestC, 0.35) + side * w0 * 1.02});
+            },
+            look.metal, 2);
         band(0.12, 0.22, look.trim);
         break;
       case Garment::Apron:
@@ -206,12 +210,25 @@ struct FigurePainter {
     double reach = 0.0;
     Material m = look.lower;
     switch (look.garment) {
-      case Garment::Dress: reach = 0.27; break;
-      case Garment::Tunic: reach = 0.3; m = look.top; break;
-      case Garment::Plate: reach = 0.22; m = look.metal; break;
-      case Garment::Apron: reach = 0.55; break;
-      case Garment::Robe: reach = 0.93; break;
-      case Garment::Tabard: return;
+      case Garment::Dress:
+        reach = 0.27;
+        break;
+      case Garment::Tunic:
+        reach = 0.3;
+        m = look.top;
+        break;
+      case Garment::Plate:
+        reach = 0.22;
+        m = look.metal;
+        break;
+      case Garment::Apron:
+        reach = 0.55;
+        break;
+      case Garment::Robe:
+        reach = 0.93;
+        break;
+      case Garment::Tabard:
+        return;
     }
     auto along = [reach](Pt hip, Pt knee, Pt ankle) {
       return reach <= 0.5 ? Lerp(hip, knee, reach * 2) : Lerp(knee, ankle, reach * 2 - 1);
@@ -219,26 +236,29 @@ struct FigurePainter {
     const Pt f = along(j.hipF, j.kneeF, j.ankleF);
     const Pt k = along(j.hipB, j.kneeB, j.ankleB);
     // The hem runs from the rearmost leg to the foremost one, flared past both.
-    const double flare = look.garment == Garment::Robe ? 12 : (look.garment == Garment::Dress ? 6 : 9);
+    const double flare =
+        look.garment == Garment::Robe ? 12 : (look.garment == Garment::Dress ? 6 : 9);
     auto proj = [&](Pt q) { return (q.x - waist.x) * side.x + (q.y - waist.y) * side.y; };
     const bool fFirst = proj(f) >= proj(k);
     const Pt front = (fFirst ? f : k) + side * flare, back = (fFirst ? k : f) - side * flare;
     const Pt trail = side * (-j.flow * 10);
     auto path = [&](cairo_t* c) {
-      const Pt pts[] = {waist - side * (b.waist + 2), waist + side * (b.waist + 2),
-                        front + trail * 0.5, Lerp(front, back, 0.5) + trail + Rotate({0, 4}, j.torsoAngle),
-                        back + trail};
+      const Pt pts[] = {
+          waist - side * (b.waist + 2), waist + side * (b.waist + 2), front + trail * 0.5,
+          Lerp(front, back, 0.5) + trail + Rotate({0, 4}, j.torsoAngle), back + trail};
       SmoothClosedPath(c, pts, 5);
     };
     Part(path, m, 4);
     if (look.garment == Garment::Dress) {
       // White underskirt frill at the hem.
-      Part([&](cairo_t* c) {
-        const Pt pts[] = {Lerp(back, front, 0.0) + trail, Lerp(back, front, 1.0) + trail * 0.5,
-                          front + trail * 0.5 + Rotate({0, 5}, j.torsoAngle),
-                          back + trail + Rotate({0, 5}, j.torsoAngle)};
-        SmoothClosedPath(c, pts, 4);
-      }, look.top, 2);
+      Part(
+          [&](cairo_t* c) {
+            const Pt pts[] = {Lerp(back, front, 0.0) + trail, Lerp(back, front, 1.0) + trail * 0.5,
+                              front + trail * 0.5 + Rotate({0, 5}, j.torsoAngle),
+                              back + trail + Rotate({0, 5}, j.torsoAngle)};
+            SmoothClosedPath(c, pts, 4);
+          },
+          look.top, 2);
     }
   }
 
@@ -251,11 +271,13 @@ struct FigurePainter {
     const Pt stream = Pt{-1, 0.25} * len;
     const Pt tip = top + Lerp(hang, stream, std::clamp(j.flow, 0.0, 1.0));
     const Pt widen = Pt{-(tip - top).y, (tip - top).x} * (0.35 / std::max(1.0, len));
-    Part([&](cairo_t* c) {
-      const Pt pts[] = {top + side * (b.chest * 0.9), top - side * 3, tip - widen * len * 0.6,
-                        tip + widen * len * 0.3, Lerp(top, tip, 0.5) + widen * len * 0.5};
-      SmoothClosedPath(c, pts, 5);
-    }, look.cape, 4);
+    Part(
+        [&](cairo_t* c) {
+          const Pt pts[] = {top + side * (b.chest * 0.9), top - side * 3, tip - widen * len * 0.6,
+                            tip + widen * len * 0.3, Lerp(top, tip, 0.5) + widen * len * 0.5};
+          SmoothClosedPath(c, pts, 5);
+        },
+        look.cape, 4);
   }
 
   void Ponytail() const {
@@ -267,10 +289,12 @@ struct FigurePainter {
     const Pt tip = root + Lerp(hang, stream, std::clamp(j.flow, 0.0, 1.0));
     const Pt mid = Lerp(root, tip, 0.5) + Pt{-4, -3} * j.flow + Pt{-5, 0};
     const Pt n = Pt{-(tip - root).y, (tip - root).x} * (1.0 / std::max(1.0, len));
-    Part([&](cairo_t* c) {
-      const Pt pts[] = {root + n * 6, mid + n * 8, tip, mid - n * 5, root - n * 5};
-      SmoothClosedPath(c, pts, 5);
-    }, look.hair, 3);
+    Part(
+        [&](cairo_t* c) {
+          const Pt pts[] = {root + n * 6, mid + n * 8, tip, mid - n * 5, root - n * 5};
+          SmoothClosedPath(c, pts, 5);
+        },
+        look.hair, 3);
   }
 
   void Head() const {
@@ -281,63 +305,89 @@ struct FigurePainter {
     // Neck.
     Limb(j.neck, c + up * (-r * 0.5), b.forearmR * 1.1, b.forearmR, look.skin);
     if (look.gear == Headgear::GreatHelm || look.gear == Headgear::HornedHelm) {
-      Part([&](cairo_t* cr2) {
-        PolygonPath(cr2, {c + up * r * 1.15 - fwd * r * 0.9, c + up * r * 1.15 + fwd * r * 0.85,
-                          c + fwd * r * 1.05 - up * r * 0.95, c - fwd * r * 0.95 - up * r * 1.0});
-      }, look.metal, 3);
+      Part(
+          [&](cairo_t* cr2) {
+            PolygonPath(cr2,
+                        {c + up * r * 1.15 - fwd * r * 0.9, c + up * r * 1.15 + fwd * r * 0.85,
+                         c + fwd * r * 1.05 - up * r * 0.95, c - fwd * r * 0.95 - up * r * 1.0});
+          },
+          look.metal, 3);
       // Eye slit and a ridge.
-      Flat(cr, [&](cairo_t* cr2) {
-        PolygonPath(cr2, {c + fwd * r * 0.15 + up * r * 0.2, c + fwd * r * 1.02 + up * r * 0.25,
-                          c + fwd * r * 1.02 + up * r * 0.02, c + fwd * r * 0.15 + up * r * 0.0});
-      }, ghost ? kGhost.shade : kOutline);
+      Flat(
+          cr,
+          [&](cairo_t* cr2) {
+            PolygonPath(cr2,
+                        {c + fwd * r * 0.15 + up * r * 0.2, c + fwd * r * 1.02 + up * r * 0.25,
+                         c + fwd * r * 1.02 + up * r * 0.02, c + fwd * r * 0.15 + up * r * 0.0});
+          },
+          ghost ? kGhost.shade : kOutline);
       if (look.gear == Headgear::GreatHelm) {
-        Part([&](cairo_t* cr2) {
-          PolygonPath(cr2, {c + fwd * r * 0.6 - up * r * 0.1, c + fwd * r * 0.75 - up * r * 0.1,
-                            c + fwd * r * 0.75 - up * r * 0.85, c + fwd * r * 0.6 - up * r * 0.85});
-        }, look.trim, 1);
+        Part(
+            [&](cairo_t* cr2) {
+              PolygonPath(cr2,
+                          {c + fwd * r * 0.6 - up * r * 0.1, c + fwd * r * 0.75 - up * r * 0.1,
+                           c + fwd * r * 0.75 - up * r * 0.85, c + fwd * r * 0.6 - up * r * 0.85});
+            },
+            look.trim, 1);
       } else {
         for (double s : {-1.0, 1.0}) {
           const Pt base = c + up * r * 0.9 + fwd * r * 0.4 * s;
-          Part([&](cairo_t* cr2) {
-            const Pt pts[] = {base - fwd * 4, base + up * r * 0.9 + fwd * (s * r * 0.6 + 2),
-                              base + up * r * 1.6 + fwd * (s * r * 1.1), base + fwd * 4};
-            SmoothClosedPath(cr2, pts, 4);
-          }, look.trim, 2);
+          Part(
+              [&](cairo_t* cr2) {
+                const Pt pts[] = {base - fwd * 4, base + up * r * 0.9 + fwd * (s * r * 0.6 + 2),
+                                  base + up * r * 1.6 + fwd * (s * r * 1.1), base + fwd * 4};
+                SmoothClosedPath(cr2, pts, 4);
+              },
+              look.trim, 2);
         }
       }
       return;
     }
     if (look.gear == Headgear::Hood || look.gear == Headgear::NecroHood) {
       // The hood: a pointed cowl with the face in its shadow.
-      Part([&](cairo_t* cr2) {
-        const Pt pts[] = {c - fwd * r * 1.2 + up * r * 0.2, c - fwd * r * 0.6 + up * r * 1.5,
-                          c + fwd * r * 0.6 + up * r * 1.2, c + fwd * r * 1.15 - up * r * 0.2,
-                          c + fwd * r * 0.6 - up * r * 1.3, c - fwd * r * 1.1 - up * r * 1.3};
-        SmoothClosedPath(cr2, pts, 6);
-      }, look.lower, 3);
-      Flat(cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.45, r * 0.55, r * 0.75, a); },
-           ghost ? kGhost.shade : Mix(look.skin.shade, kOutline, 0.55));
+      Part(
+          [&](cairo_t* cr2) {
+            const Pt pts[] = {c - fwd * r * 1.2 + up * r * 0.2, c - fwd * r * 0.6 + up * r * 1.5,
+                              c + fwd * r * 0.6 + up * r * 1.2, c + fwd * r * 1.15 - up * r * 0.2,
+                              c + fwd * r * 0.6 - up * r * 1.3, c - fwd * r * 1.1 - up * r * 1.3};
+            SmoothClosedPath(cr2, pts, 6);
+          },
+          look.lower, 3);
+      Flat(
+          cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.45, r * 0.55, r * 0.75, a); },
+          ghost ? kGhost.shade : Mix(look.skin.shade, kOutline, 0.55));
       const Rgb eye = look.gear == Headgear::NecroHood ? Hex(0x7dff8a) : Hex(0xffd27a);
-      Flat(cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.7 + up * r * 0.1, 2.2, 1.6, a); },
-           ghost ? kGhost.shade : eye);
+      Flat(
+          cr,
+          [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.7 + up * r * 0.1, 2.2, 1.6, a); },
+          ghost ? kGhost.shade : eye);
       return;
     }
     // A face: skull circle, ear, eye, hair or helmet.
     if (look.hairStyle == Hair::Long || look.hairStyle == Hair::Ponytail) {
-      Part([&](cairo_t* cr2) {
-        const Pt pts[] = {c + up * r * 1.1, c - fwd * r * 1.2 + up * r * 0.3,
-                          c - fwd * r * 1.1 - up * r * 1.2, c - fwd * r * 0.2 - up * r * 0.4};
-        SmoothClosedPath(cr2, pts, 4);
-      }, look.hair, 2);
+      Part(
+          [&](cairo_t* cr2) {
+            const Pt pts[] = {c + up * r * 1.1, c - fwd * r * 1.2 + up * r * 0.3,
+                              c - fwd * r * 1.1 - up * r * 1.2, c - fwd * r * 0.2 - up * r * 0.4};
+            SmoothClosedPath(cr2, pts, 4);
+          },
+          look.hair, 2);
     }
-    Part([&](cairo_t* cr2) {
-      const Pt pts[] = {c + up * r, c + fwd * r * 0.95 + up * r * 0.3, c + fwd * r * 1.08 - up * r * 0.25,
-                        c + fwd * r * 0.6 - up * r * 0.95, c - up * r * 0.95, c - fwd * r * 0.95};
-      SmoothClosedPath(cr2, pts, 6);
-    }, look.skin, 3);
+    Part(
+        [&](cairo_t* cr2) {
+          const Pt pts[] = {c + up * r,
+                            c + fwd * r * 0.95 + up * r * 0.3,
+                            c + fwd * r * 1.08 - up * r * 0.25,
+                            c + fwd * r * 0.6 - up * r * 0.95,
+                            c - up * r * 0.95,
+                            c - fwd * r * 0.95};
+          SmoothClosedPath(cr2, pts, 6);
+        },
+        look.skin, 3);
     // Eye, brow and mouth.
-    Flat(cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.6 + up * r * 0.08, 1.6, 2.6, a); },
-         ghost ? kGhost.shade : kOutline);
+    Flat(
+        cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.6 + up * r * 0.08, 1.6, 2.6, a); },
+        ghost ? kGhost.shade : kOutline);
     if (!ghost) {
       cairo_save(cr);
       SetRgb(cr, kOutline, 0.8);
@@ -356,18 +406,26 @@ struct FigurePainter {
       case Headgear::OpenHelm:
       case Headgear::Cap: {
         const bool helm = look.gear == Headgear::OpenHelm;
-        Part([&](cairo_t* cr2) {
-          const Pt pts[] = {c - fwd * r * 1.15 - up * r * 0.1, c - fwd * r * 0.9 + up * r * 0.9,
-                            c + up * r * 1.25, c + fwd * r * 0.9 + up * r * 0.8,
-                            c + fwd * r * 1.25 + up * r * 0.25, c - fwd * r * 0.2 + up * r * 0.3};
-          SmoothClosedPath(cr2, pts, 6);
-        }, helm ? look.metal : look.lower, 2);
+        Part(
+            [&](cairo_t* cr2) {
+              const Pt pts[] = {c - fwd * r * 1.15 - up * r * 0.1,
+                                c - fwd * r * 0.9 + up * r * 0.9,
+                                c + up * r * 1.25,
+                                c + fwd * r * 0.9 + up * r * 0.8,
+                                c + fwd * r * 1.25 + up * r * 0.25,
+                                c - fwd * r * 0.2 + up * r * 0.3};
+              SmoothClosedPath(cr2, pts, 6);
+            },
+            helm ? look.metal : look.lower, 2);
         if (helm) {
           // Brim and nasal.
-          Part([&](cairo_t* cr2) {
-            PolygonPath(cr2, {c - fwd * r * 1.4 + up * r * 0.25, c + fwd * r * 1.4 + up * r * 0.35,
-                              c + fwd * r * 1.4 + up * r * 0.15, c - fwd * r * 1.4 + up * r * 0.05});
-          }, look.metal, 1);
+          Part(
+              [&](cairo_t* cr2) {
+                PolygonPath(cr2,
+                            {c - fwd * r * 1.4 + up * r * 0.25, c + fwd * r * 1.4 + up * r * 0.35,
+                             c + fwd * r * 1.4 + up * r * 0.15, c - fwd * r * 1.4 + up * r * 0.05});
+              },
+              look.metal, 1);
         }
         break;
       }
@@ -377,13 +435,15 @@ struct FigurePainter {
     if (look.hairStyle == Hair::Ponytail || look.hairStyle == Hair::Short ||
         look.hairStyle == Hair::Long) {
       // Fringe over the brow, parted toward the back.
-      Part([&](cairo_t* cr2) {
-        const Pt pts[] = {c - fwd * r * 1.05 + up * r * 0.1, c - fwd * r * 0.6 + up * r * 1.05,
-                          c + fwd * r * 0.5 + up * r * 1.02, c + fwd * r * 1.12 + up * r * 0.35,
-                          c + fwd * r * 0.75 + up * r * 0.5, c + fwd * r * 0.2 + up * r * 0.35,
-                          c - fwd * r * 0.35 - up * r * 0.1, c - fwd * r * 0.8 - up * r * 0.6};
-        SmoothClosedPath(cr2, pts, 8);
-      }, look.hair, 3);
+      Part(
+          [&](cairo_t* cr2) {
+            const Pt pts[] = {c - fwd * r * 1.05 + up * r * 0.1, c - fwd * r * 0.6 + up * r * 1.05,
+                              c + fwd * r * 0.5 + up * r * 1.02, c + fwd * r * 1.12 + up * r * 0.35,
+                              c + fwd * r * 0.75 + up * r * 0.5, c + fwd * r * 0.2 + up * r * 0.35,
+                              c - fwd * r * 0.35 - up * r * 0.1, c - fwd * r * 0.8 - up * r * 0.6};
+            SmoothClosedPath(cr2, pts, 8);
+          },
+          look.hair, 3);
     }
   }
 
@@ -393,20 +453,25 @@ struct FigurePainter {
     const Pt up = Rotate({0, -1}, a), fwd = Rotate({1, 0}, a);
     const Pt c = j.wristB + fwd * 10 + up * 8;
     const double h = b.torso * 1.5, w = b.chest * 1.9;
-    Part([&](cairo_t* cr2) {
-      const Pt pts[] = {c + up * h * 0.55 - fwd * w * 0.3, c + up * h * 0.62 + fwd * w * 0.5,
-                        c + up * h * 0.4 + fwd * w * 0.75, c - up * h * 0.5 + fwd * w * 0.7,
-                        c - up * h * 0.72 + fwd * w * 0.15, c - up * h * 0.5 - fwd * w * 0.35};
-      SmoothClosedPath(cr2, pts, 6);
-    }, look.top, 5);
+    Part(
+        [&](cairo_t* cr2) {
+          const Pt pts[] = {c + up * h * 0.55 - fwd * w * 0.3,  c + up * h * 0.62 + fwd * w * 0.5,
+                            c + up * h * 0.4 + fwd * w * 0.75,  c - up * h * 0.5 + fwd * w * 0.7,
+                            c - up * h * 0.72 + fwd * w * 0.15, c - up * h * 0.5 - fwd * w * 0.35};
+          SmoothClosedPath(cr2, pts, 6);
+        },
+        look.top, 5);
     // The gold cross.
     const Pt cc = c + fwd * w * 0.22;
-    Part([&](cairo_t* cr2) {
-      PolygonPath(cr2, {cc + up * h * 0.42 - fwd * 3, cc + up * h * 0.42 + fwd * 3,
-                        cc - up * h * 0.45 + fwd * 3, cc - up * h * 0.45 - fwd * 3});
-      PolygonPath(cr2, {cc + up * h * 0.15 - fwd * w * 0.4, cc + up * h * 0.15 + fwd * w * 0.45,
-                        cc + up * h * 0.05 + fwd * w * 0.45, cc + up * h * 0.05 - fwd * w * 0.4});
-    }, look.trim, 1);
+    Part(
+        [&](cairo_t* cr2) {
+          PolygonPath(cr2, {cc + up * h * 0.42 - fwd * 3, cc + up * h * 0.42 + fwd * 3,
+                            cc - up * h * 0.45 + fwd * 3, cc - up * h * 0.45 - fwd * 3});
+          PolygonPath(cr2,
+                      {cc + up * h * 0.15 - fwd * w * 0.4, cc + up * h * 0.15 + fwd * w * 0.45,
+                       cc + up * h * 0.05 + fwd * w * 0.45, cc + up * h * 0.05 - fwd * w * 0.4});
+        },
+        look.trim, 1);
   }
 
   void Draw() const {
@@ -433,8 +498,9 @@ void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle) {
   const Material wood = Cloth(0x6b4a2e, 0x4a321e);
   const Material grip = Cloth(0x2a2233, 0x171220);
   auto shaft = [&](double back, double front, double r, const Material& m) {
-    Shape(cr, [&](cairo_t* c) { CapsulePath(c, hand - dir * back, hand + dir * front, r, r); }, m,
-          1.2, 1.6);
+    Shape(
+        cr, [&](cairo_t* c) { CapsulePath(c, hand - dir * back, hand + dir * front, r, r); }, m,
+        1.2, 1.6);
   };
   switch (look.weapon) {
     case Weapon::Katana:
@@ -442,20 +508,28 @@ void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle) {
     case Weapon::Sword:
     case Weapon::Greatsword: {
       const bool curved = look.weapon == Weapon::Katana || look.weapon == Weapon::Sabre;
-      const double w = look.weapon == Weapon::Greatsword ? 7.5 : (look.weapon == Weapon::Sword ? 5.5 : 4.0);
+      const double w =
+          look.weapon == Weapon::Greatsword ? 7.5 : (look.weapon == Weapon::Sword ? 5.5 : 4.0);
       const double bend = curved ? L * 0.08 : 0;
       shaft(8, 6, look.weapon == Weapon::Greatsword ? 3.2 : 2.4, grip);
       const Pt b0 = hand + dir * 8;
       const Pt tip = hand + dir * (L + 8) - n * bend;
       const Pt mid = Lerp(b0, tip, 0.55) - n * bend * 0.9;
-      Shape(cr, [&](cairo_t* c) {
-        const Pt pts[] = {b0 + n * w, mid + n * w * 0.9, tip, mid - n * w * 0.6, b0 - n * w};
-        PolygonPath(c, pts, 5);
-      }, look.metal, 1.5, 1.6);
+      Shape(
+          cr,
+          [&](cairo_t* c) {
+            const Pt pts[] = {b0 + n * w, mid + n * w * 0.9, tip, mid - n * w * 0.6, b0 - n * w};
+            PolygonPath(c, pts, 5);
+          },
+          look.metal, 1.5, 1.6);
       // Guard.
       const double g = look.weapon == Weapon::Greatsword ? 14 : (curved ? 6 : 10);
-      Shape(cr, [&](cairo_t* c) { CapsulePath(c, hand + dir * 7 - n * g, hand + dir * 7 + n * g, 2.6, 2.6); },
-            look.trim, 1, 1.5);
+      Shape(
+          cr,
+          [&](cairo_t* c) {
+            CapsulePath(c, hand + dir * 7 - n * g, hand + dir * 7 + n * g, 2.6, 2.6);
+          },
+          look.trim, 1, 1.5);
       break;
     }
     case Weapon::Spear:
@@ -463,43 +537,53 @@ void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle) {
       shaft(L * 0.35, L * 0.65, 2.6, wood);
       const Pt tip = hand + dir * (L * 0.65);
       const bool glaive = look.weapon == Weapon::Glaive;
-      Shape(cr, [&](cairo_t* c) {
-        if (glaive) {
-          PolygonPath(c, {tip - n * 3, tip + n * 9 + dir * 8, tip + n * 6 + dir * 34, tip + dir * 44,
-                          tip - n * 4 + dir * 10});
-        } else {
-          PolygonPath(c, {tip - n * 5, tip + dir * 30, tip + n * 5, tip + dir * 4});
-        }
-      }, look.metal, 1.5, 1.6);
+      Shape(
+          cr,
+          [&](cairo_t* c) {
+            if (glaive) {
+              PolygonPath(c, {tip - n * 3, tip + n * 9 + dir * 8, tip + n * 6 + dir * 34,
+                              tip + dir * 44, tip - n * 4 + dir * 10});
+            } else {
+              PolygonPath(c, {tip - n * 5, tip + dir * 30, tip + n * 5, tip + dir * 4});
+            }
+          },
+          look.metal, 1.5, 1.6);
       break;
     }
     case Weapon::Axe: {
       shaft(L * 0.25, L * 0.75, 3.2, wood);
       // A bearded blade: a long curved edge with a hooked lower point.
       const Pt head = hand + dir * (L * 0.62);
-      Shape(cr, [&](cairo_t* c) {
-        cairo_move_to(c, head.x + (dir * 12 - n * 2).x, head.y + (dir * 12 - n * 2).y);
-        const Pt top = head + n * 30 + dir * 28, low = head + n * 32 - dir * 34;
-        const Pt ctl = head + n * 52 - dir * 2;
-        cairo_line_to(c, top.x, top.y);
-        cairo_curve_to(c, ctl.x, ctl.y - 0, ctl.x, ctl.y, low.x, low.y);
-        const Pt hook = head + n * 12 - dir * 10, back = head - n * 2 - dir * 8;
-        cairo_line_to(c, hook.x, hook.y);
-        cairo_line_to(c, back.x, back.y);
-        cairo_close_path(c);
-      }, look.metal, 3, 2);
+      Shape(
+          cr,
+          [&](cairo_t* c) {
+            cairo_move_to(c, head.x + (dir * 12 - n * 2).x, head.y + (dir * 12 - n * 2).y);
+            const Pt top = head + n * 30 + dir * 28, low = head + n * 32 - dir * 34;
+            const Pt ctl = head + n * 52 - dir * 2;
+            cairo_line_to(c, top.x, top.y);
+            cairo_curve_to(c, ctl.x, ctl.y - 0, ctl.x, ctl.y, low.x, low.y);
+            const Pt hook = head + n * 12 - dir * 10, back = head - n * 2 - dir * 8;
+            cairo_line_to(c, hook.x, hook.y);
+            cairo_line_to(c, back.x, back.y);
+            cairo_close_path(c);
+          },
+          look.metal, 3, 2);
       break;
     }
     case Weapon::SkullStaff: {
       shaft(L * 0.3, L * 0.7, 2.6, wood);
       const Pt top = hand + dir * (L * 0.7 + 9);
       Glow(cr, top, 22, Hex(0x66ff7a), 0.55);
-      Shape(cr, [&](cairo_t* c) { EllipsePath(c, top, 9, 10, angle); },
-            Cloth(0xe9e2c8, 0xb3aa8a), 2, 1.6);
-      Flat(cr, [&](cairo_t* c) {
-        EllipsePath(c, top + n * 3.5 - dir * 1, 2.2, 2.6, angle);
-        EllipsePath(c, top - n * 2.5 - dir * 1, 2.2, 2.6, angle);
-      }, Hex(0x2aff64));
+      Shape(
+          cr, [&](cairo_t* c) { EllipsePath(c, top, 9, 10, angle); }, Cloth(0xe9e2c8, 0xb3aa8a), 2,
+          1.6);
+      Flat(
+          cr,
+          [&](cairo_t* c) {
+            EllipsePath(c, top + n * 3.5 - dir * 1, 2.2, 2.6, angle);
+            EllipsePath(c, top - n * 2.5 - dir * 1, 2.2, 2.6, angle);
+          },
+          Hex(0x2aff64));
       break;
     }
     case Weapon::None:

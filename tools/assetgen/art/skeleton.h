@@ -20,15 +20,15 @@ struct Build {
 // Angles in degrees. Thighs and the torso are measured in the body's frame; arms from the
 // torso's down axis; "+" always turns forward (toward +x).
 struct Pose {
-  double x, y;      // pelvis offset: y is added after the feet are put on the ground
-  double body;      // whole-figure rotation about the pelvis (+90 face down, -90 on the back)
-  double torso;     // lean of the upper body
-  double head;      // nod (+ looks down)
+  double x, y;   // pelvis offset: y is added after the feet are put on the ground
+  double body;   // whole-figure rotation about the pelvis (+90 face down, -90 on the back)
+  double torso;  // lean of the upper body
+  double head;   // nod (+ looks down)
   double thighF, kneeF, thighB, kneeB;  // knee bend folds the shin back
   double armF, elbowF, armB, elbowB;    // elbow bend folds the forearm forward and up
-  double weapon;    // direction of the held weapon in the body's frame: 0 up, 90 forward
-  double flow;      // how far hair and cape stream back: 0 hanging, 1 streaming
-  int air;          // 0: lowest point on the ground; 1: pelvis at standing height + y
+  double weapon;  // direction of the held weapon in the body's frame: 0 up, 90 forward
+  double flow;    // how far hair and cape stream back: 0 hanging, 1 streaming
+  int air;        // 0: lowest point on the ground; 1: pelvis at standing height + y
 };
 
 Pose Blend(const Pose& a, const Pose& b, double t);
@@ -67,8 +67,7 @@ Joints PoseJoints(const Build& b, const Pose& p);
 void MoveJoints(Joints& j, Pt by);
 
 // Draws the whole figure. `ghost` paints it as a flat pale after-image.
-void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j,
-                bool ghost = false);
+void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j, bool ghost = false);
 // The held weapon alone (also used for weapons dropped or thrown).
 void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle);
 
