@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "app/globals.h"
@@ -74,6 +75,48 @@ ImagePtr MakeStrip(int width, int height, int frames) {
   return CreateImage(width, height, frames, rgba.data(), 2);
 }
 
+// ---- Effect showcase
+// ------------------------------------------------------------------------------
+
+template <class T>
+std::shared_ptr<TEffect> MakeEffect() {
+  return std::make_shared<T>();
+}
+
+// Every kind of effect replays in its own cell, restarting every `period` frames. `age` is how
+// many updates old it is in frame 119, the frame the screenshot runs take. Trails are made by a
+// point sweeping through the cell that leaves an effect every `trailEvery` frames.
+struct EffectCell {
+  const char* label;
+  float x, y;  // fractions of the screen
+  int period;
+  int age;
+  std::shared_ptr<TEffect> (*make)();
+  float angle;
+  int facing;
+  int layer;
+  int trailEvery;  // 0: a single effect, not a trail
+  int frames;      // pictures a trail's effects cycle through
+};
+// clang-format off
+constexpr EffectCell kEffectCells[] = {
+  // label              x       y     period age  kind                                  angle facing layer trail frames
+  {"Ultima burst",      0.125f, 0.3f,  40,   3,   MakeEffect<TEffectUltima>,            0,    0,     0,    0, 1},
+  {"Explosion",         0.375f, 0.3f,  90,   24,  MakeEffect<TEffectExplosion>,         30,   0,     0,    0, 1},
+  {"Hit spark (left)",  0.625f, 0.3f,  30,   4,   MakeEffect<TEffectNormal>,            0,    180,   0,    0, 1},
+  {"Ring",              0.875f, 0.3f,  30,   3,   MakeEffect<TEffectRing>,              0,    0,     0,    0, 1},
+  {"Slash",             0.125f, 0.7f,  30,   5,   MakeEffect<TEffectSlash>,             -20,  0,     0,    0, 1},
+  {"Strike-through",    0.375f, 0.86f, 60,   0,   MakeEffect<TEffectMomoStrikeThrough>, 0,    0,     1,    6, 4},
+  {"Dragon breath",     0.625f, 0.7f,  60,   0,   MakeEffect<TEffectDragonBreath>,      0,    0,     1,    2, 1},
+  {"Dust",              0.875f, 0.86f, 40,   5,   MakeEffect<TEffectDust>,              0,    0,     0,    0, 1},
+};
+// clang-format on
+static_assert(std::size(kEffectCells) == 8);
+
+constexpr int kShowcaseFrame = 120;  // iFrame in the frame loop's frame 119
+constexpr float kTrailSweep = 180;   // pixels a trail's point sweeps through its cell
+constexpr int kShowcasePlane = 2;
+
 }  // namespace
 
 void TManager::Init() {
@@ -83,10 +126,42 @@ void TManager::Init() {
   imgOrb = MakeOrb(128);
   SetImageHandle(imgOrb, 64, 64);
   imgStrip = MakeStrip(160, 24, 4);
+  EffectHandler = std::make_shared<TEffectHandler>();
   iFrame = 0;
 }
 
-void TManager::Move() { ++iFrame; }
+void TManager::Move() {
+  ++iFrame;
+  SpawnEffects();
+  EffectHandler->Move();
+}
+
+void TManager::SpawnEffects() {
+  const float w = fScreenWidth, h = fScreenHeight;
+  for (const EffectCell& cell : kEffectCells) {
+    float x = w * cell.x, y = h * cell.y;
+    if (cell.trailEvery > 0) {
+      // The point sweeps left to right and starts over every period.
+      const int phase = iFrame % cell.period;
+      if (phase % cell.trailEvery != 0) continue;
+      x += kTrailSweep * (static_cast<float>(phase) / cell.period - 0.5f);
+    } else {
+      const int firstSpawn = kShowcaseFrame - cell.age + 1;
+      if (((iFrame - firstSpawn) % cell.period + cell.period) % cell.period != 0) continue;
+    }
+    std::shared_ptr<TEffect> effect = cell.make();
+    effect->Init(x, y, cell.angle, cell.layer, cell.facing, kShowcasePlane);
+    if (cell.trailEvery > 0) effect->iFrame = (iFrame / cell.trailEvery) % cell.frames;
+    EffectList.push_back(effect);
+  }
+}
+
+void TManager::DrawEffectLabels() {
+  for (const EffectCell& cell : kEffectCells) {
+    const float x = fScreenWidth * cell.x - static_cast<float>(TextWidth(cell.label)) / 2;
+    DrawShadowText(TEXT_WHITE, cell.label, x, fScreenHeight * cell.y + 60);
+  }
+}
 
 void TManager::Draw() {
   const float w = fScreenWidth, h = fScreenHeight;
@@ -138,10 +213,18 @@ void TManager::Draw() {
   const char* names[] = {"black", "white", "red", "green", "blue"};
   for (int kind = 0; kind <= 4; ++kind) {
     SetColor(255, 255, 255);
-    DrawShadowText(kind, std::string("Talvenne text, kind ") + std::to_string(kind) + " (" + names[kind] + ")",
-                   w - 340, 60.0f + kind * 22);
+    DrawShadowText(
+        kind, std::string("Talvenne text, kind ") + std::to_string(kind) + " (" + names[kind] + ")",
+        w - 340, 60.0f + kind * 22);
   }
   SetScale(2, 2);
   DrawShadowText(TEXT_WHITE, "Frame " + std::to_string(iFrame), w - 340, 190);
   SetScale(1, 1);
+
+  // The effects, plane by plane, behind and in front as a stage draws them.
+  for (int plane = 0; plane <= 4; ++plane) {
+    EffectHandler->Draw(1, plane);
+    EffectHandler->Draw(0, plane);
+  }
+  DrawEffectLabels();
 }

@@ -1,10 +1,12 @@
 #pragma once
 // A stand-in for the game manager: it owns a title window only so the frame loop's exit test has
-// something to read, and it moves and draws a test scene of sprites, blending and text.
+// something to read, and it moves and draws a test scene of sprites, blending and text, with
+// every kind of visual effect playing over it.
 
 #include <memory>
 #include <vector>
 
+#include "combat/effects.h"
 #include "platform/graphics.h"
 
 class TWindowTitle {
@@ -15,12 +17,16 @@ class TWindowTitle {
 class TManager {
  public:
   std::shared_ptr<TWindowTitle> WindowTitle;
+  std::shared_ptr<TEffectHandler> EffectHandler;
 
   void Init();
   void Move();
   void Draw();
 
  private:
+  void SpawnEffects();
+  void DrawEffectLabels();
+
   int iFrame = 0;  // frames since Init
   ImagePtr imgStar;
   ImagePtr imgOrb;
