@@ -112,23 +112,14 @@ bool WriteSpectrogram(const Pcm& pcm, size_t markSample, const std::filesystem::
   for (size_t s = 10 * kRate; s < frames; s += 10 * kRate) vline(s, 90, 90, 90, 2);
   if (markSample) vline(markSample, 80, 255, 120, 0);
 
-  FILE* f = std::fopen(png.string().c_str(), "wb");
-  if (!f) return false;
-  png_structp w = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = w ? png_create_info_struct(w) : nullptr;
-  if (!w || !info || setjmp(png_jmpbuf(w))) {
-    png_destroy_write_struct(&w, &info);
-    std::fclose(f);
-    return false;
-  }
-  png_init_io(w, f);
-  png_set_IHDR(w, info, kWidth, kHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(w, info);
-  for (int y = 0; y < kHeight; ++y) png_write_row(w, &image[static_cast<size_t>(y) * kWidth * 3]);
-  png_write_end(w, info);
-  png_destroy_write_struct(&w, &info);
-  return std::fclose(f) == 0;
+  png_image out{};
+  out.version = PNG_IMAGE_VERSION;
+  out.width = kWidth;
+  out.height = kHeight;
+  out.format = PNG_FORMAT_RGB;
+  bool ok = png_image_write_to_file(&out, png.string().c_str(), 0, image.data(), 0, nullptr) != 0;
+  png_image_free(&out);
+  return ok;
 }
 
 bool WriteReport(const std::vector<FileStats>& effects, const std::vector<FileStats>& music,
