@@ -151,7 +151,8 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
   c << "// Registers the pictures embedded by embedded_assets.S; written by tools/assetgen.\n"
        "#include \"embedded_assets.h\"\n\n"
        "#include <cstddef>\n"
-       "#include <cstdint>\n\n"
+       "#include <cstdint>\n"
+       "#include <mutex>\n\n"
        "#include \"platform/graphics.h\"\n\n"
        "extern \"C\" {\n";
   for (size_t i = 0; i < rows.size(); ++i)
@@ -169,10 +170,15 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
       << "_end},\n";
   }
   c << "};\n// clang-format on\n}  // namespace\n\n"
+       "// Only the first call registers: the program registers before it loads the pictures on\n"
+       "// another thread, and LoadImages registers too for callers that did not, so a later call\n"
+       "// must not touch the table while the window icon is being read from it.\n"
        "void RegisterEmbeddedAssets() {\n"
-       "  for (const EmbeddedFile& file : kEmbeddedFiles)\n"
-       "    RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - "
-       "file.begin));\n"
+       "  static std::once_flag once;\n"
+       "  std::call_once(once, [] {\n"
+       "    for (const EmbeddedFile& file : kEmbeddedFiles)\n"
+       "      RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - file.begin));\n"
+       "  });\n"
        "}\n";
   return WriteText(generatedDir / "embedded_assets.S", s.str()) &&
          WriteText(generatedDir / "embedded_assets.cpp", c.str());
