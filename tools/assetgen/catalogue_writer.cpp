@@ -177,7 +177,8 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
        "  static std::once_flag once;\n"
        "  std::call_once(once, [] {\n"
        "    for (const EmbeddedFile& file : kEmbeddedFiles)\n"
-       "      RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - file.begin));\n"
+       "      RegisterEmbeddedFile(file.name, file.begin, static_cast<size_t>(file.end - "
+       "file.begin));\n"
        "  });\n"
        "}\n";
   return WriteText(generatedDir / "embedded_assets.S", s.str()) &&
