@@ -200,9 +200,7 @@ Sound RenderOrgan(float hz, float vel, double held) {
   return out;
 }
 
-}  // namespace
-
-Sound RenderVoice(const Instrument& ins, float pitch, float vel, double seconds, uint64_t seed) {
+Sound RenderRaw(const Instrument& ins, float pitch, float vel, double seconds, uint64_t seed) {
   const float hz = MidiToHz(pitch);
   switch (ins.voice) {
     case Voice::kStrings:
@@ -260,6 +258,15 @@ Sound RenderVoice(const Instrument& ins, float pitch, float vel, double seconds,
       return Shaker(vel, seed);
   }
   return Sound();
+}
+
+}  // namespace
+
+Sound RenderVoice(const Instrument& ins, float pitch, float vel, double seconds, uint64_t seed) {
+  // Struck voices are cut where they have decayed far enough; the fade keeps the cut silent.
+  Sound s = RenderRaw(ins, pitch, vel, seconds, seed);
+  s.FadeOut(0.015);
+  return s;
 }
 
 }  // namespace audiogen

@@ -104,7 +104,7 @@ Sound FmTone(float hz, const FmParams& p) {
 }
 
 Sound Kick(float vel, uint64_t seed) {
-  Sound k = Thump(160.0f, 48.0f, 0.028, 0.22, 0.55);
+  Sound k = Thump(160.0f, 48.0f, 0.028, 0.22, 0.9);
   k.Mix(NoiseHit(NoiseBand::kBand, 3500.0f, 0.8f, 0.0005, 0.004, 0.03, seed), 0.0, 0.5f);
   Saturate(&k, 1.6f);
   k.Scale(vel);
@@ -154,7 +154,7 @@ Sound HiHat(float vel, bool open, uint64_t seed) {
 }
 
 Sound Crash(float vel, uint64_t seed) {
-  Sound c = MetalNoise(2.4, seed);
+  Sound c = MetalNoise(3.0, seed);
   Biquad hp, hp2;
   hp.Highpass(4200.0, 0.7);
   hp2.Highpass(2500.0, 0.5);
@@ -169,14 +169,14 @@ Sound Crash(float vel, uint64_t seed) {
 }
 
 Sound Tom(float hz, float vel, uint64_t seed) {
-  Sound t = Thump(hz * 1.6f, hz, 0.04, 0.2, 0.7);
+  Sound t = Thump(hz * 1.6f, hz, 0.04, 0.2, 0.9);
   t.Mix(NoiseHit(NoiseBand::kBand, hz * 6.0f, 1.0f, 0.0005, 0.03, 0.1, seed), 0.0, 0.25f);
   t.Scale(vel);
   return t;
 }
 
 Sound Taiko(float vel, uint64_t seed) {
-  Sound t = Thump(110.0f, 58.0f, 0.05, 0.45, 1.4);
+  Sound t = Thump(110.0f, 58.0f, 0.05, 0.45, 2.0);
   t.Mix(Thump(220.0f, 150.0f, 0.03, 0.12, 0.4), 0.0, 0.25f);
   t.Mix(NoiseHit(NoiseBand::kLow, 900.0f, 0.7f, 0.001, 0.04, 0.2, seed), 0.0, 0.6f);
   Saturate(&t, 1.4f);
@@ -192,7 +192,7 @@ Sound Timpani(float hz, float vel, uint64_t seed) {
                       {2.0f, 0.3f, 0.5},
                       {2.245f, 0.15f, 0.35},
                       {2.494f, 0.1f, 0.3}},
-                     2.2, seed);
+                     3.0, seed);
   t.Mix(NoiseHit(NoiseBand::kLow, 600.0f, 0.7f, 0.001, 0.03, 0.15, seed + 1), 0.0, 0.5f);
   t.Scale(vel * 0.8f);
   return t;
