@@ -1,5 +1,8 @@
 #include "voices.h"
 
+// Components are cut at a fixed length, so each ends on a short fade: a cut that is not silent
+// clicks.
+
 #include <algorithm>
 #include <vector>
 
@@ -45,6 +48,7 @@ Sound Thump(float startHz, float endHz, double sweepTau, double decayTau, double
   }
   // A few samples of fade-in keep the start from clicking harder than intended.
   for (size_t i = 0; i < std::min<size_t>(out.size(), 24); ++i) out.s[i] *= i / 24.0f;
+  out.FadeOut(0.008);
   return out;
 }
 
@@ -66,6 +70,7 @@ Sound NoiseHit(NoiseBand band, float hz, float q, double attack, double decayTau
   }
   Adsr env(attack, decayTau, 0.0f, decayTau);
   for (size_t i = 0; i < out.size(); ++i) out.s[i] = f.Process(rng.Bipolar()) * env.Next();
+  out.FadeOut(0.008);
   return out;
 }
 
@@ -84,6 +89,7 @@ Sound Partials(float baseHz, std::initializer_list<Partial> partials, double sec
     }
   }
   for (size_t i = 0; i < std::min<size_t>(out.size(), 16); ++i) out.s[i] *= i / 16.0f;
+  out.FadeOut(0.008);
   return out;
 }
 
@@ -100,6 +106,7 @@ Sound FmTone(float hz, const FmParams& p) {
     cp += f / kRate;
     mp += f * p.ratio / kRate;
   }
+  out.FadeOut(0.008);
   return out;
 }
 
