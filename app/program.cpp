@@ -106,21 +106,28 @@ int RunProgram(int argc, char** argv) {
   GameInput.assign(1, nullptr);
   // Decoding every picture and piece of music takes a couple of seconds of work, none of it
   // needing a window: it runs on two threads while the player looks at the chooser.
+  // The chooser shows its first frame before the work starts, so it appears at once.
   InitAudio();
   BGMPlayer = std::make_shared<TBGMPlayer>();
-  auto images = std::async(std::launch::async, [] {
-    std::string failed;
-    return LoadImages(failed) ? std::string() : failed;
-  });
-  auto music = std::async(std::launch::async, [] { BGMPlayer->Init(); });
+  std::future<std::string> images;
+  std::future<void> music;
+  auto startLoading = [&] {
+    images = std::async(std::launch::async, [] {
+      std::string failed;
+      return LoadImages(failed) ? std::string() : failed;
+    });
+    music = std::async(std::launch::async, [] { BGMPlayer->Init(); });
+  };
 
   AppTitle = kChooserTitle;
   ScreenMode mode;
   bool chosen = true;
   if (options.mode) {
     mode = kScreenModes[*options.mode - 1];
+    startLoading();
   } else {
-    chosen = RunScreenModeChooser(mode);
+    chosen = RunScreenModeChooser(mode, startLoading);
+    if (!images.valid()) startLoading();
   }
   music.get();
   const std::string badImage = images.get();

@@ -13,17 +13,18 @@ int HeldModeKey() {
   return 0;
 }
 
-bool RunScreenModeChooser(ScreenMode& chosen) {
+bool RunScreenModeChooser(ScreenMode& chosen, const std::function<void()>& afterFirstFrame) {
   if (!OpenGraphics(320, 240, 0, 60, 0)) return false;
   SetWindowIcon();
   // The chooser waits for a digit, whatever else happens: a close request stays pending for
   // the game window to answer.
   int mode = 0;
-  while (mode == 0) {
+  for (bool first = true; mode == 0; first = false) {
     Cls();
     for (int i = 0; i < 8; ++i) DrawText(kScreenModes[i].label, 0, 20.0f + i * 20);
     DrawText("Press 1-8 to proceed:", 0, 190);
     Flip(-1);
+    if (first && afterFirstFrame) afterFirstFrame();
     mode = HeldModeKey();
   }
   chosen = kScreenModes[mode - 1];

@@ -2,6 +2,7 @@
 // The eight screen modes and the small window that lets the player pick one.
 
 #include <array>
+#include <functional>
 
 struct ScreenMode {
   const char* label;  // as the chooser draws it
@@ -28,6 +29,7 @@ constexpr std::array<ScreenMode, 8> kScreenModes = {{
 // The mode of the lowest digit key 1 to 8 held now, 0 when none is.
 int HeldModeKey();
 
-// Opens the 320 x 240 chooser window and waits for a digit key 1 to 8. Returns false when the
-// chooser window cannot be opened.
-bool RunScreenModeChooser(ScreenMode& chosen);
+// Opens the 320 x 240 chooser window and waits for a digit key 1 to 8, calling
+// afterFirstFrame once its first frame is shown. Returns false when the chooser window cannot be
+// opened.
+bool RunScreenModeChooser(ScreenMode& chosen, const std::function<void()>& afterFirstFrame = {});
