@@ -15,7 +15,8 @@ constexpr int64_t LoopSamples(int frames) { return frames * kSamplesPerFrame; }
 
 struct PieceRecipe {
   const char* name;  // file name without ".ogg"
-  int loopFrames;    // where the game restarts it
+  int loopFrames;    // where the game restarts it; a piece it plays to the end (CrypticIllusion)
+                     // just has its music end there, before the tail
   double tailSeconds;
   float roomSize, damping;
   Score (*compose)();
