@@ -174,6 +174,6 @@ int RunProgram(int argc, char** argv) {
   if (feed) feed->Finish();
   OverrideDeviceState(nullptr);
   ResetGlobals();
-  ShutdownPlatform();
+  ExitPlatform();
   return 0;
 }

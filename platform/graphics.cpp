@@ -105,6 +105,7 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint
 }
 
 void DestroyTextures(TImage& image) {
+  if (PlatformExiting()) return;  // the renderer goes with the process
   for (TImage::Texture& texture : image.textures) {
     if (texture.sequence == GraphicsSequence() && platform_detail::Renderer() &&
         (texture.handle || texture.maskHandle)) {

@@ -336,6 +336,17 @@ void ShutdownPlatform() {
   g.sequence = sequence;
 }
 
+bool exiting = false;
+
+void ExitPlatform() {
+  if (!g.initialised) return;
+  platform_detail::FlushQuads();
+  ShutdownAudio();
+  exiting = true;
+}
+
+bool PlatformExiting() { return exiting; }
+
 BackendKind CurrentBackend() { return g.backend; }
 bool IsHeadless() { return g.backend == BackendKind::Headless; }
 const std::string& PlatformError() { return g.error; }

@@ -17,6 +17,12 @@ enum class BackendKind {
 // PlatformError() when SDL cannot start.
 bool InitPlatform(BackendKind kind);
 void ShutdownPlatform();
+// The process is about to end: silences the audio device and lets the window, the renderer and
+// the graphics driver go with the process. Unloading the driver by hand gains nothing and makes
+// leak checkers report the driver's own allocations as ours.
+void ExitPlatform();
+// True once ExitPlatform ran: textures are no longer released one by one.
+bool PlatformExiting();
 BackendKind CurrentBackend();
 bool IsHeadless();
 const std::string& PlatformError();
