@@ -73,10 +73,13 @@ bool MusicLoaded(const TBGMPlayer& player, std::string& missing) {
 
 }  // namespace
 
-void StartGame() {
+bool StartGame(std::string& failed) {
   SeedFromClockOrForced();
+  // The sound effects are the manager's first load; a missing one stops the game here.
+  if (!LoadSounds(failed)) return false;
   Manager = std::make_shared<TManager>();
   Manager->Init();
+  return true;
 }
 
 int RunProgram(int argc, char** argv) {
@@ -134,6 +137,7 @@ int RunProgram(int argc, char** argv) {
   if (!chosen) return Fail(PlatformError());
   if (!badImage.empty()) return Fail("cannot load image " + badImage);
   if (!MusicLoaded(*BGMPlayer, error)) return Fail("cannot load music " + error);
+  ReleaseFreeMemory();
   fScreenWidth = static_cast<float>(mode.width);
   fScreenHeight = static_cast<float>(mode.height);
   ComputePlaneLines();
@@ -151,7 +155,7 @@ int RunProgram(int argc, char** argv) {
   }
   SetWindowIcon();
   SetBlend(ALPHABLEND);
-  StartGame();
+  if (!StartGame(error)) return Fail("cannot load sound " + error);
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {

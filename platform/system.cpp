@@ -2,9 +2,12 @@
 
 #include "platform/system.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 #include <vector>
 
 #include "platform/audio.h"
@@ -49,6 +52,9 @@ struct PlatformState {
   PacingMode pacing = PacingMode::None;
   SoftPacing soft;
   int vsync = -1;  // what the renderer is set to, -1 unknown
+  // Offscreen windows never swap, and a GL driver then keeps every frame's commands queued;
+  // headless presents finish the frame's drawing through this instead.
+  void (*finishGl)() = nullptr;
   bool mouseHidden = false;
 
   std::array<uint8_t, kKeyCount> keys{};
@@ -347,6 +353,8 @@ void ExitPlatform() {
 
 bool PlatformExiting() { return exiting; }
 
+void ReleaseFreeMemory() { malloc_trim(0); }
+
 BackendKind CurrentBackend() { return g.backend; }
 bool IsHeadless() { return g.backend == BackendKind::Headless; }
 const std::string& PlatformError() { return g.error; }
@@ -360,6 +368,7 @@ void CloseGraphics() {
   SDL_DestroyWindow(g.window);
   g.renderer = nullptr;
   g.window = nullptr;
+  g.finishGl = nullptr;
   g.width = g.height = 0;
   g.vsync = -1;
   IncrementSequence();
@@ -400,6 +409,12 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   }
   SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_BLEND);
   if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
+  SDL_RendererInfo info{};
+  g.finishGl = nullptr;
+  if (g.backend == BackendKind::Headless && SDL_GetRendererInfo(g.renderer, &info) == 0 &&
+      std::string_view(info.name).starts_with("opengl")) {
+    g.finishGl = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
+  }
   g.width = width;
   g.height = height;
   g.depth = depth;
@@ -467,6 +482,7 @@ void Flip(int sync) {
   }
   platform_detail::FlushQuads();
   SDL_RenderPresent(g.renderer);
+  if (g.finishGl) g.finishGl();
   UpdateAudio();
 }
 

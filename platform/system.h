@@ -27,6 +27,9 @@ BackendKind CurrentBackend();
 bool IsHeadless();
 const std::string& PlatformError();
 
+// Hands memory freed by loading back to the system (decoding leaves large freed blocks behind).
+void ReleaseFreeMemory();
+
 // ---- Window and presentation ------------------------------------------------------------------
 
 // Caption of the next window OpenGraphics opens.
