@@ -318,6 +318,9 @@ bool InitPlatform(BackendKind kind) {
     g.error = std::string("cannot start SDL: ") + SDL_GetError();
     return false;
   }
+  // The GL driver stays loaded for the whole run, however many windows come and go: reloading
+  // it for each window costs time, and leak checkers cannot see into an unloaded driver.
+  SDL_GL_LoadLibrary(nullptr);
   g.timerEvent = SDL_RegisterEvents(1);
   g.startCounter = SDL_GetTicks64();
   g.virtualMs = 0;
