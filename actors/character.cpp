@@ -18,8 +18,7 @@ namespace {
 constexpr int kCounterWrap = 1200;
 constexpr int kKeyEscape = 27;
 
-// ---- Damage rolls
-// ---------------------------------------------------------------------------------
+// ---- Damage rolls -------------------------------------------------------------------------------
 
 // Which stat a roll adds, halved.
 enum class RollStat {
@@ -106,8 +105,7 @@ constexpr int kThrowCritAt = 20;
 // The dragon hits as hard whoever rides it.
 constexpr float kDraconStrength = 32;
 
-// ---- Damage pipeline
-// ------------------------------------------------------------------------------
+// ---- Damage pipeline ----------------------------------------------------------------------------
 
 constexpr int kComboWindow = 24;  // frames within which a hit on a standing victim still counts
 constexpr float kBackstabScore = 20;
@@ -135,8 +133,7 @@ bool IsStagger(int mode) {
       mode, {MODE_GRAPPLE_HIT, MODE_HIT_HIGH, MODE_HIT_LOW, MODE_PUSHED_LOW, MODE_PUSHED_HIGH});
 }
 
-// ---- Dismount
-// -------------------------------------------------------------------------------------
+// ---- Dismount -----------------------------------------------------------------------------------
 
 constexpr int kMountIdFloor = 1000;  // a new mount's id is drawn from rider id + 1000 ..
 constexpr int kMountIdCeiling = 30000;
@@ -205,8 +202,7 @@ TCharacter* FindCharacter(int id) {
   return nullptr;
 }
 
-// ---- Position, stats and lives
-// --------------------------------------------------------------------
+// ---- Position, stats and lives ------------------------------------------------------------------
 
 int TCharacter::IsInsideScreen() { return fWorldX <= x && x <= fWorldX + fScreenWidth ? 1 : 0; }
 
@@ -261,8 +257,7 @@ void TCharacter::SetPlane(int plane) {
   if (plane >= 0 && plane < static_cast<int>(fPlaneY.size())) y = fPlaneY[plane];
 }
 
-// ---- Pause and back-to-title checks
-// ----------------------------------------------------------------
+// ---- Pause and back-to-title checks -------------------------------------------------------------
 
 namespace {
 // The bindings this character reads; enemies point past the one slot and read none.
@@ -301,8 +296,7 @@ void TCharacter::ESCSelectionCheck() {
   }
 }
 
-// ---- Hooks of the subclasses
-// ----------------------------------------------------------------------
+// ---- Hooks of the subclasses --------------------------------------------------------------------
 
 void TCharacter::ResetBBox() {}
 void TCharacter::SetBBoxKnockOut() {}
@@ -312,8 +306,7 @@ void TCharacter::MoveChara() {}
 void TCharacter::Draw() {}
 void TCharacter::DrawGUI() {}
 
-// ---- Effects, sounds and movement
-// -----------------------------------------------------------------
+// ---- Effects, sounds and movement ---------------------------------------------------------------
 
 void TCharacter::CreateEffectDust() {
   auto dust = std::make_shared<TEffectDust>();
@@ -344,8 +337,7 @@ void TCharacter::Move() {
   MoveChara();
 }
 
-// ---- Dismount
-// -------------------------------------------------------------------------------------
+// ---- Dismount -----------------------------------------------------------------------------------
 
 void TCharacter::Dismount() {
   if (TMount* mount = FindMount(iMountID)) {
@@ -382,8 +374,7 @@ void TCharacter::Dismount() {
   SetMode(MODE_KNOCKDOWN);
 }
 
-// ---- Damage pipeline
-// ------------------------------------------------------------------------------
+// ---- Damage pipeline ----------------------------------------------------------------------------
 
 void TCharacter::FallSpent() {
   fHP = 0;
@@ -492,8 +483,7 @@ void TCharacter::SetModeDamage(float, int damageType) {
   }
 }
 
-// ---- Damage rolls
-// ---------------------------------------------------------------------------------
+// ---- Damage rolls -------------------------------------------------------------------------------
 
 float TCharacter::CountDamage(int die, int dice, int critThreshold, int critMultiplier,
                               int magical) {
@@ -549,8 +539,7 @@ float TCharacter::CountMagicalDamage(int attack) {
   return RollFromTable(*this, FindRoll(kMagicalRolls, attack));
 }
 
-// ---- Animation
-// ------------------------------------------------------------------------------------
+// ---- Animation ----------------------------------------------------------------------------------
 
 void TCharacter::Animation1WayLoop(int frames, int delay) {
   StepAnimation1WayLoop(iFrame, iDelayCounter, frames, delay);
@@ -568,8 +557,7 @@ void TCharacter::Animation2WayLoop(int frames, int delay) {
   StepAnimation2Way(iFrame, bFrameDirection, iDelayCounter, frames, delay, true);
 }
 
-// ---- Hit tests
-// ------------------------------------------------------------------------------------
+// ---- Hit tests ----------------------------------------------------------------------------------
 
 namespace {
 struct Rect {

@@ -81,8 +81,7 @@ class TCharacter {
   int32_t iESCActiveCursor = 0;  // back-to-title dialog: 0 "No", 1 "Yes"
   int32_t bAuto = 0;
 
-  // ---- Operations, in slot order
-  // -----------------------------------------------------------------
+  // ---- Operations, in slot order ----------------------------------------------------------------
   virtual int IsInsideScreen();
   virtual void SetAuto(int auto_);
   virtual void SetMount(int typeMount, int mountID);

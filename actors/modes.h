@@ -31,8 +31,7 @@ constexpr int MODE_RUN_OFF = 45;  // a riderless mount leaving for good
 constexpr int MODE_AIRBORNE_FIRST = 30;
 constexpr int MODE_AIRBORNE_LAST = 40;
 
-// ---- Reactions (46 .. 99)
-// -------------------------------------------------------------------------
+// ---- Reactions (46 .. 99) -----------------------------------------------------------------------
 constexpr int MODE_REACTION_FIRST = 46;
 constexpr int MODE_REACTION_LAST = 99;
 constexpr int MODE_KNOCKED_AWAY = 49;  // airborne, flung away
@@ -78,9 +77,8 @@ constexpr bool IsAirborneMode(int mode) {
          (mode >= MODE_AIR_ATTACK_FIRST && mode <= MODE_AIR_ATTACK_LAST);
 }
 
-// ---- Statuses and sides
-// --------------------------------------------------------------------------- iStatus of a
-// character: who may hit it, and when the handler drops it.
+// ---- Statuses and sides ---------------------------------------------------------------------------
+// iStatus of a character: who may hit it, and when the handler drops it.
 constexpr int STATUS_FINISHED = 0;  // dropped from CharacterList at the next update
 constexpr int STATUS_NORMAL = 1;
 constexpr int STATUS_UNHITTABLE = 2;

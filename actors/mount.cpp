@@ -28,18 +28,18 @@ struct MountSprite {
 // clang-format off
 constexpr MountSprite kDraconSprites[] = {
   // mode                      sprite
-  { MODE_LANDING,              &imgDraconPlaneSwitch       },
-  { MODE_STANCE,               &imgDraconStance            },
-  { MODE_JUMP_RISE,            &imgDraconJumpUp            },
-  { MODE_JUMP_PEAK,            &imgDraconJumpPeak          },
-  { MODE_JUMP_FALL,            &imgDraconJumpDown          },
-  { MODE_RUN_OFF,              &imgDraconRun               },
-  { MODE_PUSHED_HIGH,          &imgDraconHit               },
-  { MODE_CHARGE,               &imgDraconDash              },
+  { MODE_LANDING,              &imgDraconPlaneSwitch        },
+  { MODE_STANCE,               &imgDraconStance             },
+  { MODE_JUMP_RISE,            &imgDraconJumpUp             },
+  { MODE_JUMP_PEAK,            &imgDraconJumpPeak           },
+  { MODE_JUMP_FALL,            &imgDraconJumpDown           },
+  { MODE_RUN_OFF,              &imgDraconRun                },
+  { MODE_PUSHED_HIGH,          &imgDraconHit                },
+  { MODE_CHARGE,               &imgDraconDash               },
   { MODE_AIR_HOVER,            &imgDraconJumpAttack1Prepare },
-  { MODE_MOUNT_WAITING,        &imgDraconIdle              },
-  { MODE_MOUNT_RISING,         &imgDraconStand             },
-  { MODE_MOUNT_STANDING_UP,    &imgDraconStand             },
+  { MODE_MOUNT_WAITING,        &imgDraconIdle               },
+  { MODE_MOUNT_RISING,         &imgDraconStand              },
+  { MODE_MOUNT_STANDING_UP,    &imgDraconStand              },
 };
 // clang-format on
 static_assert(std::size(kDraconSprites) == 12);

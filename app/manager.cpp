@@ -75,11 +75,10 @@ ImagePtr MakeStrip(int width, int height, int frames) {
   return CreateImage(width, height, frames, rgba.data(), 2);
 }
 
-// ---- Effect showcase
-// ------------------------------------------------------------------------------
+// ---- Effect showcase ----------------------------------------------------------------------------
 
 template <class T>
-std::shared_ptr<TEffect> MakeEffect() {
+std::shared_ptr<TEffect> Make() {
   return std::make_shared<T>();
 }
 
@@ -100,15 +99,15 @@ struct EffectCell {
 };
 // clang-format off
 constexpr EffectCell kEffectCells[] = {
-  // label              x       y     period age  kind                                  angle facing layer trail frames
-  {"Ultima burst",      0.125f, 0.3f,  40,   3,   MakeEffect<TEffectUltima>,            0,    0,     0,    0, 1},
-  {"Explosion",         0.375f, 0.3f,  90,   24,  MakeEffect<TEffectExplosion>,         30,   0,     0,    0, 1},
-  {"Hit spark (left)",  0.625f, 0.3f,  30,   4,   MakeEffect<TEffectNormal>,            0,    180,   0,    0, 1},
-  {"Ring",              0.875f, 0.3f,  30,   3,   MakeEffect<TEffectRing>,              0,    0,     0,    0, 1},
-  {"Slash",             0.125f, 0.7f,  30,   5,   MakeEffect<TEffectSlash>,             -20,  0,     0,    0, 1},
-  {"Strike-through",    0.375f, 0.86f, 60,   0,   MakeEffect<TEffectMomoStrikeThrough>, 0,    0,     1,    6, 4},
-  {"Dragon breath",     0.625f, 0.7f,  60,   0,   MakeEffect<TEffectDragonBreath>,      0,    0,     1,    2, 1},
-  {"Dust",              0.875f, 0.86f, 40,   5,   MakeEffect<TEffectDust>,              0,    0,     0,    0, 1},
+  // label, x, y, period, age, kind, angle, facing, layer, trail, frames
+  {"Ultima burst",     0.125f, 0.3f,  40, 3,  Make<TEffectUltima>,            0,   0,   0, 0, 1},
+  {"Explosion",        0.375f, 0.3f,  90, 24, Make<TEffectExplosion>,         30,  0,   0, 0, 1},
+  {"Hit spark (left)", 0.625f, 0.3f,  30, 4,  Make<TEffectNormal>,            0,   180, 0, 0, 1},
+  {"Ring",             0.875f, 0.3f,  30, 3,  Make<TEffectRing>,              0,   0,   0, 0, 1},
+  {"Slash",            0.125f, 0.7f,  30, 5,  Make<TEffectSlash>,             -20, 0,   0, 0, 1},
+  {"Strike-through",   0.375f, 0.86f, 60, 0,  Make<TEffectMomoStrikeThrough>, 0,   0,   1, 6, 4},
+  {"Dragon breath",    0.625f, 0.7f,  60, 0,  Make<TEffectDragonBreath>,      0,   0,   1, 2, 1},
+  {"Dust",             0.875f, 0.86f, 40, 5,  Make<TEffectDust>,              0,   0,   0, 0, 1},
 };
 // clang-format on
 static_assert(std::size(kEffectCells) == 8);

@@ -20,8 +20,7 @@
 
 namespace {
 
-// ---- Damage rolls
-// ---------------------------------------------------------------------------------
+// ---- Damage rolls -------------------------------------------------------------------------------
 
 enum class Stat { Str, Int, Str32 };
 
@@ -156,8 +155,7 @@ TEST(DamageRolls, ThrowsRollFourDicePerCountAndAreNeverCritical) {
   EXPECT_TRUE(sawTwenty);
 }
 
-// ---- Damage pipeline
-// ------------------------------------------------------------------------------
+// ---- Damage pipeline ----------------------------------------------------------------------------
 
 class DamagePipeline : public CombatWorld {
  protected:
@@ -428,8 +426,7 @@ TEST(KnockbackAngle, NormalisesToLeftOrRight) {
   }
 }
 
-// ---- Hit tests
-// ------------------------------------------------------------------------------------
+// ---- Hit tests ----------------------------------------------------------------------------------
 
 struct HitCase {
   const char* name;
@@ -488,8 +485,7 @@ TEST(HitTests, OverlapRectangleOfABoxHit) {
   EXPECT_FLOAT_EQ(f.HitAreaWidth, 15);
 }
 
-// ---- Animation helpers
-// ----------------------------------------------------------------------------
+// ---- Animation helpers --------------------------------------------------------------------------
 
 struct AnimationCase {
   const char* name;
@@ -550,8 +546,7 @@ TEST(CharacterMove, CountsFramesAndInvulnerability) {
   EXPECT_EQ(f.iInvulnerableCounter, 0);
 }
 
-// ---- Dismount
-// -------------------------------------------------------------------------------------
+// ---- Dismount -----------------------------------------------------------------------------------
 
 class DismountTest : public CombatWorld {
  protected:
@@ -709,8 +704,7 @@ TEST_F(DismountTest, ZeroHitPointsThrowARiderOff) {
   ExpectRiderThrownOff();
 }
 
-// ---- Bookkeeping
-// ----------------------------------------------------------------------------------
+// ---- Bookkeeping --------------------------------------------------------------------------------
 
 TEST_F(CombatWorld, HitPointsManaLivesAndPlacement) {
   TestFighter f;
@@ -804,8 +798,7 @@ TEST_F(CombatWorld, DustAndUltimaTakeTheCharactersPlaceAndFacing) {
   EXPECT_FLOAT_EQ(ultima->fAngle, 180);
 }
 
-// ---- Pause and back-to-title checks
-// ---------------------------------------------------------------
+// ---- Pause and back-to-title checks -------------------------------------------------------------
 
 class MenuChecks : public CombatWorld {
  protected:

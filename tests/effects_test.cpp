@@ -181,8 +181,7 @@ TEST_F(Effects, UltimaBlastFliesOutAlongItsSpoke) {
   EXPECT_FLOAT_EQ(blast.fScale, scale + 0.1f);
 }
 
-// ---- The handler
-// ----------------------------------------------------------------------------------
+// ---- The handler --------------------------------------------------------------------------------
 
 TEST_F(Effects, HandlerDropsFinishedEffectsOnTheNextPass) {
   auto finished = std::make_shared<TEffectRing>();
@@ -212,8 +211,7 @@ TEST_F(Effects, HandlerDropsFinishedEffectsOnTheNextPass) {
   EXPECT_TRUE(EffectList.empty());
 }
 
-// ---- Drawing
-// --------------------------------------------------------------------------------------
+// ---- Drawing ------------------------------------------------------------------------------------
 
 // Borrows the effect pictures with small stand-ins: 20 x 10, the left half white, handle in the
 // middle, so mirroring moves the white half to the right of the drawing point.

@@ -255,8 +255,7 @@ TEST(MountDracon, StartingValuesAndBoxes) {
   EXPECT_FLOAT_EQ(m.BBoxHeight, 60);
 }
 
-// ---- Drawing
-// --------------------------------------------------------------------------------------
+// ---- Drawing ------------------------------------------------------------------------------------
 
 // Stand-in pictures, 20 x 10 with the left half white and the handle in the middle.
 class MountDrawing : public HeadlessWindow {
