@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "actors/combo_counter.h"
 #include "app/assets.h"
 #include "app/command_line.h"
 #include "app/globals.h"
@@ -141,6 +142,7 @@ int RunProgram(int argc, char** argv) {
   fScreenWidth = static_cast<float>(mode.width);
   fScreenHeight = static_cast<float>(mode.height);
   ComputePlaneLines();
+  ComboCounter = std::make_shared<TComboCounter>();
   ProjectileList.clear();
   CharacterList.clear();
   EffectList.clear();
