@@ -55,6 +55,10 @@ struct PlatformState {
   // Offscreen windows never swap, and a GL driver then keeps every frame's commands queued;
   // headless presents finish the frame's drawing through this instead.
   void (*finishGl)() = nullptr;
+  // The GL driver stays loaded from the first window to shutdown, however many windows come and
+  // go: reloading it for each window costs time, and leak checkers cannot see into a driver
+  // that was unloaded.
+  bool glLoaded = false;
   bool mouseHidden = false;
 
   std::array<uint8_t, kKeyCount> keys{};
@@ -318,9 +322,6 @@ bool InitPlatform(BackendKind kind) {
     g.error = std::string("cannot start SDL: ") + SDL_GetError();
     return false;
   }
-  // The GL driver stays loaded for the whole run, however many windows come and go: reloading
-  // it for each window costs time, and leak checkers cannot see into an unloaded driver.
-  SDL_GL_LoadLibrary(nullptr);
   g.timerEvent = SDL_RegisterEvents(1);
   g.startCounter = SDL_GetTicks64();
   g.virtualMs = 0;
@@ -339,6 +340,7 @@ void ShutdownPlatform() {
   }
   for (Port& port : g.ports) ClosePort(port);
   g.ports.clear();
+  if (g.glLoaded) SDL_GL_UnloadLibrary();
   SDL_Quit();
   const int sequence = g.sequence;  // images keep comparing against it across restarts
   g = PlatformState{};
@@ -385,6 +387,7 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     g.error = "the platform layer is not started";
     return false;
   }
+  if (!g.glLoaded) g.glLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
   const bool fullScreen = depth != 0 && g.backend == BackendKind::Sdl;
   Uint32 windowFlags = SDL_WINDOW_HIDDEN;
   if (fullScreen) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
