@@ -36,9 +36,12 @@ char32_t NextCodePoint(const std::string& text, size_t& i) {
   const unsigned char lead = byte(i++);
   int extra = 0;
   char32_t code = lead;
-  if (lead >= 0xF0 && lead < 0xF8) extra = 3, code = lead & 0x07;
-  else if (lead >= 0xE0) extra = 2, code = lead & 0x0F;
-  else if (lead >= 0xC0) extra = 1, code = lead & 0x1F;
+  if (lead >= 0xF0 && lead < 0xF8)
+    extra = 3, code = lead & 0x07;
+  else if (lead >= 0xE0)
+    extra = 2, code = lead & 0x0F;
+  else if (lead >= 0xC0)
+    extra = 1, code = lead & 0x1F;
   if (lead < 0xC0 || i + extra > text.size()) return lead;
   for (int k = 0; k < extra; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) return lead;
@@ -151,13 +154,14 @@ FontPtr LoadImageFont(const std::string& path, int size, int style) {
   auto font = std::make_shared<TImageFont>();
   if (!ReadAssetBytes(path, font->fileBytes)) return nullptr;
   // A collection opens at its first face.
-  if (FT_New_Memory_Face(library, font->fileBytes.data(), static_cast<FT_Long>(font->fileBytes.size()),
-                         0, &font->face) != 0) {
+  if (FT_New_Memory_Face(library, font->fileBytes.data(),
+                         static_cast<FT_Long>(font->fileBytes.size()), 0, &font->face) != 0) {
     font->face = nullptr;
     return nullptr;
   }
   int chosen = size;
-  while (chosen >= 1 && FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(chosen)) != 0) --chosen;
+  while (chosen >= 1 && FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(chosen)) != 0)
+    --chosen;
   if (chosen < 1) return nullptr;
   font->size = chosen;
   font->style = style;

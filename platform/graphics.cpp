@@ -154,10 +154,14 @@ Batch batch;
 
 SDL_BlendMode SdlBlend(int mode) {
   switch (mode) {
-    case SOLIDBLEND: return SDL_BLENDMODE_NONE;
-    case LIGHTBLEND: return SDL_BLENDMODE_ADD;
-    case SHADEBLEND: return SDL_BLENDMODE_MOD;
-    default: return SDL_BLENDMODE_BLEND;  // alpha, and mask through thresholded textures
+    case SOLIDBLEND:
+      return SDL_BLENDMODE_NONE;
+    case LIGHTBLEND:
+      return SDL_BLENDMODE_ADD;
+    case SHADEBLEND:
+      return SDL_BLENDMODE_MOD;
+    default:
+      return SDL_BLENDMODE_BLEND;  // alpha, and mask through thresholded textures
   }
 }
 
@@ -179,8 +183,10 @@ void FlushQuads() {
   if (batch.vertices.empty()) return;
   SDL_Renderer* renderer = Renderer();
   if (renderer) {
-    if (batch.texture) SDL_SetTextureBlendMode(batch.texture, batch.blend);
-    else SDL_SetRenderDrawBlendMode(renderer, batch.blend);
+    if (batch.texture)
+      SDL_SetTextureBlendMode(batch.texture, batch.blend);
+    else
+      SDL_SetRenderDrawBlendMode(renderer, batch.blend);
     SDL_RenderGeometry(renderer, batch.texture, batch.vertices.data(),
                        static_cast<int>(batch.vertices.size()), batch.indices.data(),
                        static_cast<int>(batch.indices.size()));
@@ -369,7 +375,8 @@ ImagePtr LoadAnimImage(const std::string& name, int cellWidth, int cellHeight, i
     pixels.resize(static_cast<size_t>(cellWidth) * cellHeight * 4);
     for (int y = 0; y < cellHeight; ++y) {
       const uint8_t* source = rgba.data() + (static_cast<size_t>(top + y) * width + left) * 4;
-      std::copy(source, source + cellWidth * 4, pixels.begin() + static_cast<size_t>(y) * cellWidth * 4);
+      std::copy(source, source + cellWidth * 4,
+                pixels.begin() + static_cast<size_t>(y) * cellWidth * 4);
     }
   }
   return image;
@@ -398,7 +405,8 @@ void Cls() {
   if (!renderer) return;
   platform_detail::FlushQuads();
   SDL_SetRenderDrawColor(renderer, ClampChannel(state.clscolor_red),
-                         ClampChannel(state.clscolor_green), ClampChannel(state.clscolor_blue), 255);
+                         ClampChannel(state.clscolor_green), ClampChannel(state.clscolor_blue),
+                         255);
   SDL_RenderClear(renderer);
 }
 
@@ -420,7 +428,8 @@ void DrawRect(float x, float y, float width, float height) {
   platform_detail::SubmitQuad(nullptr, corners);
 }
 
-// ---- Reading the picture back --------------------------------------------------------------------
+// ---- Reading the picture back
+// --------------------------------------------------------------------
 
 bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height) {
   SDL_Renderer* renderer = platform_detail::Renderer();
@@ -429,7 +438,8 @@ bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height) {
   width = GraphicsWidth();
   height = GraphicsHeight();
   rgba.resize(static_cast<size_t>(width) * height * 4);
-  if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4) != 0) {
+  if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4) !=
+      0) {
     return false;
   }
   for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;  // the screen is opaque

@@ -90,7 +90,8 @@ void DrawText(const std::string& text, float x, float y);
 int TextWidth(const std::string& text);
 int TextHeight();
 
-// ---- Reading the picture back --------------------------------------------------------------------
+// ---- Reading the picture back
+// --------------------------------------------------------------------
 
 // The back buffer as RGBA rows (what the next Flip will show).
 bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height);

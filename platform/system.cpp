@@ -100,8 +100,10 @@ void IncrementSequence() {
 // ---- Gamepads ----------------------------------------------------------------------------------
 
 void ClosePort(Port& port) {
-  if (port.controller) SDL_GameControllerClose(port.controller);
-  else if (port.joystick) SDL_JoystickClose(port.joystick);
+  if (port.controller)
+    SDL_GameControllerClose(port.controller);
+  else if (port.joystick)
+    SDL_JoystickClose(port.joystick);
   port.controller = nullptr;
   port.joystick = nullptr;
   port.instance = -1;
@@ -137,8 +139,10 @@ void AddDevice(int deviceIndex) {
       return;
     }
   }
-  if (static_cast<int>(g.ports.size()) < kMaxPorts) g.ports.push_back(port);
-  else ClosePort(port);
+  if (static_cast<int>(g.ports.size()) < kMaxPorts)
+    g.ports.push_back(port);
+  else
+    ClosePort(port);
 }
 
 void RemoveDevice(SDL_JoystickID instance) {
@@ -160,11 +164,16 @@ PadState ReadPort(Port& port) {
   if (port.controller) {
     // Positional numbering so that the default bindings make sense on any pad.
     static constexpr SDL_GameControllerButton kButtons[] = {
-        SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
-        SDL_CONTROLLER_BUTTON_X,         SDL_CONTROLLER_BUTTON_Y,
-        SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
-        SDL_CONTROLLER_BUTTON_BACK,      SDL_CONTROLLER_BUTTON_LEFTSTICK,
-        SDL_CONTROLLER_BUTTON_RIGHTSTICK, SDL_CONTROLLER_BUTTON_START,
+        SDL_CONTROLLER_BUTTON_A,
+        SDL_CONTROLLER_BUTTON_B,
+        SDL_CONTROLLER_BUTTON_X,
+        SDL_CONTROLLER_BUTTON_Y,
+        SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+        SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
+        SDL_CONTROLLER_BUTTON_BACK,
+        SDL_CONTROLLER_BUTTON_LEFTSTICK,
+        SDL_CONTROLLER_BUTTON_RIGHTSTICK,
+        SDL_CONTROLLER_BUTTON_START,
         SDL_CONTROLLER_BUTTON_GUIDE,
     };
     for (int b = 0; b < static_cast<int>(std::size(kButtons)); ++b) {
@@ -172,7 +181,8 @@ PadState ReadPort(Port& port) {
     }
     pad.x = ScaleAxis(SDL_GameControllerGetAxis(port.controller, SDL_CONTROLLER_AXIS_LEFTX));
     pad.y = ScaleAxis(SDL_GameControllerGetAxis(port.controller, SDL_CONTROLLER_AXIS_LEFTY));
-    const bool stickResting = std::fabs(pad.x) < kStickDeadZone && std::fabs(pad.y) < kStickDeadZone;
+    const bool stickResting =
+        std::fabs(pad.x) < kStickDeadZone && std::fabs(pad.y) < kStickDeadZone;
     if (stickResting) {
       auto held = [&](SDL_GameControllerButton b) {
         return SDL_GameControllerGetButton(port.controller, b) != 0;

@@ -138,7 +138,8 @@ TEST_F(Drawing, AnimImageCutsCellsRowByRow) {
   const int cols = 3, rows = 2, cell = 4, width = cols * cell + 2, height = rows * cell;
   std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4, 255);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) rgba[(y * width + x) * 4] = static_cast<uint8_t>((y / cell) * cols + x / cell) * 40;
+    for (int x = 0; x < width; ++x)
+      rgba[(y * width + x) * 4] = static_cast<uint8_t>((y / cell) * cols + x / cell) * 40;
   }
   const auto path = std::filesystem::temp_directory_path() / "talvenne_sheet.png";
   ASSERT_TRUE(SavePng(path.string(), rgba.data(), width, height));
@@ -171,13 +172,19 @@ TEST_F(Drawing, ImagesSurviveANewWindow) {
 TEST_F(Drawing, BuiltInTextSkipsMissingCharacters) {
   EXPECT_EQ(TextWidth(""), 0);
   EXPECT_EQ(TextWidth("abc"), 24);
-  EXPECT_EQ(TextWidth("a\xC3\xA9" "b"), 16) << "an e-acute has no glyph and takes no room";
+  EXPECT_EQ(TextWidth("a\xC3\xA9"
+                      "b"),
+            16)
+      << "an e-acute has no glyph and takes no room";
 
   Cls();
   DrawText("ab", 10, 10);
   const Picture plain = ReadBack();
   Cls();
-  DrawText("a\xC3\xA9" "b", 10, 10);
+  DrawText(
+      "a\xC3\xA9"
+      "b",
+      10, 10);
   const Picture withGap = ReadBack();
   EXPECT_EQ(plain.pixels, withGap.pixels);
   EXPECT_GT(CountLit(plain), 20);

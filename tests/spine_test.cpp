@@ -91,11 +91,13 @@ TEST(Helpers, RadiusIsStrictAndBackstabStopsAtSkills) {
 TEST(CommandLineFlags, ValuesAndErrors) {
   auto parse = [](std::vector<const char*> args, CommandLine& options, std::string& error) {
     args.insert(args.begin(), "talvenne");
-    return ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()), options, error);
+    return ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()), options,
+                            error);
   };
   CommandLine options;
   std::string error;
-  ASSERT_TRUE(parse({"--headless", "--frames", "60", "--screenshot", "59:out.png", "--seed", "-5"}, options, error));
+  ASSERT_TRUE(parse({"--headless", "--frames", "60", "--screenshot", "59:out.png", "--seed", "-5"},
+                    options, error));
   EXPECT_EQ(options.mode, 1) << "headless without --mode uses mode 1";
   EXPECT_EQ(options.frames, 60);
   EXPECT_EQ(options.seed, -5);
@@ -104,8 +106,15 @@ TEST(CommandLineFlags, ValuesAndErrors) {
   EXPECT_EQ(options.screenshots[0].path, "out.png");
 
   const std::vector<std::vector<const char*>> bad = {
-      {"--bogus"}, {"--mode"}, {"--mode", "0"}, {"--mode", "9"}, {"--mode", "3x"},
-      {"--frames", "-1"}, {"--screenshot", "59"}, {"--screenshot", "x:y.png"}, {"--seed", ""},
+      {"--bogus"},
+      {"--mode"},
+      {"--mode", "0"},
+      {"--mode", "9"},
+      {"--mode", "3x"},
+      {"--frames", "-1"},
+      {"--screenshot", "59"},
+      {"--screenshot", "x:y.png"},
+      {"--seed", ""},
       {"--input", "a", "--replay", "b"},
   };
   for (const auto& args : bad) {

@@ -34,7 +34,8 @@ TEST(KeyCodes, ScancodesMapToWindowsVirtualKeys) {
   };
   // clang-format on
   for (const auto& [scancode, key] : cases) {
-    EXPECT_EQ(platform_detail::VirtualKeyFromScancode(scancode), key) << SDL_GetScancodeName(scancode);
+    EXPECT_EQ(platform_detail::VirtualKeyFromScancode(scancode), key)
+        << SDL_GetScancodeName(scancode);
   }
 }
 

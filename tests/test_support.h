@@ -10,7 +10,8 @@
 #include "platform/platform.h"
 
 // A font from the Debian packages the build installs.
-inline constexpr const char* kTestFontPath = "/usr/share/fonts/opentype/fonts-prociono/Prociono.otf";
+inline constexpr const char* kTestFontPath =
+    "/usr/share/fonts/opentype/fonts-prociono/Prociono.otf";
 
 struct Rgb {
   int r, g, b;
@@ -81,7 +82,9 @@ inline void ExpectNear(const Rgb& actual, const Rgb& expected, int tolerance = 2
 // Starts the headless back end once and opens a fresh window for each test.
 class HeadlessWindow : public testing::Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError(); }
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
+  }
   void OpenWindow(int width, int height) {
     ASSERT_TRUE(OpenGraphics(width, height, 0, 0, 0)) << PlatformError();
     Cls();
