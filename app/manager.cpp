@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/assets.h"
 #include "app/globals.h"
 #include "app/helpers.h"
 #include "platform/system.h"
@@ -162,6 +163,34 @@ void TManager::DrawEffectLabels() {
   }
 }
 
+// The cast on the ground lines, animated through their strips: the heroine runs across the
+// front plane, the others stand or walk in place, the right half facing left.
+void TManager::DrawCast() {
+  struct Actor {
+    const ImagePtr& image;
+    int plane;
+    float xFraction;
+    int step;  // frames per picture
+  };
+  const Actor cast[] = {
+      {imgTemplarStance, 0, 0.18f, 8},  {imgNecromancerStance, 0, 0.82f, 8},
+      {imgSpearmanWalk, 2, 0.30f, 8},   {imgDarkKnightStance, 2, 0.70f, 8},
+      {imgSabermanStance, 4, 0.12f, 8}, {imgExecutionerStance, 4, 0.88f, 8},
+  };
+  for (const Actor& actor : cast) {
+    if (!actor.image) continue;
+    const float x = fScreenWidth * actor.xFraction;
+    SetScale(actor.xFraction > 0.5f ? -1.0f : 1.0f, 1);
+    DrawImage(actor.image, x, fPlaneY[actor.plane], (iFrame / actor.step) % actor.image->FrameCount());
+  }
+  SetScale(1, 1);
+  if (imgMomoRun) {
+    const float span = fScreenWidth + 200;
+    const float x = std::fmod(iFrame * 6.0f, span) - 100;
+    DrawImage(imgMomoRun, x, fPlaneY[4], (iFrame / 4) % imgMomoRun->FrameCount());
+  }
+}
+
 void TManager::Draw() {
   const float w = fScreenWidth, h = fScreenHeight;
   // A night-sky gradient, drawn as bands.
@@ -208,7 +237,10 @@ void TManager::Draw() {
   // An animated strip: one frame every 15 frames.
   DrawImage(imgStrip, 60, h - 40, (iFrame / 15) % 4);
 
-  // Text in every colour kind.
+  DrawCast();
+
+  // Text in every colour kind, in the menus' font.
+  SetImageFont(fntProciono18);
   const char* names[] = {"black", "white", "red", "green", "blue"};
   for (int kind = 0; kind <= 4; ++kind) {
     SetColor(255, 255, 255);
@@ -216,6 +248,7 @@ void TManager::Draw() {
         kind, std::string("Talvenne text, kind ") + std::to_string(kind) + " (" + names[kind] + ")",
         w - 340, 60.0f + kind * 22);
   }
+  SetImageFont(nullptr);
   SetScale(2, 2);
   DrawShadowText(TEXT_WHITE, "Frame " + std::to_string(iFrame), w - 340, 190);
   SetScale(1, 1);

@@ -26,6 +26,7 @@ class TManager {
  private:
   void SpawnEffects();
   void DrawEffectLabels();
+  void DrawCast();
 
   int iFrame = 0;  // frames since Init
   ImagePtr imgStar;
