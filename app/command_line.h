@@ -19,7 +19,6 @@ struct CommandLine {
   std::string inputScript;
   std::string recordPath;
   std::string replayPath;
-  std::string tracePath;
   bool noDraw = false;
   bool help = false;
 };
