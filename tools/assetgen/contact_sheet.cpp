@@ -107,14 +107,10 @@ void DrawStrip(cairo_t* cr, const manifest::ImageRow& row, const Picture& pictur
 
 }  // namespace
 
-namespace {
-bool WriteGroupSheet(const std::filesystem::path& dir, const std::vector<Picture>& pictures,
-                     size_t g) {
-  const auto& groups = manifest::kGroups;
-  const int first = groups[g].first;
-  const int last = g + 1 < groups.size() ? groups[g + 1].first : int(manifest::kImages.size());
+bool WriteSheet(const std::filesystem::path& path, const std::vector<Picture>& pictures,
+                const std::vector<int>& rows) {
   int width = 400, height = 0;
-  for (int i = first; i < last; ++i) {
+  for (int i : rows) {
     const Layout l = LayoutFor(manifest::kImages[i]);
     width = std::max(width, l.Width());
     height += l.Height();
@@ -124,14 +120,25 @@ bool WriteGroupSheet(const std::filesystem::path& dir, const std::vector<Picture
   cairo_set_source_rgb(cr, 0.97, 0.96, 0.93);
   cairo_paint(cr);
   int top = 0;
-  for (int i = first; i < last; ++i) {
+  for (int i : rows) {
     DrawStrip(cr, manifest::kImages[i], pictures[i], top);
     top += LayoutFor(manifest::kImages[i]).Height();
   }
   cairo_destroy(cr);
   const Picture picture = PictureFromSurface(sheet);
   cairo_surface_destroy(sheet);
-  return WritePng(dir / (std::string(groups[g].name) + ".png"), picture, true, 1);
+  return WritePng(path, picture, true, 1);
+}
+
+namespace {
+bool WriteGroupSheet(const std::filesystem::path& dir, const std::vector<Picture>& pictures,
+                     size_t g) {
+  const auto& groups = manifest::kGroups;
+  const int first = groups[g].first;
+  const int last = g + 1 < groups.size() ? groups[g + 1].first : int(manifest::kImages.size());
+  std::vector<int> rows;
+  for (int i = first; i < last; ++i) rows.push_back(i);
+  return WriteSheet(dir / (std::string(groups[g].name) + ".png"), pictures, rows);
 }
 }  // namespace
 

@@ -1,7 +1,7 @@
 // assetgen: makes every picture, sound and piece of music of the game, copies its fonts, and
 // writes the catalogue and embedding sources the game is built from.
 //
-//   assetgen --assets DIR --generated DIR --report DIR [--skip-audio]
+//   assetgen --assets DIR --generated DIR --report DIR [--skip-audio | --only TEXT]
 
 #include <atomic>
 #include <chrono>
@@ -25,6 +25,7 @@ namespace {
 struct Options {
   fs::path assets, generated, report;
   bool audio = true;  // --skip-audio leaves the sounds alone while the pictures are worked on
+  std::string only;   // --only TEXT: just the pictures whose file names contain TEXT
 };
 
 bool ParseArgs(int argc, char** argv, Options& o) {
@@ -42,6 +43,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       o.generated = value;
     else if (flag == "--report")
       o.report = value;
+    else if (flag == "--only")
+      o.only = value;
     else
       return false;
   }
@@ -56,14 +59,17 @@ bool WriteImage(const fs::path& assets, const manifest::ImageRow& row, const Pic
   return WritePng(path, picture, row.format == manifest::kRgb);
 }
 
-// Renders and writes every picture on all cores; keeps the pictures for the contact sheets.
-bool MakeImages(const fs::path& assets, std::vector<Picture>& pictures) {
-  const int count = int(manifest::kImages.size()) + 1;  // the catalogue, then the icon
+// Renders and writes the pictures of `rows` (indices into the catalogue, and its size for the
+// icon) on all cores; keeps the pictures for the contact sheets.
+bool MakeImages(const fs::path& assets, const std::vector<int>& rows,
+                std::vector<Picture>& pictures) {
+  const int count = int(rows.size());
   pictures.assign(manifest::kImages.size(), Picture{});
   std::atomic<int> next{0};
   std::atomic<bool> ok{true};
   auto worker = [&] {
-    for (int i = next++; i < count; i = next++) {
+    for (int n = next++; n < count; n = next++) {
+      const int i = rows[n];
       const manifest::ImageRow& row =
           i < int(manifest::kImages.size()) ? manifest::kImages[i] : manifest::kIcon;
       Picture picture = RenderImage(row);
@@ -104,8 +110,23 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseArgs(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: assetgen --assets DIR --generated DIR --report DIR [--skip-audio]\n");
+                 "usage: assetgen --assets DIR --generated DIR --report DIR [--skip-audio]\n"
+                 "       assetgen --assets DIR --generated DIR --report DIR --only TEXT\n");
     return 2;
+  }
+  if (!options.only.empty()) {
+    // Quick work on the art: the matching pictures and one sheet of them, contact/only.png.
+    std::vector<int> rows;
+    for (int i = 0; i < int(manifest::kImages.size()); ++i)
+      if (std::string(manifest::kImages[i].file).find(options.only) != std::string::npos)
+        rows.push_back(i);
+    std::error_code ec;
+    fs::create_directories(options.assets / "contact", ec);
+    std::vector<Picture> pictures;
+    const bool ok = MakeImages(options.assets, rows, pictures) &&
+                    WriteSheet(options.assets / "contact" / "only.png", pictures, rows);
+    std::printf("assetgen: %zu pictures matching \"%s\"\n", rows.size(), options.only.c_str());
+    return ok ? 0 : 1;
   }
   const auto start = std::chrono::steady_clock::now();
   std::error_code ec;
@@ -122,8 +143,10 @@ int main(int argc, char** argv) {
     audioSeconds = Seconds(t);
   });
 
+  std::vector<int> everything;
+  for (int i = 0; i <= int(manifest::kImages.size()); ++i) everything.push_back(i);
   std::vector<Picture> pictures;
-  bool ok = MakeImages(options.assets, pictures);
+  bool ok = MakeImages(options.assets, everything, pictures);
   const double imageSeconds = Seconds(start);
   ok = ok && WriteContactSheets(options.assets / "contact", pictures) &&
        WriteScenePreviews(options.assets / "contact", pictures) &&
