@@ -478,7 +478,7 @@ struct FigurePainter {
     if (look.capeOn) Cape();
     if (look.hairStyle == Hair::Ponytail && look.gear == Headgear::None) Ponytail();
     Arm(j.shoulderB, j.elbowB, j.wristB, false);
-    Leg(j.hipB, j.kneeB, j.ankleB, j.toeB);
+    if (!look.astride) Leg(j.hipB, j.kneeB, j.ankleB, j.toeB);
     if (look.garment == Garment::Robe) Lower();
     Leg(j.hipF, j.kneeF, j.ankleF, j.toeF);
     Torso();

@@ -49,6 +49,7 @@ struct Look {
   bool capeOn;
   bool bareArms;
   double weaponLength;
+  bool astride = false;  // in a saddle: the far leg is hidden behind the mount
 };
 
 struct Joints {
