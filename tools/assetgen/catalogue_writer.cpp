@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "manifest.h"
+#include "render.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ bool Embedded(const manifest::ImageRow& row) { return row.format != manifest::kJ
 
 std::vector<const manifest::ImageRow*> EmbeddedRows() {
   std::vector<const manifest::ImageRow*> rows;
-  for (const auto& row : manifest::kImages)
+  for (const auto& row : Rows())
     if (Embedded(row)) rows.push_back(&row);
   rows.push_back(&manifest::kIcon);
   return rows;
@@ -63,8 +64,7 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
        "// app/assets.cpp walk in loading order.\n\n"
        "#include \"platform/audio.h\"\n"
        "#include \"platform/graphics.h\"\n\n";
-  for (const auto& row : manifest::kImages)
-    h << "extern ImagePtr " << GlobalName("img", row.file) << ";\n";
+  for (const auto& row : Rows()) h << "extern ImagePtr " << GlobalName("img", row.file) << ";\n";
   h << "\n";
   for (const auto& font : manifest::kFonts) h << "extern FontPtr " << font.global << ";\n";
   h << "\n";
@@ -92,7 +92,7 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
        "  SoundPtr* global;\n"
        "  const char* file;\n"
        "};\n\n"
-    << "inline constexpr int kImageCount = " << manifest::kImages.size() << ";\n"
+    << "inline constexpr int kImageCount = " << Rows().size() << ";\n"
     << "inline constexpr int kFontCount = " << manifest::kFonts.size() << ";\n"
     << "inline constexpr int kSoundCount = " << manifest::kSounds.size() << ";\n"
     << "extern const Image kImages[kImageCount];\n"
@@ -103,12 +103,11 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
   std::ostringstream c;
   c << "// Written by tools/assetgen from its manifest.\n"
        "#include \"asset_catalogue.h\"\n\n";
-  for (const auto& row : manifest::kImages)
-    c << "ImagePtr " << GlobalName("img", row.file) << ";\n";
+  for (const auto& row : Rows()) c << "ImagePtr " << GlobalName("img", row.file) << ";\n";
   for (const auto& font : manifest::kFonts) c << "FontPtr " << font.global << ";\n";
   for (const char* sound : manifest::kSounds) c << "SoundPtr " << GlobalName("snd", sound) << ";\n";
   c << "\nnamespace catalogue {\n\n// clang-format off\nconst Image kImages[kImageCount] = {\n";
-  for (const auto& row : manifest::kImages) {
+  for (const auto& row : Rows()) {
     c << "    {&" << GlobalName("img", row.file) << ", " << Literal(row.file) << ", "
       << (Embedded(row) ? "true" : "false") << ", " << row.frameWidth << ", " << row.frameHeight
       << ", " << row.frames << ", " << row.handleX << ", " << row.handleY << "},\n";

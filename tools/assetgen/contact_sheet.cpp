@@ -111,7 +111,7 @@ bool WriteSheet(const std::filesystem::path& path, const std::vector<Picture>& p
                 const std::vector<int>& rows) {
   int width = 400, height = 0;
   for (int i : rows) {
-    const Layout l = LayoutFor(manifest::kImages[i]);
+    const Layout l = LayoutFor(Rows()[i]);
     width = std::max(width, l.Width());
     height += l.Height();
   }
@@ -121,8 +121,8 @@ bool WriteSheet(const std::filesystem::path& path, const std::vector<Picture>& p
   cairo_paint(cr);
   int top = 0;
   for (int i : rows) {
-    DrawStrip(cr, manifest::kImages[i], pictures[i], top);
-    top += LayoutFor(manifest::kImages[i]).Height();
+    DrawStrip(cr, Rows()[i], pictures[i], top);
+    top += LayoutFor(Rows()[i]).Height();
   }
   cairo_destroy(cr);
   const Picture picture = PictureFromSurface(sheet);
@@ -135,7 +135,7 @@ bool WriteGroupSheet(const std::filesystem::path& dir, const std::vector<Picture
                      size_t g) {
   const auto& groups = manifest::kGroups;
   const int first = groups[g].first;
-  const int last = g + 1 < groups.size() ? groups[g + 1].first : int(manifest::kImages.size());
+  const int last = g + 1 < groups.size() ? groups[g + 1].first : int(Rows().size());
   std::vector<int> rows;
   for (int i = first; i < last; ++i) rows.push_back(i);
   return WriteSheet(dir / (std::string(groups[g].name) + ".png"), pictures, rows);
@@ -171,15 +171,15 @@ struct Placement {
 };
 
 int RowOf(const char* file) {
-  for (size_t i = 0; i < manifest::kImages.size(); ++i)
-    if (std::string(manifest::kImages[i].file) == file) return int(i);
+  for (size_t i = 0; i < Rows().size(); ++i)
+    if (std::string(Rows()[i].file) == file) return int(i);
   return -1;
 }
 
 void Place(cairo_t* cr, const std::vector<Picture>& pictures, const Placement& p) {
   const int index = RowOf(p.file);
   if (index < 0) return;
-  const manifest::ImageRow& row = manifest::kImages[index];
+  const manifest::ImageRow& row = Rows()[index];
   cairo_surface_t* sheet = SurfaceFromPicture(pictures[index]);
   const Cell cell = FrameCell(row, p.frame);
   // The frame alone, tinted the way the game's colour state multiplies it.
@@ -287,7 +287,7 @@ bool WriteScenePreviews(const std::filesystem::path& dir, const std::vector<Pict
 
 bool WriteManifestTsv(const std::filesystem::path& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  for (const auto& row : manifest::kImages) {
+  for (const auto& row : Rows()) {
     out << row.file << '\t' << row.frameWidth << '\t' << row.frameHeight << '\t' << row.frames
         << '\t' << row.handleX << '\t' << row.handleY << '\n';
   }

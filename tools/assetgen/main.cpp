@@ -64,17 +64,16 @@ bool WriteImage(const fs::path& assets, const manifest::ImageRow& row, const Pic
 bool MakeImages(const fs::path& assets, const std::vector<int>& rows,
                 std::vector<Picture>& pictures) {
   const int count = int(rows.size());
-  pictures.assign(manifest::kImages.size(), Picture{});
+  pictures.assign(Rows().size(), Picture{});
   std::atomic<int> next{0};
   std::atomic<bool> ok{true};
   auto worker = [&] {
     for (int n = next++; n < count; n = next++) {
       const int i = rows[n];
-      const manifest::ImageRow& row =
-          i < int(manifest::kImages.size()) ? manifest::kImages[i] : manifest::kIcon;
+      const manifest::ImageRow& row = i < int(Rows().size()) ? Rows()[i] : manifest::kIcon;
       Picture picture = RenderImage(row);
       if (!WriteImage(assets, row, picture)) ok = false;
-      if (i < int(manifest::kImages.size())) pictures[i] = std::move(picture);
+      if (i < int(Rows().size())) pictures[i] = std::move(picture);
     }
   };
   const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
@@ -117,9 +116,8 @@ int main(int argc, char** argv) {
   if (!options.only.empty()) {
     // Quick work on the art: the matching pictures and one sheet of them, contact/only.png.
     std::vector<int> rows;
-    for (int i = 0; i < int(manifest::kImages.size()); ++i)
-      if (std::string(manifest::kImages[i].file).find(options.only) != std::string::npos)
-        rows.push_back(i);
+    for (int i = 0; i < int(Rows().size()); ++i)
+      if (std::string(Rows()[i].file).find(options.only) != std::string::npos) rows.push_back(i);
     std::error_code ec;
     fs::create_directories(options.assets / "contact", ec);
     std::vector<Picture> pictures;
@@ -144,7 +142,7 @@ int main(int argc, char** argv) {
   });
 
   std::vector<int> everything;
-  for (int i = 0; i <= int(manifest::kImages.size()); ++i) everything.push_back(i);
+  for (int i = 0; i <= int(Rows().size()); ++i) everything.push_back(i);
   std::vector<Picture> pictures;
   bool ok = MakeImages(options.assets, everything, pictures);
   const double imageSeconds = Seconds(start);
@@ -156,6 +154,6 @@ int main(int argc, char** argv) {
   audio.join();
   if (!ok || !audioOk) return 1;
   std::printf("assetgen: %zu pictures in %.1f s, sounds in %.1f s, all done in %.1f s\n",
-              manifest::kImages.size() + 1, imageSeconds, audioSeconds, Seconds(start));
+              Rows().size() + 1, imageSeconds, audioSeconds, Seconds(start));
   return 0;
 }

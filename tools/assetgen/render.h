@@ -1,6 +1,8 @@
 #pragma once
 // Turns a manifest row into its picture: every frame painted into its cell of the sheet.
 
+#include <vector>
+
 #include "image_io.h"
 #include "manifest.h"
 
@@ -12,3 +14,7 @@ Cell FrameCell(const manifest::ImageRow& row, int frame);
 void SheetSize(const manifest::ImageRow& row, int& width, int& height);
 
 Picture RenderImage(const manifest::ImageRow& row);
+
+// The catalogue's rows in order, each fitted row with the frame size and pivot its drawings need.
+// Computed once, on first use.
+const std::vector<manifest::ImageRow>& Rows();
