@@ -25,7 +25,7 @@ namespace {
 struct Options {
   fs::path assets, generated, report;
   bool audio = true;  // --skip-audio leaves the sounds alone while the pictures are worked on
-  std::string only;   // --only TEXT: just the pictures whose file names contain TEXT
+  std::string only;   // --only TEXT[,TEXT...]: just the pictures whose file names contain one
 };
 
 bool ParseArgs(int argc, char** argv, Options& o) {
@@ -116,8 +116,17 @@ int main(int argc, char** argv) {
   if (!options.only.empty()) {
     // Quick work on the art: the matching pictures and one sheet of them, contact/only.png.
     std::vector<int> rows;
-    for (int i = 0; i < int(Rows().size()); ++i)
-      if (std::string(Rows()[i].file).find(options.only) != std::string::npos) rows.push_back(i);
+    for (int i = 0; i < int(Rows().size()); ++i) {
+      for (size_t from = 0; from < options.only.size();) {
+        const size_t comma = std::min(options.only.find(',', from), options.only.size());
+        const std::string text = options.only.substr(from, comma - from);
+        if (!text.empty() && std::string(Rows()[i].file).find(text) != std::string::npos) {
+          rows.push_back(i);
+          break;
+        }
+        from = comma + 1;
+      }
+    }
     std::error_code ec;
     fs::create_directories(options.assets / "contact", ec);
     std::vector<Picture> pictures;

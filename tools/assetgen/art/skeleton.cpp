@@ -11,7 +11,8 @@ Pose Blend(const Pose& a, const Pose& b, double t) {
       m(a.x, b.x),           m(a.y, b.y),           m(a.body, b.body),     m(a.torso, b.torso),
       m(a.head, b.head),     m(a.thighF, b.thighF), m(a.kneeF, b.kneeF),   m(a.thighB, b.thighB),
       m(a.kneeB, b.kneeB),   m(a.armF, b.armF),     m(a.elbowF, b.elbowF), m(a.armB, b.armB),
-      m(a.elbowB, b.elbowB), m(a.weapon, b.weapon), m(a.flow, b.flow),     t < 0.5 ? a.air : b.air};
+      m(a.elbowB, b.elbowB), m(a.weapon, b.weapon), m(a.flow, b.flow),     t < 0.5 ? a.air : b.air,
+      m(a.reach, b.reach)};
 }
 
 namespace {
@@ -80,6 +81,7 @@ Joints PoseJoints(const Build& b, const Pose& p) {
   j.headAngle = p.body + p.torso + p.head;
   j.weaponAngle = p.body + p.weapon;
   j.flow = p.flow;
+  j.reach = p.reach;
   return j;
 }
 
@@ -262,14 +264,25 @@ struct FigurePainter {
     }
   }
 
+  // Which way hair and cape hang: down while upright; on a figure lying on the ground they lie
+  // along the body on the floor instead of hanging through it.
+  Pt Hanging(Pt down) const {
+    const double lying = std::clamp((std::abs(j.torsoAngle) - 45) / 35, 0.0, 1.0);
+    const Pt flat = {j.neck.x >= j.pelvis.x ? -1.0 : 1.0, 0.05};
+    return Lerp(down, flat, lying);
+  }
+
+  // Which way hair and cape stream: back, or forward when she slides backward (flow < 0).
+  double Streaming() const { return j.flow < 0 ? 1.0 : -1.0; }
+
   void Cape() const {
     const Pt up = Rotate({0, -1}, j.torsoAngle);
     const Pt side = Rotate({1, 0}, j.torsoAngle);
     const Pt top = j.neck - up * 4 - side * (b.chest * 0.6);
     const double len = look.garment == Garment::Dress ? b.torso * 1.0 : b.torso * 1.7;
-    const Pt hang = Pt{0, 1} * len;
-    const Pt stream = Pt{-1, 0.25} * len;
-    const Pt tip = top + Lerp(hang, stream, std::clamp(j.flow, 0.0, 1.0));
+    const Pt hang = Hanging({0, 1}) * len;
+    const Pt stream = Pt{Streaming(), 0.25} * len;
+    const Pt tip = top + Lerp(hang, stream, std::min(std::abs(j.flow), 1.0));
     const Pt widen = Pt{-(tip - top).y, (tip - top).x} * (0.35 / std::max(1.0, len));
     Part(
         [&](cairo_t* c) {
@@ -284,10 +297,10 @@ struct FigurePainter {
     const Pt back = Rotate({-1, 0}, j.headAngle);
     const Pt root = j.head + back * (b.head * 0.7) + Rotate({0, -1}, j.headAngle) * (b.head * 0.5);
     const double len = b.head * 3.6;
-    const Pt hang = Pt{-0.25, 1} * len;
-    const Pt stream = Pt{-1, 0.2} * len;
-    const Pt tip = root + Lerp(hang, stream, std::clamp(j.flow, 0.0, 1.0));
-    const Pt mid = Lerp(root, tip, 0.5) + Pt{-4, -3} * j.flow + Pt{-5, 0};
+    const Pt hang = Hanging({-0.25, 1}) * len;
+    const Pt stream = Pt{Streaming(), 0.2} * len;
+    const Pt tip = root + Lerp(hang, stream, std::min(std::abs(j.flow), 1.0));
+    const Pt mid = Lerp(root, tip, 0.5) + Pt{4 * Streaming(), -3} * std::abs(j.flow) + Pt{-5, 0};
     const Pt n = Pt{-(tip - root).y, (tip - root).x} * (1.0 / std::max(1.0, len));
     Part(
         [&](cairo_t* c) {
@@ -384,10 +397,23 @@ struct FigurePainter {
           SmoothClosedPath(cr2, pts, 6);
         },
         look.skin, 3);
-    // Eye, brow and mouth.
+    // Eye, brow and mouth. The heroine's eye is a large one with a coloured iris and a glint.
+    const bool heroine = look.hairStyle == Hair::Ponytail;
+    const Pt eyeAt = c + fwd * r * (heroine ? 0.56 : 0.6) + up * r * (heroine ? 0.0 : 0.08);
     Flat(
-        cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.6 + up * r * 0.08, 1.6, 2.6, a); },
+        cr,
+        [&](cairo_t* cr2) {
+          EllipsePath(cr2, eyeAt, heroine ? 2.3 : 1.6, heroine ? 3.6 : 2.6, a);
+        },
         ghost ? kGhost.shade : kOutline);
+    if (heroine && !ghost) {
+      Flat(
+          cr, [&](cairo_t* cr2) { EllipsePath(cr2, eyeAt - up * 1.1, 1.4, 1.7, a); },
+          Hex(0x8a3a6e));
+      Flat(
+          cr, [&](cairo_t* cr2) { EllipsePath(cr2, eyeAt + up * 1.3 + fwd * 0.5, 0.9, 0.9, a); },
+          Hex(0xffffff));
+    }
     if (!ghost) {
       cairo_save(cr);
       SetRgb(cr, kOutline, 0.8);
@@ -432,8 +458,19 @@ struct FigurePainter {
       default:
         break;
     }
-    if (look.hairStyle == Hair::Ponytail || look.hairStyle == Hair::Short ||
-        look.hairStyle == Hair::Long) {
+    if (look.hairStyle == Hair::Ponytail) {
+      // Her fringe: pointed locks over the brow, swept forward.
+      Part(
+          [&](cairo_t* cr2) {
+            PolygonPath(cr2, {c - fwd * r * 1.05 + up * r * 0.1, c - fwd * r * 0.6 + up * r * 1.05,
+                              c + fwd * r * 0.45 + up * r * 1.05, c + fwd * r * 1.05 + up * r * 0.6,
+                              c + fwd * r * 1.15 + up * r * 0.2, c + fwd * r * 0.85 + up * r * 0.5,
+                              c + fwd * r * 0.7 + up * r * 0.32, c + fwd * r * 0.5 + up * r * 0.58,
+                              c + fwd * r * 0.25 + up * r * 0.3, c + fwd * r * 0.0 + up * r * 0.55,
+                              c - fwd * r * 0.45 - up * r * 0.2, c - fwd * r * 0.85 - up * r * 0.7});
+          },
+          look.hair, 3);
+    } else if (look.hairStyle == Hair::Short || look.hairStyle == Hair::Long) {
       // Fringe over the brow, parted toward the back.
       Part(
           [&](cairo_t* cr2) {
@@ -485,7 +522,11 @@ struct FigurePainter {
     if (look.garment != Garment::Robe) Lower();
     Head();
     if (look.shield) Shield();
-    if (look.weapon != Weapon::None && !ghost) DrawWeapon(cr, look, j.wristF, j.weaponAngle);
+    if (look.weapon != Weapon::None && !ghost) {
+      Look held = look;
+      held.weaponLength *= j.reach;
+      DrawWeapon(cr, held, j.wristF, j.weaponAngle);
+    }
     Arm(j.shoulderF, j.elbowF, j.wristF, true);
   }
 };

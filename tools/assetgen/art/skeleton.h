@@ -27,8 +27,9 @@ struct Pose {
   double thighF, kneeF, thighB, kneeB;  // knee bend folds the shin back
   double armF, elbowF, armB, elbowB;    // elbow bend folds the forearm forward and up
   double weapon;  // direction of the held weapon in the body's frame: 0 up, 90 forward
-  double flow;    // how far hair and cape stream back: 0 hanging, 1 streaming
+  double flow;    // how far hair and cape stream back: 0 hanging, 1 streaming, -1 forward
   int air;        // 0: lowest point on the ground; 1: pelvis at standing height + y
+  double reach = 1.0;  // drawn length of the weapon: below 1 when it swings toward the viewer
 };
 
 Pose Blend(const Pose& a, const Pose& b, double t);
@@ -60,6 +61,7 @@ struct Joints {
   double headAngle;    // screen rotation of the face
   double weaponAngle;  // screen direction of the weapon: 0 up, 90 right
   double flow;
+  double reach;
 };
 
 // Joint positions on screen, relative to the pivot, with the feet on the ground unless `air`.
