@@ -109,7 +109,27 @@ TEST_F(Assets, StandingFiguresHaveTheirFeetOnThePivot) {
   const std::pair<const ImagePtr&, const char*> strips[] = {
       {imgMomoStance, "MomoStance"},
       {imgMomoRun, "MomoRun"},
+      {imgMomoRunBreak, "MomoRunBreak"},
+      {imgMomoDash, "MomoDash"},
+      {imgMomoDashAttack, "MomoDashAttack"},
+      {imgMomoStrikeThrough, "MomoStrikeThrough"},
+      {imgMomoPlaneSwitch, "MomoPlaneSwitch"},
+      {imgMomoJumpCrouch, "MomoJumpCrouch"},
+      {imgMomoJumpKickLand, "MomoJumpKickLand"},
       {imgMomoAttack1, "MomoAttack1"},
+      {imgMomoAttack2, "MomoAttack2"},
+      {imgMomoAttack3, "MomoAttack3"},
+      {imgMomoHitUp, "MomoHitUp"},
+      {imgMomoHitLow, "MomoHitLow"},
+      {imgMomoGrapple, "MomoGrapple"},
+      {imgMomoGrappleAttack1, "MomoGrappleAttack1"},
+      {imgMomoGrappleAttack2, "MomoGrappleAttack2"},
+      {imgMomoThrow, "MomoThrow"},
+      {imgMomoThrowDone, "MomoThrowDone"},
+      {imgMomoEruptionPrepare, "MomoEruptionPrepare"},
+      {imgMomoEruption, "MomoEruption"},
+      {imgMomoMoonSlasher, "MomoMoonSlasher"},
+      {imgMomoWakeUp, "MomoWakeUp"},
       {imgNecromancerStance, "NecromancerStance"},
       {imgTemplarStance, "TemplarStance"},
       {imgExecutionerStance, "ExecutionerStance"},
@@ -118,6 +138,12 @@ TEST_F(Assets, StandingFiguresHaveTheirFeetOnThePivot) {
       {imgDarkKnightStance, "DarkKnightStance"},
       {imgDraconStance, "DraconStance"},
       {imgMomoDraconStand, "MomoDraconStand"},
+      {imgMomoDraconStance, "MomoDraconStance"},
+      {imgMomoDraconWalk, "MomoDraconWalk"},
+      {imgMomoDraconRun, "MomoDraconRun"},
+      {imgMomoDraconAttack1, "MomoDraconAttack1"},
+      {imgMomoDraconFireball, "MomoDraconFireball"},
+      {imgMomoDraconHitUp, "MomoDraconHitUp"},
   };
   for (const auto& [image, name] : strips) {
     for (int frame = 0; frame < image->FrameCount(); ++frame) {
@@ -125,6 +151,78 @@ TEST_F(Assets, StandingFiguresHaveTheirFeetOnThePivot) {
       const int lowest = LowestOpaqueRow(image, frame);
       EXPECT_NEAR(lowest, image->handle_y, 3);
     }
+  }
+}
+
+TEST_F(Assets, EveryFrameOfEveryPictureShowsSomething) {
+  ASSERT_TRUE(loaded_) << failed_;
+  for (const catalogue::Image& entry : catalogue::kImages) {
+    const ImagePtr& image = *entry.global;
+    ASSERT_TRUE(image) << entry.file;
+    for (int frame = 0; frame < image->FrameCount(); ++frame)
+      EXPECT_GE(LowestOpaqueRow(image, frame), 0) << entry.file << " frame " << frame;
+  }
+}
+
+// A drawing that runs into the edge of its frame shows as a hard cut in the game.
+TEST_F(Assets, TheHeroinesFramesHoldTheirWholeDrawing) {
+  ASSERT_TRUE(loaded_) << failed_;
+  for (const catalogue::Image& entry : catalogue::kImages) {
+    if (std::string(entry.file).rfind("sprites/Momo", 0) != 0) continue;
+    const ImagePtr& image = *entry.global;
+    ASSERT_TRUE(image) << entry.file;
+    const int w = image->width, h = image->height;
+    for (int frame = 0; frame < image->FrameCount(); ++frame) {
+      int touching = 0;
+      for (int x = 0; x < w; ++x)
+        touching += (Alpha(image, frame, x, 0) >= 32) + (Alpha(image, frame, x, h - 1) >= 32);
+      for (int y = 0; y < h; ++y)
+        touching += (Alpha(image, frame, 0, y) >= 32) + (Alpha(image, frame, w - 1, y) >= 32);
+      EXPECT_EQ(touching, 0) << entry.file << " frame " << frame;
+    }
+  }
+}
+
+// An attack's box opens on a fixed frame of its animation. That frame must be the one where the
+// blade arrives in the box; the wind-up before it may graze the box but not fill it.
+TEST_F(Assets, TheHeroinesStrikesArriveOnTheFrameTheirBoxOpens) {
+  ASSERT_TRUE(loaded_) << failed_;
+  struct Strike {
+    const ImagePtr& image;
+    const char* name;
+    int frame;            // on screen when the box is created
+    int left, top, w, h;  // the box facing right, from her feet
+  };
+  // clang-format off
+  const Strike strikes[] = {
+      {imgMomoAttack1,      "MomoAttack1",      1,  40, -120, 110,  60},
+      {imgMomoAttack2,      "MomoAttack2",      1,  40, -160, 130, 115},
+      {imgMomoAttack3,      "MomoAttack3",      1,  20, -160, 150,  70},
+      {imgMomoAttack4,      "MomoAttack4",      2,  20, -180, 150, 175},
+      {imgMomoJumpAttack1,  "MomoJumpAttack1",  1,  40, -120, 120,  60},
+      {imgMomoJumpAttack2,  "MomoJumpAttack2",  1,  40, -160, 130, 150},
+      {imgMomoDashAttack,   "MomoDashAttack",   0,  40, -115, 160,  60},
+      {imgMomoMoonSlasher,  "MomoMoonSlasher",  3,  40, -130,  65,  30},
+      {imgMomoJumpMoonSlasher, "MomoJumpMoonSlasher", 3, 40, -130, 65, 30},
+  };
+  // clang-format on
+  for (const Strike& s : strikes) {
+    auto inside = [&](int frame) {
+      int count = 0;
+      for (int y = s.top; y < s.top + s.h; ++y) {
+        for (int x = s.left; x < s.left + s.w; ++x) {
+          const int px = int(s.image->handle_x) + x, py = int(s.image->handle_y) + y;
+          if (px < 0 || py < 0 || px >= s.image->width || py >= s.image->height) continue;
+          count += Alpha(s.image, frame, px, py) >= 128;
+        }
+      }
+      return count;
+    };
+    SCOPED_TRACE(s.name);
+    const int strike = inside(s.frame);
+    EXPECT_GE(strike, 40) << "the strike frame " << s.frame << " misses the box";
+    for (int frame = 0; frame < s.frame; ++frame)
+      EXPECT_LT(4 * inside(frame), strike) << "wind-up frame " << frame << " already strikes";
   }
 }
 

@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
     fs::create_directories(options.assets / "contact", ec);
     std::vector<Picture> pictures;
     const bool ok = MakeImages(options.assets, rows, pictures) &&
-                    WriteSheet(options.assets / "contact" / "only.png", pictures, rows);
+                    WriteSheet(options.assets / "contact" / "only.png", pictures, rows) &&
+                    WriteManifestTsv(options.assets / "contact" / "manifest.tsv");
     std::printf("assetgen: %zu pictures matching \"%s\"\n", rows.size(), options.only.c_str());
     return ok ? 0 : 1;
   }
