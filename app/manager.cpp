@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "actors/animation.h"
 #include "app/assets.h"
 #include "app/globals.h"
 #include "app/helpers.h"
@@ -128,12 +129,109 @@ void TManager::Init() {
   imgStrip = MakeStrip(160, 24, 4);
   EffectHandler = std::make_shared<TEffectHandler>();
   iFrame = 0;
+  heroine_ = HeroineDemo{};
+  heroine_.x = fScreenWidth * 0.25f;
 }
 
 void TManager::Move() {
   ++iFrame;
   SpawnEffects();
+  MoveHeroine();
   EffectHandler->Move();
+}
+
+// Each phase steps her strip exactly as her modes do: standing Animation2WayLoop(6, 9), running
+// Animation1WayLoop(10, 4) at 10 pixels a frame, stopping Animation2Way(3, 3) while the speed
+// falls by 2, and strike 1 Animation1Way(4, 3) with its slash appearing at the third frame.
+void TManager::MoveHeroine() {
+  HeroineDemo& h = heroine_;
+  auto enter = [&h](HeroineDemo::Phase phase) {
+    h.phase = phase;
+    h.counter = 0;
+    h.frame = 0;
+    h.forward = 1;
+  };
+  const float direction = h.facing == 0 ? 1.0f : -1.0f;
+  ++h.counter;
+  switch (h.phase) {
+    case HeroineDemo::Stance:
+    case HeroineDemo::Rest:
+      StepAnimation2Way(h.frame, h.forward, h.counter, 6, 9, true);
+      if (h.phase == HeroineDemo::Stance && h.counter >= 40) {
+        enter(HeroineDemo::Run);
+      } else if (h.phase == HeroineDemo::Rest && h.counter >= 30) {
+        h.facing = 180 - h.facing;
+        enter(HeroineDemo::Stance);
+      }
+      break;
+    case HeroineDemo::Run:
+      h.x += 10 * direction;
+      StepAnimation1WayLoop(h.frame, h.counter, 10, 4);
+      if (h.counter % 20 == 0) {
+        auto dust = std::make_shared<TEffectDust>();
+        dust->Init(h.x, fPlaneY[4], static_cast<float>(h.facing), 0, h.facing, 4);
+        EffectList.push_back(dust);
+      }
+      if (h.counter >= 48) {
+        enter(HeroineDemo::RunBreak);
+        h.speed = 10;
+      }
+      break;
+    case HeroineDemo::RunBreak:
+      h.speed = std::max(0.0f, h.speed - 2);
+      h.x += h.speed * direction;
+      if (StepAnimation2Way(h.frame, h.forward, h.counter, 3, 3, false) == 1)
+        enter(HeroineDemo::Strike);
+      break;
+    case HeroineDemo::Strike:
+      if (h.counter < 15) {
+        StepAnimation1Way(h.frame, h.counter, 4, 3);
+        if (h.counter == 3) {
+          h.slash = true;
+          h.slashCounter = 0;
+          h.slashFrame = 0;
+          h.slashX = h.x;
+          h.slashAlpha = 1;
+        }
+      } else {
+        enter(HeroineDemo::Rest);
+      }
+      break;
+  }
+  if (h.slash) {
+    ++h.slashCounter;
+    h.slashAlpha = std::max(0.0f, h.slashAlpha - 0.04f);
+    if (StepAnimation1Way(h.slashFrame, h.slashCounter, 4, 3) == 1) h.slash = false;
+  }
+}
+
+void TManager::DrawHeroine() {
+  const HeroineDemo& h = heroine_;
+  const float ground = fPlaneY[4];
+  SetScale(h.facing == 180 ? -1.0f : 1.0f, 1);
+  if (imgShadow) DrawImage(imgShadow, h.x, ground);
+  static constexpr int kStanceFrames[] = {0, 0, 1, 2, 3, 3};
+  switch (h.phase) {
+    case HeroineDemo::Stance:
+    case HeroineDemo::Rest:
+      if (imgMomoStance) DrawImage(imgMomoStance, h.x, ground, kStanceFrames[h.frame]);
+      break;
+    case HeroineDemo::Run:
+      if (imgMomoRun) DrawImage(imgMomoRun, h.x, ground, h.frame);
+      break;
+    case HeroineDemo::RunBreak:
+      if (imgMomoRunBreak) DrawImage(imgMomoRunBreak, h.x, ground, h.frame);
+      break;
+    case HeroineDemo::Strike:
+      if (imgMomoAttack1) DrawImage(imgMomoAttack1, h.x, ground, h.frame);
+      break;
+  }
+  if (h.slash && imgMomoAttack1Effect) {
+    SetAlpha(h.slashAlpha);
+    DrawImage(imgMomoAttack1Effect, h.slashX, ground, h.slashFrame);
+    SetAlpha(1);
+  }
+  SetScale(1, 1);
 }
 
 void TManager::SpawnEffects() {
@@ -163,8 +261,8 @@ void TManager::DrawEffectLabels() {
   }
 }
 
-// The cast on the ground lines, animated through their strips: the heroine runs across the
-// front plane, the others stand or walk in place, the right half facing left.
+// The cast on the ground lines, animated through their strips: the others stand or walk in place,
+// the right half facing left, and the heroine acts on the front plane.
 void TManager::DrawCast() {
   struct Actor {
     const ImagePtr& image;
@@ -181,14 +279,11 @@ void TManager::DrawCast() {
     if (!actor.image) continue;
     const float x = fScreenWidth * actor.xFraction;
     SetScale(actor.xFraction > 0.5f ? -1.0f : 1.0f, 1);
-    DrawImage(actor.image, x, fPlaneY[actor.plane], (iFrame / actor.step) % actor.image->FrameCount());
+    DrawImage(actor.image, x, fPlaneY[actor.plane],
+              (iFrame / actor.step) % actor.image->FrameCount());
   }
   SetScale(1, 1);
-  if (imgMomoRun) {
-    const float span = fScreenWidth + 200;
-    const float x = std::fmod(iFrame * 6.0f, span) - 100;
-    DrawImage(imgMomoRun, x, fPlaneY[4], (iFrame / 4) % imgMomoRun->FrameCount());
-  }
+  DrawHeroine();
 }
 
 void TManager::Draw() {

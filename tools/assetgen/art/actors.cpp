@@ -321,11 +321,11 @@ const std::vector<Board>& Boards() {
       { 8,  0,   0, 16, -2,   -14,  39,   38,  22,    -1, 70,  -33, 75,  325, 0.8, 0},
       { 8,  0,   0, 16, -2,    -4,  76,   28,  22,    -6, 70,  -16, 75,  325, 0.8, 0},
     }},
-    // Skidding to a halt: heels dug in, leaning back, then upright.
+    // Skidding to a halt, deepest on the last frame (the stop plays forward and back).
     {K::Momo, R::RunBreak, kOnce, {
-      {10,  0,   0,-10, -6,   48,  8, -25, 60,   50, 40, -45, 50,  300, 0.9, 0},
+      { 6,  0,   0,  4,  0,   30, 14, -18, 30,   35, 65, -28, 45,  330, 0.6, 0},
       { 6,  0,   0, -2, -3,   38, 14, -22, 45,   40, 60, -35, 45,  330, 0.6, 0},
-      { 3,  0,   0,  6,  0,   24, 20, -18, 22,   28, 75, -22, 45,   15, 0.3, 0},
+      {10,  0,   0,-10, -6,   48,  8, -25, 60,   50, 40, -45, 50,  300, 0.9, 0},
     }},
     // A low gliding lunge, sword trailing.
     {K::Momo, R::Dash, kOnce, {
