@@ -220,8 +220,8 @@ const std::vector<DragonBoard>& DragonBoards() {
     }},
     {K::Dracon, R::HeavyAttack, kOnce, {
       { 0,  0,  -8, 22,-18, 14,  8,    6, -20,  0.0, 0.15, 0,   0, 0, -10},
-      { 0,  0,  10,  0, 24, 46, -6,   26, -24,  0.0, 0.20, 0,   0, 0,   0},
-      { 0,  0,  12, -4, 28, 10, -8,   28, -26,  0.0, 0.10, 0,   0, 0,   0},
+      { 0,  0,  10,  0,  8, 46, -6,   26, -24,  0.0, 0.20, 0,   0, 0,   0},
+      { 0,  0,  12, -4, 12, 10, -8,   28, -26,  0.0, 0.10, 0,   0, 0,   0},
       { 0,  0,   4, 20,  8,  4,  0,   16, -16,  0.0, 0.0, 0,    0, 0,   0},
     }},
     // Waiting to be ridden: sitting low, head down, tail curled round.
@@ -293,9 +293,9 @@ const std::vector<DragonBoard>& DragonBoards() {
     }},
     // The bite lands low ahead with her cut (frame 0), then the follow-through.
     {K::MomoDracon, R::Attack1, kOnce, {
-      { 0,  0,  12,-18, 12, 40, -6,   28, -26,  0.05, 0.15, 0,  0, 0,   0},
-      { 1,  0,  13,-20, 16, 10, -8,   30, -28,  0.08, 0.10, 0,  0, 0,   0},
-      { 0,  0,  10,-10, 14,  6, -4,   24, -22,  0.05, 0.05, 0,  0, 0,   0},
+      { 0,  0,  12,-12,  0, 40, -6,   28, -26,  0.05, 0.15, 0,  0, 0,   0},
+      { 1,  0,  13,-14,  4, 10, -8,   30, -28,  0.08, 0.10, 0,  0, 0,   0},
+      { 0,  0,  10, -4,  2,  6, -4,   24, -22,  0.05, 0.05, 0,  0, 0,   0},
     }},
     // Gathering for the rising blow: low, head down, tail up.
     {K::MomoDracon, R::Attack2Prepare, kOnce, {
