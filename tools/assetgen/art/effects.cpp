@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "art/art.h"
 
@@ -89,103 +90,506 @@ void Sparkles(cairo_t* cr, Rng& rng, int count, Pt centre, double rx, double ry,
 
 // ---- The heroine's strikes
 // -------------------------------------------------------------------------
+// Every one of them is drawn around her feet (the pivot) facing right; the game mirrors them
+// when she faces left. Each lies where the strike's hit box is, so what hits is what shows.
 
+namespace {
+
+constexpr Rgb kSlashGlow = Hex(0x3cb4ff);
+constexpr Rgb kSlashBody = Hex(0x9ce6ff);
+constexpr Rgb kMoonGlow = Hex(0x86a8ff);
+constexpr Rgb kMoonBody = Hex(0xd8e8ff);
+
+double Smooth(double e0, double e1, double x) {
+  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+  return t * t * (3 - 2 * t);
+}
+
+// Moves the origin to the pivot for the painter's lifetime: (0, 0) is where her feet are.
+class AtFeet {
+ public:
+  explicit AtFeet(const Frame& f) : cr_(f.cr) {
+    cairo_save(cr_);
+    cairo_translate(cr_, f.hx, f.hy);
+  }
+  ~AtFeet() { cairo_restore(cr_); }
+  AtFeet(const AtFeet&) = delete;
+  AtFeet& operator=(const AtFeet&) = delete;
+
+ private:
+  cairo_t* cr_;
+};
+
+// A four-pointed glint with a small halo.
+void Glint(cairo_t* cr, Pt p, double r, Rgb halo, double alpha) {
+  if (alpha <= 0.01) return;
+  Glow(cr, p, r * 3.2, halo, alpha * 0.55);
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        PolygonPath(
+            k, {p + Pt{0, -r * 2.2}, p + Pt{r * 0.4, 0}, p + Pt{0, r * 2.2}, p + Pt{-r * 0.4, 0}});
+        PolygonPath(k, {p + Pt{-r * 1.6, 0}, p + Pt{0, r * 0.35}, p + Pt{r * 1.6, 0},
+                        p + Pt{0, -r * 0.35}});
+      },
+      kWhite, alpha);
+}
+
+// The path of the blade's tip is part of an ellipse around `centre`, swept from the tail of the
+// trail to where the blade is now. The trail is the crescent between that path (its bright rim)
+// and the same ellipse drawn in by the trail's thickness, `kx` and `ky` saying how much each axis
+// gives way: pointed at both ends, thickest at `peak` of the sweep, glowing softly on both sides.
+struct Trail {
+  Pt centre;
+  double rx, ry;
+  double rotation;  // of the ellipse, degrees
+  double from, to;  // tail to blade, degrees (0 = +x, 90 = down)
+  double width;     // at the thickest
+  double peak = 0.7;
+  double kx = 1, ky = 1;
+  double glow = 10;
+  double tailAlpha = 0;  // opacity left at the very tail
+  double fadeIn = 0.62;  // part of the sweep over which it brightens from the tail
+  double hot = 0.86;     // where along the sweep the light is hottest
+  Rgb halo = kSlashGlow, body = kSlashBody;
+
+  // A point of the sweep at `angle`, `in` pixels inside the tip's path (negative: outside).
+  Pt At(double angle, double in) const {
+    const double a = Rad(angle);
+    const double ex = std::max(2.0, rx - in * kx), ey = std::max(2.0, ry - in * ky);
+    return centre + Rotate({std::cos(a) * ex, std::sin(a) * ey}, rotation);
+  }
+  double Angle(double t) const { return from + (to - from) * t; }
+};
+
+// How a slash looks on each of its frames: the first frame is the strike at full blaze; after it
+// the tail catches up with the blade, which follows through a little, and the trail thins out.
+struct TrailPhase {
+  double tail, head;  // visible part of the sweep (beyond 1: follow-through)
+  double thickness, alpha;
+};
+constexpr TrailPhase kSlashPhases[4] = {{0.0, 1.0, 1.0, 1.0},
+                                        {0.24, 1.04, 0.72, 0.78},
+                                        {0.46, 1.07, 0.48, 0.52},
+                                        {0.64, 1.09, 0.34, 0.38}};
+
+void SetCorner(cairo_pattern_t* mesh, int corner, Rgb c, double alpha) {
+  cairo_mesh_pattern_set_corner_color_rgba(mesh, corner, c.r, c.g, c.b,
+                                           std::clamp(alpha, 0.0, 1.0));
+}
+
+// Paints the crescent as one mesh of patches along the sweep and across it (inner glow, body,
+// rim, outer glow), so the gradients run smoothly without seams between the pieces.
+void DrawTrail(cairo_t* cr, const Trail& tr, const TrailPhase& ph) {
+  constexpr int kAlong = 72;
+  // Across the trail, from the outer glow to the inner one: offsets inside the tip's path, as
+  // fractions of the thickness plus pixels of glow.
+  struct Row {
+    double ofWidth, ofGlow;
+  };
+  constexpr Row kRows[] = {{0, -1}, {0, 0}, {0.22, 0}, {1, 0}, {1, 0.9}};
+  constexpr int kRowCount = 5;
+  // Thickest at tr.peak: sin(pi s^bend) peaks where s^bend is one half.
+  const double bend = std::log(0.5) / std::log(std::clamp(tr.peak, 0.05, 0.95));
+  auto profile = [&](double s) { return std::pow(std::sin(kPi * std::pow(s, bend)), 0.75); };
+  auto alongAlpha = [&](double s) {
+    const double rise = tr.tailAlpha + (1 - tr.tailAlpha) * Smooth(0.0, tr.fadeIn, s);
+    return rise * Smooth(1.0, 0.93, s) * ph.alpha;
+  };
+  struct Sample {
+    Pt p[kRowCount];
+    Rgb c[kRowCount];
+    double a[kRowCount];
+  };
+  std::vector<Sample> samples(kAlong + 1);
+  for (int i = 0; i <= kAlong; ++i) {
+    const double s = double(i) / kAlong;
+    const double angle = tr.Angle(ph.tail + (ph.head - ph.tail) * s);
+    const double w = tr.width * ph.thickness * profile(s);
+    const double glowOut = tr.glow * (0.55 + 0.45 * ph.thickness);
+    const double glowIn = tr.glow * 0.6 + w * 0.5;
+    const double a = alongAlpha(s);
+    const Rgb body = Mix(tr.halo, tr.body, 0.35 + 0.65 * s);
+    Sample& smp = samples[i];
+    for (int r = 0; r < kRowCount; ++r) {
+      const double in = kRows[r].ofWidth * w + kRows[r].ofGlow * (r == 0 ? glowOut : glowIn);
+      smp.p[r] = tr.At(angle, in);
+    }
+    smp.c[0] = tr.halo, smp.a[0] = 0;
+    smp.c[1] = kWhite, smp.a[1] = a;
+    smp.c[2] = Mix(kWhite, body, 0.5), smp.a[2] = a * 0.92;
+    smp.c[3] = body, smp.a[3] = a * 0.45;
+    smp.c[4] = tr.halo, smp.a[4] = 0;
+  }
+  cairo_pattern_t* mesh = cairo_pattern_create_mesh();
+  for (int i = 0; i < kAlong; ++i) {
+    const Sample &s0 = samples[i], &s1 = samples[i + 1];
+    for (int r = 0; r + 1 < kRowCount; ++r) {
+      cairo_mesh_pattern_begin_patch(mesh);
+      cairo_mesh_pattern_move_to(mesh, s0.p[r].x, s0.p[r].y);
+      cairo_mesh_pattern_line_to(mesh, s1.p[r].x, s1.p[r].y);
+      cairo_mesh_pattern_line_to(mesh, s1.p[r + 1].x, s1.p[r + 1].y);
+      cairo_mesh_pattern_line_to(mesh, s0.p[r + 1].x, s0.p[r + 1].y);
+      SetCorner(mesh, 0, s0.c[r], s0.a[r]);
+      SetCorner(mesh, 1, s1.c[r], s1.a[r]);
+      SetCorner(mesh, 2, s1.c[r + 1], s1.a[r + 1]);
+      SetCorner(mesh, 3, s0.c[r + 1], s0.a[r + 1]);
+      cairo_mesh_pattern_end_patch(mesh);
+    }
+  }
+  cairo_set_source(cr, mesh);
+  cairo_paint(cr);
+  cairo_pattern_destroy(mesh);
+
+  // The blade's edge: a crisp white line along the rim, widest just behind the blade.
+  const double a0 = std::max(ph.tail, ph.tail + (ph.head - ph.tail) * 0.3);
+  Flat(
+      cr,
+      [&](cairo_t* c) {
+        const int n = 40;
+        for (int i = 0; i <= n; ++i) {
+          const double s = double(i) / n;
+          const double angle = tr.Angle(a0 + (ph.head - a0) * s);
+          const Pt p = tr.At(angle, 0.3);
+          i ? cairo_line_to(c, p.x, p.y) : cairo_move_to(c, p.x, p.y);
+        }
+        for (int i = n; i >= 0; --i) {
+          const double s = double(i) / n;
+          const double angle = tr.Angle(a0 + (ph.head - a0) * s);
+          const double w =
+              (1.2 + 2.6 * ph.thickness) * std::pow(std::sin(kPi * std::pow(s, 1.6)), 0.8);
+          const Pt p = tr.At(angle, 0.3 + w);
+          cairo_line_to(c, p.x, p.y);
+        }
+        cairo_close_path(c);
+      },
+      kWhite, 0.95 * ph.alpha);
+  // The white-hot point just behind the blade.
+  const Pt hot =
+      tr.At(tr.Angle(ph.tail + (ph.head - ph.tail) * tr.hot), tr.width * 0.3 * ph.thickness);
+  Glow(cr, hot, tr.glow + tr.width * 0.35 * ph.thickness, kWhite, 0.45 * ph.alpha);
+}
+
+// Glints thrown off the rim near the blade; they drift outward and die away over the frames.
+void TrailGlints(cairo_t* cr, const Trail& tr, const Frame& f, uint64_t seed, int count) {
+  const TrailPhase& ph = kSlashPhases[std::min(f.index, 3)];
+  Rng rng(seed);
+  for (int i = 0; i < count; ++i) {
+    const double t = rng.Uniform(0.35, 1.02);
+    const double out = rng.Uniform(2, 12) + f.index * rng.Uniform(4, 9);
+    const double r = rng.Uniform(1.4, 3.2) * (1 - 0.15 * f.index);
+    const double life = rng.Uniform(0.5, 1.0);  // how long this one lasts
+    const double alpha = std::clamp(1.0 - f.Progress() / life, 0.0, 1.0);
+    if (t < ph.tail) continue;
+    // Kept clear of the frame's edges, halo and all, where the frame is a tight fixed size.
+    const double m = r * 3.4;
+    const Pt p = tr.At(tr.Angle(t), -out);
+    Glint(cr,
+          {std::clamp(p.x, m - f.hx, f.width - f.hx - m),
+           std::clamp(p.y, m - f.hy, f.height - f.hy - m)},
+          r, tr.halo, alpha);
+  }
+}
+
+void SlashEffect(const Frame& f, const Trail& tr, uint64_t seed) {
+  AtFeet feet(f);
+  DrawTrail(f.cr, tr, kSlashPhases[std::min(f.index, 3)]);
+  TrailGlints(f.cr, tr, f, seed, 6);
+}
+
+}  // namespace
+
+// A flat cut across her chest, from behind her, round in front and back towards her.
 void MomoAttack1Effect(const Frame& f) {
-  Slash(f, {{145, 62}, 135, 52, 0, 195, 345, 22}, kMoonCyan, kWhite);
+  SlashEffect(f,
+              {.centre = {10, -88},
+               .rx = 136,
+               .ry = 22,
+               .rotation = 0,
+               .from = 196,
+               .to = 392,
+               .width = 20,
+               .peak = 0.7,
+               .kx = 1.2,
+               .ky = 0.5,
+               .glow = 7},
+              101);
 }
+// Up from her back foot and forward to above her head.
 void MomoAttack2Effect(const Frame& f) {
-  Slash(f, {{150, 80}, 140, 66, -12, 140, 330, 24}, kMoonCyan, kWhite);
+  SlashEffect(f,
+              {.centre = {22, -152},
+               .rx = 150,
+               .ry = 112,
+               .rotation = 0,
+               .from = 158,
+               .to = -6,
+               .width = 34},
+              102);
 }
+// A wide sweep over her head, coming down in front of her face.
 void MomoAttack3Effect(const Frame& f) {
-  Slash(f, {{150, 100}, 140, 90, 0, 210, 355, 22}, kMoonCyan, kWhite);
+  SlashEffect(f,
+              {.centre = {22, -100},
+               .rx = 150,
+               .ry = 58,
+               .rotation = 0,
+               .from = 212,
+               .to = 356,
+               .width = 30,
+               .ky = 0.7},
+              103);
 }
+// The finisher: a great arc over her head and down to the floor in front of her.
 void MomoAttack4Effect(const Frame& f) {
-  Slash(f, {{160, 105}, 150, 92, -8, 150, 400, 30}, kMoonCyan, kWhite);
+  SlashEffect(f,
+              {.centre = {20, -56},
+               .rx = 152,
+               .ry = 130,
+               .rotation = 0,
+               .from = 222,
+               .to = 382,
+               .width = 46,
+               .glow = 14},
+              104);
 }
+// Launched from the ground: a tall arc from her feet up past her head.
 void MomoUpAttackEffect(const Frame& f) {
-  Slash(f, {{85, 150}, 90, 118, 0, 100, -75, 26}, kMoonCyan, kWhite);
+  SlashEffect(f,
+              {.centre = {-14, -136},
+               .rx = 124,
+               .ry = 112,
+               .rotation = 0,
+               .from = 72,
+               .to = -98,
+               .width = 36,
+               .peak = 0.6,
+               .tailAlpha = 0.1,
+               .fadeIn = 0.35},
+              105);
 }
 
+namespace {
+
+// A lens of light from `tail` to `tip` along a horizontal line, thickest a quarter of the way
+// back from the tip and fading out towards the tail.
+void Streak(cairo_t* cr, double tail, double tip, double y, double half, Rgb c, double alpha) {
+  const double len = tip - tail;
+  cairo_new_path(cr);
+  cairo_move_to(cr, tail, y);
+  cairo_curve_to(cr, tail + len * 0.5, y - half * 0.55, tip - len * 0.3, y - half, tip, y);
+  cairo_curve_to(cr, tip - len * 0.3, y + half, tail + len * 0.5, y + half * 0.55, tail, y);
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(tail, 0, tip, 0);
+  cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, 0);
+  cairo_pattern_add_color_stop_rgba(g, 0.45, c.r, c.g, c.b, alpha * 0.45);
+  cairo_pattern_add_color_stop_rgba(g, 0.8, c.r, c.g, c.b, alpha);
+  cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, alpha);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+}  // namespace
+
+// The dash attack: a long thrust of light at her chest, the air split ahead of the point.
 void MomoDashAttackEffect(const Frame& f) {
+  AtFeet feet(f);
   cairo_t* cr = f.cr;
-  const double p = f.Progress();
-  const double fade = 1.0 - p * 0.8;
-  const double len = 180 + 100 * std::min(1.0, p * 2);
-  const Pt tip = {20 + len, 50};
-  for (int layer = 0; layer < 3; ++layer) {
-    const double h = (3 - layer) * 9.0;
-    Flat(
-        cr,
-        [&](cairo_t* c) {
-          PolygonPath(
-              c,
-              {tip, {tip.x - len * 0.4, 50 - h}, {tip.x - len, 50}, {tip.x - len * 0.4, 50 + h}});
-        },
-        layer == 2 ? kWhite : kMoonCyan, (layer == 2 ? 0.95 : 0.3) * fade);
+  const TrailPhase& ph = kSlashPhases[std::min(f.index, 3)];
+  const double y = -85;
+  const double tip = 204 + 8 * f.index;
+  const double tail = -100 + 150 * ph.tail;
+  Streak(cr, tail - 10, tip + 6, y, 26 * (0.6 + 0.4 * ph.thickness), kSlashGlow, 0.4 * ph.alpha);
+  Streak(cr, tail, tip, y, 13 * ph.thickness, kSlashBody, 0.85 * ph.alpha);
+  Streak(cr, tail + 40, tip - 2, y, 4.5 * ph.thickness + 1, kWhite, ph.alpha);
+  // Speed lines above and below the thrust, left behind as she goes.
+  Rng rng(141);
+  for (int i = 0; i < 9; ++i) {
+    const double side = i % 2 ? 1 : -1;
+    const double ly = y + side * rng.Uniform(9, 27);
+    const double x1 = rng.Uniform(60, 170) - f.index * rng.Uniform(10, 25);
+    const double x0 = x1 - rng.Uniform(70, 150);
+    Streak(cr, x0, x1, ly, rng.Uniform(1.2, 2.4) * (0.5 + 0.5 * ph.thickness), kWhite,
+           0.75 * ph.alpha);
   }
-  Rng rng(41 + f.index);
-  for (int i = 0; i < 7; ++i) {
-    const double y = rng.Uniform(15, 85), x0 = rng.Uniform(0, 120), l = rng.Uniform(60, 140);
-    Flat(
-        cr,
-        [&](cairo_t* c) {
-          CapsulePath(c, {x0, y}, {x0 + l, y}, 1.5, 0.5);
-        },
-        kWhite, 0.6 * fade);
-  }
+  // The bow wave split by the point.
+  DrawTrail(cr,
+            {.centre = {tip - 44, y},
+             .rx = 40,
+             .ry = 27,
+             .rotation = 0,
+             .from = -78,
+             .to = 78,
+             .width = 9 * ph.thickness + 2,
+             .peak = 0.5,
+             .glow = 6,
+             .tailAlpha = 1},
+            {0, 1, 1, 0.8 * ph.alpha});
+  Glint(cr, {tip - 6, y}, 4.5 * (0.5 + 0.5 * ph.thickness), kSlashGlow, ph.alpha);
 }
 
+// The moon slasher: the blade draws a full crescent moon around her, and the wave it throws
+// leaves from its heart at chest height.
 void MomoMoonSlasherEffect(const Frame& f) {
-  // A rising crescent moon of light around the heroine.
-  const Arc moon = {{110, 115}, 100, 100, 0, 120, 400, 34};
-  Slash(f, moon, Hex(0x7fb8ff), Hex(0xeaf6ff));
-  Rng rng(77 + f.index);
-  Sparkles(f.cr, rng, 8, {110, 110}, 100, 95, kMoonCyan, 1.0 - f.Progress() * 0.7);
+  AtFeet feet(f);
+  cairo_t* cr = f.cr;
+  const TrailPhase& ph = kSlashPhases[std::min(f.index, 3)];
+  const Pt heart = {0, -110};
+  // The faint rest of the moon's disc behind her.
+  cairo_set_line_width(cr, 3 * ph.thickness + 1);
+  SetRgb(cr, kMoonBody, 0.3 * ph.alpha);
+  cairo_new_path(cr);
+  cairo_arc(cr, heart.x, heart.y, 110, 0, 2 * kPi);
+  cairo_stroke(cr);
+  Glow(cr, heart, 120, kMoonGlow, 0.16 * ph.alpha);
+  const Trail moon = {.centre = heart,
+                      .rx = 112,
+                      .ry = 112,
+                      .rotation = 0,
+                      .from = -118,
+                      .to = 118,
+                      .width = 50,
+                      .peak = 0.5,
+                      .glow = 12,
+                      .tailAlpha = 0.5,
+                      .hot = 0.5,
+                      .halo = kMoonGlow,
+                      .body = kMoonBody};
+  DrawTrail(cr, moon, {ph.tail * 0.5, 1.0, ph.thickness, ph.alpha});
+  // Where the wave leaves: a flash along her sword arm's line.
+  const double flash = f.index == 0 ? 1.0 : f.index == 1 ? 0.45 : 0.0;
+  if (flash > 0) {
+    Streak(cr, 10, 126, -113, 14 * flash, kMoonGlow, 0.55 * flash);
+    Streak(cr, 30, 122, -113, 5 * flash + 1, kWhite, flash);
+    Glint(cr, {112, -113}, 5 * flash, kMoonGlow, flash);
+  }
+  Rng rng(177);
+  for (int i = 0; i < 10; ++i) {
+    const double a = rng.Uniform(-150, 150);
+    const double r = 112 + rng.Uniform(-40, 14) + f.index * rng.Uniform(3, 8);
+    const double life = rng.Uniform(0.55, 1.1);
+    Glint(cr, heart + Pt{std::cos(Rad(a)) * r, std::sin(Rad(a)) * r}, rng.Uniform(1.3, 3),
+          kMoonGlow, std::clamp(1.0 - f.Progress() / life, 0.0, 1.0));
+  }
 }
 
+// The eruption: a pillar of violet-white moonlight bursts up from the floor, flinging shards of
+// stone, stands at full height, then thins and fades. Drawn around the point it rises from: the
+// pillar stands 85 to 210 pixels ahead of it and 260 high.
 void MomoEruptionEffect(const Frame& f) {
+  AtFeet feet(f);
   cairo_t* cr = f.cr;
-  const double p = f.Progress();
-  const double rise = std::min(1.0, p * 2.2);  // pillar height grows quickly
-  const double fade = p < 0.55 ? 1.0 : 1.0 - (p - 0.55) / 0.5;
-  const double cx = 97, ground = 265;
-  const double h = 250 * rise, w = 40 + 30 * std::sin(kPi * std::min(1.0, p * 1.3));
-  // Ground burst.
-  Glow(cr, {cx, ground - 6}, 90, kViolet, 0.6 * fade, 95, 24);
-  for (int layer = 0; layer < 3; ++layer) {
-    const double lw = w * (1.0 - layer * 0.3);
+  const int i = f.index;
+  constexpr double kCx = 147, kTop = -256;
+  // Height reached, half width, brightness, by frame: rising, full, full, thinning, fading.
+  constexpr double kHeight[6] = {0.62, 1.0, 1.0, 1.0, 1.0, 1.0};
+  constexpr double kHalf[6] = {42, 60, 58, 48, 32, 18};
+  constexpr double kAlpha[6] = {1.0, 1.0, 0.95, 0.8, 0.55, 0.3};
+  const double top = kTop * kHeight[i], half = kHalf[i], alpha = kAlpha[i];
+  // Light pooled on the floor where it breaks through.
+  Glow(cr, {kCx, -6}, 70, kViolet, 0.75 * alpha, 66 + (i == 0 ? 10 : 0), 10);
+  Glow(cr, {kCx, -6}, 40, Hex(0xf2e6ff), 0.8 * alpha, 40, 6);
+  // The pillar is painted in a group so its top can melt away as a whole.
+  cairo_push_group(cr);
+  // One layer of the pillar: flared where it breaks out of the floor, brightest down its middle.
+  auto column = [&](double w, double topY, Rgb c, double a) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, kCx - w * 1.3, -2);
+    cairo_curve_to(cr, kCx - w * 0.9, -14, kCx - w, topY * 0.55, kCx - w * 0.6, topY);
+    cairo_line_to(cr, kCx + w * 0.6, topY);
+    cairo_curve_to(cr, kCx + w, topY * 0.55, kCx + w * 0.9, -14, kCx + w * 1.3, -2);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(kCx - w * 1.3, 0, kCx + w * 1.3, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.25, c.r, c.g, c.b, a * 0.75);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, c.r, c.g, c.b, a);
+    cairo_pattern_add_color_stop_rgba(g, 0.75, c.r, c.g, c.b, a * 0.75);
+    cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  };
+  column(half * 1.2, top, kViolet, 0.35 * alpha);
+  column(half, top, kViolet, 0.7 * alpha);
+  column(half * 0.66, top, Hex(0xd9c2ff), 0.85 * alpha);
+  column(half * 0.3, top, kWhite, alpha);
+  // Streaks of light racing up inside it.
+  Rng rng(300);
+  for (int s = 0; s < 12; ++s) {
+    const double x = kCx + rng.Uniform(-0.8, 0.8) * half;
+    const double y0 = rng.Uniform(0.1, 0.9) * top + i * 18 * rng.Uniform(0.5, 1.0);
+    const double len = rng.Uniform(30, 70);
+    if (y0 - len < top) continue;
     Flat(
         cr,
         [&](cairo_t* c) {
-          const Pt pts[] = {{cx - lw, ground},
-                            {cx - lw * 0.7, ground - h * 0.6},
-                            {cx - lw * 0.25, ground - h},
-                            {cx + lw * 0.25, ground - h},
-                            {cx + lw * 0.7, ground - h * 0.6},
-                            {cx + lw, ground}};
-          SmoothClosedPath(c, pts, 6);
+          CapsulePath(c, {x, y0}, {x, y0 - len}, 2.2, 0.6);
         },
-        layer == 2 ? kWhite : (layer == 1 ? Hex(0xd8b8ff) : kViolet), (0.35 + layer * 0.3) * fade);
+        kWhite, 0.7 * alpha);
   }
-  Rng rng(300 + f.index);
-  for (int i = 0; i < 10; ++i) {
-    const Pt a = {cx + rng.Uniform(-w, w), ground - rng.Uniform(0, h)};
-    Flat(
-        cr,
-        [&](cairo_t* c) {
-          CapsulePath(c, a, a + Pt{0, -rng.Uniform(15, 40)}, 2, 0.5);
-        },
-        kWhite, 0.8 * fade);
+  FadeAlong(cr, {0, top}, {0, top * 0.55}, {{0, 1}, {0.15, 0.6}, {1, 0}});
+  cairo_pop_group_to_source(cr);
+  cairo_paint(cr);
+  // The head of the burst while it rises: light spraying up ahead of it.
+  if (i == 0) {
+    Glow(cr, {kCx, top + 16}, 34, kWhite, 0.85, 34, 26);
+    for (int ray = -2; ray <= 2; ++ray) {
+      const Pt base = {kCx + ray * 9.0, top + 16};
+      const Pt tip = base + Rotate({0, -(52 - std::abs(ray) * 12.0)}, ray * 11.0);
+      Flat(
+          cr,
+          [&](cairo_t* c) {
+            PolygonPath(c, {base + Pt{-4, 0}, tip, base + Pt{4, 0}});
+          },
+          kWhite, 0.75);
+    }
   }
-  // Rocks thrown up by the eruption.
-  for (int i = 0; i < 6; ++i) {
-    const Pt r = {cx + rng.Uniform(-70, 70), ground - 10 - rise * rng.Uniform(20, 120)};
+  // Blades of light breaking the floor around its foot.
+  if (i < 3) {
+    Rng spikes(333);
+    for (int k = 0; k < 8; ++k) {
+      const double x = kCx + spikes.Uniform(-72, 72);
+      const double h = spikes.Uniform(14, 40) * (i == 1 ? 1.0 : i == 0 ? 0.8 : 0.5);
+      const double lean = (x - kCx) * 0.12;
+      Flat(
+          cr,
+          [&](cairo_t* c) {
+            PolygonPath(c, {{x - 4, -1}, {x + lean, -1 - h}, {x + 4, -1}});
+          },
+          Hex(0xeadcff), 0.85 * alpha);
+    }
+  }
+  // Motes of moonlight shed by the pillar.
+  for (int m = 0; m < 9; ++m) {
+    const double side = m % 2 ? 1 : -1;
+    const Pt p = {kCx + side * (half * 0.8 + rng.Uniform(4, 26)), rng.Uniform(0.15, 0.95) * kTop};
+    const double life = rng.Uniform(0.6, 1.2);
+    Glint(cr, p + Pt{0, -i * 10.0}, rng.Uniform(1.4, 2.8), kViolet,
+          std::clamp(1.0 - f.Progress() / life, 0.0, 1.0) * (i == 0 && p.y < top ? 0 : 1));
+  }
+  // Shards of the floor flung up: fast at first, slowing as they reach the top of their flight
+  // and falling back as the light fades.
+  const Material stone = Cloth(0x6a6076, 0x433b4e);
+  for (int r = 0; r < 9; ++r) {
+    const double side = r % 2 ? 1 : -1;
+    const double vx = side * rng.Uniform(3, 9), vy = rng.Uniform(30, 50);
+    const double size = rng.Uniform(4, 8);
+    const double spin = rng.Uniform(0, 360);
+    const double t = 0.6 + i;  // frames since the burst
+    const Pt p = {kCx + side * rng.Uniform(8, 28) + vx * t, -6 - (vy * t - 4.2 * t * t)};
+    if (p.y > -4) continue;
     Shape(
         cr,
         [&](cairo_t* c) {
-          PolygonPath(c, {r + Pt{-5, -3}, r + Pt{2, -6}, r + Pt{6, 1}, r + Pt{-1, 5}});
+          PolygonPath(c, {p + Rotate({-size, -size * 0.5}, spin + 40 * t),
+                          p + Rotate({size * 0.3, -size}, spin + 40 * t),
+                          p + Rotate({size, size * 0.2}, spin + 40 * t),
+                          p + Rotate({-size * 0.2, size * 0.8}, spin + 40 * t)});
         },
-        Cloth(0x6c6470, 0x48424d), 2, fade > 0.3 ? 1.5 : 0);
+        stone, 2, 1.5);
+    // Lit violet on the side facing the pillar.
+    Glow(cr, p + Pt{-side * size * 0.6, 0}, size * 0.9, Hex(0xe0c8ff), 0.5 * alpha);
   }
 }
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "art/art.h"
+#include "art/portrait.h"
 
 namespace art {
 
@@ -77,6 +79,15 @@ void PlainText(cairo_t* cr, Typeface face, double size, Pt at, const char* text,
   TextPath(cr, face, size, at, text);
   SetRgb(cr, c, alpha);
   cairo_fill(cr);
+}
+
+void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double r) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
+  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
+  cairo_arc(cr, x + r, y + r, r, kPi, 1.5 * kPi);
+  cairo_close_path(cr);
 }
 
 // A cumulus: overlapping puffs, white with a cool shade underneath.
@@ -161,12 +172,21 @@ void Go(const Frame& f) {
 }
 
 void ContinueCursor(const Frame& f) {
+  // A notched silver arrowhead with a crimson core, pointing at the choice beside it; the
+  // same silver and crimson as the portrait's rim.
+  cairo_t* cr = f.cr;
   Shape(
-      f.cr,
+      cr,
       [](cairo_t* c) {
-        PolygonPath(c, {{2, 2}, {14, 10}, {2, 18}});
+        PolygonPath(c, {{1.5, 2}, {14.5, 10}, {1.5, 18}, {5, 10}});
       },
-      {Hex(0xffffff), Hex(0xb8b0d0), Hex(0xffffff), false}, 2, 1.5);
+      Metal(0xe8ecf4, 0x8d93a6, 0xffffff), 1.5, 1.5);
+  Flat(
+      cr,
+      [](cairo_t* c) {
+        PolygonPath(c, {{5.5, 7}, {10.5, 10}, {5.5, 13}, {7, 10}});
+      },
+      Hex(0xc41f3b));
 }
 
 void StageClear(const Frame& f) {
@@ -176,19 +196,52 @@ void StageClear(const Frame& f) {
 
 void Portrait(const Frame& f) {
   cairo_t* cr = f.cr;
-  Shape(
-      cr, [](cairo_t* c) { cairo_rectangle(c, 3, 3, 90, 90); }, Cloth(0x3b2a5a, 0x241738), 0, 3);
+  // A framed medallion: a moonlit violet backdrop, her head and shoulders, a silver-and-crimson
+  // rim that holds against the night castle.
+  cairo_new_path(cr);
+  RoundedRectPath(cr, 3, 3, 90, 90, 12);
+  cairo_path_t* frame = cairo_copy_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 3, 0, 93);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.33, 0.27, 0.56);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.13, 0.09, 0.25);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
   cairo_save(cr);
-  cairo_rectangle(cr, 4, 4, 88, 88);
+  cairo_new_path(cr);
+  cairo_append_path(cr, frame);
   cairo_clip(cr);
-  VerticalGradient(cr, 4, 4, 88, 88, {{0, Hex(0x4b3a7a)}, {1, Hex(0x241a40)}});
-  // Her head and shoulders, enlarged from her standing frame.
-  MomoSprite(cr, Role::Stance, 0, 4, {38, 345}, 1.9);
+  Glow(cr, {30, 26}, 46, Hex(0xdfe8ff), 0.55);
+  Flat(
+      cr,
+      [](cairo_t* k) {
+        EllipsePath(k, {24, 22}, 15, 15);
+      },
+      Hex(0xeef2ff), 0.35);
+  cairo_translate(cr, 52, 43);
+  cairo_scale(cr, 0.47, 0.47);
+  MomoHead(cr, 4.2, true);
   cairo_restore(cr);
-  cairo_set_line_width(cr, 3);
-  SetRgb(cr, Hex(0xd8b45a));
-  cairo_rectangle(cr, 3.5, 3.5, 89, 89);
+  cairo_new_path(cr);
+  cairo_append_path(cr, frame);
+  SetRgb(cr, kOutline);
+  cairo_set_line_width(cr, 5);
+  cairo_stroke_preserve(cr);
+  SetRgb(cr, Hex(0xd9dfea));
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke_preserve(cr);
+  SetRgb(cr, Hex(0xffffff), 0.9);
+  cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
+  cairo_path_destroy(frame);
+  // Crimson gems at the corners.
+  for (Pt c : {Pt{6, 6}, Pt{90, 6}, Pt{6, 90}, Pt{90, 90}})
+    Shape(
+        cr,
+        [c](cairo_t* k) {
+          PolygonPath(k, {c + Pt{0, -4.5}, c + Pt{4.5, 0}, c + Pt{0, 4.5}, c + Pt{-4.5, 0}});
+        },
+        Metal(0xc41f3b, 0x83122a, 0xff9aac), 1.2, 1.2);
 }
 
 namespace {
@@ -485,60 +538,308 @@ void WindowIcon(const Frame& f) {
 // ---- Cutscenes
 // ------------------------------------------------------------------------------------
 
-void SkillList(const Frame& f) {
-  cairo_t* cr = f.cr;
-  VerticalGradient(cr, 0, 0, 1366, 768, {{0, Hex(0x1c1430)}, {1, Hex(0x2e1f4a)}});
-  Glow(cr, {683, 0}, 600, Hex(0x6a4aa0), 0.35, 700, 300);
-  CentredLettering(cr, Typeface::Display, 52, 683, 78, "Skill List  -  Momo", Hex(0xffffff),
-                   Hex(0xf7a8c8), 4);
-  struct Move {
-    const char* name;
-    const char* input;
-    Role role;
-    int frame, frames;
-  };
-  static const Move moves[] = {
-      {"Sword Combo", "Attack x4", Role::Attack1, 1, 4},
-      {"Finishing Cut", "4th Attack", Role::Attack4, 3, 5},
-      {"Dash", "Dash", Role::Dash, 1, 3},
-      {"Dash Attack", "Dash, Attack", Role::DashAttack, 1, 3},
-      {"Rising Slash", "Up + Attack", Role::UpAttack, 3, 6},
-      {"Air Combo", "Jump, Attack x3", Role::JumpAttack1, 1, 4},
-      {"Falling Dive", "4th air Attack", Role::JumpAttack4, 1, 2},
-      {"Jump Kick", "In the air: Down + Attack", Role::JumpKick, 2, 4},
-      {"Grab and Strike", "Run into a foe, Attack", Role::GrappleAttack2, 2, 4},
-      {"Throw", "Grab, Left/Right + Attack", Role::Throw, 2, 6},
-      {"Moon Slasher", "Magic  (12 MP)", Role::MoonSlasher, 3, 5},
-      {"Eruption", "Up + Magic  (40 MP)", Role::Eruption, 0, 3},
-      {"Psycho Sphere", "Down + Magic  (64 MP)", Role::PsychoSphere, 0, 3},
-      {"Strike Through", "Dash, Magic  (36 MP)", Role::StrikeThrough, 1, 4},
-  };
-  const int cols = 7;
-  for (int i = 0; i < 14; ++i) {
-    const Move& m = moves[i];
-    const double cx = 103 + (i % cols) * 193.0, top = 120 + (i / cols) * 310.0;
-    Shape(
-        cr, [&](cairo_t* k) { cairo_rectangle(k, cx - 88, top, 176, 290); },
-        Cloth(0x3a2a5e, 0x2a1e46), 0, 2);
-    Glow(cr, {cx, top + 195}, 70, Hex(0x8a6ad0), 0.3, 80, 18);
-    cairo_save(cr);
-    cairo_rectangle(cr, cx - 87, top + 1, 174, 288);
-    cairo_clip(cr);
-    MomoSprite(cr, m.role, m.frame, m.frames, {cx - 10, top + 215});
-    cairo_restore(cr);
-    CentredLettering(cr, Typeface::Serif, 20, cx, top + 246, m.name, Hex(0xffffff), Hex(0xf2d8ff),
-                     1);
-    const double w = TextWidth(cr, Typeface::Serif, 14, m.input);
-    PlainText(cr, Typeface::Serif, 14, {cx - w / 2, top + 272}, m.input, Hex(0xffd86a));
+namespace {
+
+// Where a figure's opaque pixels lie, relative to its pivot.
+struct Extent {
+  double x0, y0, x1, y1;
+};
+
+// Paints one frame of a strip on a scratch canvas and finds the box of what it drew, so the
+// frame can be scaled and centred wherever it is shown.
+Extent MeasureActor(Kind kind, Role role, int index, int count) {
+  constexpr int kW = 1000, kH = 900, kPx = 500, kPy = 640;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kW, kH);
+  cairo_t* cr = cairo_create(surface);
+  PaintActor({cr, index, count, kW, kH, double(kPx), double(kPy)}, kind, role);
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  const uint8_t* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  int x0 = kW, y0 = kH, x1 = -1, y1 = -1;
+  for (int y = 0; y < kH; ++y) {
+    const auto* line = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
+    for (int x = 0; x < kW; ++x)
+      if ((line[x] >> 24) > 16) {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+      }
   }
-  PlainText(cr, Typeface::Serif, 18, {470, 748}, "Press Attack to begin", Hex(0xd8d0f0), 0.9);
+  cairo_surface_destroy(surface);
+  if (x1 < 0) return {-1, -1, 1, 1};
+  return {double(x0 - kPx), double(y0 - kPy), double(x1 + 1 - kPx), double(y1 + 1 - kPy)};
 }
 
-void IntermissionArt(const Frame& f) {
-  cairo_t* cr = f.cr;
-  Glow(cr, {280, 420}, 300, Hex(0xffffff), 0.35, 260, 380);
-  MomoSprite(cr, Role::Stance, 0, 4, {250, 760}, 3.9);
+// Draws the frame scaled to fit the box (never larger than `maxScale`) and centred in it.
+void ActorInBox(cairo_t* cr, Kind kind, Role role, int index, int count, double bx, double by,
+                double bw, double bh, double maxScale) {
+  const Extent e = MeasureActor(kind, role, index, count);
+  const double w = e.x1 - e.x0, h = e.y1 - e.y0;
+  const double s = std::min({maxScale, bw / w, bh / h});
+  cairo_save(cr);
+  cairo_translate(cr, bx + bw / 2, by + bh / 2);
+  cairo_scale(cr, s, s);
+  cairo_translate(cr, -(e.x0 + e.x1) / 2, -(e.y0 + e.y1) / 2);
+  PaintActor({cr, index, count, 1000, 900, 0, 0}, kind, role);
+  cairo_restore(cr);
 }
+
+// Inputs are written as text with buttons and directions in braces: {A} Attack, {M} Magic,
+// {J} Jump, {D} Dash, {U} Up, {N} Down, {F} toward the way she faces, {B} away from it.
+constexpr double kChipH = 22;
+constexpr double kInputSize = 14;
+const Rgb kInputText = Hex(0xe4dcf8);
+
+struct ButtonChip {
+  char key;
+  const char* label;
+  Rgb fill;
+};
+constexpr ButtonChip kButtons[] = {
+    {'A', "Attack", Hex(0xc8283f)},
+    {'M', "Magic", Hex(0x7a44d8)},
+    {'J', "Jump", Hex(0x2e9a62)},
+    {'D', "Dash", Hex(0x2c6cc8)},
+};
+
+// Draws one chip with its left edge at x, centred on the line at cy; returns its width.
+double Chip(cairo_t* cr, char key, double x, double cy, bool draw) {
+  for (const ButtonChip& b : kButtons) {
+    if (b.key != key) continue;
+    const double tw = TextWidth(cr, Typeface::Display, 13, b.label);
+    const double w = tw + 16;
+    if (draw) {
+      cairo_new_path(cr);
+      RoundedRectPath(cr, x, cy - kChipH / 2, w, kChipH, 6);
+      cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - kChipH / 2, 0, cy + kChipH / 2);
+      const Rgb top = Mix(b.fill, Hex(0xffffff), 0.25);
+      cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+      cairo_pattern_add_color_stop_rgb(g, 1, b.fill.r, b.fill.g, b.fill.b);
+      cairo_set_source(cr, g);
+      cairo_fill_preserve(cr);
+      cairo_pattern_destroy(g);
+      SetRgb(cr, kOutline);
+      cairo_set_line_width(cr, 1.5);
+      cairo_stroke(cr);
+      PlainText(cr, Typeface::Display, 13, {x + 8, cy + 5}, b.label, Hex(0xffffff));
+    }
+    return w;
+  }
+  // A direction: a square key with an arrow.
+  const double w = kChipH;
+  if (draw) {
+    cairo_new_path(cr);
+    RoundedRectPath(cr, x, cy - kChipH / 2, w, kChipH, 5);
+    SetRgb(cr, Hex(0xeae4f6));
+    cairo_fill_preserve(cr);
+    SetRgb(cr, kOutline);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    const double deg = key == 'U' ? 0 : key == 'N' ? 180 : key == 'F' ? 90 : 270;
+    const Pt c = {x + w / 2, cy};
+    const Pt tip = c + Rotate({0, -7}, deg), l = c + Rotate({-6, 1}, deg),
+             r = c + Rotate({6, 1}, deg);
+    const Pt sl = c + Rotate({-2.2, 0}, deg), sr = c + Rotate({2.2, 0}, deg);
+    const Pt tl = c + Rotate({-2.2, 7}, deg), tr = c + Rotate({2.2, 7}, deg);
+    Flat(
+        cr,
+        [&](cairo_t* k) {
+          PolygonPath(k, {tip, r, sr, tr, tl, sl, l});
+        },
+        Hex(0x2a2040));
+  }
+  return w;
+}
+
+// One line of input: plain words and chips, left-aligned at x, centred on cy. Returns its width.
+double InputLine(cairo_t* cr, const std::string& line, double x, double cy, bool draw = true) {
+  double at = x;
+  size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == '{' && i + 2 < line.size() && line[i + 2] == '}') {
+      at += Chip(cr, line[i + 1], at, cy, draw) + 3;
+      i += 3;
+      continue;
+    }
+    const size_t next = line.find('{', i);
+    const std::string word =
+        line.substr(i, next == std::string::npos ? std::string::npos : next - i);
+    const double w = TextWidth(cr, Typeface::Display, kInputSize, word.c_str());
+    if (draw) PlainText(cr, Typeface::Display, kInputSize, {at, cy + 5}, word.c_str(), kInputText);
+    at += w;
+    i = next == std::string::npos ? line.size() : next;
+  }
+  return at - x;
+}
+
+struct Move {
+  const char* name;
+  const char* input;  // lines separated by '\n'
+  int mana;           // 0: costs nothing
+  Kind kind;
+  Role role;
+  int frame, frames;
+};
+
+void MoveCard(cairo_t* cr, const Move& m, double x, double y, double w, double h, Rgb accent) {
+  // The card: a dark panel with a lit top edge.
+  cairo_new_path(cr);
+  RoundedRectPath(cr, x, y, w, h, 10);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.20, 0.15, 0.33);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.12, 0.09, 0.21);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  SetRgb(cr, kOutline);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke_preserve(cr);
+  SetRgb(cr, Mix(accent, Hex(0x1b1325), 0.35));
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  // The figure sits on a moonlit spot at the left.
+  const double fw = h * 0.78, pad = 7;
+  cairo_save(cr);
+  cairo_new_path(cr);
+  RoundedRectPath(cr, x + pad, y + pad, fw, h - 2 * pad, 7);
+  cairo_clip_preserve(cr);
+  SetRgb(cr, Hex(0x0f0b1c), 0.55);
+  cairo_fill(cr);
+  Glow(cr, {x + pad + fw / 2, y + h * 0.55}, fw * 0.6, accent, 0.28);
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        EllipsePath(k, {x + pad + fw / 2, y + h - pad - 9}, fw * 0.36, 5);
+      },
+      Hex(0x000000), 0.35);
+  const bool mounted = m.kind == Kind::MomoDracon;
+  ActorInBox(cr, m.kind, m.role, m.frame, m.frames, x + pad + 4, y + pad + 4, fw - 8,
+             h - 2 * pad - 8, mounted ? 0.5 : 0.72);
+  cairo_restore(cr);
+  // Name, then the input lines.
+  const double tx = x + pad + fw + 10, tw = x + w - tx - 8;
+  double size = 19;
+  while (size > 13 && TextWidth(cr, Typeface::Display, size, m.name) > tw) size -= 1;
+  PlainText(cr, Typeface::Display, size, {tx, y + 30}, m.name, Hex(0xfff6fb));
+  Flat(
+      cr, [&](cairo_t* k) { cairo_rectangle(k, tx, y + 38, std::min(tw, 60.0), 2); }, accent, 0.9);
+  std::string lines = m.input;
+  double cy = y + 58;
+  size_t start = 0;
+  while (start <= lines.size()) {
+    const size_t nl = lines.find('\n', start);
+    const std::string line =
+        lines.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+    // A line too long for the card is drawn smaller rather than cut.
+    const double lw = InputLine(cr, line, 0, 0, false);
+    cairo_save(cr);
+    cairo_translate(cr, tx, cy);
+    if (lw > tw) cairo_scale(cr, tw / lw, tw / lw);
+    InputLine(cr, line, 0, 0);
+    cairo_restore(cr);
+    cy += kChipH + 5;
+    if (nl == std::string::npos) break;
+    start = nl + 1;
+  }
+  if (m.mana > 0) {
+    const std::string cost = std::to_string(m.mana) + " MP";
+    const double cw = TextWidth(cr, Typeface::Display, 13, cost.c_str()) + 14;
+    const double bx = x + w - cw - 9, by = y + h - 29;
+    cairo_new_path(cr);
+    RoundedRectPath(cr, bx, by, cw, 20, 10);
+    SetRgb(cr, Hex(0x2a1f5a));
+    cairo_fill_preserve(cr);
+    SetRgb(cr, Hex(0x8fb0ff));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    PlainText(cr, Typeface::Display, 13, {bx + 7, by + 15}, cost.c_str(), Hex(0xbcd4ff));
+  }
+}
+
+}  // namespace
+
+void SkillList(const Frame& f) {
+  cairo_t* cr = f.cr;
+  // Night sky behind the list, a moon glow over the title.
+  VerticalGradient(cr, 0, 0, 1366, 768,
+                   {{0, Hex(0x151028)}, {0.55, Hex(0x21183c)}, {1, Hex(0x2b1d45)}});
+  StarField(cr, 12, 1366, 420, 120);
+  Glow(cr, {300, 20}, 420, Hex(0x7a5ac0), 0.3, 520, 140);
+
+  constexpr double kMargin = 32, kGap = 12;
+  // Title.
+  Lettering(cr, Typeface::Display, 46, {kMargin, 60}, "Momo", Hex(0xffd6e8), Hex(0xf07aa8), 4);
+  const double mw = TextWidth(cr, Typeface::Display, 46, "Momo");
+  Lettering(cr, Typeface::Display, 30, {kMargin + mw + 18, 58}, "Skill List", Hex(0xffffff),
+            Hex(0xd8ccf4), 3);
+  // What the keys mean, at the right of the title.
+  {
+    const std::string legend = "{F} toward the foe   {B} away from it";
+    const double w = InputLine(cr, legend, 0, 0, false);
+    InputLine(cr, legend, 1366 - kMargin - w, 44);
+  }
+  Flat(
+      cr, [](cairo_t* k) { cairo_rectangle(k, kMargin, 74, 1366 - 2 * kMargin, 2); }, Hex(0x8a70c8),
+      0.6);
+
+  static const Move kOnFoot[] = {
+      {"Sword Combo", "{A} ×4", 0, Kind::Momo, Role::Attack4, 2, 5},
+      {"Dash", "{D}\nor tap {F} twice", 0, Kind::Momo, Role::Dash, 1, 3},
+      {"Dash Attack", "{D}\nthen {A}", 0, Kind::Momo, Role::DashAttack, 0, 3},
+      {"Rising Slash", "{U} + {A}\nalso once per jump", 0, Kind::Momo, Role::UpAttack, 1, 6},
+      {"Plane Switch", "{U} {U}  or  {N} {N}\n{U} / {N} + {D}", 0, Kind::Momo, Role::PlaneSwitch, 1,
+       3},
+      {"Jump Attacks", "{J}\nthen {A} ×3", 0, Kind::Momo, Role::JumpAttack1, 1, 4},
+      {"Spinning Dive", "in the air,\na 4th {A}", 0, Kind::Momo, Role::JumpAttack4, 1, 2},
+      {"Jump Kick", "in the air:\n{N} + {A}", 0, Kind::Momo, Role::JumpKick, 3, 4},
+      {"Grapple", "run into a foe,\nthen {A} ×3", 0, Kind::Momo, Role::GrappleAttack2, 2, 4},
+      {"Front Throw", "holding a foe:\n{F} + {A}", 0, Kind::Momo, Role::ThrowFront, 1, 4},
+      {"Back Throw", "holding a foe:\n{B} + {A}", 0, Kind::Momo, Role::Throw, 3, 6},
+      {"Moon Slasher", "{M}\nalso in the air", 12, Kind::Momo, Role::MoonSlasher, 3, 5},
+      {"Eruption", "{U} + {M}", 40, Kind::Momo, Role::Eruption, 0, 3},
+      {"Psychic Sphere", "{N} + {M}\nalso in the air", 64, Kind::Momo, Role::PsychoSpherePrepare, 4,
+       5},
+      {"Strike-Through", "{D}\nthen {M}", 36, Kind::Momo, Role::StrikeThrough, 0, 4},
+  };
+  static const Move kRiding[] = {
+      {"Mount", "beside a waiting\ndragon:\n{N} + {J}", 0, Kind::MomoDracon, Role::Stand, 0, 3},
+      {"Dragon Strikes", "{A} {A}", 0, Kind::MomoDracon, Role::Attack1, 0, 3},
+      {"Fire Breath", "{M}", 24, Kind::MomoDracon, Role::Fireball, 0, 3},
+      {"Charge", "{D}\nthen {A}", 0, Kind::MomoDracon, Role::Dash, 0, 3},
+      {"Air Attacks", "after {J}:\n{A} strike\n{M} breath, 24 MP", 0, Kind::MomoDracon,
+       Role::JumpFireball, 0, 3},
+  };
+  const int cols = 5;
+  const double cw = (1366 - 2 * kMargin - (cols - 1) * kGap) / cols, ch = 144;
+  const Rgb moon = Hex(0x9ab8ff), ember = Hex(0xff9a5a);
+  double top = 88;
+  for (int i = 0; i < 15; ++i)
+    MoveCard(cr, kOnFoot[i], kMargin + (i % cols) * (cw + kGap), top + (i / cols) * (ch + kGap), cw,
+             ch, moon);
+  top += 3 * (ch + kGap);
+  // The dragon's section.
+  PlainText(cr, Typeface::Display, 18, {kMargin, top + 18}, "Riding the Dragon", Hex(0xffc89a));
+  const double lw = TextWidth(cr, Typeface::Display, 18, "Riding the Dragon");
+  Flat(
+      cr,
+      [&](cairo_t* k) {
+        cairo_rectangle(k, kMargin + lw + 14, top + 11, 1366 - 2 * kMargin - lw - 14, 1.5);
+      },
+      Hex(0xffc89a), 0.5);
+  top += 28;
+  for (int i = 0; i < 5; ++i)
+    MoveCard(cr, kRiding[i], kMargin + i * (cw + kGap), top, cw, ch + 6, ember);
+  // How to go on: the list waits for Attack.
+  {
+    const std::string footer = "Press {A} to begin";
+    const double w = InputLine(cr, footer, 0, 0, false);
+    InputLine(cr, footer, 683 - w / 2, 752);
+  }
+}
+
+void IntermissionArt(const Frame& f) { MomoIllustration(f.cr); }
 
 void GreenBackdrop(const Frame& f) {
   cairo_t* cr = f.cr;
