@@ -921,7 +921,7 @@ void Explosion(const Frame& f) {
   for (int i = 0; i < 8; ++i) {
     const double a = i * 45 + rng.Uniform(-15, 15);
     const Pt q = c + Rotate({0, -r * 0.55}, a) + Pt{0, -p * 10};
-    Glow(cr, q, r * 0.6, Hex(0x54403c), 0.7 * std::min(1.0, p * 2.5) * (1.1 - p));
+    Glow(cr, q, r * 0.6, Hex(0x54403c), 0.7 * std::min(1.0, p * 2.5) * (1.15 - p));
   }
   Glow(cr, c, r * 1.15, Hex(0xff4a10), 0.9 * fire);
   // A lumpy flame body, brightest at its heart.
