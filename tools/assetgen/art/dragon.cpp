@@ -226,7 +226,7 @@ WingBones WingOf(const Body& b, const DragonPose& p, bool far) {
   const Pt root = b.At({far ? 40.0 : 44.0, far ? 6.0 : 14.0});
   auto at = [&](Pt folded, Pt spread) {
     Pt v = Rotate(Lerp(folded, spread, s), b.tilt);
-    if (far) v = v * 0.94 + Pt{4, -6} * s;
+    if (far) v = Rotate(v, 9 * s) * 0.92 + Pt{4, -6} * s;  // peeks out above the near wing
     return root + Rotate(v, -p.flap * s);
   };
   WingBones w;
