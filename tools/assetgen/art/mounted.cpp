@@ -428,10 +428,12 @@ void DrawBreath(const Frame& f, Pt mouth, bool pouring) {
   // The plume leans forward and down the way the breaths fly.
   const Pt dir = Pt{0.93, 0.36};
   const double flick = (f.index % 2) * -3;
-  Glow(cr, at + dir * 12, 30 + flick, Hex(0x8f4dff), 0.55);
+  Glow(cr, at - dir * 4, 34, Hex(0x8f4dff), 0.45);
+  Glow(cr, at - dir * 12, 14, Hex(0xd8c4ff), 0.7);  // the jaws lit from inside
+  Glow(cr, at + dir * 12, 26 + flick, Hex(0x9d5cff), 0.55);
   for (int k = 0; k < 3; ++k) {
     // Tongues of flame: violet teardrops with white hearts.
-    const Pt tip = at + Rotate(dir, -16 + k * 16) * (30 + flick + (k == 1 ? 6 : 0));
+    const Pt tip = at + Rotate(dir, -18 + k * 18) * (28 + flick + (k == 1 ? 6 : 0));
     const Pt side = Rotate(tip - at, 90) * (0.22);
     cairo_new_path(cr);
     cairo_move_to(cr, at.x, at.y);
