@@ -173,7 +173,10 @@ TEST_F(RidingArt, TheStrikeFrameReachesFartherThanTheWindUpInTheHitBoxBand) {
   };
   const Case cases[] = {
       {{imgMomoDraconAttack1Prepare, "Attack1Prepare"}, {imgMomoDraconAttack1, "Attack1"}, 60, 120},
-      {{imgMomoDraconAttack2Prepare, "Attack2Prepare"}, {imgMomoDraconAttack2, "Attack2"}, 110, 230},
+      {{imgMomoDraconAttack2Prepare, "Attack2Prepare"},
+       {imgMomoDraconAttack2, "Attack2"},
+       110,
+       230},
       {{imgMomoDraconJumpAttack1Prepare, "JumpAttack1Prepare"},
        {imgMomoDraconJumpAttack1, "JumpAttack1"},
        60,
@@ -181,8 +184,8 @@ TEST_F(RidingArt, TheStrikeFrameReachesFartherThanTheWindUpInTheHitBoxBand) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.strike.name);
-    const int windUp = ReachAhead(c.windUp.image, c.windUp.image->FrameCount() - 1, c.fromHeight,
-                                  c.toHeight);
+    const int windUp =
+        ReachAhead(c.windUp.image, c.windUp.image->FrameCount() - 1, c.fromHeight, c.toHeight);
     const int strike = ReachAhead(c.strike.image, 0, c.fromHeight, c.toHeight);
     EXPECT_GE(strike, windUp + 15);
     EXPECT_GE(strike, 150);

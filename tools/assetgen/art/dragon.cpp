@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace art {
@@ -226,7 +227,7 @@ WingBones WingOf(const Body& b, const DragonPose& p, bool far) {
   const Pt root = b.At({far ? 40.0 : 44.0, far ? 6.0 : 14.0});
   auto at = [&](Pt folded, Pt spread) {
     Pt v = Rotate(Lerp(folded, spread, s), b.tilt);
-    if (far) v = v * 0.94 + Pt{4, -6} * s;
+    if (far) v = Rotate(v, 9 * s) * 0.92 + Pt{4, -6} * s;  // peeks out above the near wing
     return root + Rotate(v, -p.flap * s);
   };
   WingBones w;
@@ -282,12 +283,12 @@ void Wing(cairo_t* cr, const WingBones& w, double spread, bool far) {
         cairo_close_path(c);
       },
       skin, 4, 1.8);
-  // Finger bones, then the arm over them.
-  for (Pt tip : {w.f3, w.f2, w.f1}) {
-    const double r = tip.x == w.f1.x && tip.y == w.f1.y ? 4.5 : 1.5 + 2.5 * spread;
+  // Finger bones (the leading one stout, the others thin ribs while folded), then the arm.
+  const std::pair<Pt, double> fingers[] = {
+      {w.f3, 1.5 + 2.5 * spread}, {w.f2, 1.5 + 2.5 * spread}, {w.f1, 4.5}};
+  for (const auto& [tip, r] : fingers)
     Shape(
         cr, [&](cairo_t* c) { CapsulePath(c, w.wrist, tip, r, 1.4); }, bone, 1.5, 1.6);
-  }
   Shape(
       cr,
       [&](cairo_t* c) {

@@ -194,7 +194,7 @@ void DrawTrail(cairo_t* cr, const Trail& tr, const TrailPhase& ph) {
   auto profile = [&](double s) { return std::pow(std::sin(kPi * std::pow(s, bend)), 0.75); };
   auto alongAlpha = [&](double s) {
     const double rise = tr.tailAlpha + (1 - tr.tailAlpha) * Smooth(0.0, tr.fadeIn, s);
-    return rise * Smooth(1.0, 0.93, s) * ph.alpha;
+    return rise * Smooth(0.0, 0.05, s) * Smooth(1.0, 0.93, s) * ph.alpha;
   };
   struct Sample {
     Pt p[kRowCount];
@@ -442,7 +442,7 @@ void MomoMoonSlasherEffect(const Frame& f) {
   cairo_new_path(cr);
   cairo_arc(cr, heart.x, heart.y, 110, 0, 2 * kPi);
   cairo_stroke(cr);
-  Glow(cr, heart, 120, kMoonGlow, 0.16 * ph.alpha);
+  Glow(cr, heart, 120, kMoonGlow, 0.1 * ph.alpha);
   const Trail moon = {.centre = heart,
                       .rx = 112,
                       .ry = 112,
