@@ -108,10 +108,18 @@ void DrawStrip(cairo_t* cr, const manifest::ImageRow& row, const Picture& pictur
 }  // namespace
 
 bool WriteSheet(const std::filesystem::path& path, const std::vector<Picture>& pictures,
-                const std::vector<int>& rows) {
+                std::vector<int> rows) {
+  // Cairo's surfaces end at 32767 pixels: a longer sheet keeps its first pictures.
+  constexpr int kMaxHeight = 32000;
   int width = 400, height = 0;
-  for (int i : rows) {
-    const Layout l = LayoutFor(Rows()[i]);
+  for (size_t n = 0; n < rows.size(); ++n) {
+    const Layout l = LayoutFor(Rows()[rows[n]]);
+    if (height + l.Height() > kMaxHeight) {
+      std::fprintf(stderr, "assetgen: %s shows the first %zu of %zu pictures\n",
+                   path.filename().c_str(), n, rows.size());
+      rows.resize(n);
+      break;
+    }
     width = std::max(width, l.Width());
     height += l.Height();
   }

@@ -11,7 +11,7 @@
 bool WriteContactSheets(const std::filesystem::path& dir, const std::vector<Picture>& pictures);
 // One sheet of the given rows of the manifest.
 bool WriteSheet(const std::filesystem::path& path, const std::vector<Picture>& pictures,
-                const std::vector<int>& rows);
+                std::vector<int> rows);
 bool WriteManifestTsv(const std::filesystem::path& path);
 // The title screen and a castle stage composed from the pictures as the game lays them out.
 bool WriteScenePreviews(const std::filesystem::path& dir, const std::vector<Picture>& pictures);

@@ -730,15 +730,7 @@ const std::vector<Board>& Boards() {
 }
 // clang-format on
 
-const Board* FindBoard(Kind kind, Role role) {
-  const Board* shared = nullptr;
-  for (const Board& b : Boards()) {
-    if (b.role != role) continue;
-    if (b.kind == kind) return &b;
-    if (b.kind == kAnyKind) shared = &b;
-  }
-  return shared;
-}
+const Board* FindBoard(Kind kind, Role role) { return FindBoardIn(Boards(), kind, role, kAnyKind); }
 
 // ---- Painting -----------------------------------------------------------------------------------
 

@@ -45,6 +45,19 @@ T Sample(const std::vector<T>& keys, Playback playback, int i, int n, BlendFn bl
   return blend(keys[a], keys[b], t - std::floor(t));
 }
 
+// The table of a kind for a role, or else the one of the `shared` kind that serves every kind
+// without its own; null when neither has one.
+template <typename B>
+const B* FindBoardIn(const std::vector<B>& boards, Kind kind, Role role, Kind shared) {
+  const B* fallback = nullptr;
+  for (const B& b : boards) {
+    if (b.role != role) continue;
+    if (b.kind == kind) return &b;
+    if (b.kind == shared) fallback = &b;
+  }
+  return fallback;
+}
+
 // The dragon, the heroine riding it, the raiders in its saddle and the flying dragon.
 bool IsMounted(Kind kind, Role role);
 void PaintMounted(const Frame& f, Kind kind, Role role);

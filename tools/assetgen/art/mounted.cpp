@@ -158,9 +158,7 @@ const std::vector<Board>& RiderBoards() {
 // clang-format on
 
 const Board* FindRiderBoard(Kind kind, Role role) {
-  for (const Board& b : RiderBoards())
-    if (b.kind == kind && b.role == role) return &b;
-  return nullptr;
+  return FindBoardIn(RiderBoards(), kind, role, kind);
 }
 
 // ---- The dragon's storyboards -------------------------------------------------------------------
@@ -350,13 +348,7 @@ const std::vector<DragonBoard>& DragonBoards() {
 // clang-format on
 
 const DragonBoard* FindDragonBoard(Kind kind, Role role) {
-  const DragonBoard* shared = nullptr;
-  for (const DragonBoard& b : DragonBoards()) {
-    if (b.role != role) continue;
-    if (b.kind == kind) return &b;
-    if (b.kind == Kind::Dracon) shared = &b;
-  }
-  return shared;
+  return FindBoardIn(DragonBoards(), kind, role, Kind::Dracon);
 }
 
 DragonPose DragonPoseFor(Kind kind, Role role, const Frame& f) {
