@@ -1,8 +1,6 @@
 // The asset catalogue against the generated files: frame counts, pivots, the pivot rules the
 // drawing code relies on, tiling, fonts, and how a missing file is reported.
 
-#include "app/assets.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,28 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/system.h"
+#include "tests/loaded_images.h"
 
 namespace {
 
-class Assets : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
-    std::string failed;
-    loaded_ = LoadImages(failed);
-    failed_ = failed;
-  }
-  static void TearDownTestSuite() { ShutdownPlatform(); }
-  static bool loaded_;
-  static std::string failed_;
-};
-bool Assets::loaded_ = false;
-std::string Assets::failed_;
-
-uint8_t Alpha(const ImagePtr& image, int frame, int x, int y) {
-  return image->pixels[frame][(static_cast<size_t>(y) * image->width + x) * 4 + 3];
-}
+class Assets : public LoadedImages {};
 
 // The lowest row of a frame that holds a clearly visible pixel, or -1.
 int LowestOpaqueRow(const ImagePtr& image, int frame) {

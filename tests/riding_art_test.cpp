@@ -8,26 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/assets.h"
-#include "platform/system.h"
+#include "tests/loaded_images.h"
 
 namespace {
 
-class RidingArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
-    std::string failed;
-    loaded_ = LoadImages(failed);
-    failed_ = failed;
-  }
-  static void TearDownTestSuite() { ShutdownPlatform(); }
-  void SetUp() override { ASSERT_TRUE(loaded_) << failed_; }
-  static bool loaded_;
-  static std::string failed_;
-};
-bool RidingArt::loaded_ = false;
-std::string RidingArt::failed_;
+class RidingArt : public LoadedImages {};
 
 struct Strip {
   const ImagePtr& image;

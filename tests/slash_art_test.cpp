@@ -7,31 +7,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/assets.h"
-#include "platform/system.h"
+#include "tests/loaded_images.h"
 
 namespace {
 
-class SlashArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
-    std::string failed;
-    loaded_ = LoadImages(failed);
-    failed_ = failed;
-  }
-  static void TearDownTestSuite() { ShutdownPlatform(); }
-  static bool loaded_;
-  static std::string failed_;
-};
-bool SlashArt::loaded_ = false;
-std::string SlashArt::failed_;
-
-// Opacity of a frame's pixel, 0 outside the frame.
-int Alpha(const ImagePtr& image, int frame, int x, int y) {
-  if (x < 0 || y < 0 || x >= image->width || y >= image->height) return 0;
-  return image->pixels[frame][(static_cast<size_t>(y) * image->width + x) * 4 + 3];
-}
+class SlashArt : public LoadedImages {};
 
 // A pixel the player clearly sees even after the game's own fading has begun.
 constexpr int kClearlyVisible = 96;

@@ -1,0 +1,32 @@
+#pragma once
+// Test suites over the pictures of the catalogue: every image is loaded once per suite on the
+// headless back end, and each test starts only if they all loaded.
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+#include "app/assets.h"
+#include "platform/system.h"
+
+class LoadedImages : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(InitPlatform(BackendKind::Headless)) << PlatformError();
+    std::string failed;
+    loaded_ = LoadImages(failed);
+    failed_ = failed;
+  }
+  static void TearDownTestSuite() { ShutdownPlatform(); }
+  void SetUp() override { ASSERT_TRUE(loaded_) << failed_; }
+
+  static inline bool loaded_ = false;
+  static inline std::string failed_;
+};
+
+// Opacity of a frame's pixel, 0 outside the frame.
+inline int Alpha(const ImagePtr& image, int frame, int x, int y) {
+  if (x < 0 || y < 0 || x >= image->width || y >= image->height) return 0;
+  return image->pixels[frame][(static_cast<size_t>(y) * image->width + x) * 4 + 3];
+}
