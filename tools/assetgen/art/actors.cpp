@@ -749,7 +749,7 @@ void DrawPerson(const Frame& f, Kind kind, Role role, Pt offset, double scaleBy 
   cairo_save(f.cr);
   cairo_translate(f.cr, f.hx + offset.x, f.hy + offset.y);
   cairo_scale(f.cr, scaleBy, scaleBy);
-  DrawFigure(f.cr, cast.build, cast.look, j, board->ghost);
+  DrawFigure(f.cr, cast.build, cast.look, j);
   cairo_restore(f.cr);
 }
 

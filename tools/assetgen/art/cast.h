@@ -26,8 +26,6 @@ struct Board {
   Role role;
   Playback playback;
   std::vector<Pose> keys;
-  bool seated = false;  // the pelvis sits in the dragon's saddle
-  bool ghost = false;   // drawn as a pale after-image
 };
 
 // The key pose under frame i of n.

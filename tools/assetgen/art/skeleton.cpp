@@ -87,21 +87,13 @@ Joints PoseJoints(const Build& b, const Pose& p) {
 
 namespace {
 
-constexpr Material kGhost = {{0.92, 0.95, 1.0}, {0.80, 0.86, 1.0}, {1, 1, 1}, false};
-
 struct FigurePainter {
   cairo_t* cr;
   const Build& b;
   const Look& look;
   const Joints& j;
-  bool ghost;
 
-  const Material& M(const Material& m) const { return ghost ? kGhost : m; }
   void Part(const PathFn& path, const Material& m, double shade = 3.0) const {
-    if (ghost) {
-      Flat(cr, path, kGhost.base, 1.0);
-      return;
-    }
     Shape(cr, path, m, shade);
   }
 
@@ -333,7 +325,7 @@ struct FigurePainter {
                         {c + fwd * r * 0.15 + up * r * 0.2, c + fwd * r * 1.02 + up * r * 0.25,
                          c + fwd * r * 1.02 + up * r * 0.02, c + fwd * r * 0.15 + up * r * 0.0});
           },
-          ghost ? kGhost.shade : kOutline);
+          kOutline);
       if (look.gear == Headgear::GreatHelm) {
         Part(
             [&](cairo_t* cr2) {
@@ -368,12 +360,12 @@ struct FigurePainter {
           look.lower, 3);
       Flat(
           cr, [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.45, r * 0.55, r * 0.75, a); },
-          ghost ? kGhost.shade : Mix(look.skin.shade, kOutline, 0.55));
+          Mix(look.skin.shade, kOutline, 0.55));
       const Rgb eye = look.gear == Headgear::NecroHood ? Hex(0x7dff8a) : Hex(0xffd27a);
       Flat(
           cr,
           [&](cairo_t* cr2) { EllipsePath(cr2, c + fwd * r * 0.7 + up * r * 0.1, 2.2, 1.6, a); },
-          ghost ? kGhost.shade : eye);
+          eye);
       return;
     }
     // A face: skull circle, ear, eye, hair or helmet.
@@ -402,11 +394,9 @@ struct FigurePainter {
     const Pt eyeAt = c + fwd * r * (heroine ? 0.56 : 0.6) + up * r * (heroine ? 0.0 : 0.08);
     Flat(
         cr,
-        [&](cairo_t* cr2) {
-          EllipsePath(cr2, eyeAt, heroine ? 2.3 : 1.6, heroine ? 3.6 : 2.6, a);
-        },
-        ghost ? kGhost.shade : kOutline);
-    if (heroine && !ghost) {
+        [&](cairo_t* cr2) { EllipsePath(cr2, eyeAt, heroine ? 2.3 : 1.6, heroine ? 3.6 : 2.6, a); },
+        kOutline);
+    if (heroine) {
       Flat(
           cr, [&](cairo_t* cr2) { EllipsePath(cr2, eyeAt - up * 1.1, 1.4, 1.7, a); },
           Hex(0x8a3a6e));
@@ -414,7 +404,7 @@ struct FigurePainter {
           cr, [&](cairo_t* cr2) { EllipsePath(cr2, eyeAt + up * 1.3 + fwd * 0.5, 0.9, 0.9, a); },
           Hex(0xffffff));
     }
-    if (!ghost) {
+    {  // the brow and the mouth
       cairo_save(cr);
       SetRgb(cr, kOutline, 0.8);
       cairo_set_line_width(cr, 1.2);
@@ -462,12 +452,13 @@ struct FigurePainter {
       // Her fringe: pointed locks over the brow, swept forward.
       Part(
           [&](cairo_t* cr2) {
-            PolygonPath(cr2, {c - fwd * r * 1.05 + up * r * 0.1, c - fwd * r * 0.6 + up * r * 1.05,
-                              c + fwd * r * 0.45 + up * r * 1.05, c + fwd * r * 1.05 + up * r * 0.6,
-                              c + fwd * r * 1.15 + up * r * 0.2, c + fwd * r * 0.85 + up * r * 0.5,
-                              c + fwd * r * 0.7 + up * r * 0.32, c + fwd * r * 0.5 + up * r * 0.58,
-                              c + fwd * r * 0.25 + up * r * 0.3, c + fwd * r * 0.0 + up * r * 0.55,
-                              c - fwd * r * 0.45 - up * r * 0.2, c - fwd * r * 0.85 - up * r * 0.7});
+            PolygonPath(cr2,
+                        {c - fwd * r * 1.05 + up * r * 0.1, c - fwd * r * 0.6 + up * r * 1.05,
+                         c + fwd * r * 0.45 + up * r * 1.05, c + fwd * r * 1.05 + up * r * 0.6,
+                         c + fwd * r * 1.15 + up * r * 0.2, c + fwd * r * 0.85 + up * r * 0.5,
+                         c + fwd * r * 0.7 + up * r * 0.32, c + fwd * r * 0.5 + up * r * 0.58,
+                         c + fwd * r * 0.25 + up * r * 0.3, c + fwd * r * 0.0 + up * r * 0.55,
+                         c - fwd * r * 0.45 - up * r * 0.2, c - fwd * r * 0.85 - up * r * 0.7});
           },
           look.hair, 3);
     } else if (look.hairStyle == Hair::Short || look.hairStyle == Hair::Long) {
@@ -522,7 +513,7 @@ struct FigurePainter {
     if (look.garment != Garment::Robe) Lower();
     Head();
     if (look.shield) Shield();
-    if (look.weapon != Weapon::None && !ghost) {
+    if (look.weapon != Weapon::None) {
       Look held = look;
       held.weaponLength *= j.reach;
       DrawWeapon(cr, held, j.wristF, j.weaponAngle);
@@ -632,8 +623,8 @@ void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle) {
   }
 }
 
-void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j, bool ghost) {
-  FigurePainter{cr, b, look, j, ghost}.Draw();
+void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j) {
+  FigurePainter{cr, b, look, j}.Draw();
 }
 
 }  // namespace art

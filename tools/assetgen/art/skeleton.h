@@ -26,9 +26,9 @@ struct Pose {
   double head;   // nod (+ looks down)
   double thighF, kneeF, thighB, kneeB;  // knee bend folds the shin back
   double armF, elbowF, armB, elbowB;    // elbow bend folds the forearm forward and up
-  double weapon;  // direction of the held weapon in the body's frame: 0 up, 90 forward
-  double flow;    // how far hair and cape stream back: 0 hanging, 1 streaming, -1 forward
-  int air;        // 0: lowest point on the ground; 1: pelvis at standing height + y
+  double weapon;       // direction of the held weapon in the body's frame: 0 up, 90 forward
+  double flow;         // how far hair and cape stream back: 0 hanging, 1 streaming, -1 forward
+  int air;             // 0: lowest point on the ground; 1: pelvis at standing height + y
   double reach = 1.0;  // drawn length of the weapon: below 1 when it swings toward the viewer
 };
 
@@ -69,8 +69,8 @@ Joints PoseJoints(const Build& b, const Pose& p);
 // Moves every joint of a posed figure (to seat a rider, or hang a captive from a hand).
 void MoveJoints(Joints& j, Pt by);
 
-// Draws the whole figure. `ghost` paints it as a flat pale after-image.
-void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j, bool ghost = false);
+// Draws the whole figure.
+void DrawFigure(cairo_t* cr, const Build& b, const Look& look, const Joints& j);
 // The held weapon alone (also used for weapons dropped or thrown).
 void DrawWeapon(cairo_t* cr, const Look& look, Pt hand, double angle);
 
