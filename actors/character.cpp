@@ -4,18 +4,17 @@
 #include <iterator>
 #include <memory>
 
-#include "actors/animation.h"
 #include "actors/combo_counter.h"
-#include "actors/mount.h"
-#include "app/assets.h"
-#include "app/globals.h"
-#include "app/helpers.h"
-#include "combat/effects.h"
+#include "fx/effects.h"
 #include "input/game_input.h"
+#include "world/animation.h"
+#include "world/assets.h"
+#include "world/globals.h"
+#include "world/helpers.h"
+#include "world/spawn.h"
 
 namespace {
 
-constexpr int kCounterWrap = 1200;
 constexpr int kKeyEscape = 27;
 
 // ---- Damage rolls -------------------------------------------------------------------------------
@@ -139,11 +138,10 @@ constexpr int kMountIdFloor = 1000;  // a new mount's id is drawn from rider id 
 constexpr int kMountIdCeiling = 30000;
 constexpr float kMountChargeSpeed = 15;
 
-TMount* FindMount(int id) {
+// The mount a rider boarded, waiting unseen in CharacterList: found by its id and kind.
+TCharacter* FindMount(int id, int type) {
   for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-    if (c->iID == id) {
-      if (auto* mount = dynamic_cast<TMount*>(c.get())) return mount;
-    }
+    if (c->iID == id && c->iType == type) return c.get();
   }
   return nullptr;
 }
@@ -170,7 +168,19 @@ constexpr HandOver kHandOvers[] = {
 // clang-format on
 static_assert(std::size(kHandOvers) == 8);
 
-void HandOverMotion(const TCharacter& rider, TMount& mount) {
+// A new riderless dragon with an id no character has yet; nullptr when no layer registered the
+// kind (the rider then simply falls).
+std::shared_ptr<TCharacter> SpawnFreshMount(int riderID) {
+  std::shared_ptr<TCharacter> dracon;
+  int id = 0;
+  do {
+    id = Rand(riderID + kMountIdFloor, kMountIdCeiling);
+    dracon = Spawn(TYPE_DRACON, id);
+  } while (dracon && FindCharacter(id));
+  return dracon;
+}
+
+void HandOverMotion(const TCharacter& rider, TCharacter& mount) {
   const HandOver* row = nullptr;
   for (const HandOver& h : kHandOvers) {
     if (h.riderMode == rider.iMode) row = &h;
@@ -332,7 +342,7 @@ void TCharacter::SetMovement() {
 }
 
 void TCharacter::Move() {
-  iDelayCounter = iDelayCounter >= kCounterWrap ? 1 : iDelayCounter + 1;
+  iDelayCounter = NextDelayCounter(iDelayCounter);
   if (iInvulnerableCounter > 0) --iInvulnerableCounter;
   MoveChara();
 }
@@ -340,7 +350,7 @@ void TCharacter::Move() {
 // ---- Dismount -----------------------------------------------------------------------------------
 
 void TCharacter::Dismount() {
-  if (TMount* mount = FindMount(iMountID)) {
+  if (TCharacter* mount = FindMount(iMountID, TYPE_DRACON)) {
     // The mount she boarded waits in the list; it takes over where she was thrown off.
     mount->ResetGameData();
     mount->SetCoordinat(x, static_cast<float>(iPlane));
@@ -348,13 +358,7 @@ void TCharacter::Dismount() {
     mount->iFacing = iFacing;
     mount->fAngle = static_cast<float>(iFacing);
     HandOverMotion(*this, *mount);
-  } else {
-    auto dracon = std::make_shared<TMountDracon>();
-    int id = 0;
-    do {
-      id = Rand(iID + kMountIdFloor, kMountIdCeiling);
-      dracon->Init(2, id);
-    } while (FindCharacter(id));
+  } else if (std::shared_ptr<TCharacter> dracon = SpawnFreshMount(iID)) {
     dracon->SetCoordinat(x, static_cast<float>(iPlane));
     dracon->y = y;
     CharacterList.push_back(dracon);

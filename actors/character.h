@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "actors/modes.h"
+#include "world/modes.h"
 
 class TCharacter {
  public:

@@ -3,9 +3,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/assets.h"
-#include "app/globals.h"
-#include "app/helpers.h"
+#include "world/assets.h"
+#include "world/globals.h"
+#include "world/helpers.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <iterator>
 #include <string>
 
-#include "actors/animation.h"
-#include "app/assets.h"
-#include "app/globals.h"
-#include "app/helpers.h"
 #include "platform/system.h"
+#include "world/animation.h"
+#include "world/assets.h"
+#include "world/globals.h"
+#include "world/helpers.h"
 
 namespace {
 

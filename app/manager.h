@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "combat/effects.h"
+#include "fx/effects.h"
 #include "platform/graphics.h"
 
 class TWindowTitle {

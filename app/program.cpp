@@ -9,15 +9,15 @@
 #include <optional>
 
 #include "actors/combo_counter.h"
-#include "app/assets.h"
 #include "app/command_line.h"
-#include "app/globals.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
 #include "audio/bgm_player.h"
-#include "embedded_assets.h"
 #include "input/device_feed.h"
+#include "mounts/mount.h"
 #include "platform/platform.h"
+#include "world/assets.h"
+#include "world/globals.h"
 
 namespace {
 
@@ -74,6 +74,8 @@ bool MusicLoaded(const TBGMPlayer& player, std::string& missing) {
 
 }  // namespace
 
+void RegisterCharacterKinds() { RegisterMountKinds(); }
+
 bool StartGame(std::string& failed) {
   SeedFromClockOrForced();
   // The sound effects are the manager's first load; a missing one stops the game here.
@@ -95,6 +97,7 @@ int RunProgram(int argc, char** argv) {
     return 0;
   }
   if (options.seed) forcedSeed = *options.seed;
+  RegisterCharacterKinds();
 
   // Start-up, in the order everything depends on.
   if (!InitPlatform(options.headless ? BackendKind::Headless : BackendKind::Sdl)) {
@@ -155,7 +158,7 @@ int RunProgram(int argc, char** argv) {
   if (!OpenGraphics(mode.width, mode.height, mode.fullScreen ? 1 : 0, 60, 0)) {
     return Fail(PlatformError());
   }
-  SetWindowIcon();
+  SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
   if (!StartGame(error)) return Fail("cannot load sound " + error);
 

@@ -8,3 +8,6 @@ int RunProgram(int argc, char** argv);
 // Seeds the generator, loads the sound effects and creates and initialises a new game manager,
 // releasing any previous one. Returns false with `failed` naming a sound that would not load.
 bool StartGame(std::string& failed);
+
+// Registers every character kind of the game in the spawn table.
+void RegisterCharacterKinds();

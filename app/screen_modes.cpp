@@ -1,6 +1,7 @@
 #include "app/screen_modes.h"
 
 #include "platform/platform.h"
+#include "world/assets.h"
 
 namespace {
 constexpr int kKeyOne = 49;  // the digit keys 1 to 8 are 49 to 56
@@ -15,7 +16,7 @@ int HeldModeKey() {
 
 bool RunScreenModeChooser(ScreenMode& chosen, const std::function<void()>& afterFirstFrame) {
   if (!OpenGraphics(320, 240, 0, 60, 0)) return false;
-  SetWindowIcon();
+  SetWindowIcon(WindowIconName());
   // The chooser waits for a digit, whatever else happens: a close request stays pending for
   // the game window to answer.
   int mode = 0;

@@ -3,12 +3,11 @@
 #include <memory>
 
 #include "actors/character.h"
-#include "app/globals.h"
-#include "combat/effects.h"
+#include "fx/effects.h"
+#include "world/animation.h"
+#include "world/globals.h"
 
 namespace {
-
-constexpr int kCounterWrap = 1200;
 
 // A character this box may hit this frame: hittable, on its plane, not flashing after a hit, and
 // on the other side. A riderless mount (side 2) is nobody's target.
@@ -61,7 +60,7 @@ void TProjectile::Init(int id, float x_, float y_, float angle, int layer, int f
 void TProjectile::InitCustom(float) {}
 
 void TProjectile::Move() {
-  iDelayCounter = iDelayCounter >= kCounterWrap ? 1 : iDelayCounter + 1;
+  iDelayCounter = NextDelayCounter(iDelayCounter);
   MoveProjectile();
 }
 

@@ -28,8 +28,6 @@ std::unordered_map<std::string, EmbeddedFile>& EmbeddedFiles() {
   return files;
 }
 
-constexpr const char* kEmbeddedPrefix = "incbin::";
-
 // ---- Decoding ----------------------------------------------------------------------------------
 
 bool DecodePng(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, int& width,

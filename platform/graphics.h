@@ -55,6 +55,9 @@ enum BlendMode { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, 
 // ---- Loading ----------------------------------------------------------------------------------
 // Loading touches no window and no shared drawing state: it may run on any thread.
 
+// The prefix that names an embedded file instead of one on disk.
+inline constexpr const char* kEmbeddedPrefix = "incbin::";
+
 // Embedded files, found as "incbin::" + name. Register them on the main thread before loading
 // elsewhere; registering a name twice keeps the first.
 void RegisterEmbeddedFile(const std::string& name, const uint8_t* data, size_t size);

@@ -357,7 +357,9 @@ void ShutdownPlatform() {
   g.sequence = sequence;
 }
 
+namespace {
 bool exiting = false;
+}  // namespace
 
 void ExitPlatform() {
   if (!g.initialised) return;
@@ -514,13 +516,12 @@ void HideMouse() {
   if (g.initialised) SDL_ShowCursor(SDL_DISABLE);
 }
 
-void SetWindowIcon() {
+void SetWindowIcon(const std::string& name) {
   if (!g.window) return;
   std::vector<uint8_t> bytes;
   std::vector<uint8_t> rgba;
   int width = 0, height = 0;
-  if (!ReadAssetBytes("incbin::icon.png", bytes) ||
-      !platform_detail::DecodeImage(bytes, rgba, width, height)) {
+  if (!ReadAssetBytes(name, bytes) || !platform_detail::DecodeImage(bytes, rgba, width, height)) {
     return;
   }
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), width, height, 32,

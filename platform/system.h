@@ -51,8 +51,9 @@ void Flip(int sync);
 // 1 once per close request (close box, Alt+F4, system), then 0.
 int AppTerminate();
 void HideMouse();
-// Gives the current window our icon (the embedded "icon.png").
-void SetWindowIcon();
+// Gives the current window the picture of an asset name (a file or an embedded "incbin::" name)
+// as its icon; nothing happens when it cannot be read.
+void SetWindowIcon(const std::string& name);
 
 enum class PacingMode { None, Soft, Hard };
 PacingMode CurrentPacingMode();

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "actors/combo_counter.h"
-#include "actors/mount.h"
-#include "app/globals.h"
-#include "combat/effects.h"
 #include "fighter_fixtures.h"
+#include "fx/effects.h"
 #include "input/game_input.h"
+#include "mounts/mount.h"
 #include "platform/platform.h"
+#include "world/globals.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/assets.h"
-#include "app/globals.h"
 #include "test_support.h"
+#include "world/assets.h"
+#include "world/globals.h"
 
 namespace {
 

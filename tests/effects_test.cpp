@@ -1,6 +1,6 @@
 // Effects: start values, lifetimes, the Ultima burst, drawing and the handler.
 
-#include "combat/effects.h"
+#include "fx/effects.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/globals.h"
 #include "test_support.h"
+#include "world/assets.h"
+#include "world/globals.h"
 
 namespace {
 

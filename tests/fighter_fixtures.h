@@ -10,8 +10,8 @@
 
 #include "actors/character.h"
 #include "actors/combo_counter.h"
-#include "app/globals.h"
 #include "platform/platform.h"
+#include "world/globals.h"
 
 class TestFighter : public TCharacter {
  public:

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <string>
 
-#include "app/assets.h"
 #include "platform/system.h"
+#include "world/assets.h"
 
 class LoadedImages : public ::testing::Test {
  protected:

@@ -1,7 +1,7 @@
 // The riderless dragon: its life after a throw-off, carrying on a rider's jump or charge,
 // running off, facing, and its drawing.
 
-#include "actors/mount.h"
+#include "mounts/mount.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/globals.h"
-#include "combat/effects.h"
 #include "fighter_fixtures.h"
+#include "fx/effects.h"
 #include "test_support.h"
+#include "world/assets.h"
+#include "world/globals.h"
 
 namespace {
 

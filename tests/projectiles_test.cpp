@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "actors/combo_counter.h"
-#include "app/globals.h"
-#include "combat/effects.h"
 #include "combat/momo_projectiles.h"
 #include "combat/projectile.h"
 #include "fighter_fixtures.h"
+#include "fx/effects.h"
+#include "world/globals.h"
 
 namespace {
 

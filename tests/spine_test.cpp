@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "app/globals.h"
-#include "app/helpers.h"
 #include "app/screen_modes.h"
 #include "platform/platform.h"
 #include "tests/test_support.h"
+#include "world/globals.h"
+#include "world/helpers.h"
 
 namespace {
 
@@ -118,8 +118,10 @@ TEST(CommandLineFlags, ValuesAndErrors) {
       {"--input", "a", "--replay", "b"},
   };
   for (const auto& args : bad) {
-    EXPECT_FALSE(parse(args, options, error)) << args[0];
-    EXPECT_FALSE(error.empty());
+    CommandLine fresh;
+    std::string message;
+    EXPECT_FALSE(parse(args, fresh, message)) << args[0];
+    EXPECT_FALSE(message.empty()) << args[0];
   }
 }
 

@@ -61,7 +61,7 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
   h << "#pragma once\n"
        "// The asset catalogue, written by tools/assetgen from its manifest: edit the manifest,\n"
        "// not this file. One global per picture, font and sound, and the tables the loaders in\n"
-       "// app/assets.cpp walk in loading order.\n\n"
+       "// world/assets.cpp walk in loading order.\n\n"
        "#include \"platform/audio.h\"\n"
        "#include \"platform/graphics.h\"\n\n";
   for (const auto& row : Rows()) h << "extern ImagePtr " << GlobalName("img", row.file) << ";\n";
@@ -180,6 +180,12 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
        "file.begin));\n"
        "  });\n"
        "}\n";
+  const std::string h =
+      "#pragma once\n"
+      "// Written by tools/assetgen. Registers every picture carried inside the program under its\n"
+      "// \"incbin::\" name.\n"
+      "void RegisterEmbeddedAssets();\n";
   return WriteText(generatedDir / "embedded_assets.S", s.str()) &&
+         WriteText(generatedDir / "embedded_assets.h", h) &&
          WriteText(generatedDir / "embedded_assets.cpp", c.str());
 }

@@ -41,3 +41,6 @@ class TMountDracon : public TMount {
   void MoveCustom(TCharacter* pc) override;
   void Draw() override;
 };
+
+// Puts the riderless dragon in the spawn table.
+void RegisterMountKinds();

@@ -1,14 +1,13 @@
-#include "combat/effects.h"
+#include "fx/effects.h"
 
 #include <memory>
 
-#include "actors/animation.h"
-#include "app/assets.h"
-#include "app/globals.h"
+#include "world/animation.h"
+#include "world/assets.h"
+#include "world/globals.h"
 
 namespace {
 
-constexpr int kCounterWrap = 1200;
 constexpr int kFacingLeft = 180;
 
 // The Ultima burst: nine spokes 40 degrees apart, each with one to three blasts 6 degrees apart.
@@ -47,7 +46,7 @@ void TEffect::Init(float x_, float y_, float angle, int layer, int facing, int p
 }
 
 void TEffect::Move() {
-  iDelayCounter = iDelayCounter >= kCounterWrap ? 1 : iDelayCounter + 1;
+  iDelayCounter = NextDelayCounter(iDelayCounter);
   MoveEffect();
 }
 

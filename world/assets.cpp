@@ -1,11 +1,8 @@
-#include "app/assets.h"
-
-#include "embedded_assets.h"
+#include "world/assets.h"
 
 namespace {
 // Every picture is filtered: transparency comes from its alpha channel, no colour key, no mipmaps.
 constexpr int kImageFlags = 2;
-constexpr const char* kEmbeddedPrefix = "incbin::";
 }  // namespace
 
 // Each loader walks its whole table, so that one bad file does not leave the assets after it

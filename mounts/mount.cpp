@@ -1,11 +1,12 @@
-#include "actors/mount.h"
+#include "mounts/mount.h"
 
 #include <cmath>
 #include <iterator>
 #include <memory>
 
-#include "app/assets.h"
-#include "app/globals.h"
+#include "world/assets.h"
+#include "world/globals.h"
+#include "world/spawn.h"
 
 namespace {
 
@@ -241,7 +242,7 @@ void TMount::DrawGUI() {
 
 void TMountDracon::Init(int, int id) {
   fSize = 12;
-  iCodePlayer = 2;
+  iCodePlayer = CODE_PLAYER_NONE;
   ResetBBox();
   iType = TYPE_DRACON;
   iID = id;
@@ -280,4 +281,12 @@ void TMountDracon::Draw() {
   DrawImage(imgShadow, x, GroundOf(iPlane, y), 0);
   if (const ImagePtr* sprite = SpriteOf(iMode)) DrawImage(*sprite, x, y, iFrame);
   SetScale(1, 1);
+}
+
+void RegisterMountKinds() {
+  RegisterSpawn(TYPE_DRACON, [](int id) -> std::shared_ptr<TCharacter> {
+    auto dracon = std::make_shared<TMountDracon>();
+    dracon->Init(CODE_PLAYER_NONE, id);
+    return dracon;
+  });
 }

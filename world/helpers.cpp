@@ -1,4 +1,4 @@
-#include "app/helpers.h"
+#include "world/helpers.h"
 
 #include <cmath>
 

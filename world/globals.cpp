@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "world/globals.h"
 
 float fScreenWidth = 0;
 float fScreenHeight = 0;

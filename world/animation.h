@@ -6,6 +6,13 @@
 
 #include <cstdint>
 
+// Frame counters of characters, hit boxes, effects, windows and segments run to this and wrap to 1.
+constexpr int32_t kCounterWrap = 1200;
+
+inline int32_t NextDelayCounter(int32_t counter) {
+  return counter >= kCounterWrap ? 1 : counter + 1;
+}
+
 inline bool IsAnimationTick(int32_t delayCounter, int delay) {
   return delay > 0 && delayCounter != 0 && delayCounter % delay == 0;
 }

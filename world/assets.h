@@ -6,6 +6,7 @@
 #include <string>
 
 #include "asset_catalogue.h"
+#include "embedded_assets.h"
 #include "platform/platform.h"
 
 // Registers the embedded pictures, then loads every image in catalogue order with its handle.
@@ -15,3 +16,6 @@ bool LoadImages(std::string& failed);
 bool LoadFonts(std::string& failed);
 // The sound effects, in catalogue order (the game manager calls it first thing).
 bool LoadSounds(std::string& failed);
+
+// The program's icon, embedded by the generator beside the pictures.
+inline std::string WindowIconName() { return std::string(kEmbeddedPrefix) + "icon.png"; }

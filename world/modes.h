@@ -77,7 +77,7 @@ constexpr bool IsAirborneMode(int mode) {
          (mode >= MODE_AIR_ATTACK_FIRST && mode <= MODE_AIR_ATTACK_LAST);
 }
 
-// ---- Statuses and sides ---------------------------------------------------------------------------
+// ---- Statuses and sides -------------------------------------------------------------------------
 // iStatus of a character: who may hit it, and when the handler drops it.
 constexpr int STATUS_FINISHED = 0;  // dropped from CharacterList at the next update
 constexpr int STATUS_NORMAL = 1;

@@ -1,3 +1,0 @@
-#pragma once
-// Registers every picture carried inside the program under its "incbin::" name.
-void RegisterEmbeddedAssets();
