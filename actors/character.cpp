@@ -336,6 +336,54 @@ void TCharacter::PlayBlockSFX() {
   PlaySound(*sounds[Rand(0, 2)]);
 }
 
+float TCharacter::GroundLine() const {
+  return iPlane >= 0 && iPlane < static_cast<int>(fPlaneY.size()) ? fPlaneY[iPlane] : y;
+}
+
+bool TCharacter::LandOnGround() {
+  if (y <= GroundLine()) return false;
+  y = GroundLine();
+  return true;
+}
+
+void TCharacter::MoveAlongKnockback() {
+  x += static_cast<float>(Cos(fKnockbackAngle)) * fSpeed;
+  y += static_cast<float>(Sin(fKnockbackAngle)) * fSpeed;
+}
+
+void TCharacter::MoveLaunched() {
+  MoveAlongKnockback();
+  y -= fJump;
+  fJump -= 1;
+  if (fJump <= 0) {
+    if (fJump == 0) iDelayCounter = 1;  // the fall's pictures start at the top
+    Animation1Way(2, 8);
+  }
+  if (LandOnGround()) {
+    SetMode(MODE_BOUNCE);
+    fQuake = 10;
+  }
+}
+
+void TCharacter::MoveLifted() {
+  if (fJump < 28) fJump += 1.5f;
+  if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
+  if (iDelayCounter == 8) iMode = MODE_KNOCKUP;  // keeps the counters and the speed gathered
+  if (LandOnGround()) SetMode(MODE_BOUNCE);
+}
+
+void TCharacter::MoveSlammed() {
+  if (iDelayCounter >= 12) {
+    y = GroundLine();
+    fSpeed = 0;
+    fQuake = 12;
+    SetMode(MODE_BOUNCE);
+  } else {
+    MoveAlongKnockback();
+    y += 3;
+  }
+}
+
 void TCharacter::SetMovement() {
   x += static_cast<float>(Cos(fAngle)) * fSpeed;
   y += static_cast<float>(Sin(fAngle)) * fSpeed;
@@ -441,24 +489,28 @@ void TCharacter::Damage(float damage, float knockbackAngle, int damageType, int 
   NormalizeKnockbackAngle();
 }
 
+void TCharacter::SetModeStagger(int damageType) {
+  // Nothing knocks this character off its feet.
+  if (iMode == MODE_LYING) {
+    SetMode(MODE_LYING_HIT);
+  } else if (damageType == MODE_PUSHED_LOW) {
+    SetMode(MODE_HIT_LOW);
+  } else if (damageType == MODE_PUSHED_HIGH) {
+    SetMode(MODE_HIT_HIGH);
+  } else if (damageType == MODE_KNOCKDOWN || damageType == MODE_KNOCKED_AWAY) {
+    fSpeed = kPushBackSpeed;
+    SetMode(MODE_PUSHED_LOW);
+  } else if (damageType == MODE_KNOCKUP) {
+    fSpeed = kPushBackSpeed;
+    SetMode(MODE_PUSHED_HIGH);
+  } else {
+    SetMode(damageType);
+  }
+}
+
 void TCharacter::SetModeDamage(float, int damageType) {
   if (iSkillFortitude >= 1) {
-    // Staggers only: nothing knocks this character off its feet.
-    if (iMode == MODE_LYING) {
-      SetMode(MODE_LYING_HIT);
-    } else if (damageType == MODE_PUSHED_LOW) {
-      SetMode(MODE_HIT_LOW);
-    } else if (damageType == MODE_PUSHED_HIGH) {
-      SetMode(MODE_HIT_HIGH);
-    } else if (damageType == MODE_KNOCKDOWN || damageType == MODE_KNOCKED_AWAY) {
-      fSpeed = kPushBackSpeed;
-      SetMode(MODE_PUSHED_LOW);
-    } else if (damageType == MODE_KNOCKUP) {
-      fSpeed = kPushBackSpeed;
-      SetMode(MODE_PUSHED_HIGH);
-    } else {
-      SetMode(damageType);
-    }
+    SetModeStagger(damageType);
   } else if (iMode == MODE_LYING) {
     SetMode(MODE_LYING_HIT);
   } else if (IsAirborneMode(iMode) || iMode == MODE_KNOCKDOWN) {

@@ -129,6 +129,19 @@ class TCharacter {
 
  protected:
   bool IsRiding() const { return bUnmount == 0; }
+  // The ground line of its plane (its own height between planes).
+  float GroundLine() const;
+  // True, with the feet put on the ground line, once it has come down past it.
+  bool LandOnGround();
+  // One step of fSpeed along the direction of the last blow.
+  void MoveAlongKnockback();
+  // Reactions every fighter shares, one frame each: launched high (54), lifted by a blow from
+  // below (57, turning into 54 with the speed it gathered) and slammed down (67).
+  void MoveLaunched();
+  void MoveLifted();
+  void MoveSlammed();
+  // The reaction of a character that only staggers (a rider, or fortitude 1 and up).
+  void SetModeStagger(int damageType);
   // Zero hit points: exactly 0, the rider thrown off, and the fall.
   void FallSpent();
 };

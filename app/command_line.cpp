@@ -24,6 +24,7 @@ std::string Usage() {
          "  --record PATH         save every frame's keyboard and pad state\n"
          "  --replay PATH         play back a recording\n"
          "  --no-draw             skip drawing\n"
+         "  --trace PATH          write one JSON line of game state per frame\n"
          "  --help                show this text\n";
 }
 
@@ -78,6 +79,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& 
       if (!value(options.recordPath)) return false;
     } else if (flag == "--replay") {
       if (!value(options.replayPath)) return false;
+    } else if (flag == "--trace") {
+      if (!value(options.tracePath)) return false;
     } else if (flag == "--no-draw") {
       options.noDraw = true;
     } else if (flag == "--help" || flag == "-h") {

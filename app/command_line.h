@@ -19,6 +19,7 @@ struct CommandLine {
   std::string inputScript;
   std::string recordPath;
   std::string replayPath;
+  std::string tracePath;
   bool noDraw = false;
   bool help = false;
 };

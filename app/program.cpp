@@ -12,6 +12,7 @@
 #include "app/command_line.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
+#include "app/trace.h"
 #include "audio/bgm_player.h"
 #include "input/device_feed.h"
 #include "mounts/mount.h"
@@ -98,6 +99,11 @@ int RunProgram(int argc, char** argv) {
   }
   if (options.seed) forcedSeed = *options.seed;
   RegisterCharacterKinds();
+  TraceWriter trace;
+  if (!options.tracePath.empty() && !trace.Open(options.tracePath, error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    return 2;
+  }
 
   // Start-up, in the order everything depends on.
   if (!InitPlatform(options.headless ? BackendKind::Headless : BackendKind::Sdl)) {
@@ -168,6 +174,7 @@ int RunProgram(int argc, char** argv) {
     if (feed) feed->BeginFrame(frame);
     if (!options.noDraw) Cls();
     Manager->Move();
+    trace.WriteFrame(frame);
     if (!options.noDraw) Manager->Draw();
     for (const Screenshot& shot : options.screenshots) {
       if (shot.frame == frame && !SaveScreenshot(shot.path)) {
@@ -181,8 +188,13 @@ int RunProgram(int argc, char** argv) {
 
   BGMPlayer->Stop();
   if (feed) feed->Finish();
+  int status = 0;
+  if (!trace.Close(error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    status = 1;
+  }
   OverrideDeviceState(nullptr);
   ResetGlobals();
   ExitPlatform();
-  return 0;
+  return status;
 }

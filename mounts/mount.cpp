@@ -52,10 +52,6 @@ const ImagePtr* SpriteOf(int mode) {
   return nullptr;
 }
 
-float GroundOf(int plane, float fallback) {
-  return plane >= 0 && plane < static_cast<int>(fPlaneY.size()) ? fPlaneY[plane] : fallback;
-}
-
 }  // namespace
 
 // ---- Entry --------------------------------------------------------------------------------------
@@ -114,13 +110,6 @@ void TMount::Leave() { SetMode(iRideCounter < 1 ? MODE_RUN_OFF : MODE_MOUNT_STAN
 
 // ---- Update -------------------------------------------------------------------------------------
 
-bool TMount::Landed() {
-  const float ground = GroundOf(iPlane, y);
-  if (y <= ground) return false;
-  y = ground;
-  return true;
-}
-
 void TMount::MoveChara() {
   TCharacter* pc = GetPC();
   switch (iMode) {
@@ -148,7 +137,7 @@ void TMount::MoveChara() {
       x += fSpeed;
       if (fJump > kFallLimit) fJump -= 1;
       y -= fJump;
-      if (Landed()) {
+      if (LandOnGround()) {
         CreateEffectDust();
         SetMode(MODE_LANDING);
       }
@@ -177,7 +166,7 @@ void TMount::MoveChara() {
       y -= fJump;
       fJump -= kChargeGravity;
       SetMovement();
-      if (Landed()) Leave();
+      if (LandOnGround()) Leave();
       break;
     case MODE_MOUNT_WAITING:
       MoveAI(pc);
@@ -278,7 +267,7 @@ void TMountDracon::MoveCustom(TCharacter*) {
 void TMountDracon::Draw() {
   if (iMode == MODE_INACTIVE) return;
   SetScale(iFacing == 180 ? -1.0f : 1.0f, 1.0f);
-  DrawImage(imgShadow, x, GroundOf(iPlane, y), 0);
+  DrawImage(imgShadow, x, GroundLine(), 0);
   if (const ImagePtr* sprite = SpriteOf(iMode)) DrawImage(*sprite, x, y, iFrame);
   SetScale(1, 1);
 }

@@ -29,8 +29,6 @@ class TMount : public TCharacter {
  protected:
   // After a throw-off: wait to be boarded again while boardings are left, else run off.
   void Leave();
-  // Falls back to the ground line; true on the frame it lands.
-  bool Landed();
 };
 
 class TMountDracon : public TMount {

@@ -25,6 +25,26 @@ float fStageLength = 0;
 float fScrollLimitX = 0;
 float fScrollLockX = 0;
 
+void SetDifficulty(int level) {
+  struct Level {
+    float statFactor, delayFactor;
+    int shift;
+  };
+  // clang-format off
+  constexpr Level kLevels[] = {
+    // enemy stats  enemy waits  engagement shift
+    {  0.7f,        1.6f,        -1 },  // Easy
+    {  1.0f,        1.0f,         0 },  // Normal
+    {  1.2f,        0.5f,         1 },  // Hard
+  };
+  // clang-format on
+  if (level < DIFFICULTY_EASY || level > DIFFICULTY_HARD) level = DIFFICULTY_NORMAL;
+  iDifficulty = level;
+  fEnemyStatFactor = kLevels[level].statFactor;
+  fEnemyDelayFactor = kLevels[level].delayFactor;
+  iDifficultyShift = kLevels[level].shift;
+}
+
 void ComputePlaneLines() {
   fPlaneY = {};
   fPlaneY[0] = fScreenHeight - 150;

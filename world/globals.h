@@ -45,6 +45,12 @@ extern float fStageLength;
 extern float fScrollLimitX;
 extern float fScrollLockX;
 
+// Difficulty levels, and the four globals each sets: 0 Easy, 1 Normal, 2 Hard.
+constexpr int DIFFICULTY_EASY = 0;
+constexpr int DIFFICULTY_NORMAL = 1;
+constexpr int DIFFICULTY_HARD = 2;
+void SetDifficulty(int level);
+
 // Sets fPlaneY from fScreenHeight: the planes lie 150, 105 and 60 pixels above the bottom.
 void ComputePlaneLines();
 

@@ -1,0 +1,28 @@
+#pragma once
+// The practice yard the game starts in until the stages exist: a stretch of castle floor, the
+// heroine under the player's control, and a few straw-men that take hits, fall, get up, and can be
+// seized and thrown. They never fight back, and they never stay down for good.
+
+#include "actors/character.h"
+
+class TPracticeTarget : public TCharacter {
+ public:
+  void Init(int codePlayer, int id) override;
+  void ResetBBox() override;
+  void SetBBoxKnockOut() override;
+  void ResetGameData() override;
+  void SetMode(int mode) override;
+  void MoveChara() override;
+  void Draw() override;
+  void DrawGUI() override;
+
+ private:
+  // The heroine still has this target in her grip.
+  bool StillHeld() const;
+};
+
+// Puts the heroine's practice partners on the three planes, ahead of her.
+void SpawnPracticeTargets();
+
+// The yard's scenery, behind everything: sky, hills, the burning ground and the castle floor.
+void DrawPracticeYard();

@@ -1,0 +1,165 @@
+#include "app/trace.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "actors/character.h"
+#include "app/manager.h"
+#include "audio/bgm_player.h"
+#include "heroine/momo.h"
+#include "world/globals.h"
+
+namespace {
+
+constexpr size_t kFileBuffer = 1 << 16;
+
+void AppendInt(std::string& out, long long value) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
+// Up to four decimals, trailing zeros dropped but one kept: 812.0, 1402.5, 0.3333.
+void AppendFloat(std::string& out, float value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  char text[48];
+  int length = std::snprintf(text, sizeof text, "%.4f", static_cast<double>(value));
+  if (length <= 0 || length >= static_cast<int>(sizeof text)) {
+    out += "null";
+    return;
+  }
+  while (length > 2 && text[length - 1] == '0' && text[length - 2] != '.') --length;
+  if (std::strncmp(text, "-0.0", 4) == 0 && length == 4) {  // no negative zero
+    out += "0.0";
+    return;
+  }
+  out.append(text, static_cast<size_t>(length));
+}
+
+void Key(std::string& out, const char* key) {
+  out += '"';
+  out += key;
+  out += "\":";
+}
+
+void IntField(std::string& out, const char* key, long long value) {
+  Key(out, key);
+  AppendInt(out, value);
+  out += ',';
+}
+
+void FloatField(std::string& out, const char* key, float value) {
+  Key(out, key);
+  AppendFloat(out, value);
+  out += ',';
+}
+
+void AppendCharacter(std::string& out, const TCharacter& c) {
+  out += '{';
+  IntField(out, "type", c.iType);
+  IntField(out, "id", c.iID);
+  IntField(out, "mode", c.iMode);
+  FloatField(out, "x", c.x);
+  FloatField(out, "y", c.y);
+  IntField(out, "plane", c.iPlane);
+  FloatField(out, "hp", c.fHP);
+  FloatField(out, "mp", c.fMP);
+  IntField(out, "status", c.iStatus);
+  IntField(out, "facing", c.iFacing);
+  IntField(out, "delay", c.iDelayCounter);
+  IntField(out, "frame", c.iFrame);
+  IntField(out, "ai", c.iAIMode);
+  out.back() = '}';
+}
+
+void AppendFrame(std::string& out, int frame) {
+  out += '{';
+  IntField(out, "frame", frame);
+  IntField(out, "manager", Manager ? Manager->iMode : -1);
+  // The stages and their scripts come with the segments; until then there are none.
+  IntField(out, "stage", -1);
+  IntField(out, "step", -1);
+  FloatField(out, "world_x", fWorldX);
+  FloatField(out, "world_y", fWorldY);
+  FloatField(out, "quake", fQuake);
+  Key(out, "momo");
+  if (Momo) {
+    out += '{';
+    IntField(out, "score", static_cast<long long>(Momo->fScore));
+    IntField(out, "lives", Momo->iLive);
+    IntField(out, "continues", Momo->iContinue);
+    IntField(out, "max_combo", Momo->iMaxCombo);
+    IntField(out, "exploit", Momo->iExploitCounter);
+    IntField(out, "mount", Momo->iTypeMount);
+    out.back() = '}';
+    out += ',';
+  } else {
+    out += "null,";
+  }
+  IntField(out, "bgm", BGMPlayer ? BGMPlayer->iPlayingBGM : BGM_NONE);
+  IntField(out, "projectiles", static_cast<long long>(ProjectileList.size()));
+  IntField(out, "effects", static_cast<long long>(EffectList.size()));
+  Key(out, "chars");
+  out += '[';
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    AppendCharacter(out, *c);
+    out += ',';
+  }
+  if (out.back() == ',') out.pop_back();
+  out += "]}";
+}
+
+}  // namespace
+
+TraceWriter::~TraceWriter() {
+  std::string ignored;
+  Close(ignored);
+}
+
+bool TraceWriter::Open(const std::string& path, std::string& error) {
+  if (path.empty()) {
+    error = "--trace needs a file name";
+    return false;
+  }
+  file_ = std::fopen(path.c_str(), "wb");
+  if (!file_) {
+    error = "cannot write trace " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  path_ = path;
+  std::setvbuf(file_, nullptr, _IOFBF, kFileBuffer);
+  line_.reserve(4096);
+  return true;
+}
+
+void TraceWriter::WriteFrame(int frame) {
+  if (!file_) return;
+  line_.clear();
+  AppendFrame(line_, frame);
+  line_ += '\n';
+  std::fwrite(line_.data(), 1, line_.size(), file_);
+}
+
+bool TraceWriter::Close(std::string& error) {
+  if (!file_) return true;
+  const bool failed = std::ferror(file_) != 0;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  if (failed || !closed) {
+    error = "cannot write trace " + path_ + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+std::string TraceWriter::FrameLine(int frame) {
+  std::string line;
+  AppendFrame(line, frame);
+  return line;
+}

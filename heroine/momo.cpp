@@ -1,0 +1,828 @@
+// The heroine on foot: set-up, the frame update, movement, jumps, plane switches, the reactions to
+// hits, lives and continues, the automatic runs, the world scroll and the screen shake.
+
+#include "heroine/momo.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "input/game_input.h"
+#include "platform/platform.h"
+#include "world/assets.h"
+#include "world/globals.h"
+
+namespace {
+
+// ---- Tuning -------------------------------------------------------------------------------------
+constexpr float kRunSpeed = 10;
+constexpr float kDashSpeed = 18;
+constexpr int kDashFrames = 17;
+constexpr float kJumpSpeed = 25;       // upward speed at take-off; a jump rises 25 frames
+constexpr float kTerminalFall = 25;    // falling never gets faster than this
+constexpr float kAirSteerLimit = 10;   // horizontal speed she can steer to in a jump
+constexpr float kJumpAttackFrom = 24;  // jump attacks wait until the rise has slowed below this
+constexpr int kDoubleTapWindow = 30;   // frames between two taps of Up or Down
+constexpr float kPlaneSwitchStep = 5;  // pixels a frame toward the next ground line
+constexpr float kPushBackSpeed = 20;
+constexpr float kFallForwardSpeed = 17;
+constexpr int kLyingFrames = 62;
+constexpr float kRefillPerFrame = 2;
+constexpr int kGameOverCounterCap = 1000;
+constexpr float kAutoRunStop = 360;  // the run into a stage hands control back here
+constexpr float kHurtManaShare = 3;  // a hit gives her a third of its damage as mana
+constexpr float kArmourShare = 5;    // the dive's armour lets a fifth of the damage through
+constexpr int kArmourInvulnerable = 4;
+
+// Scores past which a life is added; one each, in order, and no more after the fifth.
+constexpr float kBonusLifeScores[] = {60000, 180000, 360000, 540000, 720000};
+
+// The band in the middle of the screen she may move in before the world scrolls.
+constexpr float kScrollBand = 160;
+constexpr float kStageMargin = 100;  // she never gets closer than this to the scroll lock or end
+constexpr float kViewFollow = 6;     // the view follows her height at a sixth of her motion
+constexpr float kViewReturn = kTerminalFall / kViewFollow;
+
+constexpr int kStanceFrames = 6;
+constexpr int kStanceDelay = 9;
+constexpr int kRunFrames = 10;
+constexpr int kRunDelay = 4;
+
+}  // namespace
+
+// ---- Set-up -------------------------------------------------------------------------------------
+
+void TMomo::Init(int codePlayer, int) {
+  fSize = 4;
+  iCodePlayer = codePlayer;
+  ResetBBox();
+  iType = TYPE_HEROINE;
+  iID = 0;
+  iStatus = STATUS_NORMAL;
+  iAffiliation = SIDE_HEROINE;
+  fMPCostMoonSlasher = 12;
+  fMPCostEruption = 40;
+  fMPCostPsychicSphere = 64;
+  fMPCostStrikeThrough = 36;
+  fMPCostDraconFireball = 24;
+  fBlockModifier = 2;
+  yMountModifier = -100;
+}
+
+void TMomo::ResetBBox() {
+  xBBox = -25;
+  yBBox = -180;
+  BBoxWidth = 50;
+  BBoxHeight = 180;
+}
+
+void TMomo::ResetGameData() {
+  iESCActiveCursor = 0;
+  fHPModifier = 16;
+  fMPModifier = 10;
+  fVit = 14;
+  fStr = 12;
+  fInt = 24;
+  fAgi = 17;
+  fSpeed = 0;
+  SetMode(MODE_STANCE);
+  iFacing = 0;
+  bComboEnable = 0;
+  x = 100;
+  SetPlane(2);
+  iTargetID = -1;
+  bDoubleJump = 0;
+  ResetExploitCounter();
+  iInvulnerableCounter = 0;
+  iMaxCombo = 0;
+  bAuto = 0;
+}
+
+// ---- Input --------------------------------------------------------------------------------------
+
+namespace {
+TGameInput* InputSlot(int codePlayer) {
+  if (codePlayer < 0 || codePlayer >= static_cast<int>(GameInput.size())) return nullptr;
+  return GameInput[codePlayer].get();
+}
+}  // namespace
+
+bool TMomo::Query(int action, int kind) const {
+  const TGameInput* input = InputSlot(iCodePlayer);
+  if (!input) return false;
+  const bool direction = action >= ACTION_LEFT;
+  return (direction ? input->DirectionalButtonPress(action, kind)
+                    : input->ButtonPress(action, kind)) == 1;
+}
+
+// ---- Small helpers ------------------------------------------------------------------------------
+
+// ---- Repeated attacks, lives, mount -------------------------------------------------------------
+
+void TMomo::ResetExploitCounter() {
+  iExploitCounter = 0;
+  iExploitTimer = 0;
+}
+
+void TMomo::CheckExploitCounter() {
+  iExploitCounter = iExploitTimer > 0 ? iExploitCounter + 1 : 1;
+  iExploitTimer = 35;
+}
+
+void TMomo::MoveExploitCounter() {
+  if (iExploitTimer > 0) --iExploitTimer;
+  if (iExploitTimer == 0) iExploitCounter = 0;
+}
+
+void TMomo::AddBonusLive() {
+  ++iBonusLiveCounter;
+  ++iLive;
+  PlaySound(sndBonusLive);
+}
+
+void TMomo::DamageMount(float amount) {
+  if (bUnmount != 0) return;
+  fMountHP -= amount;
+  if (fMountHP <= 0) Dismount();
+}
+
+// ---- Frame update -------------------------------------------------------------------------------
+
+void TMomo::MoveChara() {
+  // The stage takes control while she stands.
+  if (bAuto == 1 && iMode == MODE_STANCE) SetMode(MOMO_AUTO_STAND);
+  MoveExploitCounter();
+  const float xOld = x, yOld = y;
+  if (TGameInput* input = InputSlot(iCodePlayer)) input->CheckInput();
+  if (iUpDoubleTapEnable > 0) --iUpDoubleTapEnable;
+  if (iDownDoubleTapEnable > 0) --iDownDoubleTapEnable;
+  if (iBonusLiveCounter >= 0 && iBonusLiveCounter < static_cast<int>(std::size(kBonusLifeScores)) &&
+      fScore > kBonusLifeScores[iBonusLiveCounter]) {
+    AddBonusLive();
+  }
+  MoveCharaNoMount(xOld, yOld);
+  if (iRunEnable > 0) --iRunEnable;
+  if (!(bAuto == 1 && iMode >= MOMO_AUTO_STAND)) MoveWorld(xOld, yOld);
+}
+
+void TMomo::SetMode(int mode) { SetModeNoMount(mode); }
+
+void TMomo::SetModeNoMount(int mode) {
+  iDelayCounter = 0;
+  iMode = mode;
+  iFrame = 0;
+  bFrameDirection = 1;
+  switch (mode) {
+    case MODE_INACTIVE:
+      iStatus = STATUS_UNHITTABLE;
+      break;
+    case MODE_WALK_RIGHT:
+    case MODE_WALK_LEFT:
+    case MOMO_AUTO_RUN_IN:
+    case MOMO_AUTO_RUN_OUT:
+      fSpeed = kRunSpeed;
+      iFacing = mode == MODE_WALK_LEFT ? 180 : 0;
+      fAngle = static_cast<float>(iFacing);
+      break;
+    case MODE_LANDING:
+      fAngle = static_cast<float>(iFacing);
+      iFrame = 1;
+      bFrameDirection = 0;
+      break;
+    case MODE_STANCE:
+    case MOMO_AUTO_STAND:
+      iTargetID = -1;
+      iStatus = STATUS_NORMAL;
+      fSpeed = 0;
+      break;
+    case MODE_STOPPING:
+      CreateEffectDust();
+      break;
+    case MODE_PLANE_UP:
+    case MODE_PLANE_DOWN:
+      PlaySound(sndTVPlaneSwitch);
+      iStatus = STATUS_UNHITTABLE;
+      fSpeed /= 1.5f;
+      CreateEffectDust();
+      iPlane += mode == MODE_PLANE_UP ? -1 : 1;
+      break;
+    case MODE_DASH:
+      PlaySound(sndTVPlaneSwitch);
+      fAngle = static_cast<float>(iFacing);
+      fSpeed = kDashSpeed;
+      CreateEffectDust();
+      break;
+    case MODE_JUMP_RISE:
+      bDoubleJump = 1;
+      CreateEffectDust();
+      fJump = kJumpSpeed;
+      if (fSpeed != 0) {
+        if (DirectionHeld(ACTION_RIGHT)) {
+          fSpeed = kRunSpeed;
+        } else if (DirectionHeld(ACTION_LEFT)) {
+          fSpeed = -kRunSpeed;
+        }
+      }
+      break;
+    case MODE_HIT_HIGH:
+    case MODE_HIT_LOW:
+    case MODE_PUSHED_LOW:
+    case MODE_PUSHED_HIGH:
+      iStatus = STATUS_UNHITTABLE;
+      CreateEffectDust();
+      break;
+    case MODE_KNOCKDOWN:
+      iStatus = STATUS_UNHITTABLE;
+      fJump = 12;
+      fSpeed = 12;
+      CreateEffectDust();
+      NormalizeKnockbackAngle();
+      break;
+    case MODE_KNOCKUP:
+      fJump = 27;
+      fSpeed = 3;
+      CreateEffectDust();
+      break;
+    case MODE_LIFTED:
+    case MOMO_HELD:
+      iStatus = STATUS_UNHITTABLE;
+      break;
+    case MODE_BOUNCE:
+      iStatus = STATUS_UNHITTABLE;
+      fJump = 5;
+      fSpeed = 8;
+      CreateEffectDust();
+      PlaySound(sndBodySlam1);
+      break;
+    case MODE_LYING:
+      CreateEffectDust();
+      PlaySound(sndBodySlam2);
+      break;
+    case MODE_SLAMMED:
+      fSpeed = 12;
+      break;
+    case MOMO_FALL_FORWARD:
+      iStatus = STATUS_UNHITTABLE;
+      fJump = 7;
+      break;
+    case MOMO_SLIDE:
+      iStatus = STATUS_UNHITTABLE;
+      CreateEffectDust();
+      fSpeed = 7;
+      break;
+    default:
+      EnterAttackMode(mode);
+      break;
+  }
+}
+
+void TMomo::MoveCharaNoMount(float xOld, float yOld) {
+  switch (iMode) {
+    case MODE_INACTIVE:
+    case MOMO_HELD:
+      break;
+    case MODE_STOPPING:
+    case MODE_DASH:
+    case MOMO_DASH_BREAK:
+      MoveStanding();
+      break;
+    case MODE_JUMP_CROUCH:
+    case MODE_JUMP_RISE:
+    case MODE_JUMP_PEAK:
+    case MODE_JUMP_FALL:
+    case MODE_LANDING:
+      MoveJump();
+      break;
+    case MODE_PLANE_UP:
+    case MODE_PLANE_DOWN:
+      MovePlaneSwitch();
+      break;
+    case MODE_HIT_HIGH:
+    case MODE_HIT_LOW:
+    case MODE_PUSHED_LOW:
+    case MODE_PUSHED_HIGH:
+    case MODE_KNOCKDOWN:
+    case MODE_KNOCKUP:
+    case MODE_LIFTED:
+    case MODE_BOUNCE:
+    case MODE_LYING:
+    case MODE_GETTING_UP:
+    case MOMO_LIFE_REFILL:
+    case MODE_SLAMMED:
+    case MOMO_FALL_FORWARD:
+    case MOMO_SLIDE:
+    case MOMO_CONTINUE:
+    case MOMO_GAME_OVER:
+      MoveReaction();
+      break;
+    case MOMO_AUTO_STAND:
+      Animation2WayLoop(kStanceFrames, kStanceDelay);
+      break;
+    case MOMO_AUTO_RUN_IN:
+      RunAuto();
+      if (x >= kAutoRunStop) {
+        SetMode(MODE_STOPPING);
+        bAuto = 0;
+      }
+      MoveWorld(xOld, yOld);
+      break;
+    case MOMO_AUTO_RUN_OUT:
+      RunAuto();
+      break;
+    case MOMO_GRAPPLE:
+    case MOMO_GRAPPLE_HOLD:
+    case MOMO_STRIKE1:
+    case MOMO_STRIKE2:
+    case MOMO_STRIKE3:
+    case MOMO_STRIKE4:
+    case MOMO_KICK_LANDING:
+    case MOMO_BACK_THROW:
+    case MOMO_BACK_THROW_DONE:
+    case MOMO_GRAPPLE_STRIKE:
+    case MOMO_GRAPPLE_FINISH:
+    case MOMO_FRONT_THROW:
+    case MOMO_SPHERE_PREPARE:
+    case MOMO_MOON_SLASHER:
+    case MOMO_ERUPTION_PREPARE:
+    case MOMO_ERUPTION:
+    case MOMO_ERUPTION_END:
+    case MOMO_STRIKE_THROUGH:
+    case MOMO_JUMP_ATTACK1:
+    case MOMO_JUMP_ATTACK2:
+    case MOMO_JUMP_ATTACK3:
+    case MOMO_DIVE_WIND_UP:
+    case MOMO_DIVE:
+    case MOMO_JUMP_KICK:
+    case MOMO_UP_ATTACK:
+    case MOMO_UP_ATTACK_END:
+    case MOMO_DASH_ATTACK:
+    case MOMO_SPHERE_RISE:
+    case MOMO_SPHERE_CAST:
+    case MOMO_SPHERE_HOVER:
+    case MOMO_AIR_SPHERE:
+    case MOMO_AIR_MOON_SLASHER:
+      MoveAttack();
+      break;
+    default:
+      // Standing, running, and anything without an update of its own.
+      CheckStanceInput();
+      if (iMode == MODE_STANCE) {
+        Animation2WayLoop(kStanceFrames, kStanceDelay);
+      } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
+        RunEffect();
+      }
+      break;
+  }
+}
+
+// ---- Standing, running, dashing -----------------------------------------------------------------
+
+void TMomo::MoveStanding() {
+  switch (iMode) {
+    case MODE_STOPPING:
+      if (fSpeed > 0) fSpeed -= 2;
+      SetMovement();
+      if (Animation2Way(3, 3) == 1) SetMode(MODE_STANCE);
+      // Letting go of the run and pressing the same way again before she stops is a dash.
+      if ((iFacing == 180 && DirectionHeld(ACTION_LEFT)) ||
+          (iFacing == 0 && DirectionHeld(ACTION_RIGHT))) {
+        SetMode(MODE_DASH);
+      } else {
+        CheckStanceInput();
+      }
+      break;
+    case MODE_DASH:
+      if (Pressed(ACTION_ATTACK)) {
+        SetMode(MOMO_DASH_ATTACK);
+      } else if (Pressed(ACTION_MAGIC)) {
+        MPCheck(MOMO_STRIKE_THROUGH);
+      }
+      if (iMode != MODE_DASH) break;
+      if (iDelayCounter < kDashFrames) {
+        Animation1WayLoop(3, 3);
+        SetMovement();
+        if (iDelayCounter % 6 == 0) CreateEffectDust();
+      } else {
+        SetMode(MOMO_DASH_BREAK);
+      }
+      break;
+    case MOMO_DASH_BREAK:
+      if (fSpeed > 0) fSpeed -= 2;
+      SetMovement();
+      if (Animation2Way(3, 2) == 1) SetMode(MODE_STANCE);
+      if (Pressed(ACTION_ATTACK)) {
+        SetMode(MOMO_DASH_ATTACK);
+      } else if (Pressed(ACTION_MAGIC)) {
+        MPCheck(MOMO_STRIKE_THROUGH);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void TMomo::CheckStanceInput() {
+  if (Pressed(ACTION_ATTACK)) {
+    iRunEnable = 0;
+    if (DirectionHeld(ACTION_UP)) {
+      SetMode(MOMO_UP_ATTACK);
+      CreateEffectDust();
+    } else {
+      SetMode(MOMO_STRIKE1);
+    }
+  } else if (Pressed(ACTION_MAGIC)) {
+    if (DirectionHeld(ACTION_DOWN)) {
+      MPCheck(MOMO_SPHERE_PREPARE);
+    } else if (DirectionHeld(ACTION_UP)) {
+      MPCheck(MOMO_ERUPTION_PREPARE);
+    } else {
+      MPCheck(MOMO_MOON_SLASHER);
+    }
+  } else if (Held(ACTION_JUMP)) {
+    // Jump with Down held boards a waiting dragon; with none in reach it is a plain jump.
+    if (iMode == MODE_STANCE) {
+      SetMode(MODE_JUMP_CROUCH);
+    } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
+      SetMode(MODE_JUMP_RISE);  // a running jump skips the crouch
+    }
+    iRunEnable = 0;
+  } else if (Pressed(ACTION_DASH)) {
+    if (DirectionHeld(ACTION_UP) && iPlane != 0) {
+      SetMode(MODE_PLANE_UP);
+    } else if (DirectionHeld(ACTION_DOWN) && iPlane != 4) {
+      SetMode(MODE_PLANE_DOWN);
+    } else {
+      SetMode(MODE_DASH);
+    }
+  } else if (DirectionReleased(ACTION_UP) && iPlane != 0) {
+    // The first tap opens a window; a second tap inside it switches planes.
+    if (iUpDoubleTapEnable < 1) {
+      iUpDoubleTapEnable = kDoubleTapWindow;
+    } else {
+      SetMode(MODE_PLANE_UP);
+    }
+  } else if (DirectionReleased(ACTION_DOWN) && iPlane != 4) {
+    if (iDownDoubleTapEnable < 1) {
+      iDownDoubleTapEnable = kDoubleTapWindow;
+    } else {
+      SetMode(MODE_PLANE_DOWN);
+    }
+  } else {
+    if (DirectionHeld(ACTION_RIGHT)) {
+      if (iMode != MODE_WALK_RIGHT) SetMode(MODE_WALK_RIGHT);
+    } else if (DirectionHeld(ACTION_LEFT)) {
+      if (iMode != MODE_WALK_LEFT) SetMode(MODE_WALK_LEFT);
+    } else if (iMode != MODE_STANCE && iMode != MODE_STOPPING) {
+      SetMode(MODE_STOPPING);
+    }
+    SetMovement();
+  }
+}
+
+void TMomo::RunStep() {
+  if (iDelayCounter % 40 == 0) {
+    PlaySound(sndTVNakedStep1);
+    CreateEffectDust();
+  } else if (iDelayCounter % 20 == 0) {
+    PlaySound(sndTVNakedStep2);
+    CreateEffectDust();
+  }
+  Animation1WayLoop(kRunFrames, kRunDelay);
+}
+
+void TMomo::RunEffect() {
+  RunStep();
+  CheckGrapple();  // running into a foe seizes it
+}
+
+void TMomo::RunAuto() {
+  SetMovement();
+  RunStep();
+}
+
+// ---- Jumping ------------------------------------------------------------------------------------
+
+void TMomo::MoveJump() {
+  switch (iMode) {
+    case MODE_JUMP_CROUCH:
+      if (Animation1Way(2, 2) == 1) SetMode(MODE_JUMP_RISE);
+      break;
+    case MODE_JUMP_RISE:
+      CheckJumpInput();
+      if (iMode != MODE_JUMP_RISE) break;
+      x += fSpeed;
+      y -= fJump;
+      fJump -= 1;
+      if (fJump > 0) {
+        Animation1WayLoop(3, 2);
+      } else {
+        SetMode(MODE_JUMP_PEAK);
+      }
+      break;
+    case MODE_JUMP_PEAK:
+      CheckJumpInput();
+      if (iMode != MODE_JUMP_PEAK) break;
+      x += fSpeed;
+      y -= fJump;
+      fJump -= 1;
+      if (Animation1Way(3, 3) == 1) SetMode(MODE_JUMP_FALL);
+      break;
+    case MODE_JUMP_FALL:
+      CheckJumpInput();
+      if (iMode != MODE_JUMP_FALL) break;
+      x += fSpeed;
+      if (fJump > -kTerminalFall) fJump -= 1;
+      y -= fJump;
+      Animation1WayLoop(3, 2);
+      if (y > GroundLine()) {
+        CreateEffectDust();
+        y = GroundLine();
+        if (DirectionHeld(ACTION_RIGHT)) {
+          SetMode(MODE_WALK_RIGHT);
+        } else if (DirectionHeld(ACTION_LEFT)) {
+          SetMode(MODE_WALK_LEFT);
+        } else {
+          SetMode(MODE_LANDING);
+        }
+      }
+      break;
+    case MODE_LANDING:
+      if (Animation2Way(2, 3) == 1) SetMode(MODE_STANCE);
+      break;
+    default:
+      break;
+  }
+}
+
+void TMomo::CheckJumpInput() {
+  if (DirectionHeld(ACTION_RIGHT)) {
+    fSpeed = std::min(fSpeed + 1, kAirSteerLimit);
+    iFacing = 0;
+  } else if (DirectionHeld(ACTION_LEFT)) {
+    fSpeed = std::max(fSpeed - 1, -kAirSteerLimit);
+    iFacing = 180;
+  }
+  if (Pressed(ACTION_ATTACK)) {
+    if (DirectionHeld(ACTION_DOWN)) {
+      SetMode(MOMO_JUMP_KICK);
+    } else if (DirectionHeld(ACTION_UP) && bDoubleJump == 1) {
+      SetMode(MOMO_UP_ATTACK);
+    } else if (fJump <= kJumpAttackFrom) {
+      SetMode(MOMO_JUMP_ATTACK1);
+    }
+  } else if (Pressed(ACTION_MAGIC)) {
+    MPCheck(DirectionHeld(ACTION_DOWN) ? MOMO_AIR_SPHERE : MOMO_AIR_MOON_SLASHER);
+  }
+}
+
+void TMomo::CheckJumpAttackInput() {
+  if (DirectionHeld(ACTION_RIGHT)) {
+    fSpeed += 0.1f;
+  } else if (DirectionHeld(ACTION_LEFT)) {
+    fSpeed -= 0.1f;
+  }
+  fSpeed = std::clamp(fSpeed, -5.0f, 5.0f);
+}
+
+// ---- Plane switching ----------------------------------------------------------------------------
+
+void TMomo::MovePlaneSwitch() {
+  const bool up = iMode == MODE_PLANE_UP;
+  const int target = up ? iPlane - 1 : iPlane + 1;
+  if (target < 0 || target >= static_cast<int>(fPlaneY.size())) return;
+  if (up ? y <= fPlaneY[target] : y >= fPlaneY[target]) {
+    SetPlane(target);
+    SetMode(MODE_STANCE);
+    return;
+  }
+  y += up ? -kPlaneSwitchStep : kPlaneSwitchStep;
+  Animation2Way(3, 3);
+  SetMovement();
+  if (iDelayCounter % 6 == 0) CreateEffectDust();
+}
+
+// ---- Taking hits --------------------------------------------------------------------------------
+
+void TMomo::Damage(float damage, float knockbackAngle, int damageType, int, int) {
+  fKnockbackAngle = knockbackAngle;
+  fMP = std::min(fMP + damage / kHurtManaShare, fMPMax);
+
+  if (iStatus == STATUS_GUARDING) {
+    // The dive's armour: a fifth of the blow, and the attack goes on unless it was the last.
+    fHP -= damage / kArmourShare;
+    if (fHP <= 0) {
+      fHP = 0;
+      if (IsRiding()) Dismount();
+      SetMode(MODE_KNOCKDOWN);
+    } else {
+      DamageMount(damage / kArmourShare);
+    }
+    iInvulnerableCounter = kArmourInvulnerable;
+    return;
+  }
+
+  fHP -= damage;
+  if (iSkillFortitude >= 1) {
+    // Riding: the dragon keeps her up; she only staggers, and the dragon takes the blow too.
+    SetModeStagger(damageType);
+    DamageMount(damage);
+  } else if (IsAirborneMode(iMode) || iMode == MODE_KNOCKDOWN) {
+    SetMode(MODE_KNOCKDOWN);
+  } else if (iMode == MODE_KNOCKUP || iMode == MODE_LIFTED) {
+    SetMode(damageType == MODE_KNOCKDOWN ? MODE_KNOCKDOWN : MODE_LIFTED);
+  } else if (iMode == MODE_LYING) {
+    SetMode(MODE_LYING_HIT);
+    iStatus = STATUS_UNHITTABLE;
+  } else {
+    SetMode(damageType);
+    if (damageType == MODE_PUSHED_LOW || damageType == MODE_PUSHED_HIGH) {
+      fSpeed = kPushBackSpeed;
+      // Pushed the way she faces: the blow came from behind and she falls on her face.
+      if (fKnockbackAngle == static_cast<float>(iFacing)) {
+        fSpeed = kFallForwardSpeed;
+        SetMode(MOMO_FALL_FORWARD);
+      }
+    } else if (damageType == MOMO_FALL_FORWARD) {
+      fSpeed = 10;
+      SetMode(MOMO_FALL_FORWARD);
+    }
+  }
+
+  if (fHP <= 0) {
+    fHP = 0;
+    if (IsRiding()) Dismount();
+    if (iMode == MOMO_FALL_FORWARD || iMode == MODE_HIT_HIGH || iMode == MODE_HIT_LOW ||
+        iMode == MODE_PUSHED_LOW || iMode == MODE_PUSHED_HIGH) {
+      SetMode(MODE_KNOCKDOWN);
+    }
+  }
+}
+
+void TMomo::MoveReaction() {
+  switch (iMode) {
+    case MODE_HIT_HIGH:
+    case MODE_HIT_LOW:
+      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
+      Animation2Way(2, 6);
+      if (iDelayCounter == 20) SetMode(MODE_STANCE);
+      break;
+    case MODE_PUSHED_LOW:
+    case MODE_PUSHED_HIGH:
+      if (iDelayCounter < 12) {
+        MoveAlongKnockback();
+        fSpeed -= 2;
+        if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
+        Animation2Way(2, 6);
+      } else {
+        SetMode(MODE_STANCE);
+      }
+      break;
+    case MODE_KNOCKDOWN:
+      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
+      y -= fJump;
+      fJump -= 0.8f;
+      MoveAlongKnockback();
+      if (LandOnGround()) {
+        SetMode(MODE_BOUNCE);
+        fQuake = 6;
+      } else if (fJump < 0) {
+        // Hittable again on the way up, never on the way down.
+        iFrame = 1;
+        iStatus = STATUS_UNHITTABLE;
+      } else {
+        iFrame = 0;
+      }
+      break;
+    case MODE_KNOCKUP:
+      MoveLaunched();
+      break;
+    case MODE_LIFTED:
+      MoveLifted();
+      break;
+    case MODE_BOUNCE:
+      y -= fJump;
+      fJump -= 1;
+      MoveAlongKnockback();
+      if (LandOnGround()) SetMode(MODE_LYING);
+      break;
+    case MODE_LYING:
+      if (iDelayCounter < kLyingFrames) {
+        Animation2WayLoop(5, 5);
+      } else if (iDelayCounter == kLyingFrames) {
+        if (fHP != 0) {
+          SetMode(MODE_GETTING_UP);
+        } else {
+          LoseLife();
+        }
+      }
+      break;
+    case MOMO_LIFE_REFILL:
+      fHP += kRefillPerFrame;
+      Animation2WayLoop(5, 5);
+      if (fHP >= fHPMax) {
+        fHP = fHPMax;
+        SetMode(MODE_GETTING_UP);
+      }
+      break;
+    case MODE_GETTING_UP:
+      if (Animation1Way(4, 6) == 1) SetMode(MODE_STANCE);
+      break;
+    case MODE_SLAMMED:
+      MoveSlammed();
+      break;
+    case MOMO_FALL_FORWARD:
+      Animation1Way(2, 6);
+      y -= fJump;
+      fJump -= 1;
+      MoveAlongKnockback();
+      if (LandOnGround()) SetMode(MOMO_SLIDE);
+      break;
+    case MOMO_SLIDE:
+      if (iDelayCounter < 60) {
+        Animation1Way(2, 7);
+        if (fSpeed > 0) fSpeed -= 1;
+        MoveAlongKnockback();
+      } else {
+        iFacing = iFacing == 180 ? 0 : 180;
+        SetMode(MODE_GETTING_UP);
+        iFrame = 2;  // she gets up from the third picture
+      }
+      break;
+    case MOMO_CONTINUE:
+      CheckContinueInput();
+      Animation2WayLoop(5, 10);
+      break;
+    case MOMO_GAME_OVER:
+      Animation2WayLoop(5, 10);
+      iDelayCounter = std::min(iDelayCounter, kGameOverCounterCap);
+      break;
+    default:
+      break;
+  }
+}
+
+void TMomo::LoseLife() {
+  if (iLive >= 1) {
+    --iLive;
+    iMode = MOMO_LIFE_REFILL;
+  } else if (iContinue >= 1) {
+    iMode = MOMO_CONTINUE;
+    iContinueCursor = 0;
+  } else {
+    iMode = MOMO_GAME_OVER;
+  }
+}
+
+void TMomo::CheckContinueInput() {
+  if (DirectionPressed(ACTION_RIGHT) || DirectionPressed(ACTION_LEFT)) {
+    iContinueCursor = iContinueCursor == 0 ? 1 : 0;
+  } else if (Pressed(ACTION_ATTACK)) {
+    if (iContinueCursor == 0) {
+      --iContinue;
+      iLive = 2;
+      iMode = MOMO_LIFE_REFILL;
+    } else {
+      iMode = MOMO_GAME_OVER;
+    }
+  }
+}
+
+// ---- The world view -----------------------------------------------------------------------------
+
+void TMomo::MoveWorld(float xOld, float yOld) {
+  const float w = fScreenWidth;
+  const float right = w / 2 + kScrollBand, left = w / 2 - kScrollBand;
+  const bool pastRight = x > fWorldX + right && x > xOld && x < fStageLength + right;
+  const bool pastLeft = x < fWorldX + left && x < xOld && x > left;
+  if (pastRight || pastLeft) fWorldX += x - xOld;
+
+  // The view never goes back behind the furthest point reached, up to what the wave allows.
+  if (fScrollLockX < fScrollLimitX) {
+    fScrollLockX = std::min(std::max(fScrollLockX, fWorldX), fScrollLimitX);
+  }
+  if (fWorldX <= fScrollLockX) {
+    fWorldX = fScrollLockX;
+  } else if (fWorldX >= fStageLength - w) {
+    fWorldX = fStageLength - w;
+  }
+  if (x <= fScrollLockX + kStageMargin) {
+    x = fScrollLockX + kStageMargin;
+  } else if (x >= fStageLength - kStageMargin) {
+    x = fStageLength - kStageMargin;
+  }
+
+  float d = (y - yOld) / kViewFollow;
+  if (y < fPlaneY[0]) {
+    fWorldY -= d;
+  } else {
+    d = std::max(d, kViewReturn);
+    if (fWorldY > 0) fWorldY -= d;
+  }
+  SetOrigin(-fWorldX, fWorldY + fQuake);
+  QuakeNeutralizer();
+}
+
+void TMomo::QuakeNeutralizer() {
+  if (fQuake == 0) return;
+  fQuake = -fQuake;
+  fQuake += fQuake < 0 ? 2 : -2;
+}

@@ -1,0 +1,142 @@
+#pragma once
+// TMomo, the heroine under the player's control: her frame update, the mode machine of standing,
+// running, dashing, jumping, switching planes, taking hits, lying, getting up, losing lives and
+// continuing, the automatic runs a stage takes control of, the world scroll that follows her, the
+// screen shake, the repeated-attack counter the enemies watch, her attacks, grapples and skills
+// (momo_attacks.cpp), and her drawing and status display (momo_draw.cpp).
+
+#include <cstdint>
+
+#include "actors/character.h"
+#include "input/game_input.h"
+
+// ---- The heroine's own modes (the shared ones are in world/modes.h)
+// ------------------------------
+constexpr int MOMO_GRAPPLE = 10;       // seizing an enemy
+constexpr int MOMO_GRAPPLE_HOLD = 11;  // holding it, up to 60 frames
+constexpr int MOMO_DASH_BREAK = 12;
+constexpr int MOMO_LIFE_REFILL = 63;  // lying while a new life refills her hit points
+constexpr int MOMO_HELD = 64;         // an enemy holds her and draws the pair
+constexpr int MOMO_FALL_FORWARD = 68;
+constexpr int MOMO_SLIDE = 69;
+constexpr int MOMO_CONTINUE = 70;
+constexpr int MOMO_GAME_OVER = MODE_GAME_OVER;
+constexpr int MOMO_STRIKE1 = 100;
+constexpr int MOMO_STRIKE2 = 101;
+constexpr int MOMO_STRIKE3 = 102;
+constexpr int MOMO_STRIKE4 = 103;
+constexpr int MOMO_KICK_LANDING = 104;
+constexpr int MOMO_BACK_THROW = 105;
+constexpr int MOMO_BACK_THROW_DONE = 106;
+constexpr int MOMO_GRAPPLE_STRIKE = 107;
+constexpr int MOMO_GRAPPLE_FINISH = 108;
+constexpr int MOMO_FRONT_THROW = 109;
+constexpr int MOMO_SPHERE_PREPARE = 120;
+constexpr int MOMO_MOON_SLASHER = 121;
+constexpr int MOMO_ERUPTION_PREPARE = 122;
+constexpr int MOMO_ERUPTION = 123;
+constexpr int MOMO_ERUPTION_END = 124;
+constexpr int MOMO_STRIKE_THROUGH = 125;
+constexpr int MOMO_DRACON_FIREBALL = 126;
+constexpr int MOMO_JUMP_ATTACK1 = 150;
+constexpr int MOMO_JUMP_ATTACK2 = 151;
+constexpr int MOMO_JUMP_ATTACK3 = 152;
+constexpr int MOMO_DIVE_WIND_UP = 153;
+constexpr int MOMO_DIVE = 154;
+constexpr int MOMO_JUMP_KICK = 156;
+constexpr int MOMO_UP_ATTACK = 157;
+constexpr int MOMO_UP_ATTACK_END = 158;
+constexpr int MOMO_DASH_ATTACK = 159;
+constexpr int MOMO_SPHERE_RISE = 170;
+constexpr int MOMO_SPHERE_CAST = 171;
+constexpr int MOMO_SPHERE_HOVER = 172;
+constexpr int MOMO_AIR_SPHERE = 173;
+constexpr int MOMO_AIR_MOON_SLASHER = 174;
+constexpr int MOMO_AIR_DRACON_FIREBALL = 176;
+constexpr int MOMO_AUTO_STAND = 1000;
+constexpr int MOMO_AUTO_RUN_IN = 1001;
+constexpr int MOMO_AUTO_RUN_OUT = 1002;
+
+class TMomo : public TCharacter {
+ public:
+  // ---- Fields, after those of TCharacter --------------------------------------------------------
+  int32_t bComboMagicEnable = 0;     // a buffered magic follow-up
+  int32_t iRunEnable = 0;            // cleared when an attack or jump starts; falls by 1 a frame
+  int32_t bDoubleJump = 0;           // the upward attack is still available in this jump
+  int32_t iUpDoubleTapEnable = 0;    // frames left for a second tap of Up to switch planes
+  int32_t iDownDoubleTapEnable = 0;  // the same for Down
+  float fAngleRoll = 0;              // rotation of the diving sprite, degrees
+  float fAngleRollDirection = 0;     // its step per frame: -30 facing left, 30 facing right
+  float fMPCostMoonSlasher = 0;
+  float fMPCostEruption = 0;
+  float fMPCostPsychicSphere = 0;
+  float fMPCostStrikeThrough = 0;
+  float fMPCostDraconFireball = 0;
+  int32_t iExploitTimer = 0;    // frames left in the repeated-attack window
+  int32_t iContinueCursor = 0;  // continue prompt: 0 "Yes", 1 "No"
+
+  // ---- Overrides --------------------------------------------------------------------------------
+  void Init(int codePlayer, int id) override;
+  void ResetBBox() override;
+  void ResetGameData() override;
+  void Damage(float damage, float knockbackAngle, int damageType, int comboType,
+              int backstabEnable) override;
+  void SetMode(int mode) override;
+  void MoveChara() override;
+  void DrawGUI() override;
+  void Draw() override;
+
+  // ---- Operations of her own, in slot order
+  // -------------------------------------------------------
+  virtual void ResetExploitCounter();
+  virtual void QuakeNeutralizer();
+  virtual void DamageMount(float amount);
+  virtual void SetModeNoMount(int mode);
+  virtual void CheckExploitCounter();
+  virtual void MoveExploitCounter();
+  virtual void MoveWorld(float xOld, float yOld);
+  virtual void MPCheck(int mode);
+  virtual void CheckStanceAttackCombo();
+  virtual void CheckJumpAttackCombo();
+  virtual void CheckStanceInput();
+  virtual void CheckContinueInput();
+  virtual void CheckJumpInput();
+  virtual void CheckJumpAttackInput();
+  virtual void CheckGrapple();
+  virtual int GrappledTargetLive();
+  virtual void SetTargetMode(int mode);
+  virtual void AddBonusLive();
+  virtual void MoveCharaNoMount(float xOld, float yOld);
+  virtual void RunAuto();
+  virtual void RunEffect();
+  virtual void DrawNoMount();
+
+ private:
+  // Input of this frame through her bindings; every query reads false without them.
+  bool Query(int action, int kind) const;
+  bool Pressed(int action) const { return Query(action, INPUT_PRESSED); }
+  bool Held(int action) const { return Query(action, INPUT_HELD); }
+  bool DirectionPressed(int direction) const { return Query(direction, INPUT_PRESSED); }
+  bool DirectionHeld(int direction) const { return Query(direction, INPUT_HELD); }
+  bool DirectionReleased(int direction) const { return Query(direction, INPUT_RELEASED); }
+
+  // Step sounds, dust and the run's pictures.
+  void RunStep();
+  // Every number of her modes' entries and updates that is not movement or reaction.
+  void EnterAttackMode(int mode);
+  void MoveAttack();
+  void MoveReaction();
+  void LoseLife();
+  void MoveStanding();
+  void MoveJump();
+  void MovePlaneSwitch();
+  // Rolls attack `attack` and launches a hit box of class P at (px, py).
+  template <class P>
+  void Launch(float px, float py, int attack, float angle);
+  template <class P>
+  void Launch(float px, float py, int attack) {
+    Launch<P>(px, py, attack, static_cast<float>(iFacing));
+  }
+  TCharacter* GrappledTarget() const;
+  void DrawThrownFoe();
+};

@@ -1,0 +1,257 @@
+// The heroine's pictures, mode by mode, and her status display.
+
+#include <algorithm>
+#include <string>
+
+#include "heroine/momo.h"
+#include "platform/platform.h"
+#include "world/assets.h"
+#include "world/globals.h"
+#include "world/helpers.h"
+
+namespace {
+
+// A mode's picture: a strip shown at her frame, or a fixed frame of it.
+struct Sprite {
+  int mode;
+  const ImagePtr* image;
+  int frame;  // kOwnFrame: her iFrame
+};
+constexpr int kOwnFrame = -1;
+
+// clang-format off
+const Sprite kSprites[] = {
+  // mode                       picture                        frame
+  {MODE_WALK_RIGHT,             &imgMomoRun,                   kOwnFrame},
+  {MODE_WALK_LEFT,              &imgMomoRun,                   kOwnFrame},
+  {MODE_JUMP_CROUCH,            &imgMomoJumpCrouch,            kOwnFrame},
+  {MODE_LANDING,                &imgMomoJumpCrouch,            kOwnFrame},
+  {MODE_STOPPING,               &imgMomoRunBreak,              kOwnFrame},
+  {MODE_PLANE_UP,               &imgMomoPlaneSwitch,           kOwnFrame},
+  {MODE_PLANE_DOWN,             &imgMomoPlaneSwitch,           kOwnFrame},
+  {MOMO_GRAPPLE,                &imgMomoGrapple,               kOwnFrame},
+  {MOMO_GRAPPLE_HOLD,           &imgMomoGrapple,               1},
+  {MOMO_DASH_BREAK,             &imgMomoRunBreak,              kOwnFrame},
+  {MODE_DASH,                   &imgMomoDash,                  kOwnFrame},
+  {MODE_JUMP_RISE,              &imgMomoJumpUp,                kOwnFrame},
+  {MODE_JUMP_FALL,              &imgMomoJumpDown,              kOwnFrame},
+  {MODE_JUMP_PEAK,              &imgMomoJumpPeak,              kOwnFrame},
+  {MODE_HIT_HIGH,               &imgMomoHitUp,                 kOwnFrame},
+  {MODE_HIT_LOW,                &imgMomoHitLow,                kOwnFrame},
+  {MODE_PUSHED_LOW,             &imgMomoHitLow,                kOwnFrame},
+  {MODE_KNOCKDOWN,              &imgMomoKnockDown,             kOwnFrame},
+  {MODE_PUSHED_HIGH,            &imgMomoHitUp,                 kOwnFrame},
+  {MODE_LIFTED,                 &imgMomoKnockDown,             0},
+  {MODE_SLAMMED,                &imgMomoKnockDown,             1},
+  {MOMO_FALL_FORWARD,           &imgMomoKnockdown2,            kOwnFrame},
+  {MOMO_SLIDE,                  &imgMomoKnockout2,             kOwnFrame},
+  {MOMO_AUTO_RUN_IN,            &imgMomoRun,                   kOwnFrame},
+  {MOMO_AUTO_RUN_OUT,           &imgMomoRun,                   kOwnFrame},
+  // Attacks, throws and skills.
+  {MOMO_STRIKE1,                &imgMomoAttack1,               kOwnFrame},
+  {MOMO_STRIKE2,                &imgMomoAttack2,               kOwnFrame},
+  {MOMO_STRIKE3,                &imgMomoAttack3,               kOwnFrame},
+  {MOMO_STRIKE4,                &imgMomoAttack4,               kOwnFrame},
+  {MOMO_KICK_LANDING,           &imgMomoJumpKickLand,          kOwnFrame},
+  {MOMO_JUMP_KICK,              &imgMomoJumpKick,              kOwnFrame},
+  {MOMO_BACK_THROW,             &imgMomoThrow,                 kOwnFrame},
+  {MOMO_BACK_THROW_DONE,        &imgMomoThrowDone,             kOwnFrame},
+  {MOMO_GRAPPLE_STRIKE,         &imgMomoGrappleAttack1,        kOwnFrame},
+  {MOMO_GRAPPLE_FINISH,         &imgMomoGrappleAttack2,        kOwnFrame},
+  {MOMO_FRONT_THROW,            &imgMomoThrowFront,            kOwnFrame},
+  {MOMO_SPHERE_PREPARE,         &imgMomoPsychoSpherePrepare,   kOwnFrame},
+  {MOMO_SPHERE_RISE,            &imgMomoPsychoSpherePrepare,   kOwnFrame},
+  {MOMO_AIR_SPHERE,             &imgMomoPsychoSpherePrepare,   kOwnFrame},
+  {MOMO_SPHERE_CAST,            &imgMomoPsychoSphere,          kOwnFrame},
+  {MOMO_MOON_SLASHER,           &imgMomoMoonSlasher,           kOwnFrame},
+  {MOMO_AIR_MOON_SLASHER,       &imgMomoJumpMoonSlasher,       kOwnFrame},
+  {MOMO_ERUPTION_PREPARE,       &imgMomoEruptionPrepare,       kOwnFrame},
+  {MOMO_ERUPTION,               &imgMomoEruption,              kOwnFrame},
+  {MOMO_ERUPTION_END,           &imgMomoEruption,              kOwnFrame},
+  {MOMO_STRIKE_THROUGH,         &imgMomoStrikeThrough,         kOwnFrame},
+  {MOMO_JUMP_ATTACK1,           &imgMomoJumpAttack1,           kOwnFrame},
+  {MOMO_JUMP_ATTACK2,           &imgMomoJumpAttack2,           kOwnFrame},
+  {MOMO_JUMP_ATTACK3,           &imgMomoAttack3,               kOwnFrame},
+  {MOMO_UP_ATTACK,              &imgMomoUpAttack,              kOwnFrame},
+  {MOMO_UP_ATTACK_END,          &imgMomoUpAttack,              kOwnFrame},
+  {MOMO_DASH_ATTACK,            &imgMomoDashAttack,            kOwnFrame},
+};
+// clang-format on
+
+const Sprite* SpriteOf(int mode) {
+  for (const Sprite& s : kSprites) {
+    if (s.mode == mode) return &s;
+  }
+  return nullptr;
+}
+
+// The stance breathes through its four pictures with a pause at each end.
+constexpr int kStancePictures[] = {0, 0, 1, 2, 3, 3};
+
+void DrawPicture(const ImagePtr& image, float x, float y, int frame) {
+  if (!image) return;
+  DrawImage(image, x, y, std::clamp(frame, 0, image->FrameCount() - 1));
+}
+
+// The strip a foe of this kind is drawn from while she swings it over her head.
+const ImagePtr* BeingThrownStrip(int type) {
+  switch (type) {
+    case 10:
+      return &imgTemplarBeingThrown;
+    case 11:
+      return &imgNecromancerBeingThrown;
+    case 12:
+      return &imgExecutionerBeingThrown;
+    case 13:
+      return &imgSpearmanBeingThrown;
+    case 16:
+      return &imgSabermanBeingThrown;
+    case 50:
+      return &imgDarkKnightBeingThrown;
+    default:
+      return nullptr;
+  }
+}
+
+// Where the thrown foe's feet are, relative to hers facing right, on each picture of the heave.
+struct Heave {
+  float dx, dy;
+};
+constexpr Heave kHeave[] = {{70, 0}, {25, -70}, {-35, -50}};
+
+}  // namespace
+
+void TMomo::Draw() { DrawNoMount(); }
+
+void TMomo::DrawNoMount() {
+  if (iMode == MODE_INACTIVE) return;
+  const float facing = iFacing == 180 ? -1.0f : 1.0f;
+  SetScale(facing, 1);
+  // The shadow stays on the ground line, except while she crosses to another plane.
+  const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
+  DrawPicture(imgShadow, x, crossing ? y : GroundLine(), 0);
+  if (iMode == MOMO_HELD) {  // the enemy holding her draws the pair
+    SetScale(1, 1);
+    return;
+  }
+  // A short flicker while blows pass through her.
+  if (iInvulnerableCounter > 0 && iInvulnerableCounter % 2 == 1) SetAlpha(0.4f);
+
+  switch (iMode) {
+    case MODE_STANCE:
+    case MOMO_AUTO_STAND:
+      DrawPicture(imgMomoStance, x, y, kStancePictures[std::clamp(iFrame, 0, 5)]);
+      break;
+    case MODE_KNOCKUP:
+      if (fJump > 0) {
+        DrawPicture(imgMomoKnockup, x, y, 0);
+      } else {
+        DrawPicture(imgMomoKnockDown, x, y, iFrame);
+      }
+      break;
+    case MODE_BOUNCE:
+      if (iDelayCounter < 5) {
+        DrawPicture(imgMomoKnockout, x, y, 0);
+      } else {
+        DrawPicture(imgMomoKnockDown, x, y + 20, 1);
+      }
+      break;
+    case MODE_LYING:
+    case MOMO_LIFE_REFILL:
+    case MOMO_CONTINUE:
+    case MOMO_GAME_OVER:
+      DrawPicture(imgMomoKnockout, x, y, iFrame == 4 ? 3 : iFrame);
+      break;
+    case MODE_GETTING_UP:
+      if (iFrame == 3) {
+        DrawPicture(imgMomoJumpCrouch, x, y, 1);
+      } else {
+        DrawPicture(imgMomoWakeUp, x, y, iFrame);
+      }
+      break;
+    case MOMO_SPHERE_HOVER:
+      DrawPicture(fJump > 0 ? imgMomoJumpPeak : imgMomoJumpDown, x, y, iFrame);
+      break;
+    case MOMO_DIVE_WIND_UP:
+    case MOMO_DIVE:
+      // Curled up for the wind-up, spinning from its last picture on.
+      SetRotation(fAngleRoll);
+      DrawPicture(imgMomoJumpAttack4, x, y, iMode == MOMO_DIVE || iFrame >= 5 ? 1 : 0);
+      SetRotation(0);
+      break;
+    case MOMO_UP_ATTACK:
+      DrawPicture(imgMomoUpAttack, x, y, std::min(iFrame, 3));
+      break;
+    case MOMO_UP_ATTACK_END:
+      DrawPicture(imgMomoUpAttack, x, y, std::clamp(iFrame, 4, 5));
+      break;
+    default:
+      if (const Sprite* sprite = SpriteOf(iMode)) {
+        DrawPicture(*sprite->image, x, y, sprite->frame == kOwnFrame ? iFrame : sprite->frame);
+      }
+      break;
+  }
+  if (iMode == MOMO_BACK_THROW) DrawThrownFoe();
+  SetAlpha(1);
+  SetScale(1, 1);
+}
+
+// During the heave of a back throw the foe is part of her picture, until it flies off.
+void TMomo::DrawThrownFoe() {
+  const TCharacter* foe = GrappledTarget();
+  if (!foe || foe->iMode != 66) return;
+  const ImagePtr* strip = BeingThrownStrip(iTargetType);
+  if (!strip || !*strip) return;
+  const int picture = std::clamp(iFrame, 0, 2);
+  const float facing = iFacing == 180 ? -1.0f : 1.0f;
+  // The foe faces her: mirrored against her own picture.
+  SetScale(-facing, 1);
+  DrawPicture(*strip, x + facing * kHeave[picture].dx, y + kHeave[picture].dy, picture);
+  SetScale(facing, 1);
+}
+
+// ---- Status display -----------------------------------------------------------------------------
+
+void TMomo::DrawGUI() {
+  // Screen positions: the drawing origin follows the world, so add the scroll back.
+  const auto at = [](float sx, float sy) { return std::pair(fWorldX + sx, sy - fWorldY); };
+  const auto text = [&at](const std::string& s, float sx, float sy) {
+    const auto [wx, wy] = at(sx, sy);
+    DrawShadowText(TEXT_WHITE, s, wx, wy);
+  };
+  const auto image = [&at](const ImagePtr& img, float sx, float sy) {
+    const auto [wx, wy] = at(sx, sy);
+    DrawImage(img, wx, wy, 0);
+  };
+
+  if (iMode == MOMO_CONTINUE) {
+    SetImageFont(fntProciono18);
+    text("Continue? " + std::to_string(iContinue), 30, 30);
+    text("Yes", 40, 60);
+    text("No", 100, 60);
+    image(imgContinueCursor, iContinueCursor == 0 ? 20.0f : 80.0f, 60);
+  } else if (iMode == MOMO_GAME_OVER) {
+    text("GAME OVER", 30, 30);
+  } else if (iMode != MODE_INACTIVE) {
+    image(imgPortrait, 0, 0);
+    image(imgBarBorder, 100, 40);
+    SetColor(200, 160, 0);
+    const auto [hx, hy] = at(103, 43);
+    if (fHPMax > 0) DrawRect(hx, hy, 200 / fHPMax * fHP, 6);
+    SetColor(255, 255, 255);
+    image(imgBarBorder, 100, 60);
+    SetColor(100, 0, 255);
+    const auto [mx, my] = at(103, 63);
+    if (fMPMax > 0) DrawRect(mx, my, 200 / fMPMax * fMP, 6);
+    SetImageFont(fntProciono18);
+    text("x " + std::to_string(iLive), 100, 10);
+    text("Score " + std::to_string(static_cast<int64_t>(fScore)), 200, 10);
+    text(std::to_string(static_cast<int>(fHP)), 320, 30);
+    text("/", 350, 30);
+    text(std::to_string(static_cast<int>(fHPMax)), 360, 30);
+    text(std::to_string(static_cast<int>(fMP)), 320, 50);
+    text("/", 350, 50);
+    text(std::to_string(static_cast<int>(fMPMax)), 360, 50);
+  }
+  SetColor(255, 255, 255);
+}
