@@ -10,3 +10,10 @@ execute_process(COMMAND ${EXE} --mode 9 RESULT_VARIABLE status ERROR_VARIABLE er
 if(NOT status EQUAL 2)
   message(FATAL_ERROR "--mode 9: expected exit status 2, got ${status}")
 endif()
+# A trace that cannot be created stops the run before its first frame.
+execute_process(COMMAND ${EXE} --headless --frames 1 --no-draw --trace /nonexistent-folder/t.jsonl
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 2 OR NOT err MATCHES "trace")
+  message(FATAL_ERROR "--trace to a missing folder: expected status 2 and a line naming the trace, "
+                      "got ${status}:\n${err}")
+endif()
