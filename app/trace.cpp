@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 #include "actors/character.h"
 #include "app/manager.h"
@@ -29,17 +30,16 @@ void AppendFloat(std::string& out, float value) {
     return;
   }
   char text[48];
-  int length = std::snprintf(text, sizeof text, "%.4f", static_cast<double>(value));
-  if (length <= 0 || length >= static_cast<int>(sizeof text)) {
+  const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                    std::chars_format::fixed, 4);
+  if (result.ec != std::errc()) {
     out += "null";
     return;
   }
-  while (length > 2 && text[length - 1] == '0' && text[length - 2] != '.') --length;
-  if (std::strncmp(text, "-0.0", 4) == 0 && length == 4) {  // no negative zero
-    out += "0.0";
-    return;
-  }
-  out.append(text, static_cast<size_t>(length));
+  const char* end = result.ptr;
+  while (end - text > 2 && end[-1] == '0' && end[-2] != '.') --end;
+  const std::string_view number(text, static_cast<size_t>(end - text));
+  out += number == "-0.0" ? std::string_view("0.0") : number;  // no negative zero
 }
 
 void Key(std::string& out, const char* key) {

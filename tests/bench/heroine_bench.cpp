@@ -1,0 +1,103 @@
+// The heroine's update, one frame at a time, while a player runs, strikes through the whole
+// chain, casts and jumps in a loop: her mode machine, input poll, world scroll and the hit boxes
+// she makes (moved and tested against four standing foes).
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "actors/combo_counter.h"
+#include "app/practice_yard.h"
+#include "app/trace.h"
+#include "combat/projectile.h"
+#include "fx/effects.h"
+#include "heroine/momo.h"
+#include "input/game_input.h"
+#include "platform/platform.h"
+#include "world/globals.h"
+
+namespace {
+
+// One loop of 240 frames of keys: run right, the four strikes, a moon slasher, a jump attack.
+struct Press {
+  int from, to, key;
+};
+constexpr Press kLoop[] = {
+    {0, 20, 39},                                                   // Right
+    {30, 32, 88},   {40, 42, 88},   {50, 52, 88},   {63, 65, 88},  // the chain
+    {100, 102, 90},                                                // moon slasher
+    {140, 142, 67}, {150, 152, 67}, {160, 162, 88},                // jump, then a jump attack
+    {200, 220, 37},                                                // back left
+};
+constexpr int kLoopFrames = 240;
+
+void BM_HeroineFrame(benchmark::State& state) {
+  InitPlatform(BackendKind::Headless);
+  ResetGlobals();
+  fScreenWidth = 1366;
+  fScreenHeight = 768;
+  ComputePlaneLines();
+  SetDifficulty(DIFFICULTY_NORMAL);
+  fStageLength = 3 * fScreenWidth;
+  fScrollLimitX = fStageLength;
+  ComboCounter = std::make_shared<TComboCounter>();
+  DeviceState devices;
+  OverrideDeviceState(&devices);
+  GameInput.assign(1, std::make_shared<TGameInput>());
+  GameInput[0]->Init(0, INPUT_KEYBOARD);
+  GameInput[0]->SetDefaultConfig();
+  Momo = std::make_shared<TMomo>();
+  Momo->Init(0, 0);
+  CharacterList.push_back(Momo);
+  Momo->SetLive();
+  Momo->ResetGameData();
+  Momo->AddHP(2000);
+  SpawnPracticeTargets();
+  TProjectileHandler projectiles;
+  TEffectHandler effects;
+
+  int frame = 0;
+  for (auto _ : state) {
+    const int t = frame % kLoopFrames;
+    devices.keys = {};
+    for (const Press& p : kLoop) {
+      if (t >= p.from && t < p.to) devices.keys[p.key] = 1;
+    }
+    Momo->AddMP(2000);  // keep casting
+    Momo->Move();
+    projectiles.Move();
+    state.PauseTiming();
+    for (const auto& c : CharacterList) {
+      if (c != Momo) c->Move();
+    }
+    effects.Move();
+    state.ResumeTiming();
+    ++frame;
+  }
+  OverrideDeviceState(nullptr);
+  ResetGlobals();
+}
+BENCHMARK(BM_HeroineFrame);
+
+// One trace line of the practice yard (the heroine and four foes), written to /dev/null.
+void BM_TraceFrame(benchmark::State& state) {
+  ResetGlobals();
+  fScreenWidth = 1366;
+  fScreenHeight = 768;
+  ComputePlaneLines();
+  Momo = std::make_shared<TMomo>();
+  Momo->Init(0, 0);
+  CharacterList.push_back(Momo);
+  Momo->ResetGameData();
+  SpawnPracticeTargets();
+  TraceWriter trace;
+  std::string error;
+  if (!trace.Open("/dev/null", error)) state.SkipWithError(error.c_str());
+  int frame = 0;
+  for (auto _ : state) trace.WriteFrame(frame++);
+  trace.Close(error);
+  ResetGlobals();
+}
+BENCHMARK(BM_TraceFrame);
+
+}  // namespace
