@@ -1,13 +1,11 @@
 #include "app/manager.h"
 
-#include <algorithm>
-#include <iterator>
-#include <vector>
-
+#include "actors/character_handler.h"
 #include "actors/combo_counter.h"
 #include "app/practice_yard.h"
 #include "audio/bgm_player.h"
 #include "combat/projectile.h"
+#include "enemies/overmind.h"
 #include "fx/effects.h"
 #include "heroine/momo.h"
 #include "input/binding_files.h"
@@ -24,6 +22,9 @@ void TManager::Init() {
   WindowTitle = std::make_shared<TWindowTitle>();
   EffectHandler = std::make_shared<TEffectHandler>();
   ProjectileHandler = std::make_shared<TProjectileHandler>();
+  CharacterHandler = std::make_shared<TCharacterHandler>();
+  Overmind = std::make_shared<TOvermind>();
+  Overmind->SetMaxEngagedCombatant(2);
 
   // The player's controls: keyboard and pads together, with the bindings kept beside the game.
   if (GameInput.empty()) GameInput.resize(1);
@@ -53,38 +54,14 @@ void TManager::Init() {
   iMode = MANAGER_GAME;
 }
 
-void TManager::MoveCharacters() {
-  for (auto it = CharacterList.begin(); it != CharacterList.end();) {
-    const std::shared_ptr<TCharacter> c = *it;
-    if (c->iStatus == STATUS_FINISHED) {
-      it = CharacterList.erase(it);
-      continue;
-    }
-    c->Move();
-    ++it;
-  }
-}
-
 void TManager::Move() {
-  MoveCharacters();
+  Overmind->SetAI();
+  CharacterHandler->Move();
   ProjectileHandler->Move();
   EffectHandler->Move();
   if (ComboCounter) ComboCounter->Move();
   if (BGMPlayer) BGMPlayer->Move();
-}
-
-// The characters of one plane, highest id first, so the heroine is drawn over the others.
-void TManager::DrawCharacters(int plane) {
-  std::vector<TCharacter*> onPlane;
-  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-    if (c->iPlane == plane) onPlane.push_back(c.get());
-  }
-  std::stable_sort(onPlane.begin(), onPlane.end(),
-                   [](const TCharacter* a, const TCharacter* b) { return a->iID > b->iID; });
-  for (TCharacter* c : onPlane) c->Draw();
-  for (TCharacter* c : onPlane) {
-    if (c != Momo.get()) c->DrawGUI();
-  }
+  CharacterHandler->Sort();  // the draw order, settled whether or not the frame is drawn
 }
 
 void TManager::Draw() {
@@ -92,10 +69,11 @@ void TManager::Draw() {
   for (int plane = 0; plane <= 4; ++plane) {
     EffectHandler->Draw(1, plane);
     ProjectileHandler->Draw(1, plane);
-    DrawCharacters(plane);
+    CharacterHandler->Draw(plane);
     ProjectileHandler->Draw(0, plane);
     EffectHandler->Draw(0, plane);
   }
+  CharacterHandler->DrawBossGUI();
   if (ComboCounter) ComboCounter->Draw();
   if (Momo) Momo->DrawGUI();
 }

@@ -6,7 +6,9 @@
 
 #include <memory>
 
+class TCharacterHandler;
 class TEffectHandler;
+class TOvermind;
 class TProjectileHandler;
 
 class TWindowTitle {
@@ -23,13 +25,11 @@ class TManager {
   std::shared_ptr<TWindowTitle> WindowTitle;
   std::shared_ptr<TEffectHandler> EffectHandler;
   std::shared_ptr<TProjectileHandler> ProjectileHandler;
+  std::shared_ptr<TCharacterHandler> CharacterHandler;
+  std::shared_ptr<TOvermind> Overmind;
   int iMode = MANAGER_TITLE;
 
   void Init();
   void Move();
   void Draw();
-
- private:
-  void MoveCharacters();
-  void DrawCharacters(int plane);
 };

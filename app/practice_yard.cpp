@@ -259,6 +259,7 @@ void TPracticeTarget::Draw() {
   }
   if (*picture) DrawImage(*picture, x, y, std::clamp(frame, 0, (*picture)->FrameCount() - 1));
   SetScale(1, 1);
+  DrawGUI();
 }
 
 void TPracticeTarget::DrawGUI() {
