@@ -55,6 +55,7 @@ void TManager::Init() {
 }
 
 void TManager::Move() {
+  MovePracticeYard();
   Overmind->SetAI();
   CharacterHandler->Move();
   ProjectileHandler->Move();

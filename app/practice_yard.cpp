@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "world/assets.h"
 #include "world/globals.h"
+#include "world/spawn.h"
 
 namespace {
 
@@ -271,7 +272,69 @@ void TPracticeTarget::DrawGUI() {
   SetColor(255, 255, 255);
 }
 
+namespace {
+
+constexpr float kWavesFrom = 1500;  // the waves come once she is this far along
+constexpr int kWaveRest = 120;      // frames between the last of a wave falling and the next
+constexpr int kWaveKinds[] = {TYPE_NECROMANCER, TYPE_TEMPLAR,  TYPE_RAIDER,
+                              TYPE_EXECUTIONER, TYPE_SPEARMAN, TYPE_SABERMAN};
+constexpr int kFirstWaveID = 101;
+
+struct Waves {
+  bool started = false;
+  int rest = 0;
+  int nextID = kFirstWaveID;
+} waves;
+
+bool IsWaveEnemy(const TCharacter& c) {
+  return c.iAffiliation == SIDE_ENEMY && c.iID >= kFirstWaveID;
+}
+
+void SpawnWave(const TCharacter& heroine) {
+  int slot = 0;
+  for (int type : kWaveKinds) {
+    const int plane = (slot % 3) * 2;
+    const float x = std::min(heroine.x + 650 + 130 * static_cast<float>(slot), fStageLength - 150);
+    if (std::shared_ptr<TCharacter> enemy = Spawn(type, waves.nextID++)) {
+      enemy->SetCoordinat(x, static_cast<float>(plane));
+      CharacterList.push_back(enemy);
+      enemy->ResetGameData();
+    }
+    ++slot;
+  }
+}
+
+}  // namespace
+
+void MovePracticeYard() {
+  const TCharacter* heroine = FindHeroine();
+  if (!heroine) return;
+  if (!waves.started) {
+    if (heroine->x < kWavesFrom) return;
+    // The straw-men step aside for the real thing.
+    CharacterList.remove_if([](const std::shared_ptr<TCharacter>& c) {
+      return dynamic_cast<const TPracticeTarget*>(c.get()) != nullptr;
+    });
+    waves.started = true;
+    SpawnWave(*heroine);
+    return;
+  }
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    if (IsWaveEnemy(*c) && c->fHP > 0) {
+      waves.rest = kWaveRest;
+      return;
+    }
+  }
+  if (--waves.rest > 0) return;
+  // The fallen are carried off, and the next wave comes.
+  CharacterList.remove_if([](const std::shared_ptr<TCharacter>& c) {
+    return IsWaveEnemy(*c) || c->iType == TYPE_DRACON;
+  });
+  SpawnWave(*heroine);
+}
+
 void SpawnPracticeTargets() {
+  waves = Waves{};
   int id = 1;
   for (const Post& post : kPosts) {
     auto target = std::make_shared<TPracticeTarget>();

@@ -1,7 +1,7 @@
 #pragma once
-// The practice yard the game starts in until the stages exist: a stretch of castle floor, the
-// heroine under the player's control, and a few straw-men that take hits, fall, get up, and can be
-// seized and thrown. They never fight back, and they never stay down for good.
+// The practice yard: a stretch of castle floor, the heroine under the player's control, a few
+// straw-men that take hits, fall, get up, and can be seized and thrown (they never fight back and
+// never stay down for good), and further on, waves of the six enemy kinds.
 
 #include "actors/character.h"
 
@@ -23,6 +23,10 @@ class TPracticeTarget : public TCharacter {
 
 // Puts the heroine's practice partners on the three planes, ahead of her.
 void SpawnPracticeTargets();
+
+// Once she walks past the straw-men, the real thing: a wave of all six enemy kinds at a time,
+// the next one when the last of a wave is down.
+void MovePracticeYard();
 
 // The yard's scenery, behind everything: sky, hills, the burning ground and the castle floor.
 void DrawPracticeYard();

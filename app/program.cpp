@@ -14,6 +14,7 @@
 #include "app/screen_modes.h"
 #include "app/trace.h"
 #include "audio/bgm_player.h"
+#include "enemies/roster.h"
 #include "input/device_feed.h"
 #include "mounts/mount.h"
 #include "platform/platform.h"
@@ -75,7 +76,10 @@ bool MusicLoaded(const TBGMPlayer& player, std::string& missing) {
 
 }  // namespace
 
-void RegisterCharacterKinds() { RegisterMountKinds(); }
+void RegisterCharacterKinds() {
+  RegisterMountKinds();
+  RegisterEnemyKinds();
+}
 
 bool StartGame(std::string& failed) {
   SeedFromClockOrForced();

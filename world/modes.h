@@ -92,4 +92,11 @@ constexpr int SIDE_NEUTRAL = 2;
 
 // iType of the kinds the base needs to know.
 constexpr int TYPE_HEROINE = 0;
+constexpr int TYPE_TEMPLAR = 10;
+constexpr int TYPE_NECROMANCER = 11;
+constexpr int TYPE_EXECUTIONER = 12;
+constexpr int TYPE_SPEARMAN = 13;
+constexpr int TYPE_RAIDER = 15;
+constexpr int TYPE_SABERMAN = 16;
 constexpr int TYPE_DRACON = 30;
+constexpr int TYPE_DARK_KNIGHT = 50;  // the bosses are types 50 and up

@@ -1,0 +1,417 @@
+#include "enemies/enemy.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "heroine/momo.h"
+#include "platform/platform.h"
+#include "world/assets.h"
+#include "world/globals.h"
+
+namespace {
+
+constexpr float kPlaneSwitchStep = 2;  // pixels a frame toward the next ground line
+constexpr int kStaggerFrames = 20;
+constexpr int kPushFrames = 12;
+constexpr int kLyingFrames = 80;
+constexpr int kWatchEngageRange = 400;
+constexpr int kWatchChargeRange = 760;
+constexpr int kFallbackPlaneCoolDown = 170;
+
+bool InHeroineGrip(int mode) {
+  return mode == MOMO_GRAPPLE || mode == MOMO_GRAPPLE_HOLD ||
+         (mode >= MOMO_BACK_THROW && mode <= MOMO_FRONT_THROW);
+}
+
+bool IsIdle(int mode) {
+  return mode == MODE_STANCE || mode == MODE_WALK_TOWARD || mode == MODE_WALK_BACK;
+}
+
+}  // namespace
+
+// ---- Entries ------------------------------------------------------------------------------------
+
+void TEnemy::SetMode(int mode) {
+  iDelayCounter = 0;
+  // Waiting and hesitating share the stance pictures: its frame runs on between them.
+  const bool stanceToStance = (mode == MODE_STANCE || mode == MODE_HESITATE) &&
+                              (iMode == MODE_STANCE || iMode == MODE_HESITATE);
+  if (!stanceToStance) iFrame = 0;
+  iMode = mode;
+  bFrameDirection = 1;
+  switch (mode) {
+    case MODE_STANCE:
+      CheckFacing();
+      SwitchFacing(0);
+      fSpeed = 0;
+      iStatus = STATUS_NORMAL;
+      iAICounter = Rand(30, 60);
+      break;
+    case MODE_PLANE_UP:
+      SetModePlaneSwitch(1);
+      break;
+    case MODE_PLANE_DOWN:
+      SetModePlaneSwitch(0);
+      break;
+    case MODE_WALK_TOWARD:
+    case MODE_WALK_BACK:
+    case MODE_BACK_OFF:
+      if (mode == MODE_BACK_OFF) iStatus = STATUS_NORMAL;
+      iFrame = 1;
+      bFrameDirection = 1;
+      fSpeed = fWalkSpeed;
+      iAICounter = mode == MODE_WALK_TOWARD ? Rand(50, 90)
+                   : mode == MODE_WALK_BACK ? Rand(40, 80)
+                                            : 50;
+      CheckFacing();
+      SwitchFacing(0);
+      // Toward her, or backward while still facing her.
+      if (mode == MODE_WALK_TOWARD) {
+        fAngle = static_cast<float>(iFacing);
+      } else {
+        fAngle = iFacing == 0 ? 180.0f : 0.0f;
+      }
+      break;
+    case MODE_KNOCKED_AWAY:
+    case MODE_KNOCKDOWN:
+      iStatus = STATUS_UNHITTABLE;
+      fJump = 8;
+      fSpeed = 12;
+      CreateEffectDust();
+      NormalizeKnockbackAngle();
+      break;
+    case MODE_HIT_HIGH:
+    case MODE_HIT_LOW:
+    case MODE_PUSHED_LOW:
+    case MODE_GRAPPLE_HIT:
+    case MODE_PUSHED_HIGH:
+      iStatus = STATUS_UNHITTABLE;
+      CreateEffectDust();
+      break;
+    case MODE_KNOCKUP:
+      fJump = 27;
+      fSpeed = 3;
+      CreateEffectDust();
+      break;
+    case MODE_LIFTED:
+      iStatus = STATUS_UNHITTABLE;
+      break;
+    case MODE_LYING_HIT:
+    case MODE_BOUNCE:
+      iStatus = STATUS_UNHITTABLE;
+      fJump = 5;
+      fSpeed = 8;
+      CreateEffectDust();
+      if (mode == MODE_BOUNCE) PlaySound(sndBodySlam1);
+      break;
+    case MODE_LYING:
+      if (fHP == 0) {
+        SetMode(MODE_DEAD);
+      } else {
+        iStatus = STATUS_NORMAL;
+      }
+      SetBBoxKnockOut();
+      CreateEffectDust();
+      PlaySound(sndBodySlam2);
+      break;
+    case MODE_GETTING_UP:
+      iStatus = STATUS_UNHITTABLE;
+      ResetBBox();
+      break;
+    case MODE_DEAD:
+      iStatus = STATUS_FADING;
+      iColorModifier = 255;
+      break;
+    case MODE_SLAMMED:
+      iStatus = STATUS_UNHITTABLE;
+      fSpeed = 12;
+      break;
+    default:
+      SetModeCustom(mode);
+      break;
+  }
+}
+
+void TEnemy::SetModePlaneSwitch(int up) {
+  PlaySound(sndTVPlaneSwitch);
+  iStatus = STATUS_UNHITTABLE;
+  fSpeed /= 1.5f;
+  CreateEffectDust();
+  iPlane += up == 1 ? -1 : 1;  // the in-between index while it crosses
+}
+
+void TEnemy::SetModeCustom(int) {}
+void TEnemy::MoveCustom(TCharacter*) {}
+void TEnemy::MoveAIEngage(TCharacter*) {}
+
+// ---- Frame update -------------------------------------------------------------------------------
+
+bool TEnemy::BallisticStep(float gravity) {
+  y -= fJump;
+  fJump -= gravity;
+  MoveAlongKnockback();
+  return LandOnGround();
+}
+
+bool TEnemy::WalkLeadsToward(const TCharacter* pc) const {
+  return pc && ((pc->x < x && fAngle == 180) || (pc->x > x && fAngle == 0));
+}
+
+bool TEnemy::WalkLeadsAway(const TCharacter* pc) const {
+  return pc && ((pc->x < x && fAngle == 0) || (pc->x > x && fAngle == 180));
+}
+
+bool TEnemy::HeldByHeroine(const TCharacter* pc) const { return pc && InHeroineGrip(pc->iMode); }
+
+void TEnemy::SwitchWalkKeepingCounter(int mode) {
+  const int32_t counter = iDelayCounter;
+  SetMode(mode);
+  iDelayCounter = counter;
+}
+
+void TEnemy::MoveChara() {
+  TCharacter* pc = GetPC();
+  switch (iMode) {
+    case MODE_STANCE:
+      MoveAI(pc);
+      AnimationStance();
+      break;
+    case MODE_PLANE_UP:
+      MovePlaneSwitchUp();
+      break;
+    case MODE_PLANE_DOWN:
+      MovePlaneSwitchDown();
+      break;
+    case MODE_WALK_TOWARD:
+    case MODE_WALK_BACK:
+      CheckFacing();
+      SwitchFacing(0);
+      // She has moved past: the walk turns, its counter runs on.
+      if (iMode == MODE_WALK_TOWARD && WalkLeadsAway(pc)) {
+        SwitchWalkKeepingCounter(MODE_WALK_BACK);
+      } else if (iMode == MODE_WALK_BACK && WalkLeadsToward(pc)) {
+        SwitchWalkKeepingCounter(MODE_WALK_TOWARD);
+      }
+      AnimationMove();
+      SetMovement();
+      MoveAI(pc);
+      break;
+    case MODE_HESITATE:
+      if (iAICounter < 1) {
+        SetMode(ENEMY_ATTACK1);
+      } else {
+        --iAICounter;
+        AnimationStance();
+      }
+      break;
+    case MODE_BACK_OFF:
+      if (iCoolDownDodge > 0) --iCoolDownDodge;
+      if (iCoolDownBlock > 0) --iCoolDownBlock;
+      if (WalkLeadsToward(pc)) SwitchWalkKeepingCounter(MODE_WALK_TOWARD);
+      AnimationMove();
+      SetMovement();
+      if (iAICounter > 0) {
+        --iAICounter;
+      } else {
+        FreeChoice();
+      }
+      break;
+    case MODE_KNOCKED_AWAY:
+    case MODE_KNOCKDOWN:
+      if (iMode == MODE_KNOCKDOWN && iDelayCounter == 4) iStatus = STATUS_NORMAL;
+      if (BallisticStep(0.8f)) {
+        SetMode(MODE_BOUNCE);
+        fQuake = 6;
+      } else {
+        iFrame = fJump < 0 ? 1 : 0;
+      }
+      break;
+    case MODE_HIT_HIGH:
+    case MODE_HIT_LOW:
+      if (iDelayCounter == kStaggerFrames) SetMode(MODE_STANCE);
+      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
+      break;
+    case MODE_PUSHED_LOW:
+    case MODE_PUSHED_HIGH:
+      Animation2Way(2, 4);
+      if (iDelayCounter == kPushFrames) {
+        SetMode(MODE_STANCE);
+      } else {
+        MoveAlongKnockback();
+        fSpeed -= 2;
+      }
+      break;
+    case MODE_KNOCKUP:
+      MoveLaunched();
+      break;
+    case MODE_GRAPPLE_HIT:
+      if (iDelayCounter == kStaggerFrames) SetMode(MOMO_HELD);
+      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
+      if (!HeldByHeroine(pc)) SetMode(fHP > 0 ? MODE_STANCE : MODE_KNOCKDOWN);
+      break;
+    case MODE_LIFTED:
+      MoveLifted();
+      break;
+    case MODE_LYING_HIT:
+      if (BallisticStep(1)) {
+        SetMode(MODE_LYING);
+        iStatus = STATUS_UNHITTABLE;
+      }
+      break;
+    case MODE_BOUNCE:
+      if (BallisticStep(1)) SetMode(MODE_LYING);
+      break;
+    case MODE_LYING:
+      if (iCoolDownDodge > 0) --iCoolDownDodge;
+      if (iDelayCounter == kLyingFrames) {
+        SetMode(MODE_GETTING_UP);
+      } else {
+        Animation2WayLoop(5, 10);
+      }
+      break;
+    case MODE_GETTING_UP:
+      if (Animation1Way(2, 5) == 1) SetMode(MODE_STANCE);
+      break;
+    case MOMO_HELD:  // held by the heroine
+      if (!HeldByHeroine(pc)) SetMode(MODE_STANCE);
+      break;
+    case MODE_THROWN:
+      if (BallisticStep(0.8f)) {
+        SetMode(MODE_BOUNCE);
+        fQuake = 10;
+      }
+      break;
+    case MODE_SLAMMED:
+      MoveSlammed();
+      break;
+    default:
+      MoveCustom(pc);
+      break;
+  }
+}
+
+void TEnemy::FreeChoice() {
+  switch (Rand(0, 2)) {
+    case 0:
+      SetMode(MODE_WALK_TOWARD);
+      break;
+    case 1:
+      SetMode(MODE_STANCE);
+      break;
+    default:
+      SetMode(MODE_WALK_BACK);
+      break;
+  }
+}
+
+// ---- Facing and planes --------------------------------------------------------------------------
+
+TCharacter* TEnemy::GetPC() { return FindHeroine(); }
+
+void TEnemy::CheckFacing() {
+  bool left = false, right = false;
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    if (c->iStatus == STATUS_FINISHED || c->iAffiliation != SIDE_HEROINE) continue;
+    (c->x <= x ? left : right) = true;
+  }
+  iFacingState = !left ? 0 : right ? 2 : 180;
+}
+
+void TEnemy::SwitchFacing(int) { iFacing = iFacingState == 180 ? 180 : 0; }
+
+void TEnemy::CheckGrapple(TCharacter& target) {
+  target.iTargetType = iType;
+  target.iTargetID = iID;
+  SetMode(ENEMY_SEIZE);
+}
+
+int TEnemy::IsAerialMode(const TCharacter& c) {
+  return (c.iMode >= 31 && c.iMode <= 40) || (c.iMode >= 150 && c.iMode <= 200) ? 1 : 0;
+}
+
+void TEnemy::MovePlaneSwitchUp() {
+  if (iPlane - 1 >= 0 && y <= fPlaneY[iPlane - 1]) {
+    SetPlane(iPlane - 1);
+    SetMode(MODE_STANCE);
+    return;
+  }
+  y -= kPlaneSwitchStep;
+  Animation2Way(3, 4);
+  SetMovement();
+  if (iDelayCounter % 6 == 0) CreateEffectDust();
+}
+
+void TEnemy::MovePlaneSwitchDown() {
+  if (iPlane + 1 < static_cast<int>(fPlaneY.size()) && y >= fPlaneY[iPlane + 1]) {
+    SetPlane(iPlane + 1);
+    SetMode(MODE_STANCE);
+    return;
+  }
+  y += kPlaneSwitchStep;
+  Animation2Way(3, 4);
+  SetMovement();
+  if (iDelayCounter % 6 == 0) CreateEffectDust();
+}
+
+void TEnemy::AnimationStance() { Animation2WayLoop(3, 8); }
+void TEnemy::AnimationMove() { Animation2WayLoop(3, 8); }
+
+// ---- Attitudes ----------------------------------------------------------------------------------
+
+void TEnemy::MoveAI(TCharacter* pc) {
+  if (iAIMode == AI_ENGAGE) {
+    MoveAIEngage(pc);
+  } else {
+    MoveAIWatch(pc);
+  }
+}
+
+void TEnemy::MoveAIWatch(TCharacter* pc) {
+  const bool herDown = pc && (pc->iMode == MODE_LYING || pc->iMode == MODE_GETTING_UP ||
+                              pc->iMode == MOMO_LIFE_REFILL || pc->iMode == MOMO_SLIDE);
+  if (pc && !herDown) {
+    if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
+    const float dx = std::fabs(pc->x - x);
+    if (dx < kWatchEngageRange && pc->iPlane == iPlane && IsIdle(iMode)) {
+      iAIMode = AI_ENGAGE;  // steps in by itself, over the limit until the next count
+      return;
+    }
+    if (dx > kWatchChargeRange && pc->iPlane != iPlane) {
+      SetMode(ENEMY_CHARGE);
+      return;
+    }
+  }
+  if (iAICounter > 0) {
+    --iAICounter;
+  } else {
+    FreeChoice();
+  }
+}
+
+void TEnemy::Fallback() {
+  if (Rand(0, 2) < 2) {
+    SetMode(MODE_BACK_OFF);
+  } else {
+    if (iPlane == 0) {
+      SetMode(MODE_PLANE_DOWN);
+    } else if (iPlane == 4) {
+      SetMode(MODE_PLANE_UP);
+    } else {
+      SetMode(Rand(0, 1) == 0 ? MODE_PLANE_DOWN : MODE_PLANE_UP);
+    }
+    iCoolDownPlaneSwitch = static_cast<int32_t>(kFallbackPlaneCoolDown * fEnemyDelayFactor);
+  }
+  bComboEnable = 0;
+}
+
+// ---- Drawing ------------------------------------------------------------------------------------
+
+void TEnemy::DrawGUI() {
+  if (fHP <= 0 || fHPMax <= 0) return;
+  SetColor(0, 0, 0);
+  DrawRect(x - 50, y - fHPBarPost, 100, 3);
+  SetColor(200, 160, 0);
+  DrawRect(x - 50, y - fHPBarPost, 100 / fHPMax * fHP, 3);
+  SetColor(255, 255, 255);
+}

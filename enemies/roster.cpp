@@ -1,0 +1,939 @@
+#include "enemies/roster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "enemies/enemy_projectiles.h"
+#include "heroine/momo.h"
+#include "platform/platform.h"
+#include "world/assets.h"
+#include "world/globals.h"
+#include "world/helpers.h"
+#include "world/spawn.h"
+
+namespace {
+
+using BoxMaker = std::shared_ptr<TProjectile> (*)();
+template <class T>
+std::shared_ptr<TProjectile> Make() {
+  return std::make_shared<T>();
+}
+
+// One attack mode of a kind.
+struct AttackRow {
+  int mode;
+  int frames, delay;
+  bool backAndForth;  // the skull's cast plays its pictures there and back
+  int hitAt;          // the frame counter at which the box appears
+  BoxMaker box;
+  int power;    // attack number of the damage roll
+  int chainTo;  // 0: none
+  int chainAt;  // the earliest frame counter at which a connected swing chains
+  int duration;
+  bool fallback;  // ends in Fallback() rather than standing
+};
+
+// The charge (mode 3) and its finisher (mode 159).
+enum class Finisher { None, Leap, Slash, Thrust };
+struct ChargeRow {
+  float speed;
+  int finisherRange;
+  int runFrames, runDelay;
+  int longStep, shortStep;
+  const SoundPtr* step1;
+  const SoundPtr* step2;
+  Finisher finisher;
+  float leapJump;                                                      // Leap
+  int finisherFrames, finisherDelay, finisherHitAt, finisherDuration;  // Slash and Thrust
+  float finisherBrake;                                                 // speed lost a frame
+  BoxMaker box;
+  int power;
+};
+
+// The pictures of the modes every kind on foot shares.
+struct Pictures {
+  const ImagePtr* stance;
+  const ImagePtr* walk;
+  const ImagePtr* run;
+  const ImagePtr* planeSwitch;
+  const ImagePtr* knockdown;
+  const ImagePtr* hitUp;
+  const ImagePtr* hitLow;
+  const ImagePtr* knockOut;
+  const ImagePtr* wakeUp;
+  const ImagePtr* thrown;
+};
+
+// A picture of a kind's own mode.
+struct OwnPicture {
+  int mode;
+  const ImagePtr* picture;
+  int fixedFrame;  // -1: the enemy's frame
+};
+
+}  // namespace
+
+// What an enemy sees of the heroine this frame.
+struct Sight {
+  float dx;
+  bool samePlane;
+  bool exploiting;  // she keeps on attacking
+};
+
+struct KindRow {
+  int type;
+  float size;
+  float walkSpeed;
+  float hpBarPost;
+  int skillBlock, skillDodge, skillFortitude;
+  float blockModifier;
+  int unmount;
+  float hpModifier, vit, str, intelligence, agi, mpPerInt;
+  int planeCoolDown;  // at ResetGameData, and after every switch the engage AI makes
+  // The guard against a heroine who keeps attacking (0 cool-down: it has none): how long before
+  // the next, how much it holds, and the reach and the mode of the counter-blow it ends in.
+  int guardCoolDown;
+  float guardStrength;
+  float guardReach;
+  int guardCounter;
+  int boxTop, boxHeight;
+  float thrownJump, thrownSpeed;  // flung by the heroine; 0: it is never thrown
+  BoxMaker thrownBox;
+  const AttackRow* attacks;
+  int attackCount;
+  const ChargeRow* charge;  // nullptr: it never charges
+  Pictures pictures;
+  const OwnPicture* own;
+  int ownCount;
+};
+
+namespace {
+
+// clang-format off
+// mode  frames delay  2-way  hit at  box                                     power  chain  at  duration  fallback
+const AttackRow kNecromancerAttacks[] = {
+  {100,  4,     7,     false, 7,      Make<TProjectileNecromancerAttack1>,    5,     101,   28, 42,       false},
+  {101,  4,     7,     false, 7,      Make<TProjectileNecromancerAttack2>,    5,     0,     0,  42,       false},
+  {120,  4,     5,     true,  15,     Make<TProjectileNecromancerSkull>,      50,    0,     0,  35,       false},
+};
+const AttackRow kTemplarAttacks[] = {
+  {100,  4,     7,     false, 7,      Make<TProjectileTemplarAttack1>,        2,     101,   28, 49,       true },
+  {101,  4,     7,     false, 7,      Make<TProjectileTemplarAttack2>,        2,     102,   28, 49,       false},
+  {102,  4,     7,     false, 7,      Make<TProjectileTemplarAttack3>,        2,     0,     0,  49,       true },
+  {103,  5,     8,     false, 16,     Make<TProjectileTemplarAttack4>,        2,     0,     0,  64,       false},
+};
+const AttackRow kRaiderAttacks[] = {
+  {100,  5,     6,     false, 12,     Make<TProjectileRaiderAttack1>,         12,    0,     0,  36,       true },
+};
+const AttackRow kExecutionerAttacks[] = {
+  {100,  4,     6,     false, 6,      Make<TProjectileExecutionerAttack1>,    3,     101,   24, 42,       true },
+  {101,  4,     6,     false, 6,      Make<TProjectileExecutionerAttack2>,    3,     102,   24, 42,       true },
+  {102,  4,     6,     false, 6,      Make<TProjectileExecutionerAttack3>,    3,     0,     0,  42,       true },
+};
+const AttackRow kSpearmanAttacks[] = {
+  {100,  4,     6,     false, 6,      Make<TProjectileSpearmanAttack1>,       1,     0,     0,  42,       true },
+};
+const AttackRow kSabermanAttacks[] = {
+  {100,  4,     6,     false, 6,      Make<TProjectileSabermanAttack1>,       14,    0,     0,  42,       true },
+};
+
+// speed range run        steps    sounds                            finisher          jump frames delay hit duration brake box                                   power
+const ChargeRow kTemplarCharge     {8,    360,  6, 6,  36, 18, &sndStep1,       &sndStep2,       Finisher::Leap,   12,  0, 0, 0,  0,  0,     Make<TProjectileTemplarDash>,     7};
+const ChargeRow kRaiderCharge      {11.5f, 360, 8, 4,  32, 16, &sndDraconStep1, &sndDraconStep1, Finisher::Leap,   14,  0, 0, 0,  0,  0,     Make<TProjectileRaiderDash>,      30};
+const ChargeRow kExecutionerCharge {8.5f, 252,  6, 6,  36, 18, &sndStep1,       &sndStep2,       Finisher::Slash,  0,   4, 5, 5,  35, 0.25f, Make<TProjectileExecutionerDash>, 3};
+const ChargeRow kSpearmanCharge    {7.5f, 264,  6, 6,  36, 18, &sndStep1,       &sndStep2,       Finisher::Thrust, 0,   4, 6, 6,  42, 0.4f,  Make<TProjectileSpearmanDash>,    1};
+
+const OwnPicture kNecromancerOwn[] = {{100, &imgNecromancerAttack1, -1}, {101, &imgNecromancerAttack2, -1}, {120, &imgNecromancerSkull, -1}};
+const OwnPicture kTemplarOwn[] = {{13, &imgTemplarBlock, -1}, {159, &imgTemplarDash, 0}, {100, &imgTemplarAttack1, -1}, {102, &imgTemplarAttack1, -1}, {101, &imgTemplarAttack2, -1}, {103, &imgTemplarAttack3, -1}};
+const OwnPicture kExecutionerOwn[] = {{159, &imgExecutionerAttack3, -1}, {102, &imgExecutionerAttack3, -1}, {100, &imgExecutionerAttack1, -1}, {101, &imgExecutionerAttack2, -1}};
+const OwnPicture kSpearmanOwn[] = {{100, &imgSpearmanAttack1, -1}, {159, &imgSpearmanAttack1, -1}};
+const OwnPicture kSabermanOwn[] = {{100, &imgSabermanAttack1, -1}};
+
+//                      type size walk  bar  block dodge fort  guard unmount  hp  vit str int agi  mp  plane  guard: cd strength reach counter  box: top height thrown: jump speed box
+const KindRow kNecromancer {11, 7,  5.5f, 220, 0,    0,    0,    3,    1,      16, 12, 13, 19, 10, 10, 360,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileNecromancerThrown>,
+  kNecromancerAttacks, 3, nullptr,
+  {&imgNecromancerStance, &imgNecromancerWalk, nullptr, &imgNecromancerPlaneSwitch, &imgNecromancerKnockdown, &imgNecromancerHitUp, &imgNecromancerHitLow, &imgNecromancerKnockOut, &imgNecromancerWakeUp, &imgNecromancerThrown},
+  kNecromancerOwn, 3};
+const KindRow kTemplar     {10, 7,  4.5f, 220, 1,    0,    0,    4,    1,      16, 21, 19, 14, 11, 6,  300,   180, 105,     185,  103,      -200, 190,     12, 15, Make<TProjectileTemplarThrown>,
+  kTemplarAttacks, 4, &kTemplarCharge,
+  {&imgTemplarStance, &imgTemplarWalk, &imgTemplarRun, &imgTemplarPlaneSwitch, &imgTemplarKnockdown, &imgTemplarHitUp, &imgTemplarHitLow, &imgTemplarKnockOut, &imgTemplarWakeUp, &imgTemplarThrown},
+  kTemplarOwn, 6};
+const KindRow kRaider      {15, 12, 5.4f, 295, 1,    0,    1,    3,    0,      24, 18, 18, 14, 11, 6,  260,   165, 20000,   250,  100,      -270, 265,     0,  0,  nullptr,
+  kRaiderAttacks, 1, &kRaiderCharge,
+  {&imgRaiderStance, nullptr, &imgRaiderRun, &imgRaiderPlaneSwitch, &imgRaiderKnockdown, &imgRaiderHitUp, &imgRaiderHitDown, &imgRaiderKnockout, nullptr, nullptr},
+  nullptr, 0};
+const KindRow kExecutioner {12, 7,  5,    220, 0,    0,    0,    4,    1,      16, 19, 18, 10, 14, 6,  180,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileExecutionerThrown>,
+  kExecutionerAttacks, 3, &kExecutionerCharge,
+  {&imgExecutionerStance, &imgExecutionerWalk, &imgExecutionerRun, &imgExecutionerPlaneSwitch, &imgExecutionerKnockdown, &imgExecutionerHitUp, &imgExecutionerHitLow, &imgExecutionerKnockOut, &imgExecutionerWakeUp, &imgExecutionerThrown},
+  kExecutionerOwn, 4};
+const KindRow kSpearman    {13, 7,  4,    220, 0,    0,    0,    4,    1,      12, 11, 14, 10, 10, 4,  360,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSpearmanThrown>,
+  kSpearmanAttacks, 1, &kSpearmanCharge,
+  {&imgSpearmanStance, &imgSpearmanWalk, &imgSpearmanRun, &imgSpearmanPlaneSwitch, &imgSpearmanKnockdown, &imgSpearmanHitUp, &imgSpearmanHitLow, &imgSpearmanKnockOut, &imgSpearmanWakeUp, &imgSpearmanThrown},
+  kSpearmanOwn, 2};
+const KindRow kSaberman    {16, 7,  5,    220, 0,    0,    0,    4,    1,      12, 12, 14, 10, 10, 4,  320,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSabermanThrown>,
+  kSabermanAttacks, 1, nullptr,
+  {&imgSabermanStance, &imgSabermanWalk, nullptr, &imgSabermanPlaneSwitch, &imgSabermanKnockdown, &imgSabermanHitUp, &imgSabermanHitLow, &imgSabermanKnockOut, &imgSabermanWakeUp, &imgSabermanThrown},
+  kSabermanOwn, 1};
+// clang-format on
+
+constexpr int kExploitingFrom = 4;  // repeated attacks of hers that make the enemies answer
+constexpr float kRunPastDistance = 200;
+constexpr float kLeapGravity = 0.8f;
+constexpr int kBlockFrames = 50;
+constexpr int kThrowCarry = 100;  // pixels the executioner carries her before the slam
+
+bool IsIdle(int mode) {
+  return mode == MODE_STANCE || mode == MODE_WALK_TOWARD || mode == MODE_WALK_BACK;
+}
+
+// The heroine is down: lying, getting up, refilling a life, or sliding on her face.
+bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising) {
+  if (pc.iMode == MODE_LYING || pc.iMode == MODE_GETTING_UP) return true;
+  return !onlyLyingOrRising && (pc.iMode == MOMO_LIFE_REFILL || pc.iMode == MOMO_SLIDE);
+}
+
+int Truncated(float frames) { return static_cast<int>(frames * fEnemyDelayFactor); }
+
+const AttackRow* FindAttack(const KindRow& row, int mode) {
+  for (int i = 0; i < row.attackCount; ++i) {
+    if (row.attacks[i].mode == mode) return &row.attacks[i];
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// ---- The shared body ----------------------------------------------------------------------------
+
+void TEnemyKind::Init(int, int id) {
+  const KindRow& row = Row();
+  fSize = row.size;
+  iCodePlayer = CODE_PLAYER_NONE;
+  ResetBBox();
+  iType = row.type;
+  iID = id;
+  iStatus = STATUS_NORMAL;
+  iAffiliation = SIDE_ENEMY;
+  fWalkSpeed = row.walkSpeed;
+  fHPBarPost = row.hpBarPost;
+  iSkillBlock = row.skillBlock;
+  iSkillDodge = row.skillDodge;
+  iSkillFortitude = row.skillFortitude;
+  fBlockModifier = row.blockModifier;
+  bUnmount = row.unmount;
+}
+
+void TEnemyKind::ResetBBox() {
+  xBBox = -35;
+  yBBox = static_cast<float>(Row().boxTop);
+  BBoxWidth = 70;
+  BBoxHeight = static_cast<float>(Row().boxHeight);
+}
+
+void TEnemyKind::SetBBoxKnockOut() {
+  xBBox = -80;
+  yBBox = -40;
+  BBoxWidth = 160;
+  BBoxHeight = 60;
+}
+
+void TEnemyKind::ResetGameData() {
+  const KindRow& row = Row();
+  const float s = fEnemyStatFactor;
+  fHPModifier = row.hpModifier;
+  fVit = row.vit * s;
+  fStr = row.str * s;
+  fInt = row.intelligence * s;
+  fAgi = row.agi * s;
+  fHP = fVit * fHPModifier;
+  fMP = fInt * row.mpPerInt;
+  fHPMax = fHP;
+  fMPMax = fMP;
+  fSpeed = 0;
+  SetMode(MODE_STANCE);
+  iFacing = 180;
+  bComboEnable = 0;
+  iCoolDownPlaneSwitch = row.planeCoolDown;
+  iCoolDownBlock = 0;
+  ResetOwnCoolDowns();
+  iAIMode = AI_ENGAGE;
+  fHPBlock = 0;
+  iInvulnerableCounter = 0;
+}
+
+void TEnemyKind::CountCoolDowns() {
+  if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
+  if (Row().skillBlock == 1 && iCoolDownBlock > 0) --iCoolDownBlock;
+}
+
+void TEnemyKind::SetModeCustom(int mode) {
+  const KindRow& row = Row();
+  const ChargeRow* charge = row.charge;
+  switch (mode) {
+    case ENEMY_ATTACK1:
+      fSpeed = 0;
+      bComboEnable = 0;
+      break;
+    case ENEMY_ATTACK2:
+      bComboEnable = 0;
+      break;
+    case MODE_THROWN:
+      if (!row.thrownBox) break;
+      iStatus = STATUS_UNHITTABLE;
+      fJump = row.thrownJump;
+      fSpeed = row.thrownSpeed;
+      CreateEffectDust();
+      {
+        // The body becomes a weapon: it hurts the enemies it flies into.
+        auto box = row.thrownBox();
+        box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane,
+                  CountThrowDamage(static_cast<int>(fSize)), iComboType, 0);
+        ProjectileList.push_back(box);
+      }
+      break;
+    case ENEMY_CHARGE:
+      if (!charge) break;
+      CheckFacing();
+      SwitchFacing(0);
+      fSpeed = charge->speed;
+      fAngle = static_cast<float>(iFacing);
+      break;
+    case ENEMY_FINISHER:
+      if (!charge) break;
+      iFrame = 0;
+      if (charge->finisher == Finisher::Leap) {
+        // A guarded leap: the box rides with it until it lands.
+        iStatus = STATUS_GUARDING;
+        fHPBlock = 70;
+        fJump = charge->leapJump;
+        fSpeed = 15;
+        LaunchBox(charge->box, charge->power, y);
+      }
+      break;
+    case MODE_BLOCK:
+      CheckFacing();
+      SwitchFacing(0);
+      iCoolDownBlock = Truncated(static_cast<float>(row.guardCoolDown));
+      iStatus = STATUS_GUARDING;
+      fHPBlock = row.guardStrength;
+      fSpeed = 10;
+      break;
+    default:
+      break;
+  }
+}
+
+void TEnemyKind::MoveCustom(TCharacter* pc) {
+  switch (iMode) {
+    case ENEMY_CHARGE:
+      MoveCharge(pc);
+      break;
+    case ENEMY_FINISHER:
+      MoveFinisher();
+      break;
+    case MODE_BLOCK:
+      MoveBlock(pc);
+      break;
+    default:
+      MoveAttack();
+      break;
+  }
+}
+
+// The common pattern of an attack: a connected swing chains from its threshold on; the box
+// appears on its frame; at the end it falls back or stands.
+void TEnemyKind::LaunchBox(BoxMaker make, int power, float height) {
+  const float damage = power >= 50 ? CountMagicalDamage(power) : CountPhysicalDamage(power);
+  auto box = make();
+  box->Init(iID, x, height, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType,
+            IsBackstabAttack(power));
+  ProjectileList.push_back(box);
+}
+
+bool TEnemyKind::MoveAttack() {
+  const AttackRow* attack = FindAttack(Row(), iMode);
+  if (!attack) return false;
+  if (iDelayCounter < attack->duration) {
+    if (attack->chainTo != 0 && bComboEnable == 1 && iDelayCounter >= attack->chainAt) {
+      SetMode(attack->chainTo);
+      return true;
+    }
+    if (attack->backAndForth) {
+      Animation2Way(attack->frames, attack->delay);
+    } else {
+      Animation1Way(attack->frames, attack->delay);
+    }
+    if (iDelayCounter == attack->hitAt) {
+      // The skull is cast from above the head.
+      LaunchBox(attack->box, attack->power, iMode == ENEMY_SKULL ? y - 140 : y);
+    }
+  } else {
+    if (attack->fallback) {
+      Fallback();
+    } else {
+      SetMode(MODE_STANCE);
+    }
+    bComboEnable = 0;
+  }
+  return true;
+}
+
+void TEnemyKind::MoveCharge(TCharacter* pc) {
+  const ChargeRow* charge = Row().charge;
+  if (!charge || !pc) return;
+  const bool runPast = (iFacing == 0 && x > pc->x + kRunPastDistance) ||
+                       (iFacing == 180 && x < pc->x - kRunPastDistance);
+  if (runPast) {
+    SetMode(MODE_STANCE);
+  } else if (std::fabs(pc->x - x) < static_cast<float>(charge->finisherRange) &&
+             pc->iPlane == iPlane) {
+    SetMode(ENEMY_FINISHER);
+  }
+  Animation1WayLoop(charge->runFrames, charge->runDelay);
+  if (iDelayCounter % charge->longStep == 0) {
+    PlaySound(*charge->step1);
+    CreateEffectDust();
+  } else if (iDelayCounter % charge->shortStep == 0) {
+    PlaySound(*charge->step2);
+    CreateEffectDust();
+  }
+  SetMovement();
+}
+
+void TEnemyKind::MoveFinisher() {
+  const ChargeRow* charge = Row().charge;
+  if (!charge) return;
+  if (charge->finisher == Finisher::Leap) {
+    y -= fJump;
+    fJump -= kLeapGravity;
+    SetMovement();
+    if (LandOnGround()) SetMode(MODE_STANCE);
+    return;
+  }
+  // A slash or a thrust that carries it on, braking.
+  if (iDelayCounter < charge->finisherDuration) {
+    Animation1Way(charge->finisherFrames, charge->finisherDelay);
+    if (iDelayCounter == charge->finisherHitAt) LaunchBox(charge->box, charge->power, y);
+    if (fSpeed > 0) fSpeed -= charge->finisherBrake;
+    SetMovement();
+  } else {
+    SetMode(MODE_STANCE);
+    bComboEnable = 0;
+  }
+}
+
+void TEnemyKind::MoveBlock(TCharacter* pc) {
+  const KindRow& row = Row();
+  if (iDelayCounter == kBlockFrames) {
+    // The guard ends in a counter-blow if she is still close.
+    const bool close = pc && std::fabs(pc->x - x) < row.guardReach;
+    SetMode(close ? row.guardCounter : MODE_STANCE);
+    return;
+  }
+  MoveAlongKnockback();
+  if (fSpeed > 0) fSpeed -= 1;
+}
+
+// ---- Engage AI ----------------------------------------------------------------------------------
+
+namespace {
+
+Sight Look(const TEnemy& e, const TCharacter& pc) {
+  return {std::fabs(pc.x - e.x), pc.iPlane == e.iPlane, pc.iExploitCounter >= kExploitingFrom};
+}
+
+}  // namespace
+
+bool TEnemyKind::HeroineUp(const TCharacter* pc, bool onlyLyingOrRising) const {
+  return pc && !HeroineDown(*pc, onlyLyingOrRising);
+}
+
+void TEnemyKind::WaitOrChoose() {
+  if (iAICounter > 0) {
+    --iAICounter;
+  } else {
+    FreeChoice();
+  }
+}
+
+bool TEnemyKind::Answer(const Sight& s, float reach, int mode) {
+  if (!s.exploiting || s.dx >= reach || !s.samePlane) return false;
+  SetMode(mode);
+  return true;
+}
+
+bool TEnemyKind::Guard(const Sight& s, const TCharacter& pc, float reach, int counter) {
+  if (!s.exploiting || s.dx >= reach || !s.samePlane) return false;
+  if (pc.iFacing != iFacing) {  // she faces it: it raises its guard
+    SetMode(MODE_BLOCK);
+    iCoolDownBlock = 0;
+  } else {  // her back is turned: it strikes
+    SetMode(counter);
+  }
+  return true;
+}
+
+bool TEnemyKind::Hesitate(const Sight& s, float reach, int wait) {
+  if (s.dx >= reach || !s.samePlane || !IsIdle(iMode)) return false;
+  iAICounter = wait;
+  SetMode(MODE_HESITATE);
+  return true;
+}
+
+bool TEnemyKind::SwitchPlane(const Sight& s, const TCharacter& pc) {
+  if (s.samePlane || iCoolDownPlaneSwitch != 0) return false;
+  SetMode(pc.iPlane > iPlane ? MODE_PLANE_DOWN : MODE_PLANE_UP);
+  iCoolDownPlaneSwitch = Row().planeCoolDown;
+  return true;
+}
+
+bool TEnemyKind::Charge(const Sight& s, float beyond) {
+  if (s.dx <= beyond) return false;
+  SetMode(ENEMY_CHARGE);
+  return true;
+}
+
+bool TEnemyKind::WalkUp(const Sight& s, float beyond) {
+  if (s.dx <= beyond || iMode == MODE_WALK_TOWARD) return false;
+  SetMode(MODE_WALK_TOWARD);
+  return true;
+}
+
+// ---- Drawing ------------------------------------------------------------------------------------
+
+void TEnemyKind::DrawPicture(const ImagePtr& picture, int frame, float yOffset) {
+  if (!picture) return;
+  DrawImage(picture, x, y + yOffset, std::clamp(frame, 0, picture->FrameCount() - 1));
+}
+
+bool TEnemyKind::DrawOwnPicture() {
+  const KindRow& row = Row();
+  for (int i = 0; i < row.ownCount; ++i) {
+    if (row.own[i].mode != iMode) continue;
+    DrawPicture(*row.own[i].picture, row.own[i].fixedFrame < 0 ? iFrame : row.own[i].fixedFrame);
+    return true;
+  }
+  return false;
+}
+
+void TEnemyKind::Draw() {
+  const Pictures& p = Row().pictures;
+  const auto picture = [](const ImagePtr* image) -> const ImagePtr& {
+    static const ImagePtr none;
+    return image ? *image : none;
+  };
+  const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
+  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
+  DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
+  // A staggered body shakes by a pixel and a half.
+  const float shake = iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
+  if (!DrawOwnPicture()) {
+    switch (iMode) {
+      case MODE_STANCE:
+      case MODE_HESITATE:
+        DrawPicture(picture(p.stance), iFrame);
+        break;
+      case MODE_WALK_TOWARD:
+      case MODE_WALK_BACK:
+      case MODE_BACK_OFF:
+        DrawPicture(picture(p.walk), iFrame);
+        break;
+      case ENEMY_CHARGE:
+        DrawPicture(picture(p.run), iFrame);
+        break;
+      case MODE_PLANE_UP:
+      case MODE_PLANE_DOWN:
+        DrawPicture(picture(p.planeSwitch), iFrame);
+        break;
+      case MODE_KNOCKED_AWAY:
+      case MODE_KNOCKDOWN:
+        DrawPicture(picture(p.knockdown), iFrame);
+        break;
+      case MODE_KNOCKUP:
+        if (fJump > 0) {
+          DrawPicture(picture(p.hitUp), 0);
+        } else {
+          DrawPicture(picture(p.knockdown), iFrame);
+        }
+        break;
+      case MODE_LIFTED:
+        DrawPicture(picture(p.knockdown), 0);
+        break;
+      case MODE_SLAMMED:
+        DrawPicture(picture(p.knockdown), 1);
+        break;
+      case MODE_LYING_HIT:
+      case MODE_BOUNCE:
+        if (iDelayCounter <= 4) {
+          DrawPicture(picture(p.knockOut), 0);
+        } else {
+          DrawPicture(picture(p.knockdown), 1, 20);
+        }
+        break;
+      case MODE_LYING:
+        DrawPicture(picture(p.knockOut), 0);
+        break;
+      case MODE_DEAD:
+        SetColor(iColorModifier, iColorModifier, iColorModifier);
+        DrawPicture(picture(p.knockOut), 0);
+        SetColor(255, 255, 255);
+        break;
+      case MODE_GETTING_UP:
+        DrawPicture(picture(p.wakeUp), iFrame);
+        break;
+      case MODE_PUSHED_HIGH:
+      case MOMO_HELD:
+        DrawPicture(picture(p.hitUp), 0);
+        break;
+      case MODE_PUSHED_LOW:
+        DrawPicture(picture(p.hitLow), 0);
+        break;
+      case MODE_HIT_HIGH:
+        DrawPicture(picture(p.hitUp), 0, shake);
+        break;
+      case MODE_HIT_LOW:
+      case MODE_GRAPPLE_HIT:
+        DrawPicture(picture(p.hitLow), 0, shake);
+        break;
+      case MODE_THROWN:
+        DrawPicture(picture(p.thrown), iFrame);
+        break;
+      default:
+        break;  // swung over the heroine's head, she draws it
+    }
+  }
+  SetScale(1, 1);
+  DrawGUI();
+}
+
+// ---- The necromancer ----------------------------------------------------------------------------
+
+const KindRow& TNecromancer::Row() const { return kNecromancer; }
+
+void TNecromancer::ResetOwnCoolDowns() { iCoolDownSkull = Truncated(85); }
+
+void TNecromancer::CountCoolDowns() {
+  TEnemyKind::CountCoolDowns();
+  if (iCoolDownSkull > 0) --iCoolDownSkull;
+}
+
+void TNecromancer::SetModeCustom(int mode) {
+  if (mode == ENEMY_SKULL) {
+    fSpeed = 0;
+    iCoolDownSkull = Truncated(170);
+    return;
+  }
+  TEnemyKind::SetModeCustom(mode);
+}
+
+void TNecromancer::MoveAI(TCharacter* pc) {
+  if (HeroineUp(pc, false)) {
+    CountCoolDowns();
+    const Sight s = Look(*this, *pc);
+    if (Answer(s, 170, ENEMY_ATTACK2) || Hesitate(s, 170, 18)) return;
+    // From afar, with her in sight on its plane, it casts.
+    if (IsInsideScreen() == 1 && s.dx > 420 && iCoolDownSkull == 0 && s.samePlane) {
+      SetMode(ENEMY_SKULL);
+      return;
+    }
+    if (SwitchPlane(s, *pc) || WalkUp(s, 700)) return;
+  }
+  WaitOrChoose();
+}
+
+// ---- The templar --------------------------------------------------------------------------------
+
+const KindRow& TTemplar::Row() const { return kTemplar; }
+
+void TTemplar::MoveAIEngage(TCharacter* pc) {
+  if (HeroineUp(pc, false)) {
+    CountCoolDowns();
+    const Sight s = Look(*this, *pc);
+    if (Guard(s, *pc, 185, ENEMY_ATTACK4) || Hesitate(s, 185, 14) || SwitchPlane(s, *pc) ||
+        Charge(s, 725)) {
+      return;
+    }
+  }
+  WaitOrChoose();
+}
+
+// ---- The raider ---------------------------------------------------------------------------------
+
+namespace {
+constexpr int kRaiderMountOffset = 1000;  // its dragon's id is its own plus this
+// Guarding through the charge and the leap, and back to its saddle's footing after.
+void RaiderGuards(TCharacter& c) {
+  c.iSkillFortitude = 2;
+  c.fBlockModifier = 1;
+}
+void RaiderStandsDown(TCharacter& c) {
+  c.iSkillFortitude = 1;
+  c.fBlockModifier = 4;
+}
+}  // namespace
+
+const KindRow& TRaider::Row() const { return kRaider; }
+
+void TRaider::Init(int codePlayer, int id) {
+  TEnemyKind::Init(codePlayer, id);
+  yMountModifier = -100;
+  iMountID = iID + kRaiderMountOffset;
+}
+
+void TRaider::MoveAIEngage(TCharacter* pc) {
+  if (HeroineUp(pc, false)) {
+    CountCoolDowns();
+    const Sight s = Look(*this, *pc);
+    if (Guard(s, *pc, 250, ENEMY_ATTACK1) || Hesitate(s, 250, 8) || SwitchPlane(s, *pc) ||
+        Charge(s, 710)) {
+      return;
+    }
+  }
+  WaitOrChoose();
+}
+
+void TRaider::SetModeCustom(int mode) {
+  const float guard = fHPBlock;
+  TEnemyKind::SetModeCustom(mode);
+  if (mode == ENEMY_CHARGE) {
+    // It charges behind its dragon's armour, which nothing wears down.
+    iStatus = STATUS_GUARDING;
+    fHPBlock = 20000;
+    RaiderGuards(*this);
+  } else if (mode == ENEMY_FINISHER) {
+    fHPBlock = guard;
+    RaiderGuards(*this);
+  }
+}
+
+void TRaider::MoveCustom(TCharacter* pc) {
+  const int mode = iMode;
+  TEnemyKind::MoveCustom(pc);
+  // Running past her, or landing from the leap, it lowers its guard.
+  if ((mode == ENEMY_CHARGE || mode == ENEMY_FINISHER) && iMode == MODE_STANCE) {
+    RaiderStandsDown(*this);
+  }
+}
+
+void TRaider::AnimationMove() { Animation2WayLoop(6, 5); }
+
+void TRaider::DrawWalk() {
+  DrawPicture(imgDraconWalk, iFrame);
+  // The rider bobs with the dragon's step.
+  struct Bob {
+    int frame;
+    float dy;
+  };
+  constexpr Bob kBobs[] = {{2, 3}, {1, 2}, {0, 1}, {0, 1}, {1, 2}, {2, 3}};
+  const Bob& bob = kBobs[std::clamp(iFrame, 0, 5)];
+  DrawPicture(imgRaiderStance, bob.frame, bob.dy);
+}
+
+bool TRaider::DrawOwnPicture() {
+  const auto pair = [this](const ImagePtr& dragon, int dragonFrame, const ImagePtr& rider,
+                           int riderFrame, float dy = 0) {
+    DrawPicture(dragon, dragonFrame, dy);
+    DrawPicture(rider, riderFrame, dy);
+  };
+  const float shake = iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
+  switch (iMode) {
+    case MODE_STANCE:
+    case MODE_HESITATE:
+      pair(imgDraconStance, iFrame, imgRaiderStance, iFrame);
+      return true;
+    case MODE_WALK_TOWARD:
+    case MODE_WALK_BACK:
+    case MODE_BACK_OFF:
+      DrawWalk();
+      return true;
+    case ENEMY_CHARGE:
+      pair(imgDraconRun, iFrame, imgRaiderRun, iFrame % 4);
+      return true;
+    case ENEMY_FINISHER:
+      pair(imgDraconDash, 0, imgRaiderDash, 0);
+      return true;
+    case ENEMY_ATTACK1:
+      pair(imgDraconHeavyAttack, iFrame < 2 ? 0 : iFrame - 1, imgRaiderAttack3, iFrame);
+      return true;
+    case MODE_BLOCK:
+      pair(imgDraconHit, 0, imgRaiderBlock, 0);
+      return true;
+    case MODE_PUSHED_LOW:
+      pair(imgDraconHit, iFrame, imgRaiderHitDown, iFrame);
+      return true;
+    case MODE_PUSHED_HIGH:
+      pair(imgDraconHit, iFrame, imgRaiderHitUp, iFrame);
+      return true;
+    case MODE_HIT_LOW:
+      pair(imgDraconHit, 0, imgRaiderHitDown, 0, shake);
+      return true;
+    case MODE_HIT_HIGH:
+      pair(imgDraconHit, 0, imgRaiderHitUp, 0, shake);
+      return true;
+    case MODE_PLANE_UP:
+    case MODE_PLANE_DOWN:
+      pair(imgDraconPlaneSwitch, iFrame, imgRaiderPlaneSwitch, iFrame);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// ---- The executioner ----------------------------------------------------------------------------
+
+const KindRow& TExecutioner::Row() const { return kExecutioner; }
+
+void TExecutioner::ResetOwnCoolDowns() { iCoolDownThrow = Truncated(110); }
+
+void TExecutioner::CountCoolDowns() {
+  TEnemyKind::CountCoolDowns();
+  if (iCoolDownThrow > 0) --iCoolDownThrow;
+}
+
+void TExecutioner::SetModeCustom(int mode) {
+  switch (mode) {
+    case ENEMY_SEIZE:
+      PlaySound(sndGrab);
+      iCoolDownThrow = Truncated(220);
+      iStatus = STATUS_UNHITTABLE;
+      // Whoever it seized is held fast until the throw.
+      for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+        if (c->iTargetType != iType || c->iTargetID != iID) continue;
+        c->SetMode(MOMO_HELD);
+        iTargetType = c->iType;
+        iTargetID = c->iID;
+      }
+      return;
+    case ENEMY_THROW:
+      for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+        if (c->iTargetType != iType || c->iTargetID != iID) continue;
+        // Carried a step past it and slammed down behind.
+        const bool right = iFacing == 0;
+        c->iFacing = right ? 0 : 180;
+        c->x += right ? -kThrowCarry : kThrowCarry;
+        c->Damage(c->CountThrowDamage(static_cast<int>(c->fSize)), right ? 180.0f : 0.0f,
+                  MODE_SLAMMED, 0, 0);
+      }
+      return;
+    case MOMO_HELD:
+      // Held by the heroine: with its cool-down spent it turns the grip on her.
+      if (iCoolDownThrow == 0) SetMode(ENEMY_SEIZE);
+      return;
+    default:
+      TEnemyKind::SetModeCustom(mode);
+      return;
+  }
+}
+
+void TExecutioner::MoveCustom(TCharacter* pc) {
+  switch (iMode) {
+    case ENEMY_SEIZE:
+      if (Animation1Way(4, 6) == 1) SetMode(ENEMY_THROW);
+      return;
+    case ENEMY_THROW:
+      Animation2Way(2, 6);
+      if (iDelayCounter == 36) Fallback();
+      return;
+    default:
+      TEnemyKind::MoveCustom(pc);
+      return;
+  }
+}
+
+void TExecutioner::MoveAIEngage(TCharacter* pc) {
+  if (HeroineUp(pc, false)) {
+    CountCoolDowns();
+    const Sight s = Look(*this, *pc);
+    // She keeps attacking within arm's reach on the ground: it seizes her.
+    if (s.exploiting && s.dx < 150 && IsAerialMode(*pc) == 0 && s.samePlane) {
+      CheckGrapple(*pc);
+      iCoolDownThrow = 0;
+      return;
+    }
+    if (Answer(s, 210, ENEMY_ATTACK3) || Hesitate(s, 210, 12) || Charge(s, 710) ||
+        SwitchPlane(s, *pc)) {
+      return;
+    }
+  }
+  WaitOrChoose();
+}
+
+// ---- The foot soldiers --------------------------------------------------------------------------
+
+const KindRow& TSpearman::Row() const { return kSpearman; }
+
+void TSpearman::MoveAIEngage(TCharacter* pc) {
+  if (HeroineUp(pc, false)) {
+    CountCoolDowns();
+    const Sight s = Look(*this, *pc);
+    if (Answer(s, 220, ENEMY_ATTACK1) || Hesitate(s, 220, 15) || Charge(s, 740) ||
+        SwitchPlane(s, *pc)) {
+      return;
+    }
+  }
+  WaitOrChoose();
+}
+
+void TSpearman::Fallback() {
+  SetMode(MODE_BACK_OFF);
+  bComboEnable = 0;
+}
+
+const KindRow& TSaberman::Row() const { return kSaberman; }
+
+void TSaberman::MoveAIEngage(TCharacter* pc) {
+  if (HeroineUp(pc, true)) {
+    CountCoolDowns();
+    const Sight s = Look(*this, *pc);
+    if (Answer(s, 190, ENEMY_ATTACK1) || Hesitate(s, 190, 14) || WalkUp(s, 600) ||
+        SwitchPlane(s, *pc)) {
+      return;
+    }
+  }
+  WaitOrChoose();
+}
+
+void TSaberman::MoveAIWatch(TCharacter* pc) {
+  const bool herDown = pc && (pc->iMode == MODE_LYING || pc->iMode == MODE_GETTING_UP ||
+                              pc->iMode == MOMO_LIFE_REFILL || pc->iMode == MOMO_SLIDE);
+  if (pc && !herDown) {
+    if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
+    const float dx = std::fabs(pc->x - x);
+    if (dx < 400 && pc->iPlane == iPlane && IsIdle(iMode)) {
+      iAIMode = AI_ENGAGE;
+      return;
+    }
+    // It never charges: it walks up instead.
+    if (dx > 600 && pc->iPlane != iPlane && iMode != MODE_WALK_TOWARD) {
+      SetMode(MODE_WALK_TOWARD);
+      return;
+    }
+  }
+  WaitOrChoose();
+}
+
+void TSaberman::Fallback() {
+  SetMode(MODE_BACK_OFF);
+  bComboEnable = 0;
+}
+
+// ---- The spawn table ----------------------------------------------------------------------------
+
+namespace {
+template <class Kind>
+std::shared_ptr<TCharacter> SpawnKind(int id) {
+  auto kind = std::make_shared<Kind>();
+  kind->Init(CODE_PLAYER_NONE, id);
+  return kind;
+}
+}  // namespace
+
+void RegisterEnemyKinds() {
+  RegisterSpawn(TYPE_NECROMANCER, SpawnKind<TNecromancer>);
+  RegisterSpawn(TYPE_TEMPLAR, SpawnKind<TTemplar>);
+  RegisterSpawn(TYPE_RAIDER, SpawnKind<TRaider>);
+  RegisterSpawn(TYPE_EXECUTIONER, SpawnKind<TExecutioner>);
+  RegisterSpawn(TYPE_SPEARMAN, SpawnKind<TSpearman>);
+  RegisterSpawn(TYPE_SABERMAN, SpawnKind<TSaberman>);
+}
