@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,6 @@
 namespace {
 
 class Assets : public LoadedImages {};
-
-// The lowest row of a frame that holds a clearly visible pixel, or -1.
-int LowestOpaqueRow(const ImagePtr& image, int frame) {
-  for (int y = image->height - 1; y >= 0; --y)
-    for (int x = 0; x < image->width; ++x)
-      if (Alpha(image, frame, x, y) >= 32) return y;
-  return -1;
-}
 
 TEST_F(Assets, EveryImageLoadsWithTheCataloguesFramesAndPivot) {
   ASSERT_TRUE(loaded_) << failed_;
@@ -62,9 +55,9 @@ TEST_F(Assets, TellingRowsKeepTheirFixedSizesAndPivots) {
       {imgMomoAttack1Effect,      "MomoAttack1Effect",      280,  60,  4, 125, 120},
       {imgMomoKnockout,           "MomoKnockout",           190,  55,  4, 105,  35},
       {imgMomoDraconStand,        "MomoDraconStand",        390, 265,  3, 170, 260},
-      {imgNecromancerStance,      "NecromancerStance",      195, 220,  3,  90, 215},
+      {imgNecromancerStance,      "NecromancerStance",      195, 235,  3,  90, 229},
       {imgNecromancerAttack1Effect, "NecromancerAttack1Effect", 90, 195, 3, -65, 255},
-      {imgRaiderStance,           "RaiderStance",           225, 220,  3, 120, 275},
+      {imgRaiderStance,           "RaiderStance",           225, 260,  3, 120, 315},
       {imgDarkKnightStance,       "DarkKnightStance",       190, 235,  3, 100, 225},
       {imgHitNormal,              "HitNormal",              261, 262,  6, 130, 131},
       {imgHitSlash,               "HitSlash",               280,  30,  4, 140,  15},
@@ -113,10 +106,49 @@ TEST_F(Assets, StandingFiguresHaveTheirFeetOnThePivot) {
       {imgMomoMoonSlasher, "MomoMoonSlasher"},
       {imgMomoWakeUp, "MomoWakeUp"},
       {imgNecromancerStance, "NecromancerStance"},
+      {imgNecromancerWalk, "NecromancerWalk"},
+      {imgNecromancerSkull, "NecromancerSkull"},
+      {imgNecromancerAttack1, "NecromancerAttack1"},
+      {imgNecromancerAttack2, "NecromancerAttack2"},
+      {imgNecromancerHitUp, "NecromancerHitUp"},
+      {imgNecromancerHitLow, "NecromancerHitLow"},
+      {imgNecromancerWakeUp, "NecromancerWakeUp"},
       {imgTemplarStance, "TemplarStance"},
+      {imgTemplarBlock, "TemplarBlock"},
+      {imgTemplarWalk, "TemplarWalk"},
+      {imgTemplarRun, "TemplarRun"},
+      {imgTemplarDash, "TemplarDash"},
+      {imgTemplarAttack1, "TemplarAttack1"},
+      {imgTemplarAttack2, "TemplarAttack2"},
+      {imgTemplarAttack3, "TemplarAttack3"},
+      {imgTemplarHitUp, "TemplarHitUp"},
+      {imgTemplarHitLow, "TemplarHitLow"},
+      {imgTemplarWakeUp, "TemplarWakeUp"},
+      {imgRaiderWakeUp, "RaiderWakeUp"},
       {imgExecutionerStance, "ExecutionerStance"},
+      {imgExecutionerGrappleMomo, "ExecutionerGrappleMomo"},
+      {imgExecutionerThrow, "ExecutionerThrow"},
+      {imgExecutionerWalk, "ExecutionerWalk"},
+      {imgExecutionerRun, "ExecutionerRun"},
+      {imgExecutionerAttack1, "ExecutionerAttack1"},
+      {imgExecutionerAttack2, "ExecutionerAttack2"},
+      {imgExecutionerAttack3, "ExecutionerAttack3"},
+      {imgExecutionerHitUp, "ExecutionerHitUp"},
+      {imgExecutionerHitLow, "ExecutionerHitLow"},
+      {imgExecutionerWakeUp, "ExecutionerWakeUp"},
+      {imgSpearmanStance, "SpearmanStance"},
       {imgSpearmanWalk, "SpearmanWalk"},
+      {imgSpearmanRun, "SpearmanRun"},
+      {imgSpearmanAttack1, "SpearmanAttack1"},
+      {imgSpearmanHitUp, "SpearmanHitUp"},
+      {imgSpearmanHitLow, "SpearmanHitLow"},
+      {imgSpearmanWakeUp, "SpearmanWakeUp"},
       {imgSabermanStance, "SabermanStance"},
+      {imgSabermanWalk, "SabermanWalk"},
+      {imgSabermanAttack1, "SabermanAttack1"},
+      {imgSabermanHitUp, "SabermanHitUp"},
+      {imgSabermanHitLow, "SabermanHitLow"},
+      {imgSabermanWakeUp, "SabermanWakeUp"},
       {imgDarkKnightStance, "DarkKnightStance"},
       {imgDraconStance, "DraconStance"},
       {imgMomoDraconStand, "MomoDraconStand"},
@@ -150,35 +182,41 @@ TEST_F(Assets, EveryFrameOfEveryPictureShowsSomething) {
   }
 }
 
-// A drawing that runs into the edge of its frame shows as a hard cut in the game.
-TEST_F(Assets, TheHeroinesFramesHoldTheirWholeDrawing) {
+// A drawing that runs into the edge of its frame shows as a hard cut in the game: the heroine's
+// pictures and every enemy kind's.
+TEST_F(Assets, TheFightersFramesHoldTheirWholeDrawing) {
   ASSERT_TRUE(loaded_) << failed_;
+  const char* const fighters[] = {"sprites/Momo",    "sprites/Necromancer", "sprites/Templar",
+                                  "sprites/Raider",  "sprites/Executioner", "sprites/Spearman",
+                                  "sprites/Saberman"};
   for (const catalogue::Image& entry : catalogue::kImages) {
-    if (std::string(entry.file).rfind("sprites/Momo", 0) != 0) continue;
+    const std::string file = entry.file;
+    if (std::none_of(std::begin(fighters), std::end(fighters),
+                     [&](const char* prefix) { return file.rfind(prefix, 0) == 0; }))
+      continue;
+    // The enemies' slashes and the skull are still drawn to the first set's frames.
+    if (file.rfind("sprites/Momo", 0) != 0 &&
+        (file.find("Effect") != std::string::npos || file.find("Projectile") != std::string::npos))
+      continue;
     const ImagePtr& image = *entry.global;
     ASSERT_TRUE(image) << entry.file;
-    const int w = image->width, h = image->height;
-    for (int frame = 0; frame < image->FrameCount(); ++frame) {
-      int touching = 0;
-      for (int x = 0; x < w; ++x)
-        touching += (Alpha(image, frame, x, 0) >= 32) + (Alpha(image, frame, x, h - 1) >= 32);
-      for (int y = 0; y < h; ++y)
-        touching += (Alpha(image, frame, 0, y) >= 32) + (Alpha(image, frame, w - 1, y) >= 32);
-      EXPECT_EQ(touching, 0) << entry.file << " frame " << frame;
-    }
+    for (int frame = 0; frame < image->FrameCount(); ++frame)
+      EXPECT_EQ(PixelsOnTheEdge(image, frame), 0) << entry.file << " frame " << frame;
   }
 }
+
+// A strip of an attack, the frame on screen when the game creates its hit box, and that box.
+struct Strike {
+  const ImagePtr& image;
+  const char* name;
+  int frame;
+  int left, top, w, h;  // facing right, from the attacker's feet
+};
 
 // An attack's box opens on a fixed frame of its animation. That frame must be the one where the
 // blade arrives in the box; the wind-up before it may graze the box but not fill it.
 TEST_F(Assets, TheHeroinesStrikesArriveOnTheFrameTheirBoxOpens) {
   ASSERT_TRUE(loaded_) << failed_;
-  struct Strike {
-    const ImagePtr& image;
-    const char* name;
-    int frame;            // on screen when the box is created
-    int left, top, w, h;  // the box facing right, from her feet
-  };
   // clang-format off
   const Strike strikes[] = {
       {imgMomoAttack1,      "MomoAttack1",      1,  40, -120, 110,  60},
@@ -209,6 +247,41 @@ TEST_F(Assets, TheHeroinesStrikesArriveOnTheFrameTheirBoxOpens) {
     EXPECT_GE(strike, 40) << "the strike frame " << s.frame << " misses the box";
     for (int frame = 0; frame < s.frame; ++frame)
       EXPECT_LT(4 * inside(frame), strike) << "wind-up frame " << frame << " already strikes";
+  }
+}
+
+// The enemies' boxes start at their feet, where their own bodies and the Templar's shield already
+// stand, so their strikes are judged by reach: on the frame the box is created the weapon is far
+// into the box, while every frame of the wind-up before it stays well short of that.
+TEST_F(Assets, TheEnemiesStrikesReachIntoTheBoxOnTheFrameItIsCreated) {
+  ASSERT_TRUE(loaded_) << failed_;
+  // clang-format off
+  const Strike strikes[] = {
+      {imgNecromancerAttack1,  "NecromancerAttack1",  1,   0, -240, 150, 160},
+      {imgNecromancerAttack2,  "NecromancerAttack2",  1,   0, -240, 155, 160},
+      // The skull's box over its first four frames of flight (18 pixels a frame).
+      {imgNecromancerSkull,    "NecromancerSkull",    3, -25, -165, 122,  50},
+      {imgTemplarAttack1,      "TemplarAttack1",      1,   0, -220, 165, 140},
+      {imgTemplarAttack2,      "TemplarAttack2",      1,   0, -200, 180, 100},
+      {imgTemplarAttack3,      "TemplarAttack3",      2,   0, -230, 185, 170},
+      {imgTemplarDash,         "TemplarDash",         0,   0, -180, 110, 120},
+      {imgRaiderAttack3,       "RaiderAttack3",       2,   0, -310, 255, 240},
+      {imgRaiderDash,          "RaiderDash",          0,   0, -190, 225, 120},
+      {imgExecutionerAttack1,  "ExecutionerAttack1",  1,   0, -220, 185, 120},
+      {imgExecutionerAttack2,  "ExecutionerAttack2",  1,   0, -170, 185, 100},
+      {imgExecutionerAttack3,  "ExecutionerAttack3",  1,   0, -240, 185, 160},
+      {imgSpearmanAttack1,     "SpearmanAttack1",     1,   0, -120, 195,  30},
+      {imgSabermanAttack1,     "SabermanAttack1",     1,   0, -210, 165, 140},
+  };
+  // clang-format on
+  for (const Strike& s : strikes) {
+    SCOPED_TRACE(s.name);
+    ASSERT_LT(s.frame, s.image->FrameCount());
+    auto reach = [&](int frame) { return ReachAhead(s.image, frame, -(s.top + s.h), -s.top); };
+    const int strike = reach(s.frame);
+    EXPECT_GE(strike, s.left + s.w / 2) << "the strike frame " << s.frame << " falls short";
+    for (int frame = 0; frame < s.frame; ++frame)
+      EXPECT_LE(reach(frame), strike - 20) << "wind-up frame " << frame << " already strikes";
   }
 }
 

@@ -22,25 +22,6 @@ struct Strip {
 const uint8_t* Pixel(const ImagePtr& image, int frame, int x, int y) {
   return &image->pixels[frame][(static_cast<size_t>(y) * image->width + x) * 4];
 }
-bool Opaque(const ImagePtr& image, int frame, int x, int y) {
-  return Pixel(image, frame, x, y)[3] >= 32;
-}
-
-int LowestOpaqueRow(const ImagePtr& image, int frame) {
-  for (int y = image->height - 1; y >= 0; --y)
-    for (int x = 0; x < image->width; ++x)
-      if (Opaque(image, frame, x, y)) return y;
-  return -1;
-}
-
-// The farthest column ahead of the pivot holding an opaque pixel between two heights above it.
-int ReachAhead(const ImagePtr& image, int frame, int fromHeight, int toHeight) {
-  const int px = static_cast<int>(image->handle_x), py = static_cast<int>(image->handle_y);
-  for (int x = image->width - 1; x > px; --x)
-    for (int h = fromHeight; h <= toHeight; ++h)
-      if (py - h >= 0 && Opaque(image, frame, x, py - h)) return x - px;
-  return 0;
-}
 
 // Pixels near a point (ahead of and above the pivot) that are almost white and opaque.
 int WhiteHotPixelsNear(const ImagePtr& image, int frame, int ahead, int above, int radius) {
@@ -95,12 +76,7 @@ TEST_F(RidingArt, NothingIsCutOffAtAFrameEdge) {
     const ImagePtr& image = s.image;
     for (int frame = 0; frame < image->FrameCount(); ++frame) {
       SCOPED_TRACE(std::string(s.name) + " frame " + std::to_string(frame));
-      int touching = 0;
-      for (int x = 0; x < image->width; ++x)
-        touching += Opaque(image, frame, x, 0) + Opaque(image, frame, x, image->height - 1);
-      for (int y = 0; y < image->height; ++y)
-        touching += Opaque(image, frame, 0, y) + Opaque(image, frame, image->width - 1, y);
-      EXPECT_EQ(touching, 0);
+      EXPECT_EQ(PixelsOnTheEdge(image, frame), 0);
     }
   }
 }

@@ -38,12 +38,14 @@ const std::vector<Board>& RiderBoards() {
       { 0,  0,   0,  8,  0,   50, 75,  50, 75,   38, 60,  42, 60,   20, 0.5, 1},
       { 0,  0,   0, 12,  5,   50, 75,  50, 75,   40, 60,  45, 60,   25, 0.4, 1},
     }},
+    // The glaive climbs over the helm on frames 0 and 1 and sweeps down ahead of the dragon's
+    // jaws on frame 2, when the game makes the box; the follow-through and recovery come after.
     {K::Raider, R::Attack3, kOnce, {
-      { 0,  0,   0, -5, -5,   50, 75,  50, 75,  160, 30, 150, 30,  -40, 0.3, 1},
-      { 0,  0,   0,-15,-10,   50, 75,  50, 75,  175, 10, 170, 10,  -60, 0.4, 1},
-      { 0,  0,   0, 25, 10,   50, 75,  50, 75,  100,  0,  95,  0,   95, 0.9, 1},
-      { 0,  0,   0, 35, 15,   50, 75,  50, 75,   50,  0,  45,  0,  160, 0.8, 1},
-      { 0,  0,   0, 20,  8,   50, 75,  50, 75,   40, 40,  40, 40,  120, 0.4, 1},
+      { 0,  0,   0, -5, -5,   50, 75,  50, 75,  150, 20, 140, 20,  -10, 0.3, 1},
+      {-2,  0,   0,-15,-10,   50, 75,  50, 75,  175,  5, 170,  5,  -50, 0.4, 1},
+      { 4,  0,   0, 30, 10,   50, 75,  50, 75,   95,  0,  85,  5,   95, 0.9, 1},
+      { 4,  0,   0, 35, 15,   50, 75,  50, 75,   55,  0,  50,  0,  140, 0.8, 1},
+      { 2,  0,   0, 20,  8,   50, 75,  50, 75,   40, 40,  40, 40,  120, 0.4, 1},
     }},
     {K::Raider, R::HitUp, kOnce, {
       {-4,  0,   0,-22,-20,   50, 75,  50, 75,  -20, 30, -50, 30,  -20, 0.4, 1},
@@ -449,7 +451,8 @@ bool IsMounted(Kind kind, Role role) {
     case Kind::Zellenith:
       return true;
     case Kind::Raider:
-      return role != Role::Knockdown && role != Role::Knockout;
+      // Thrown from the saddle it lies and gets up on foot.
+      return role != Role::Knockdown && role != Role::Knockout && role != Role::WakeUp;
     default:
       return false;
   }
