@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "actors/character.h"
+#include "combat/momo_projectiles.h"
 #include "fx/effects.h"
 #include "world/animation.h"
 #include "world/globals.h"
@@ -28,8 +29,10 @@ void HitCharacters(TProjectile& p) {
     if (c->Hit(p.iType, p.x, p.y, p.xBBox, p.yBBox, p.BBoxWidth, p.BBoxHeight, radius) != 1)
       continue;
     c->Damage(p.fDamage, p.fAngle, p.iDamageType, p.iComboType, p.iBackstabEnable);
-    // An enemy that dodged the heroine's blow shows no spark and earns her nothing.
-    if (p.iAffiliation == SIDE_HEROINE && c->iMode == MODE_DODGE) continue;
+    // An enemy that dodged one of the heroine's own blows shows no spark and earns her nothing.
+    // A body she threw is on her side too, but it is no blow of hers: it lands whatever the foe
+    // does.
+    if (dynamic_cast<const TProjectileMomo*>(&p) && c->iMode == MODE_DODGE) continue;
     c->CreateHitEffect(p.iType, p.x, p.y, p.xBBox, p.yBBox, p.BBoxWidth, p.BBoxHeight, radius);
     p.GetTargetID(c->iID);
     p.CreateHitEffect(c->xHitArea, c->yHitArea, c->HitAreaWidth, c->HitAreaHeight);

@@ -248,7 +248,11 @@ void TEnemy::MoveChara() {
     case MODE_GRAPPLE_HIT:
       if (iDelayCounter == kStaggerFrames) SetMode(MOMO_HELD);
       if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      if (!HeldByHeroine(pc)) SetMode(fHP > 0 ? MODE_STANCE : MODE_KNOCKDOWN);
+      // Let go while still reeling. (Not after the turn to mode 64 above: an executioner may
+      // just have turned the grip on her, and she is no longer holding anything.)
+      if (iMode == MODE_GRAPPLE_HIT && !HeldByHeroine(pc)) {
+        SetMode(fHP > 0 ? MODE_STANCE : MODE_KNOCKDOWN);
+      }
       break;
     case MODE_LIFTED:
       MoveLifted();

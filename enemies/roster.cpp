@@ -161,7 +161,7 @@ const KindRow kTemplar     {10, 7,  4.5f, 220, 1,    0,    0,    4,    1,      1
   kTemplarOwn, 6};
 const KindRow kRaider      {15, 12, 5.4f, 295, 1,    0,    1,    3,    0,      24, 18, 18, 14, 11, 6,  260,   165, 20000,   250,  100,      -270, 265,     0,  0,  nullptr,
   kRaiderAttacks, 1, &kRaiderCharge,
-  {&imgRaiderStance, nullptr, &imgRaiderRun, &imgRaiderPlaneSwitch, &imgRaiderKnockdown, &imgRaiderHitUp, &imgRaiderHitDown, &imgRaiderKnockout, nullptr, nullptr},
+  {&imgRaiderStance, nullptr, &imgRaiderRun, &imgRaiderPlaneSwitch, &imgRaiderKnockdown, &imgRaiderHitUp, &imgRaiderHitDown, &imgRaiderKnockout, &imgRaiderWakeUp, nullptr},
   nullptr, 0};
 const KindRow kExecutioner {12, 7,  5,    220, 0,    0,    0,    4,    1,      16, 19, 18, 10, 14, 6,  180,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileExecutionerThrown>,
   kExecutionerAttacks, 3, &kExecutionerCharge,
@@ -839,6 +839,19 @@ void TExecutioner::MoveCustom(TCharacter* pc) {
       TEnemyKind::MoveCustom(pc);
       return;
   }
+}
+
+bool TExecutioner::DrawOwnPicture() {
+  if (iMode == ENEMY_SEIZE) {
+    // The pair is drawn only while it holds the heroine; its last picture is the one before.
+    if (iTargetType == TYPE_HEROINE) DrawPicture(imgExecutionerGrappleMomo, std::min(iFrame, 2));
+    return true;
+  }
+  if (iMode == ENEMY_THROW) {
+    DrawPicture(imgExecutionerThrow, std::min(iFrame, 3));
+    return true;
+  }
+  return TEnemyKind::DrawOwnPicture();
 }
 
 void TExecutioner::MoveAIEngage(TCharacter* pc) {

@@ -101,6 +101,7 @@ class TExecutioner : public TEnemyKind {
  protected:
   void CountCoolDowns() override;
   void ResetOwnCoolDowns() override;
+  bool DrawOwnPicture() override;
 };
 
 class TSpearman : public TEnemyKind {
