@@ -10,6 +10,7 @@
 #include "actors/combo_counter.h"
 #include "combat/momo_projectiles.h"
 #include "combat/projectile.h"
+#include "enemies/enemy_projectiles.h"
 #include "fighter_fixtures.h"
 #include "fx/effects.h"
 #include "world/globals.h"
@@ -127,13 +128,13 @@ TEST_F(ProjectileWorld, ADodgedSwingStaysLiveWithoutEffectOrScore) {
 // Only the heroine's blows are shrugged off by a dodge; an enemy's blow on her lands in full.
 TEST_F(ProjectileWorld, AnEnemyBlowOnADodgingHeroineStillShowsItsHit) {
   heroine->iSkillDodge = 1;
-  auto blow = std::make_shared<TestSwing>();
+  auto blow = std::make_shared<TProjectileSabermanAttack1>();
   blow->Init(5, -100, fPlaneY[2], 0, 0, 0, 2, 10, 0, 1);
-  blow->iAffiliation = SIDE_ENEMY;
   ProjectileList.push_back(blow);
   handler.Move();
   EXPECT_EQ(heroine->iMode, MODE_DODGE);
-  EXPECT_EQ(blow->hits, 1);
+  EXPECT_EQ(blow->iStatus, PROJECTILE_SPENT) << "it landed, and a swing lands once";
+  EXPECT_FALSE(EffectList.empty());
 }
 
 struct CandidateCase {
