@@ -307,8 +307,10 @@ void SpawnWave(const TCharacter& heroine) {
 }  // namespace
 
 void MovePracticeYard() {
-  const TCharacter* heroine = FindHeroine();
+  TCharacter* heroine = FindHeroine();
   if (!heroine) return;
+  // Practice never ends in a game over: a lost life is always given back.
+  if (heroine->iLive < 1) heroine->iLive = 1;
   if (!waves.started) {
     if (heroine->x < kWavesFrom) return;
     // The straw-men step aside for the real thing.

@@ -1,0 +1,28 @@
+# The practice yard's first wave, reached by the committed script: all six kinds come in with
+# their Normal hit points.
+set(trace "${CMAKE_CURRENT_BINARY_DIR}/yard_waves.jsonl")
+file(REMOVE "${trace}")
+execute_process(COMMAND ${EXE} --headless --mode 4 --seed 7 --no-draw --frames 400
+                        --input ${SCRIPTS}/yard_waves.txt --trace ${trace}
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "run failed with ${status}:\n${err}")
+endif()
+file(STRINGS "${trace}" lines)
+list(GET lines 399 last)
+# type: Normal hit points (necromancer, templar, executioner, spearman, raider, saberman)
+foreach(kind "11:192" "10:336" "12:304" "13:132" "15:432" "16:144")
+  string(REPLACE ":" ";" pair "${kind}")
+  list(GET pair 0 type)
+  list(GET pair 1 hp)
+  set(found FALSE)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "{\"type\":${type},\"id\":1[0-9][0-9],[^}]*\"hp\":${hp}\\.0")
+      set(found TRUE)
+      break()
+    endif()
+  endforeach()
+  if(NOT found)
+    message(FATAL_ERROR "kind ${type} never appeared with ${hp} hit points")
+  endif()
+endforeach()
