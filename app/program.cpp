@@ -14,6 +14,7 @@
 #include "app/screen_modes.h"
 #include "app/trace.h"
 #include "audio/bgm_player.h"
+#include "enemies/boss.h"
 #include "enemies/roster.h"
 #include "input/device_feed.h"
 #include "mounts/mount.h"
@@ -79,6 +80,7 @@ bool MusicLoaded(const TBGMPlayer& player, std::string& missing) {
 void RegisterCharacterKinds() {
   RegisterMountKinds();
   RegisterEnemyKinds();
+  RegisterBossKinds();
 }
 
 bool StartGame(std::string& failed) {

@@ -159,12 +159,22 @@ void TMomo::MoveChara() {
       fScore > kBonusLifeScores[iBonusLiveCounter]) {
     AddBonusLive();
   }
-  MoveCharaNoMount(xOld, yOld);
+  if (iTypeMount == MOUNT_DRACON) {
+    MoveCharaDracon(xOld, yOld);
+  } else {
+    MoveCharaNoMount(xOld, yOld);
+  }
   if (iRunEnable > 0) --iRunEnable;
   if (!(bAuto == 1 && iMode >= MOMO_AUTO_STAND)) MoveWorld(xOld, yOld);
 }
 
-void TMomo::SetMode(int mode) { SetModeNoMount(mode); }
+void TMomo::SetMode(int mode) {
+  if (iTypeMount == MOUNT_DRACON) {
+    SetModeDracon(mode);
+  } else {
+    SetModeNoMount(mode);
+  }
+}
 
 void TMomo::SetModeNoMount(int mode) {
   iDelayCounter = 0;
@@ -439,7 +449,9 @@ void TMomo::CheckStanceInput() {
     }
   } else if (Held(ACTION_JUMP)) {
     // Jump with Down held boards a waiting dragon; with none in reach it is a plain jump.
-    if (iMode == MODE_STANCE) {
+    if (DirectionHeld(ACTION_DOWN) && BoardWaitingMount()) {
+      // On the dragon now.
+    } else if (iMode == MODE_STANCE) {
       SetMode(MODE_JUMP_CROUCH);
     } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
       SetMode(MODE_JUMP_RISE);  // a running jump skips the crouch

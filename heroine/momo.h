@@ -53,6 +53,21 @@ constexpr int MOMO_SPHERE_HOVER = 172;
 constexpr int MOMO_AIR_SPHERE = 173;
 constexpr int MOMO_AIR_MOON_SLASHER = 174;
 constexpr int MOMO_AIR_DRACON_FIREBALL = 176;
+// Riding the dragon.
+constexpr int DRACON_RUN = 30;
+constexpr int DRACON_STRIKE1 = 100;
+constexpr int DRACON_STRIKE2 = 101;
+constexpr int DRACON_BREATH_WIND_UP = 126;
+constexpr int DRACON_BREATH = 127;
+constexpr int DRACON_MOUNTING = 128;
+constexpr int DRACON_STRIKE1_WIND_UP = 129;
+constexpr int DRACON_STRIKE2_WIND_UP = 130;
+constexpr int DRACON_AIR_STRIKE = 150;
+constexpr int DRACON_CHARGE = 159;
+constexpr int DRACON_AIR_STRIKE_WIND_UP = 175;
+constexpr int DRACON_AIR_BREATH_WIND_UP = 176;
+constexpr int DRACON_AIR_BREATH = 177;
+constexpr int MOUNT_DRACON = 1;  // iTypeMount while she rides the dragon
 constexpr int MOMO_AUTO_STAND = 1000;
 constexpr int MOMO_AUTO_RUN_IN = 1001;
 constexpr int MOMO_AUTO_RUN_OUT = 1002;
@@ -110,6 +125,17 @@ class TMomo : public TCharacter {
   virtual void RunAuto();
   virtual void RunEffect();
   virtual void DrawNoMount();
+  // ---- Riding the dragon (momo_dracon.cpp) ----
+  virtual void SetModeDracon(int mode);
+  virtual void CheckDraconStanceInput();
+  virtual void CheckDraconStanceAttackCombo();
+  virtual void CheckDraconJumpInput();
+  virtual void CreateDraconFireball(int plane, float height, float angleOffset);
+  virtual void LandingCheck();
+  virtual void MoveCharaDracon(float xOld, float yOld);
+  virtual void DraconRunAuto();
+  virtual void DraconRunEffect();
+  virtual void DrawDracon();
 
  private:
   // Input of this frame through her bindings; every query reads false without them.
@@ -122,6 +148,10 @@ class TMomo : public TCharacter {
 
   // Step sounds, dust and the run's pictures.
   void RunStep();
+  // Boards a riderless dragon waiting where she stands; false when there is none.
+  bool BoardWaitingMount();
+  // The dragon's stride: a heavy step every 16 frames and its eight running pictures.
+  void DraconStride();
   // Every number of her modes' entries and updates that is not movement or reaction.
   void EnterAttackMode(int mode);
   void MoveAttack();

@@ -121,7 +121,13 @@ constexpr Heave kHeave[] = {{70, 0}, {25, -70}, {-35, -50}};
 
 }  // namespace
 
-void TMomo::Draw() { DrawNoMount(); }
+void TMomo::Draw() {
+  if (iTypeMount == MOUNT_DRACON) {
+    DrawDracon();
+  } else {
+    DrawNoMount();
+  }
+}
 
 void TMomo::DrawNoMount() {
   if (iMode == MODE_INACTIVE) return;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "actors/character.h"
+#include "fx/effects.h"
 #include "platform/platform.h"
 #include "world/animation.h"
 #include "world/assets.h"
@@ -28,6 +30,7 @@ struct MomoBoxRow {
   bool fades;              // its picture fades by 0.04 a frame
   int place;               // kInPlace, kOnHer or the heroine's mode it is bound to
   int liveUntil;           // frame from which it hits no more; 0: its whole life
+  int endsAt;              // frame on which it is gone; 0: when its animation or mode ends
   int frames, delay;       // its animation, which ends its life; 0 frames: no animation
   int effects;             // effect kinds made where it hits
   bool refund;             // a hit gives her a fifth of the damage as mana
@@ -37,22 +40,27 @@ struct MomoBoxRow {
 namespace {
 
 // clang-format off
-const MomoBoxRow kAttack1       {51,  40, -150, 110, -120,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoAttack1Effect,      true,  kInPlace, 3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kAttack2       {50,  40, -170, 130, -160, 115, 10, &sndTVSwingSword2, &sndSlash2, &imgMomoAttack2Effect,      true,  kInPlace, 3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kAttack3       {51,  20, -170, 150, -160,  70, 10, &sndTVSwingSword3, &sndSlash1, &imgMomoAttack3Effect,      true,  kInPlace, 3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kAttack4       {53,  20, -170, 150, -180, 175, 20, &sndTVSwingSword1, &sndSlash3, &imgMomoAttack4Effect,      true,  kInPlace, 3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kJumpAttack1   {50,  40, -160, 120, -120,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoAttack1Effect,      true,  150,      3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kJumpAttack2   {50,  40, -170, 130, -160, 150, 10, &sndTVSwingSword2, &sndSlash2, &imgMomoAttack2Effect,      true,  151,      3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kJumpAttack3   {50,  20, -170, 150, -160,  80, 10, &sndTVSwingSword3, &sndSlash1, &imgMomoAttack3Effect,      true,  152,      3, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kDashAttack    {52,  40, -200, 160, -115,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoDashAttackEffect,   true,  159,      6, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kUpAttack      {54,   0, -110, 110, -240, 200, 20, &sndTVSwingSword2, &sndSlash3, &imgMomoUpAttackEffect,     true,  157,      8, 4, 4, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kMoonBlade     {56,  40, -105,  65, -130,  30, 20, &sndMoonSlasher,   &sndSlash3, &imgMomoMoonSlasherEffect,  true,  kOnHer,   4, 4, 4, kRing | kSpark,          true,  false};
-const MomoBoxRow kEruption      {53,  85, -210, 125, -260, 260, 30, &sndExplosion1,    &sndHitHi2, &imgMomoEruptionEffect,     false, kInPlace, 0, 6, 4, kRing | kSlash | kSpark, false, true };
-const MomoBoxRow kJumpKick      {53,   0,  -90,  90,  -70,  60, 20, nullptr,           &sndHitMed, nullptr,                    false, 156,      0, 0, 0, kRing | kSpark,          true,  false};
-const MomoBoxRow kDive          {52, -80,  -80, 160, -160, 160, 10, nullptr,           &sndHitMed, nullptr,                    false, 154,      0, 0, 0, kRing | kSpark,          true,  false};
-const MomoBoxRow kStrikeThrough {51, -80,  -80, 160, -160, 160, 30, nullptr,           &sndHitMed, nullptr,                    false, 125,      0, 0, 0, kRing | kSlash | kSpark, false, true };
-const MomoBoxRow kMoonWave      {56,   0,  -60,  60,  -20,  40, 10, nullptr,           &sndSlash1, &imgMoonSlasher,            true,  kInPlace, 0, 0, 0, kRing | kSlash | kSpark, false, false};
-const MomoBoxRow kSphere        {51,-100, -100, 200, -100, 200, 30, &sndMoonSphere,    &sndHitHi1, &imgEffectGreenSphere,      false, kInPlace, 0, 0, 0, kRing | kSpark,          false, false};
+const MomoBoxRow kAttack1       {51,  40, -150, 110, -120,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoAttack1Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kAttack2       {50,  40, -170, 130, -160, 115, 10, &sndTVSwingSword2, &sndSlash2, &imgMomoAttack2Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kAttack3       {51,  20, -170, 150, -160,  70, 10, &sndTVSwingSword3, &sndSlash1, &imgMomoAttack3Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kAttack4       {53,  20, -170, 150, -180, 175, 20, &sndTVSwingSword1, &sndSlash3, &imgMomoAttack4Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kJumpAttack1   {50,  40, -160, 120, -120,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoAttack1Effect,      true,  150,      3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kJumpAttack2   {50,  40, -170, 130, -160, 150, 10, &sndTVSwingSword2, &sndSlash2, &imgMomoAttack2Effect,      true,  151,      3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kJumpAttack3   {50,  20, -170, 150, -160,  80, 10, &sndTVSwingSword3, &sndSlash1, &imgMomoAttack3Effect,      true,  152,      3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDashAttack    {52,  40, -200, 160, -115,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoDashAttackEffect,   true,  159,      6, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kUpAttack      {54,   0, -110, 110, -240, 200, 20, &sndTVSwingSword2, &sndSlash3, &imgMomoUpAttackEffect,     true,  157,      8, 0, 4, 4, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kMoonBlade     {56,  40, -105,  65, -130,  30, 20, &sndMoonSlasher,   &sndSlash3, &imgMomoMoonSlasherEffect,  true,  kOnHer,   4, 0, 4, 4, kRing | kSpark,          true,  false};
+const MomoBoxRow kEruption      {53,  85, -210, 125, -260, 260, 30, &sndExplosion1,    &sndHitHi2, &imgMomoEruptionEffect,     false, kInPlace, 0, 0, 6, 4, kRing | kSlash | kSpark, false, true };
+const MomoBoxRow kJumpKick      {53,   0,  -90,  90,  -70,  60, 20, nullptr,           &sndHitMed, nullptr,                    false, 156,      0, 0, 0, 0, kRing | kSpark,          true,  false};
+const MomoBoxRow kDive          {52, -80,  -80, 160, -160, 160, 10, nullptr,           &sndHitMed, nullptr,                    false, 154,      0, 0, 0, 0, kRing | kSpark,          true,  false};
+const MomoBoxRow kStrikeThrough {51, -80,  -80, 160, -160, 160, 30, nullptr,           &sndHitMed, nullptr,                    false, 125,      0, 0, 0, 0, kRing | kSlash | kSpark, false, true };
+const MomoBoxRow kMoonWave      {56,   0,  -60,  60,  -20,  40, 10, nullptr,           &sndSlash1, &imgMoonSlasher,            true,  kInPlace, 0, 0, 0, 0, kRing | kSlash | kSpark, false, false};
+const MomoBoxRow kDraconAttack1 {52,  40, -240, 200, -120,  60, 10, &sndTVSwingSword1, &sndSlashHeavy3, nullptr,             false, kInPlace, 0, 12, 0, 0, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDraconAttack2 {54,  40, -240, 200, -230, 120, 10, &sndTVSwingSword3, &sndHitHi2,      nullptr,             false, kOnHer,   0, 18, 0, 0, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDraconJumpAttack1{53, 20, -210, 190, -150, 90, 10, &sndTVSwingSword2, &sndSlashHeavy3, nullptr,             false, 150,      0, 12, 0, 0, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDraconDash    {53,   0, -190, 190, -190, 120, 10, nullptr,           &sndHitHi3,      nullptr,             false, 159,      0, 0,  0, 0, kRing | kSpark,          true,  false};
+const MomoBoxRow kDraconBreath  {53, -25,  -25,  50,  -25,  50, 20, &sndNecromancerSkull, &sndNecromancerSkullHit, &imgEffectPurpleSphere, false, kInPlace, 0, 0, 0, 0, 0, false, false};
+const MomoBoxRow kSphere        {51,-100, -100, 200, -100, 200, 30, &sndMoonSphere,    &sndHitHi1, &imgEffectGreenSphere,      false, kInPlace, 0, 0, 0, 0, kRing | kSpark,          false, false};
 // clang-format on
 
 constexpr float kFadePerFrame = 0.04f;
@@ -119,6 +127,9 @@ const MomoBoxRow& TProjectileMomoJumpAttack2::Row() const { return kJumpAttack2;
 const MomoBoxRow& TProjectileMomoJumpAttack3::Row() const { return kJumpAttack3; }
 const MomoBoxRow& TProjectileMomoDashAttack::Row() const { return kDashAttack; }
 const MomoBoxRow& TProjectileMomoUpAttack::Row() const { return kUpAttack; }
+const MomoBoxRow& TProjectileMomoDraconAttack1::Row() const { return kDraconAttack1; }
+const MomoBoxRow& TProjectileMomoDraconAttack2::Row() const { return kDraconAttack2; }
+const MomoBoxRow& TProjectileMomoDraconJumpAttack1::Row() const { return kDraconJumpAttack1; }
 
 void TProjectileMomoAttack1::InitCustom(float damage) {
   fAlpha = 1;
@@ -135,6 +146,7 @@ void TProjectileMomoAttack1::MoveProjectile() {
   if (row.fades && fAlpha > 0) fAlpha -= kFadePerFrame;
   if (Animation1Way(row.frames, row.delay) == 1) iStatus = PROJECTILE_FINISHED;
   if (row.liveUntil != 0 && iDelayCounter == row.liveUntil) iStatus = PROJECTILE_SPENT;
+  if (row.endsAt != 0 && iDelayCounter == row.endsAt) iStatus = PROJECTILE_FINISHED;
 }
 
 float TProjectileMomoAttack1::Animation1Way(int frames, int delay) {
@@ -264,4 +276,80 @@ void TProjectilePsychoSphere::PlaySFX() { PlaySound(*kSphere.hit); }
 void TProjectilePsychoSphere::CreateHitEffectCustom(float xHit, float yHit, float wHit,
                                                     float hHit) {
   HitEffects(*this, kSphere, xHit, yHit, wHit, hHit);
+}
+
+// ---- The dragon's charge and breath -------------------------------------------------------------
+
+namespace {
+constexpr int kDashHits = 3;        // a charge hits at most three times
+constexpr int kDashRearmEvery = 8;  // and at most once in eight frames
+constexpr float kDashWeakening = 3;
+constexpr float kBreathSpeed = 16;
+constexpr int kBreathLife = 150;
+}  // namespace
+
+void TProjectileMomoDraconDash::InitCustom(float damage) {
+  SetUpBox(*this, kDraconDash, damage);
+  iMaxHitCounter = kDashHits;
+}
+
+void TProjectileMomoDraconDash::MoveProjectile() {
+  const TCharacter* heroine = FindHeroine();
+  if (!heroine || heroine->iMode != kDraconDash.place) {
+    iStatus = PROJECTILE_FINISHED;
+    return;
+  }
+  x = heroine->x;
+  y = heroine->y;
+  if (iDelayCounter % kDashRearmEvery == 0 && iMaxHitCounter > 0) iStatus = PROJECTILE_ACTIVE;
+}
+
+void TProjectileMomoDraconDash::PlaySFX() { PlaySound(*kDraconDash.hit); }
+
+void TProjectileMomoDraconDash::CreateHitEffectCustom(float xHit, float yHit, float wHit,
+                                                      float hHit) {
+  HitEffects(*this, kDraconDash, xHit, yHit, wHit, hHit);
+  iStatus = PROJECTILE_SPENT;
+  if (fDamage > kDashWeakening) fDamage -= kDashWeakening;
+  if (--iMaxHitCounter < 1) iStatus = PROJECTILE_FINISHED;
+}
+
+void TProjectileDraconBreath::InitCustom(float damage) {
+  SetUpBox(*this, kDraconBreath, damage);
+  fSpeed = kBreathSpeed;
+}
+
+void TProjectileDraconBreath::MoveProjectile() {
+  x += static_cast<float>(Cos(fAngle)) * fSpeed;
+  y += static_cast<float>(Sin(fAngle)) * fSpeed;
+  const bool belowItsGround =
+      iPlane >= 0 && iPlane < static_cast<int>(fPlaneY.size()) && y > fPlaneY[iPlane];
+  if (iDelayCounter == kBreathLife || belowItsGround) CreateExplosion();
+  if (iDelayCounter % 2 == 0) {
+    auto trail = std::make_shared<TEffectDragonBreath>();
+    trail->Init(x, y, fAngle, 1, iFacing, iPlane);
+    trail->iFrame = iFrame;
+    EffectList.push_back(trail);
+  }
+}
+
+void TProjectileDraconBreath::CreateExplosion() {
+  iStatus = PROJECTILE_FINISHED;
+  CreateEffect(EFFECT_KIND_EXPLOSION, x, y, fAngle + static_cast<float>(Rand(-25, 25)), iFacing,
+               iPlane);
+}
+
+void TProjectileDraconBreath::PlaySFX() { PlaySound(*kDraconBreath.hit); }
+
+void TProjectileDraconBreath::CreateHitEffectCustom(float, float, float, float) {
+  CreateExplosion();
+}
+
+void TProjectileDraconBreath::DrawProjectile() {
+  if (!imgEffectPurpleSphere) return;
+  // It pulses: three sizes in turn.
+  const float scale = iDelayCounter % 3 == 0 ? 0.36f : iDelayCounter % 2 == 0 ? 0.32f : 0.28f;
+  SetScale(scale, scale);
+  DrawImage(imgEffectPurpleSphere, x, y, iFrame);
+  SetScale(1, 1);
 }

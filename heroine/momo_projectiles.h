@@ -4,6 +4,8 @@
 // does to it, and its picture. The numbers are rows of one table in momo_projectiles.cpp; the
 // classes differ only where their behaviour does.
 
+#include <cstdint>
+
 #include "combat/momo_projectiles.h"
 
 struct MomoBoxRow;
@@ -68,6 +70,20 @@ class TProjectileMomoUpAttack : public TProjectileMomoJumpAttack1 {
   const MomoBoxRow& Row() const override;
 };
 
+// The dragon's strikes, unseen: its claws and tail are its own picture.
+class TProjectileMomoDraconAttack1 : public TProjectileMomoAttack1 {
+ protected:
+  const MomoBoxRow& Row() const override;
+};
+class TProjectileMomoDraconAttack2 : public TProjectileMomoDraconAttack1 {
+ protected:
+  const MomoBoxRow& Row() const override;
+};
+class TProjectileMomoDraconJumpAttack1 : public TProjectileMomoDraconAttack1 {
+ protected:
+  const MomoBoxRow& Row() const override;
+};
+
 // The jump kick: an unseen box that rides with her foot while she kicks, and keeps hitting.
 class TProjectileMomoJumpKick : public TProjectileMomo {
  public:
@@ -117,4 +133,30 @@ class TProjectilePsychoSphere : public TProjectileMomo {
   void DrawProjectile() override;
   void PlaySFX() override;
   void CreateHitEffectCustom(float xHit, float yHit, float wHit, float hHit) override;
+};
+
+// The dragon's charge: it rides with her and hits at most three times, once in eight frames, each
+// hit weaker.
+class TProjectileMomoDraconDash : public TProjectileMomo {
+ public:
+  int32_t iMaxHitCounter = 0;  // hits left
+
+  void InitCustom(float damage) override;
+  void MoveProjectile() override;
+  void PlaySFX() override;
+  void CreateHitEffectCustom(float xHit, float yHit, float wHit, float hHit) override;
+};
+
+// One flame of the dragon's breath: it flies on with a trail and bursts on whatever it meets, or on
+// the ground.
+class TProjectileDraconBreath : public TProjectileMomo {
+ public:
+  float fSpeed = 0;
+
+  void InitCustom(float damage) override;
+  void MoveProjectile() override;
+  void DrawProjectile() override;
+  void PlaySFX() override;
+  void CreateHitEffectCustom(float xHit, float yHit, float wHit, float hHit) override;
+  virtual void CreateExplosion();
 };
