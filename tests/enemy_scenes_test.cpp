@@ -11,6 +11,7 @@
 #include "actors/character_handler.h"
 #include "actors/combo_counter.h"
 #include "combat/projectile.h"
+#include "enemies/boss.h"
 #include "enemies/roster.h"
 #include "fx/effects.h"
 #include "heroine/momo.h"
@@ -86,6 +87,7 @@ class EnemyScenes : public LoadedImages {
       projectiles.Draw(0, plane);
       effects.Draw(0, plane);
     }
+    characters.DrawBossGUI();
     SetOrigin(0, 0);
     std::filesystem::create_directories("scenes");
     EXPECT_TRUE(SaveScreenshot("scenes/" + name + ".png"));
@@ -145,6 +147,60 @@ TEST_F(EnemyScenes, ABodyTheHeroineThrowsKnocksDownTheEnemyItFliesInto) {
   EXPECT_TRUE(shot) << "the body never reached the spearman";
   EXPECT_LT(behind->fHP, before);
   EXPECT_GT(Momo->fScore, 0);
+}
+
+TEST_F(EnemyScenes, TheDarkKnightSeizesSendsHisWaveAndHisBarEmpties) {
+  auto knight = std::dynamic_pointer_cast<TDarkKnight>(Add(TYPE_DARK_KNIGHT, 1, 900));
+  ASSERT_TRUE(knight);
+  EXPECT_FLOAT_EQ(knight->fHP, 1008);
+  Step();
+  Shoot("dark-knight-bar-full");
+  // From afar, with his cool-down spent, the spirit cut and its wave.
+  knight->iCoolDownSpiritCut = 0;
+  for (int i = 0; i < 60 && knight->iMode != KNIGHT_SPIRIT_CUT; ++i) Step();
+  ASSERT_EQ(knight->iMode, KNIGHT_SPIRIT_CUT);
+  Step(20);
+  Shoot("spirit-wave-in-flight");
+  // She keeps on hacking at him up close: he seizes her.
+  Step(60);
+  Momo->SetMode(MODE_STANCE);
+  Momo->SetPlane(2);
+  Momo->fHP = Momo->fHPMax;
+  knight->x = Momo->x + 120;
+  knight->SetPlane(2);
+  knight->SetMode(MODE_STANCE);
+  Momo->iExploitCounter = 4;
+  Momo->iExploitTimer = 200;
+  knight->MoveAI(Momo.get());
+  ASSERT_EQ(knight->iMode, ENEMY_SEIZE);
+  Step(14);
+  Shoot("dark-knight-seizes-her");
+  knight->fHP = 300;
+  Step(80);
+  const Picture low = Shoot("dark-knight-bar-below-360");
+  ExpectNear(low.At(683 - 200, 768 - 26), Rgb{204, 21, 16});
+}
+
+TEST_F(EnemyScenes, SheRidesTheDragonBreathesFireAndIsThrownOff) {
+  auto dragon = Add(TYPE_DRACON, 1001, Momo->x);
+  dragon->SetMode(MODE_MOUNT_WAITING);
+  devices.keys[40] = devices.keys[67] = 1;  // Down and Jump: she boards
+  Step(2);
+  devices.keys[40] = devices.keys[67] = 0;
+  ASSERT_EQ(Momo->iTypeMount, MOUNT_DRACON);
+  Step(14);
+  Add(TYPE_SABERMAN, 2, Momo->x + 420);
+  devices.keys[90] = 1;  // Magic: the breath
+  Step();
+  devices.keys[90] = 0;
+  for (int i = 0; i < 30 && Momo->iMode != DRACON_BREATH; ++i) Step();
+  Step(8);
+  Shoot("riding-and-breathing-fire");
+  Step(30);
+  Momo->Damage(60, 180, MODE_HIT_HIGH, 0, 0);
+  EXPECT_EQ(Momo->iTypeMount, 0);
+  Step(6);
+  Shoot("thrown-off-the-dragon");
 }
 
 }  // namespace
