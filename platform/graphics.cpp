@@ -334,20 +334,30 @@ bool ReadAssetBytes(const std::string& name, std::vector<uint8_t>& out) {
   return file.gcount() == size;
 }
 
+namespace {
+
+// An image holding cells firstCell.. of an RGBA sheet, cut row by row.
+ImagePtr ImageFromSheet(const uint8_t* sheetRgba, int sheetWidth, int cellWidth, int cellHeight,
+                        int firstCell, int cellCount, int flags) {
+  auto image = std::make_shared<TImage>();
+  image->width = cellWidth;
+  image->height = cellHeight;
+  image->flags = flags;
+  image->pixels.resize(cellCount);
+  image->textures.resize(cellCount);
+  for (int frame = 0; frame < cellCount; ++frame) {
+    std::vector<uint8_t>& pixels = image->pixels[frame];
+    pixels.resize(static_cast<size_t>(cellWidth) * cellHeight * 4);
+    CopyCell(sheetRgba, sheetWidth, cellWidth, cellHeight, firstCell + frame, pixels.data());
+  }
+  return image;
+}
+
+}  // namespace
+
 ImagePtr CreateImage(int width, int height, int frameCount, const uint8_t* stripRgba, int flags) {
   if (width <= 0 || height <= 0 || frameCount <= 0) return nullptr;
-  auto image = std::make_shared<TImage>();
-  image->width = width;
-  image->height = height;
-  image->flags = flags;
-  image->pixels.resize(frameCount);
-  for (int frame = 0; frame < frameCount; ++frame) {
-    std::vector<uint8_t>& pixels = image->pixels[frame];
-    pixels.resize(static_cast<size_t>(width) * height * 4);
-    CopyCell(stripRgba, width * frameCount, width, height, frame, pixels.data());
-  }
-  image->textures.resize(frameCount);
-  return image;
+  return ImageFromSheet(stripRgba, width * frameCount, width, height, 0, frameCount, flags);
 }
 
 namespace {
@@ -404,18 +414,7 @@ ImagePtr LoadAnimImage(const std::string& name, int cellWidth, int cellHeight, i
   const int cols = width / cellWidth;
   const int rows = height / cellHeight;
   if (firstCell + cellCount > cols * rows) return nullptr;
-  auto image = std::make_shared<TImage>();
-  image->width = cellWidth;
-  image->height = cellHeight;
-  image->flags = flags;
-  image->pixels.resize(cellCount);
-  image->textures.resize(cellCount);
-  for (int frame = 0; frame < cellCount; ++frame) {
-    std::vector<uint8_t>& pixels = image->pixels[frame];
-    pixels.resize(static_cast<size_t>(cellWidth) * cellHeight * 4);
-    CopyCell(rgba.data(), width, cellWidth, cellHeight, firstCell + frame, pixels.data());
-  }
-  return image;
+  return ImageFromSheet(rgba.data(), width, cellWidth, cellHeight, firstCell, cellCount, flags);
 }
 
 ImagePtr LoadImage(const std::string& name, int flags) {
