@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libpng-dev libjpeg-dev libfreetype-dev \
-	libvorbis-dev libogg-dev libcairo2-dev libgtest-dev googletest libbenchmark-dev \
+	libvorbis-dev libogg-dev liblz4-dev libcairo2-dev libgtest-dev googletest libbenchmark-dev \
 	libgl1-mesa-dri libegl-mesa0 fonts-prociono fonts-league-spartan fonts-ipafont-mincho
 
 .PHONY: all build deps configure run test clean

@@ -123,37 +123,37 @@ int RunProgram(int argc, char** argv) {
   }
   RegisterEmbeddedAssets();
   GameInput.assign(1, nullptr);
-  // Decoding every picture and piece of music takes a couple of seconds of work, none of it
-  // needing a window: it runs on two threads while the player looks at the chooser.
-  // The chooser shows its first frame before the work starts, so it appears at once.
+  // Loading the pictures, the music and the fonts needs no window: it runs on other threads
+  // while the player looks at the chooser (which shows its first frame before the work starts,
+  // so it appears at once), and while the game window and its graphics driver start up.
   InitAudio();
   BGMPlayer = std::make_shared<TBGMPlayer>();
+  // A loader run on its own thread; its result names the first file that failed, or is empty.
+  auto inBackground = [](bool (*load)(std::string&)) {
+    return std::async(std::launch::async, [load] {
+      std::string failed;
+      return load(failed) ? std::string() : failed;
+    });
+  };
   std::future<std::string> images;
+  std::future<std::string> fonts;
   std::future<void> music;
   auto startLoading = [&] {
-    images = std::async(std::launch::async, [] {
-      std::string failed;
-      return LoadImages(failed) ? std::string() : failed;
-    });
+    images = inBackground(LoadImages);
+    fonts = inBackground(LoadFonts);
     music = std::async(std::launch::async, [] { BGMPlayer->Init(); });
   };
 
   AppTitle = kChooserTitle;
   ScreenMode mode;
-  bool chosen = true;
   if (options.mode) {
     mode = kScreenModes[*options.mode - 1];
     startLoading();
   } else {
-    chosen = RunScreenModeChooser(mode, startLoading);
+    const bool chosen = RunScreenModeChooser(mode, startLoading);
     if (!images.valid()) startLoading();
+    if (!chosen) return Fail(PlatformError());
   }
-  music.get();
-  const std::string badImage = images.get();
-  if (!chosen) return Fail(PlatformError());
-  if (!badImage.empty()) return Fail("cannot load image " + badImage);
-  if (!MusicLoaded(*BGMPlayer, error)) return Fail("cannot load music " + error);
-  ReleaseFreeMemory();
   fScreenWidth = static_cast<float>(mode.width);
   fScreenHeight = static_cast<float>(mode.height);
   ComputePlaneLines();
@@ -165,11 +165,16 @@ int RunProgram(int argc, char** argv) {
   SeedFromClockOrForced();
   JoyCount();
   HideMouse();
-  if (!LoadFonts(error)) return Fail("cannot load font " + error);
   TTimer* timer = CreateTimer(60);
-  if (!OpenGraphics(mode.width, mode.height, mode.fullScreen ? 1 : 0, 60, 0)) {
-    return Fail(PlatformError());
-  }
+  const bool windowOpen = OpenGraphics(mode.width, mode.height, mode.fullScreen ? 1 : 0, 60, 0);
+  music.get();
+  const std::string badImage = images.get();
+  const std::string badFont = fonts.get();
+  if (!badImage.empty()) return Fail("cannot load image " + badImage);
+  if (!MusicLoaded(*BGMPlayer, error)) return Fail("cannot load music " + error);
+  if (!badFont.empty()) return Fail("cannot load font " + badFont);
+  if (!windowOpen) return Fail(PlatformError());
+  ReleaseFreeMemory();
   SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
   if (!StartGame(error)) return Fail("cannot load sound " + error);

@@ -30,11 +30,12 @@ int LoopPoint(int piece) {
 void TBGMPlayer::Init() {
   ChnBGM[0] = AllocChannel();
   ChnBGM[1] = AllocChannel();
-  // Loaded as plain sounds: the player loops them itself, with overlap.
-  bgmImpendingDanger = LoadSound("BGM\\ImpendingDanger.ogg", 0);
-  bgmBruteForce = LoadSound("BGM\\BruteForce.ogg", 0);
-  bgmCrypticIllusion = LoadSound("BGM\\CrypticIllusion.ogg", 0);
-  bgmMainTitle = LoadSound("BGM\\MainTitle.ogg", 0);
+  // Not looped by the mixer: the player loops them itself, with overlap. Each channel decodes
+  // its own copy as it plays, so the overlapping restart costs no second decoded piece.
+  bgmImpendingDanger = LoadMusic("BGM\\ImpendingDanger.ogg", 0);
+  bgmBruteForce = LoadMusic("BGM\\BruteForce.ogg", 0);
+  bgmCrypticIllusion = LoadMusic("BGM\\CrypticIllusion.ogg", 0);
+  bgmMainTitle = LoadMusic("BGM\\MainTitle.ogg", 0);
 }
 
 void TBGMPlayer::ResetGameData() {

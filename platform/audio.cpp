@@ -1,7 +1,8 @@
 // Sounds, channels and our own mixer over one SDL2 audio device, or the silent driver.
 //
-// Every sound is decoded whole at load time; a play or cue makes a voice that the mixer sums
-// into the device's stream. Without a device (and always in the headless back end) the silent
+// Sound effects are decoded whole at load time; music is kept encoded and each voice that plays
+// it decodes its own way through it. A play or cue makes a voice that the mixer sums into the
+// device's stream. Without a device (and always in the headless back end) the silent
 // driver moves the same voices along the platform clock, so a channel reports playing for
 // exactly as long as it would be heard, and the music keeps its timing in tests.
 
@@ -110,46 +111,148 @@ long TellMemory(void* source) {
 
 const ov_callbacks kMemoryCallbacks = {ReadMemory, SeekMemory, nullptr, TellMemory};
 
-// The whole stream as 16-bit PCM; empty when it is not Ogg Vorbis, is damaged, holds no
-// samples, or is not mono or stereo at one rate throughout.
+constexpr int kBigEndian = std::endian::native == std::endian::big ? 1 : 0;
+
+// Opens the stream and fills in the sound's format and length; false (the file closed again)
+// when it is not Ogg Vorbis, holds no samples, or is not mono or stereo at one rate throughout.
+bool OpenOggVorbis(MemoryReader& reader, OggVorbis_File& file, TSound& sound) {
+  if (ov_open_callbacks(&reader, &file, nullptr, 0, kMemoryCallbacks) != 0) return false;
+  const vorbis_info* info = ov_info(&file, -1);
+  bool ok = info && (info->channels == 1 || info->channels == 2) && info->rate > 0;
+  for (int link = 0; ok && link < ov_streams(&file); ++link) {
+    const vorbis_info* linkInfo = ov_info(&file, link);
+    ok = linkInfo && linkInfo->channels == info->channels && linkInfo->rate == info->rate;
+  }
+  const ogg_int64_t total = ok ? ov_pcm_total(&file, -1) : 0;
+  if (total <= 0) {
+    ov_clear(&file);
+    return false;
+  }
+  sound.channels = info->channels;
+  sound.rate = static_cast<int>(info->rate);
+  sound.frames = total;
+  return true;
+}
+
+// The whole stream as 16-bit PCM; empty when it cannot be opened or is damaged.
 SoundPtr DecodeOggVorbis(const std::vector<uint8_t>& bytes) {
   MemoryReader reader{bytes};
   OggVorbis_File file;
-  if (ov_open_callbacks(&reader, &file, nullptr, 0, kMemoryCallbacks) != 0) return nullptr;
-
   auto sound = std::make_shared<TSound>();
-  const vorbis_info* info = ov_info(&file, -1);
-  bool ok = info && (info->channels == 1 || info->channels == 2) && info->rate > 0;
-  if (ok) {
-    sound->channels = info->channels;
-    sound->rate = static_cast<int>(info->rate);
-    const ogg_int64_t total = ov_pcm_total(&file, -1);
-    if (total > 0) sound->samples.reserve(static_cast<size_t>(total) * sound->channels);
-  }
-  constexpr int kBigEndian = std::endian::native == std::endian::big ? 1 : 0;
+  if (!OpenOggVorbis(reader, file, *sound)) return nullptr;
+  sound->samples.reserve(static_cast<size_t>(sound->frames) * sound->channels);
+  bool ok = true;
   char chunk[kDecodeChunkBytes];
   while (ok) {
     int link = 0;
     const long got = ov_read(&file, chunk, sizeof chunk, kBigEndian, 2, 1, &link);
     if (got == 0) break;
     if (got == OV_HOLE) continue;  // a gap in the stream: the decoder resynchronises
-    if (got < 0) {
-      ok = false;
-      break;
-    }
-    const vorbis_info* linkInfo = ov_info(&file, link);
-    if (!linkInfo || linkInfo->channels != sound->channels || linkInfo->rate != sound->rate) {
-      ok = false;
-      break;
-    }
+    ok = got > 0;
+    if (!ok) break;
     const size_t before = sound->samples.size();
     sound->samples.resize(before + static_cast<size_t>(got) / sizeof(int16_t));
     std::memcpy(sound->samples.data() + before, chunk, static_cast<size_t>(got));
   }
   ov_clear(&file);
+  sound->frames = static_cast<int64_t>(sound->samples.size()) / sound->channels;
   if (!ok || sound->samples.empty()) return nullptr;
   return sound;
 }
+
+// The file kept as it is, its headers checked; voices decode it as they play.
+SoundPtr OpenStreamedSound(std::vector<uint8_t>&& bytes) {
+  auto encoded = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+  MemoryReader reader{*encoded};
+  OggVorbis_File file;
+  auto sound = std::make_shared<TSound>();
+  if (!OpenOggVorbis(reader, file, *sound)) return nullptr;
+  ov_clear(&file);
+  sound->encoded = std::move(encoded);
+  return sound;
+}
+
+}  // namespace
+
+namespace platform_detail {
+
+// One voice's way through a streamed sound. It keeps the last packet it decoded and the frame
+// before it, so that the mixer, which reads each frame and the one after it at a fractional
+// position moving forward, decodes every packet once; anywhere else it seeks, and libvorbisfile
+// seeks to the exact sample, so what a voice hears never depends on how it got there.
+class StreamDecoder {
+ public:
+  explicit StreamDecoder(const TSound& sound)
+      : encoded_(sound.encoded), reader_{*encoded_}, channels_(sound.channels) {}
+  ~StreamDecoder() {
+    if (open_) ov_clear(&file_);
+  }
+  StreamDecoder(const StreamDecoder&) = delete;
+  StreamDecoder& operator=(const StreamDecoder&) = delete;
+
+  // The samples of one frame, valid until the next call; silence where the stream is damaged.
+  const int16_t* Frame(int64_t index) {
+    if (index < windowStart_ || index >= WindowEnd()) {
+      if (!Reach(index)) return kSilence;
+    }
+    return window_.data() + (index - windowStart_) * channels_;
+  }
+
+ private:
+  // Skipping this little forward decodes on instead of seeking.
+  static constexpr int64_t kReadOnFrames = 8192;
+  static constexpr int16_t kSilence[2] = {0, 0};
+
+  int64_t WindowEnd() const {
+    return windowStart_ + static_cast<int64_t>(window_.size()) / channels_;
+  }
+
+  bool Reach(int64_t index) {
+    if (failed_) return false;
+    if (!open_) {
+      failed_ = ov_open_callbacks(&reader_, &file_, nullptr, 0, kMemoryCallbacks) != 0;
+      if (failed_) return false;
+      open_ = true;
+    }
+    if (index < next_ || index > next_ + kReadOnFrames) {
+      failed_ = ov_pcm_seek(&file_, index) != 0;
+      if (failed_) return false;
+      window_.clear();
+      windowStart_ = next_ = index;
+    }
+    while (index >= next_) {
+      char chunk[kDecodeChunkBytes];
+      int link = 0;
+      const long got = ov_read(&file_, chunk, sizeof chunk, kBigEndian, 2, 1, &link);
+      if (got == OV_HOLE) continue;
+      failed_ = got < 0;
+      if (got <= 0) return false;
+      // The frame before the packet stays, for the mixer's step between the two.
+      const int64_t kept = next_ > windowStart_ && next_ == WindowEnd() ? 1 : 0;
+      window_.erase(window_.begin(), window_.end() - kept * channels_);
+      windowStart_ = next_ - kept;
+      const size_t before = window_.size();
+      window_.resize(before + static_cast<size_t>(got) / sizeof(int16_t));
+      std::memcpy(window_.data() + before, chunk, static_cast<size_t>(got));
+      next_ += got / static_cast<long>(sizeof(int16_t)) / channels_;
+    }
+    return true;
+  }
+
+  std::shared_ptr<const std::vector<uint8_t>> encoded_;
+  MemoryReader reader_;
+  int channels_;
+  OggVorbis_File file_{};
+  bool open_ = false;
+  bool failed_ = false;
+  std::vector<int16_t> window_;  // decoded frames from windowStart_ on
+  int64_t windowStart_ = 0;
+  int64_t next_ = 0;  // the frame the decoder reads next
+};
+
+}  // namespace platform_detail
+
+namespace {
 
 // ---- Voices ------------------------------------------------------------------------------------
 
@@ -272,14 +375,13 @@ float Lerp(int16_t from, int16_t to, float t) {
 }
 
 // Adds one voice into the accumulator, linearly interpolated from the sound's rate to the
-// output rate; a mono sound feeds both sides.
-void MixVoice(Voice& voice, float* accumulator, int frames, int outputRate) {
+// output rate; a mono sound feeds both sides. frameAt(i) gives the samples of the sound's frame i.
+template <typename FrameAt>
+void MixVoiceFrom(Voice& voice, FrameAt&& frameAt, float* accumulator, int frames, int outputRate) {
   const TSound& sound = *voice.sound;
   const int64_t length = sound.Frames();
   const double step = static_cast<double>(sound.rate) / outputRate;
-  const int stride = sound.channels;
   const int right = sound.channels - 1;
-  const int16_t* samples = sound.samples.data();
   double position = voice.position;
   for (int i = 0; i < frames; ++i) {
     if (position >= static_cast<double>(length)) {
@@ -290,15 +392,32 @@ void MixVoice(Voice& voice, float* accumulator, int frames, int outputRate) {
     const auto t = static_cast<float>(position - static_cast<double>(index));
     int64_t next = index + 1;
     if (next >= length) next = sound.loop ? 0 : index;
-    const int16_t* a = samples + index * stride;
-    const int16_t* b = samples + next * stride;
+    const int16_t* a = frameAt(index);
+    const int16_t aLeft = a[0], aRight = a[right];  // a streamed frame goes at the next call
+    const int16_t* b = frameAt(next);
     float* frame = accumulator + static_cast<ptrdiff_t>(i) * kOutputChannels;
-    frame[0] += voice.gain * Lerp(a[0], b[0], t);
-    frame[1] += voice.gain * Lerp(a[right], b[right], t);
+    frame[0] += voice.gain * Lerp(aLeft, b[0], t);
+    frame[1] += voice.gain * Lerp(aRight, b[right], t);
     position += step;
   }
   if (!sound.loop && position >= static_cast<double>(length)) voice.state = VoiceState::Idle;
   voice.position = position;
+}
+
+void MixVoice(Voice& voice, float* accumulator, int frames, int outputRate) {
+  const TSound& sound = *voice.sound;
+  if (sound.Streamed()) {
+    if (!voice.stream) voice.stream = std::make_shared<StreamDecoder>(sound);
+    StreamDecoder& stream = *voice.stream;
+    MixVoiceFrom(
+        voice, [&](int64_t index) { return stream.Frame(index); }, accumulator, frames, outputRate);
+  } else {
+    const int16_t* samples = sound.samples.data();
+    const int stride = sound.channels;
+    MixVoiceFrom(
+        voice, [&](int64_t index) { return samples + index * stride; }, accumulator, frames,
+        outputRate);
+  }
 }
 
 }  // namespace
@@ -336,13 +455,25 @@ int LiveVoiceCount() {
 
 void InitAudio() { EnsureDriver(); }
 
-SoundPtr LoadSound(const std::string& path, int flags) {
+namespace {
+template <typename Open>
+SoundPtr ReadSound(const std::string& path, int flags, Open open) {
   EnsureDriver();
   std::vector<uint8_t> bytes;
   if (!ReadAssetBytes(path, bytes)) return nullptr;
-  SoundPtr sound = DecodeOggVorbis(bytes);
+  SoundPtr sound = open(std::move(bytes));
   if (sound) sound->loop = (flags & 1) != 0;
   return sound;
+}
+}  // namespace
+
+SoundPtr LoadSound(const std::string& path, int flags) {
+  return ReadSound(path, flags,
+                   [](std::vector<uint8_t>&& bytes) { return DecodeOggVorbis(bytes); });
+}
+
+SoundPtr LoadMusic(const std::string& path, int flags) {
+  return ReadSound(path, flags, OpenStreamedSound);
 }
 
 ChannelPtr AllocChannel() {

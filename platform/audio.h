@@ -1,5 +1,6 @@
 #pragma once
-// Sound effects and music: whole decoded samples in memory, channels that play them.
+// Sound effects and music, and channels that play them. Effects are decoded whole when loaded;
+// music is decoded while it plays.
 
 #include <memory>
 #include <string>
@@ -15,6 +16,10 @@ void InitAudio();
 
 // Decodes a whole Ogg Vorbis file; flags 1 loops. Empty when missing or undecodable.
 SoundPtr LoadSound(const std::string& path, int flags);
+// Reads a whole Ogg Vorbis file and checks its headers, but decodes it only while it is heard,
+// every play on its own: a long piece never sits in memory decoded. Flags as LoadSound; the
+// sound plays, pauses and reports its length exactly as if it had been loaded by LoadSound.
+SoundPtr LoadMusic(const std::string& path, int flags);
 ChannelPtr AllocChannel();
 ChannelPtr PlaySound(const SoundPtr& sound, const ChannelPtr& channel = nullptr);
 ChannelPtr CueSound(const SoundPtr& sound, const ChannelPtr& channel = nullptr);

@@ -8,17 +8,24 @@
 
 #include "platform/audio.h"
 
-// A whole decoded Ogg Vorbis file.
+// An Ogg Vorbis file, decoded whole (sound effects) or kept as it is and decoded by each voice
+// while it plays (music).
 struct TSound {
-  std::vector<int16_t> samples;  // interleaved when stereo
-  int channels = 1;              // 1 or 2
-  int rate = 0;                  // frames per second
+  std::vector<int16_t> samples;  // the whole sound, interleaved when stereo; empty when streamed
+  std::shared_ptr<const std::vector<uint8_t>> encoded;  // the file itself, when streamed
+  int channels = 1;                                     // 1 or 2
+  int rate = 0;                                         // frames per second
+  int64_t frames = 0;                                   // length
   bool loop = false;
 
-  [[nodiscard]] int64_t Frames() const { return static_cast<int64_t>(samples.size()) / channels; }
+  [[nodiscard]] int64_t Frames() const { return frames; }
+  [[nodiscard]] bool Streamed() const { return encoded != nullptr; }
 };
 
 namespace platform_detail {
+
+// The decoder of one voice of a streamed sound (platform/audio.cpp).
+class StreamDecoder;
 
 enum class VoiceState { Idle, Paused, Playing };
 
@@ -33,6 +40,9 @@ struct Voice {
   // is worked out from these afresh each time, so rounding never piles up over a long piece.
   int anchorMs = 0;
   double anchorPosition = 0;
+  // A streamed sound's own decoder, opened by the mixer the first time the voice is heard: the
+  // silent driver never decodes at all.
+  std::shared_ptr<StreamDecoder> stream;
 };
 using VoicePtr = std::shared_ptr<Voice>;
 

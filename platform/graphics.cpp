@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "platform/internal.h"
+#include "platform/packed_picture.h"
 #include "platform/system.h"
 
 namespace {
@@ -120,23 +121,25 @@ void DestroyTextures(TImage& image) {
 SDL_Texture* FrameTexture(TImage& image, int frame, bool mask) {
   SDL_Renderer* renderer = platform_detail::Renderer();
   if (!renderer) return nullptr;
-  if (image.textures.size() != image.pixels.size()) image.textures.resize(image.pixels.size());
+  if (image.textures.size() != static_cast<size_t>(image.FrameCount()))
+    image.textures.resize(image.FrameCount());
   TImage::Texture& texture = image.textures[frame];
   if (texture.sequence != GraphicsSequence()) {
     texture = TImage::Texture{};
     texture.sequence = GraphicsSequence();
   }
-  if (!mask) {
-    if (!texture.handle) texture.handle = MakeTexture(renderer, image, image.pixels[frame].data());
-    return static_cast<SDL_Texture*>(texture.handle);
-  }
-  if (!texture.maskHandle) {
+  void*& handle = mask ? texture.maskHandle : texture.handle;
+  if (handle) return static_cast<SDL_Texture*>(handle);
+  if (!mask && !image.pixels.empty()) {
+    handle = MakeTexture(renderer, image, image.pixels[frame].data());
+  } else {
+    std::vector<uint8_t> rgba = FramePixels(image, frame);
     // Mask blending draws only pixels of at least half opacity, at full opacity.
-    std::vector<uint8_t> masked = image.pixels[frame];
-    for (size_t i = 3; i < masked.size(); i += 4) masked[i] = masked[i] >= 128 ? 255 : 0;
-    texture.maskHandle = MakeTexture(renderer, image, masked.data());
+    if (mask)
+      for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = rgba[i] >= 128 ? 255 : 0;
+    if (!rgba.empty()) handle = MakeTexture(renderer, image, rgba.data());
   }
-  return static_cast<SDL_Texture*>(texture.maskHandle);
+  return static_cast<SDL_Texture*>(handle);
 }
 
 // ---- Quad batching -----------------------------------------------------------------------------
@@ -321,35 +324,87 @@ bool ReadAssetBytes(const std::string& name, std::vector<uint8_t>& out) {
   }
   std::string path = name;
   std::replace(path.begin(), path.end(), '\\', '/');
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) return false;
-  out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
+  // In one read: the fonts and the music are megabytes long.
+  const std::streamoff size = file.tellg();
+  if (size < 0 || !file.seekg(0)) return false;
+  out.resize(static_cast<size_t>(size));
+  file.read(reinterpret_cast<char*>(out.data()), size);
+  return file.gcount() == size;
 }
+
+namespace {
+
+// An image holding cells firstCell.. of an RGBA sheet, cut row by row.
+ImagePtr ImageFromSheet(const uint8_t* sheetRgba, int sheetWidth, int cellWidth, int cellHeight,
+                        int firstCell, int cellCount, int flags) {
+  auto image = std::make_shared<TImage>();
+  image->width = cellWidth;
+  image->height = cellHeight;
+  image->flags = flags;
+  image->pixels.resize(cellCount);
+  image->textures.resize(cellCount);
+  for (int frame = 0; frame < cellCount; ++frame) {
+    std::vector<uint8_t>& pixels = image->pixels[frame];
+    pixels.resize(static_cast<size_t>(cellWidth) * cellHeight * 4);
+    CopyCell(sheetRgba, sheetWidth, cellWidth, cellHeight, firstCell + frame, pixels.data());
+  }
+  return image;
+}
+
+}  // namespace
 
 ImagePtr CreateImage(int width, int height, int frameCount, const uint8_t* stripRgba, int flags) {
   if (width <= 0 || height <= 0 || frameCount <= 0) return nullptr;
-  auto image = std::make_shared<TImage>();
-  image->width = width;
-  image->height = height;
-  image->flags = flags;
-  image->pixels.resize(frameCount);
-  const size_t stripRow = static_cast<size_t>(width) * frameCount * 4;
-  for (int frame = 0; frame < frameCount; ++frame) {
-    std::vector<uint8_t>& pixels = image->pixels[frame];
-    pixels.resize(static_cast<size_t>(width) * height * 4);
-    for (int y = 0; y < height; ++y) {
-      const uint8_t* source = stripRgba + y * stripRow + static_cast<size_t>(frame) * width * 4;
-      std::copy(source, source + width * 4, pixels.begin() + static_cast<size_t>(y) * width * 4);
-    }
+  return ImageFromSheet(stripRgba, width * frameCount, width, height, 0, frameCount, flags);
+}
+
+namespace {
+
+// Cells firstCell.. of a packed picture carried inside the program; cellWidth 0 asks for the
+// whole of a picture of one frame. Nothing is decoded here.
+ImagePtr LoadPackedImage(const uint8_t* data, size_t size, int cellWidth, int cellHeight,
+                         int firstCell, int cellCount, int flags) {
+  PackedPicture picture;
+  if (!ParsePackedPicture(data, size, picture)) return nullptr;
+  if (cellWidth == 0) {
+    if (picture.frames.size() != 1) return nullptr;
+    cellWidth = picture.frameWidth;
+    cellHeight = picture.frameHeight;
   }
-  image->textures.resize(frameCount);
+  if (cellWidth != picture.frameWidth || cellHeight != picture.frameHeight ||
+      static_cast<size_t>(firstCell) + cellCount > picture.frames.size()) {
+    return nullptr;
+  }
+  auto image = std::make_shared<TImage>();
+  image->width = cellWidth;
+  image->height = cellHeight;
+  image->flags = flags;
+  image->packed.assign(picture.frames.begin() + firstCell,
+                       picture.frames.begin() + firstCell + cellCount);
+  image->textures.resize(cellCount);
   return image;
 }
+
+// A packed picture found under an embedded name, or nothing when the name holds none (the
+// caller then reads it as a PNG or JPEG).
+bool FindPackedPicture(const std::string& name, const uint8_t** data, size_t* size) {
+  const std::string prefix = kEmbeddedPrefix;
+  return name.compare(0, prefix.size(), prefix) == 0 &&
+         FindEmbeddedFile(name.substr(prefix.size()), data, size) && LooksPacked(*data, *size);
+}
+
+}  // namespace
 
 ImagePtr LoadAnimImage(const std::string& name, int cellWidth, int cellHeight, int firstCell,
                        int cellCount, int flags) {
   if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0) return nullptr;
+  const uint8_t* packed = nullptr;
+  size_t packedSize = 0;
+  if (FindPackedPicture(name, &packed, &packedSize)) {
+    return LoadPackedImage(packed, packedSize, cellWidth, cellHeight, firstCell, cellCount, flags);
+  }
   std::vector<uint8_t> bytes;
   std::vector<uint8_t> rgba;
   int width = 0, height = 0;
@@ -359,28 +414,14 @@ ImagePtr LoadAnimImage(const std::string& name, int cellWidth, int cellHeight, i
   const int cols = width / cellWidth;
   const int rows = height / cellHeight;
   if (firstCell + cellCount > cols * rows) return nullptr;
-  auto image = std::make_shared<TImage>();
-  image->width = cellWidth;
-  image->height = cellHeight;
-  image->flags = flags;
-  image->pixels.resize(cellCount);
-  image->textures.resize(cellCount);
-  for (int frame = 0; frame < cellCount; ++frame) {
-    const int cell = firstCell + frame;
-    const int left = (cell % cols) * cellWidth;
-    const int top = (cell / cols) * cellHeight;
-    std::vector<uint8_t>& pixels = image->pixels[frame];
-    pixels.resize(static_cast<size_t>(cellWidth) * cellHeight * 4);
-    for (int y = 0; y < cellHeight; ++y) {
-      const uint8_t* source = rgba.data() + (static_cast<size_t>(top + y) * width + left) * 4;
-      std::copy(source, source + cellWidth * 4,
-                pixels.begin() + static_cast<size_t>(y) * cellWidth * 4);
-    }
-  }
-  return image;
+  return ImageFromSheet(rgba.data(), width, cellWidth, cellHeight, firstCell, cellCount, flags);
 }
 
 ImagePtr LoadImage(const std::string& name, int flags) {
+  const uint8_t* packed = nullptr;
+  size_t packedSize = 0;
+  if (FindPackedPicture(name, &packed, &packedSize))
+    return LoadPackedImage(packed, packedSize, 0, 0, 0, 1, flags);
   std::vector<uint8_t> bytes;
   std::vector<uint8_t> rgba;
   int width = 0, height = 0;
@@ -394,6 +435,14 @@ void SetImageHandle(const ImagePtr& image, float x, float y) {
   if (!image) return;
   image->handle_x = x;
   image->handle_y = y;
+}
+
+std::vector<uint8_t> FramePixels(const TImage& image, int frame) {
+  std::vector<uint8_t> rgba;
+  if (frame < 0 || frame >= image.FrameCount()) return rgba;
+  if (static_cast<size_t>(frame) < image.pixels.size()) return image.pixels[frame];
+  UnpackFrame(image.packed[frame], image.width, image.height, rgba);
+  return rgba;
 }
 
 // ---- Drawing ----------------------------------------------------------------------------------

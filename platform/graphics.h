@@ -2,21 +2,26 @@
 // The immediate-mode 2D drawing interface: a render state, images of equal frames with a pivot,
 // filled rectangles and text.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 struct TImageFont;
 
-// One frame's pixels are RGBA, 8 bits a channel, straight alpha, row by row.
+// One frame's pixels are RGBA, 8 bits a channel, straight alpha, row by row. A picture the
+// program carries packed keeps only its compressed frames: a frame is decoded each time a texture
+// is made from it (once per window), and its pixels go again straight after.
 struct TImage {
   int width = 0;
   int height = 0;
   int flags = 0;  // 1 masked, 2 filtered, 4 mipmapped
   float handle_x = 0;
   float handle_y = 0;
-  std::vector<std::vector<uint8_t>> pixels;  // one buffer of width * height * 4 per frame
+  std::vector<std::vector<uint8_t>> pixels;      // one buffer of width * height * 4 per frame
+  std::vector<std::span<const uint8_t>> packed;  // or each frame packed, inside the program
 
   // The drawable form of each frame and the graphics sequence it was made for.
   struct Texture {
@@ -27,7 +32,7 @@ struct TImage {
   std::vector<Texture> textures;
 
   ~TImage();
-  int FrameCount() const { return static_cast<int>(pixels.size()); }
+  int FrameCount() const { return static_cast<int>(std::max(pixels.size(), packed.size())); }
 };
 using ImagePtr = std::shared_ptr<TImage>;
 using FontPtr = std::shared_ptr<TImageFont>;
@@ -65,12 +70,17 @@ bool FindEmbeddedFile(const std::string& name, const uint8_t** data, size_t* siz
 // Reads a file or an "incbin::" name into memory; a backslash in a path is a folder separator.
 bool ReadAssetBytes(const std::string& name, std::vector<uint8_t>& out);
 
+// Images load from PNG, JPEG, or packed pictures (platform/packed_picture.h). A packed picture
+// loads only from an embedded name, whose bytes last as long as the program; its frames must be
+// the cells asked for (LoadImage: a single frame).
 ImagePtr LoadImage(const std::string& name, int flags);
 ImagePtr LoadAnimImage(const std::string& name, int cellWidth, int cellHeight, int firstCell,
                        int cellCount, int flags);
 // An image of frameCount frames from RGBA pixels laid out as a horizontal strip.
 ImagePtr CreateImage(int width, int height, int frameCount, const uint8_t* stripRgba, int flags);
 void SetImageHandle(const ImagePtr& image, float x, float y);
+// A copy of one frame's RGBA, decoded when the frame is packed; empty when there is no such frame.
+std::vector<uint8_t> FramePixels(const TImage& image, int frame);
 FontPtr LoadImageFont(const std::string& path, int size, int style);
 
 // ---- State ------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/packed_picture.h"
 #include "tests/loaded_images.h"
 
 namespace {
@@ -180,6 +181,33 @@ TEST_F(Assets, EveryFrameOfEveryPictureShowsSomething) {
       EXPECT_TRUE(shows) << entry.file << " frame " << frame;
     }
   }
+}
+
+// The program carries its pictures packed; every frame must be exactly the frame the game would
+// cut from the generator's PNG of it.
+TEST_F(Assets, EveryEmbeddedPictureIsPackedAndMatchesItsPng) {
+  ASSERT_TRUE(loaded_) << failed_;
+  int packed = 0;
+  for (const catalogue::Image& entry : catalogue::kImages) {
+    if (!entry.embedded) continue;
+    SCOPED_TRACE(entry.file);
+    const ImagePtr& image = *entry.global;
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->packed.size(), static_cast<size_t>(entry.frames));
+    const std::string png = std::string("assets/") + entry.file;
+    const ImagePtr fromPng =
+        entry.frames == 1
+            ? LoadImage(png, 2)
+            : LoadAnimImage(png, entry.frameWidth, entry.frameHeight, 0, entry.frames, 2);
+    ASSERT_TRUE(fromPng);
+    for (int frame = 0; frame < entry.frames; ++frame) {
+      std::vector<uint8_t> unpacked;
+      ASSERT_TRUE(UnpackFrame(image->packed[frame], image->width, image->height, unpacked));
+      ASSERT_TRUE(unpacked == fromPng->pixels[frame]) << "frame " << frame;
+    }
+    ++packed;
+  }
+  EXPECT_GT(packed, 200);
 }
 
 // A drawing that runs into the edge of its frame shows as a hard cut in the game: the heroine's

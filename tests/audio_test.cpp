@@ -96,7 +96,15 @@ int Peak(const std::vector<int16_t>& samples, int side) {
 // ---- Loading
 // -------------------------------------------------------------------------------------
 
-TEST_F(AudioTest, LoadDecodesTheWholeFileAtItsOwnRate) {
+// Sound effects are decoded whole, music is streamed; either way a sound reports the same.
+struct Loader {
+  const char* name;
+  SoundPtr (*load)(const std::string&, int);
+  bool streamed;
+};
+const Loader kLoaders[] = {{"LoadSound", LoadSound, false}, {"LoadMusic", LoadMusic, true}};
+
+TEST_F(AudioTest, LoadReadsTheFileAtItsOwnRate) {
   struct Case {
     std::string path;
     int flags;
@@ -113,28 +121,34 @@ TEST_F(AudioTest, LoadDecodesTheWholeFileAtItsOwnRate) {
       {Files().lowRate,     1,     1,        kLowRate,  kLowRate,       true},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path);
-    const SoundPtr sound = LoadSound(c.path, c.flags);
-    ASSERT_TRUE(sound);
-    EXPECT_EQ(sound->channels, c.channels);
-    EXPECT_EQ(sound->rate, c.rate);
-    EXPECT_EQ(sound->Frames(), c.frames);
-    EXPECT_EQ(sound->loop, c.loop);
-    EXPECT_EQ(SoundLengthMs(sound), c.frames * 1000 / c.rate);
+  for (const Loader& loader : kLoaders) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(loader.name) + " " + c.path);
+      const SoundPtr sound = loader.load(c.path, c.flags);
+      ASSERT_TRUE(sound);
+      EXPECT_EQ(sound->Streamed(), loader.streamed);
+      EXPECT_EQ(sound->samples.empty(), loader.streamed);
+      EXPECT_EQ(sound->channels, c.channels);
+      EXPECT_EQ(sound->rate, c.rate);
+      EXPECT_EQ(sound->Frames(), c.frames);
+      EXPECT_EQ(sound->loop, c.loop);
+      EXPECT_EQ(SoundLengthMs(sound), c.frames * 1000 / c.rate);
+    }
   }
 }
 
 TEST_F(AudioTest, MissingOrUndecodableFileGivesNone) {
-  for (const std::string& path :
-       {Files().folder.Path().string() + "/absent.ogg", Files().garbage, Files().empty}) {
-    SCOPED_TRACE(path);
-    const SoundPtr sound = LoadSound(path, 0);
-    EXPECT_FALSE(sound);
-    // What the game does with such a sound must still be harmless.
-    const ChannelPtr channel = PlaySound(sound);
-    EXPECT_EQ(ChannelPlaying(channel), 0);
-    EXPECT_EQ(SoundLengthMs(sound), 0);
+  for (const Loader& loader : kLoaders) {
+    for (const std::string& path :
+         {Files().folder.Path().string() + "/absent.ogg", Files().garbage, Files().empty}) {
+      SCOPED_TRACE(std::string(loader.name) + " " + path);
+      const SoundPtr sound = loader.load(path, 0);
+      EXPECT_FALSE(sound);
+      // What the game does with such a sound must still be harmless.
+      const ChannelPtr channel = PlaySound(sound);
+      EXPECT_EQ(ChannelPlaying(channel), 0);
+      EXPECT_EQ(SoundLengthMs(sound), 0);
+    }
   }
 }
 
@@ -353,6 +367,71 @@ TEST_F(AudioTest, ResamplesToTheOutputRate) {
       }
     }
   }
+}
+
+// A streamed sound mixes to exactly the samples of the same file decoded whole, however the
+// device asks for them: in buffers of any size, at any output rate, across the end of a looping
+// sound, and after the position jumps (a seek) backwards or forwards.
+TEST_F(AudioTest, StreamedSoundMixesExactlyLikeTheWholeDecode) {
+  struct Case {
+    std::string path;
+    int flags;
+    int outputRate;
+    std::vector<int> buffers;  // frames per call, cycled
+    int frames;                // mixed in all
+    double jumpTo;             // -1: no jump; else the position set halfway through
+  };
+  const std::string music = "BGM/CrypticIllusion.ogg";  // a real piece: many packets, stereo
+  // clang-format off
+  const Case cases[] = {
+      // path             flags  output  buffers            frames        jump to
+      {Files().mono,      0,     44100,  {1024},            kToneRate,    -1},
+      {Files().stereo,    0,     48000,  {1, 777, 4096},    kToneRate,    -1},
+      {Files().lowRate,   0,     11025,  {300},             kToneRate,    -1},
+      {Files().lowRate,   1,     88200,  {1000, 3},         3 * 88200,    -1},
+      {Files().mono,      1,     44100,  {2048},            2 * kToneRate, 100.5},
+      {Files().mono,      0,     22050,  {512},             kToneRate / 2, 40000.25},
+      {music,             0,     44100,  {1024},            20 * 44100,   -1},
+      {music,             0,     48000,  {1024},            4 * 48000,    1234567.5},
+      {music,             0,     44100,  {4096},            4 * 44100,    300000},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + " at " + std::to_string(c.outputRate));
+    const SoundPtr whole = LoadSound(c.path, c.flags);
+    const SoundPtr streamed = LoadMusic(c.path, c.flags);
+    ASSERT_TRUE(whole && streamed);
+    ASSERT_EQ(streamed->Frames(), whole->Frames());
+    const std::vector<ChannelPtr> channels = {PlaySound(whole), PlaySound(streamed)};
+    std::vector<std::vector<int16_t>> heard(2);
+    for (int mixed = 0, call = 0; mixed < c.frames; ++call) {
+      const int frames = std::min(c.buffers[call % c.buffers.size()], c.frames - mixed);
+      if (c.jumpTo >= 0 && mixed < c.frames / 2 && mixed + frames >= c.frames / 2) {
+        for (const ChannelPtr& channel : channels) ChannelVoice(channel)->position = c.jumpTo;
+      }
+      for (int i = 0; i < 2; ++i) {
+        const std::vector<int16_t> out = Mix({channels[i]}, frames, c.outputRate);
+        heard[i].insert(heard[i].end(), out.begin(), out.end());
+      }
+      mixed += frames;
+    }
+    ASSERT_EQ(heard[0].size(), heard[1].size());
+    for (size_t i = 0; i < heard[0].size(); ++i)
+      ASSERT_EQ(heard[0][i], heard[1][i]) << "output frame " << i / 2;
+    EXPECT_EQ(VoiceOf(channels[0]).state, VoiceOf(channels[1]).state);
+    EXPECT_GT(Peak(heard[1], 0), 1000);
+  }
+}
+
+// A streamed voice on the silent driver keeps the same time as a decoded one, and never
+// decodes: nothing mixes it.
+TEST_F(AudioTest, StreamedSoundKeepsTimeOnTheSilentDriver) {
+  const ChannelPtr channel = PlaySound(LoadMusic(Files().mono, 0));
+  headless::AdvanceClock(999);
+  EXPECT_EQ(ChannelPlaying(channel), 1);
+  headless::AdvanceClock(1);
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+  EXPECT_FALSE(ChannelVoice(channel)->stream);
 }
 
 // ---- The SDL back end --------------------------------------------------------------------------

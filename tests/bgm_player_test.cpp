@@ -95,6 +95,7 @@ TEST_F(BGMPlayerTest, InitLoadsTheFourPieces) {
                                 player_.bgmCrypticIllusion, player_.bgmMainTitle}) {
     ASSERT_TRUE(piece);
     EXPECT_FALSE(piece->loop) << "the player loops the music itself";
+    EXPECT_TRUE(piece->Streamed()) << "a piece is decoded only while it plays";
   }
   EXPECT_EQ(SoundLengthMs(player_.bgmMainTitle), 70000);
 }

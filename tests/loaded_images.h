@@ -1,6 +1,7 @@
 #pragma once
 // Test suites over the pictures of the catalogue: every image is loaded once per suite on the
-// headless back end, and each test starts only if they all loaded.
+// headless back end, and each test starts only if they all loaded. The game keeps its pictures
+// packed; for the tests every frame is decoded once and held beside its packed form.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,12 @@ class LoadedImages : public ::testing::Test {
     std::string failed;
     loaded_ = LoadImages(failed);
     failed_ = failed;
+    for (const catalogue::Image& entry : catalogue::kImages) {
+      TImage* image = entry.global->get();
+      if (!image || !image->pixels.empty()) continue;
+      for (int frame = 0; frame < image->FrameCount(); ++frame)
+        image->pixels.push_back(FramePixels(*image, frame));
+    }
   }
   static void TearDownTestSuite() { ShutdownPlatform(); }
   void SetUp() override { ASSERT_TRUE(loaded_) << failed_; }

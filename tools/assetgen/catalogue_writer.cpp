@@ -1,12 +1,16 @@
 #include "catalogue_writer.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "manifest.h"
+#include "platform/packed_picture.h"
 #include "render.h"
 
 namespace {
@@ -34,12 +38,46 @@ std::string Literal(const std::string& s) {
 
 bool Embedded(const manifest::ImageRow& row) { return row.format != manifest::kJpeg; }
 
-std::vector<const manifest::ImageRow*> EmbeddedRows() {
-  std::vector<const manifest::ImageRow*> rows;
-  for (const auto& row : Rows())
-    if (Embedded(row)) rows.push_back(&row);
-  rows.push_back(&manifest::kIcon);
-  return rows;
+// The packed form of a picture: its frames as the game cuts them from the PNG, which keeps no
+// alpha for an opaque picture.
+std::vector<uint8_t> PackAsLoaded(const manifest::ImageRow& row, const Picture& picture) {
+  if (row.format != manifest::kRgb) {
+    return PackSheet(picture.rgba.data(), picture.width, picture.height, row.frameWidth,
+                     row.frameHeight, row.frames);
+  }
+  std::vector<uint8_t> opaque = picture.rgba;
+  for (size_t i = 3; i < opaque.size(); i += 4) opaque[i] = 255;
+  return PackSheet(opaque.data(), picture.width, picture.height, row.frameWidth, row.frameHeight,
+                   row.frames);
+}
+
+std::filesystem::path PackedPath(const std::filesystem::path& generatedDir,
+                                 const manifest::ImageRow& row) {
+  return std::filesystem::absolute(generatedDir / "packed" / row.file).replace_extension(".tvp");
+}
+
+// Packs the embedded pictures on all cores, each to its file under generatedDir/packed.
+bool WritePackedPictures(const std::filesystem::path& generatedDir,
+                         const std::vector<Picture>& pictures) {
+  std::atomic<size_t> next{0};
+  std::atomic<bool> ok{true};
+  auto worker = [&] {
+    for (size_t i = next++; i < Rows().size(); i = next++) {
+      const manifest::ImageRow& row = Rows()[i];
+      if (!Embedded(row)) continue;
+      const std::vector<uint8_t> packed = PackAsLoaded(row, pictures[i]);
+      const std::filesystem::path path = PackedPath(generatedDir, row);
+      std::error_code ec;
+      std::filesystem::create_directories(path.parent_path(), ec);
+      if (packed.empty()) std::fprintf(stderr, "assetgen: cannot pack %s\n", row.file);
+      if (packed.empty() || !WriteText(path, std::string(packed.begin(), packed.end()))) ok = false;
+    }
+  };
+  std::vector<std::thread> pool;
+  for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
+    pool.emplace_back(worker);
+  for (auto& t : pool) t.join();
+  return ok;
 }
 
 }  // namespace
@@ -74,8 +112,8 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
        "struct Image {\n"
        "  ImagePtr* global;\n"
        "  const char* file;\n"
-       "  bool embedded;  // found as \"incbin::\" + file, else read from the file beside the "
-       "game\n"
+       "  bool embedded;  // packed inside the program as \"incbin::\" + file, else the file "
+       "beside the game\n"
        "  int frameWidth;\n"
        "  int frameHeight;\n"
        "  int frames;\n"
@@ -127,13 +165,24 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
 }
 
 bool WriteEmbedding(const std::filesystem::path& generatedDir,
-                    const std::filesystem::path& assetsDir) {
-  const auto rows = EmbeddedRows();
+                    const std::filesystem::path& assetsDir, const std::vector<Picture>& pictures) {
+  if (!WritePackedPictures(generatedDir, pictures)) return false;
+  // Every embedded picture of the catalogue, packed, then the icon as its PNG.
+  std::vector<std::string> names;
+  std::vector<std::filesystem::path> paths;
+  for (const auto& row : Rows()) {
+    if (!Embedded(row)) continue;
+    names.push_back(row.file);
+    paths.push_back(PackedPath(generatedDir, row));
+  }
+  names.push_back(manifest::kIcon.file);
+  paths.push_back(std::filesystem::absolute(assetsDir / manifest::kIcon.file));
+
   std::ostringstream s;
   s << "# The pictures carried inside the program, written by tools/assetgen.\n"
        "    .section .rodata.talvenne_assets,\"a\",@progbits\n";
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const std::string path = std::filesystem::absolute(assetsDir / rows[i]->file).string();
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const std::string path = paths[i].string();
     if (path.find('"') != std::string::npos) {
       std::fprintf(stderr, "assetgen: cannot embed a path holding a quote: %s\n", path.c_str());
       return false;
@@ -154,7 +203,7 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
        "#include <mutex>\n\n"
        "#include \"platform/graphics.h\"\n\n"
        "extern \"C\" {\n";
-  for (size_t i = 0; i < rows.size(); ++i)
+  for (size_t i = 0; i < names.size(); ++i)
     c << "extern const uint8_t talvenne_asset_" << i << "[], talvenne_asset_" << i << "_end[];\n";
   c << "}\n\nnamespace {\n"
        "struct EmbeddedFile {\n"
@@ -164,8 +213,8 @@ bool WriteEmbedding(const std::filesystem::path& generatedDir,
        "};\n"
        "// clang-format off\n"
        "const EmbeddedFile kEmbeddedFiles[] = {\n";
-  for (size_t i = 0; i < rows.size(); ++i) {
-    c << "    {" << Literal(rows[i]->file) << ", talvenne_asset_" << i << ", talvenne_asset_" << i
+  for (size_t i = 0; i < names.size(); ++i) {
+    c << "    {" << Literal(names[i]) << ", talvenne_asset_" << i << ", talvenne_asset_" << i
       << "_end},\n";
   }
   c << "};\n// clang-format on\n}  // namespace\n\n"

@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
        WriteScenePreviews(options.assets / "contact", pictures) &&
        WriteManifestTsv(options.assets / "contact" / "manifest.tsv");
   ok = ok && CopyFonts(options.assets) && WriteCatalogue(options.generated) &&
-       WriteEmbedding(options.generated, options.assets);
+       WriteEmbedding(options.generated, options.assets, pictures);
   audio.join();
   if (!ok || !audioOk) return 1;
   std::printf("assetgen: %zu pictures in %.1f s, sounds in %.1f s, all done in %.1f s\n",
