@@ -197,6 +197,5 @@ int RunProgram(int argc, char** argv) {
   }
   OverrideDeviceState(nullptr);
   ResetGlobals();
-  ExitPlatform();
   return status;
 }

@@ -3,6 +3,8 @@
 #include <string>
 
 // The whole program: command line, start-up, the frame loop and shutdown. Returns the exit status.
+// It leaves the platform running, so that a test can run the program again in the same process;
+// main() lets the platform go with the process (ExitPlatform).
 int RunProgram(int argc, char** argv);
 
 // Seeds the generator, loads the sound effects and creates and initialises a new game manager,
