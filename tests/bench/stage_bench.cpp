@@ -19,6 +19,7 @@
 #include "platform/internal.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
+#include "wait_for_frame.h"
 #include "world/assets.h"
 #include "world/globals.h"
 
@@ -83,13 +84,6 @@ Stage& TheStage() {
   return stage;
 }
 
-void Finish() {
-  std::vector<uint8_t> pixel(4);
-  SDL_Rect one{0, 0, 1, 1};
-  platform_detail::FlushQuads();
-  SDL_RenderReadPixels(platform_detail::Renderer(), &one, SDL_PIXELFORMAT_RGBA32, pixel.data(), 4);
-}
-
 void BM_StageUpdate(benchmark::State& run) {
   Stage& stage = TheStage();
   for (auto _ : run) stage.Step();
@@ -104,7 +98,7 @@ void BM_StageDraw(benchmark::State& run) {
     Cls();
     run.ResumeTiming();
     Manager->Draw();
-    Finish();
+    WaitForFrame();
   }
 }
 BENCHMARK(BM_StageDraw)->Unit(benchmark::kMillisecond);
