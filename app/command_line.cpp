@@ -25,6 +25,7 @@ std::string Usage() {
          "  --replay PATH         play back a recording\n"
          "  --no-draw             skip drawing\n"
          "  --trace PATH          write one JSON line of game state per frame\n"
+         "  --practice            start in the practice yard instead of the title\n"
          "  --help                show this text\n";
 }
 
@@ -83,6 +84,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& 
       if (!value(options.tracePath)) return false;
     } else if (flag == "--no-draw") {
       options.noDraw = true;
+    } else if (flag == "--practice") {
+      options.practice = true;
     } else if (flag == "--help" || flag == "-h") {
       options.help = true;
     } else {

@@ -21,6 +21,7 @@ struct CommandLine {
   std::string replayPath;
   std::string tracePath;
   bool noDraw = false;
+  bool practice = false;  // start in the practice yard instead of the title
   bool help = false;
 };
 

@@ -1,3 +1,8 @@
 #include "app/program.h"
+#include "platform/platform.h"
 
-int main(int argc, char** argv) { return RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+  const int status = RunProgram(argc, argv);
+  ExitPlatform();
+  return status;
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "audio/bgm_player.h"
 #include "platform/platform.h"
 #include "world/assets.h"
 #include "world/globals.h"
@@ -10,7 +11,8 @@
 
 namespace {
 
-constexpr int kTargetType = 16;  // drawn and thrown as a saberman
+constexpr float kYardScreens = 3;  // the yard is three screens long
+constexpr int kTargetType = 16;    // drawn and thrown as a saberman
 constexpr int kLyingFrames = 80;
 constexpr int kDownedRestFrames = 160;  // a spent target lies longer, then rises refreshed
 
@@ -364,4 +366,23 @@ void DrawPracticeYard() {
     for (float fx = -300; fx < fStageLength + 840; fx += 840)
       DrawImage(imgCastleFloor, fx, h - 275);
   }
+}
+
+void TPracticeYard::InitSegment() {
+  fWorldX = fWorldY = fQuake = 0;
+  fStageLength = kYardScreens * fScreenWidth;
+  fScrollLimitX = fStageLength;
+  fScrollLockX = 0;
+  Restart();
+  fAlphaFade = 0;  // no fade-in: practice starts at once
+  SpawnPracticeTargets();
+  if (BGMPlayer) {
+    BGMPlayer->ResetGameData();
+    BGMPlayer->Play(BGM_IMPENDING_DANGER);
+  }
+}
+
+void TPracticeYard::MoveSegment() {
+  MovePracticeYard();
+  if (BGMPlayer) BGMPlayer->Move();
 }

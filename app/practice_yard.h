@@ -4,6 +4,7 @@
 // never stay down for good), and further on, waves of the six enemy kinds.
 
 #include "actors/character.h"
+#include "segments/segment.h"
 
 class TPracticeTarget : public TCharacter {
  public:
@@ -30,3 +31,12 @@ void MovePracticeYard();
 
 // The yard's scenery, behind everything: sky, hills, the burning ground and the castle floor.
 void DrawPracticeYard();
+
+// The yard as a segment the manager plays: no fade-in, no script and no end of its own; it is
+// left through the back-to-title question or a game over, like a stage.
+class TPracticeYard : public TStage {
+ public:
+  void InitSegment() override;
+  void MoveSegment() override;
+  void Draw() override { DrawPracticeYard(); }
+};

@@ -19,6 +19,7 @@
 #include "input/device_feed.h"
 #include "mounts/mount.h"
 #include "platform/platform.h"
+#include "ui/windows.h"
 #include "world/assets.h"
 #include "world/globals.h"
 
@@ -83,11 +84,12 @@ void RegisterCharacterKinds() {
   RegisterBossKinds();
 }
 
-bool StartGame(std::string& failed) {
+bool StartGame(std::string& failed, bool practice) {
   SeedFromClockOrForced();
   // The sound effects are the manager's first load; a missing one stops the game here.
   if (!LoadSounds(failed)) return false;
   Manager = std::make_shared<TManager>();
+  Manager->bPractice = practice ? 1 : 0;
   Manager->Init();
   return true;
 }
@@ -177,7 +179,7 @@ int RunProgram(int argc, char** argv) {
   ReleaseFreeMemory();
   SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
-  if (!StartGame(error)) return Fail("cannot load sound " + error);
+  if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {
@@ -194,7 +196,7 @@ int RunProgram(int argc, char** argv) {
     }
     Flip(-1);
     if (AppTerminate()) break;
-    if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == 3) break;
+    if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
   }
 
   BGMPlayer->Stop();
@@ -206,6 +208,5 @@ int RunProgram(int argc, char** argv) {
   }
   OverrideDeviceState(nullptr);
   ResetGlobals();
-  ExitPlatform();
   return status;
 }

@@ -82,9 +82,8 @@ void AppendFrame(std::string& out, int frame) {
   out += '{';
   IntField(out, "frame", frame);
   IntField(out, "manager", Manager ? Manager->iMode : -1);
-  // The stages and their scripts come with the segments; until then there are none.
-  IntField(out, "stage", -1);
-  IntField(out, "step", -1);
+  IntField(out, "stage", Manager ? Manager->TracedStage() : -1);
+  IntField(out, "step", Manager ? Manager->TracedStep() : -1);
   FloatField(out, "world_x", fWorldX);
   FloatField(out, "world_y", fWorldY);
   FloatField(out, "quake", fQuake);

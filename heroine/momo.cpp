@@ -68,12 +68,14 @@ void TMomo::Init(int codePlayer, int) {
   yMountModifier = -100;
 }
 
-void TMomo::ResetBBox() {
-  xBBox = -25;
-  yBBox = -180;
-  BBoxWidth = 50;
-  BBoxHeight = 180;
+void SetHeroineBox(TCharacter& c) {
+  c.xBBox = -25;
+  c.yBBox = -180;
+  c.BBoxWidth = 50;
+  c.BBoxHeight = 180;
 }
+
+void TMomo::ResetBBox() { SetHeroineBox(*this); }
 
 void TMomo::ResetGameData() {
   iESCActiveCursor = 0;
@@ -637,35 +639,48 @@ void TMomo::Damage(float damage, float knockbackAngle, int damageType, int, int)
     // Riding: the dragon keeps her up; she only staggers, and the dragon takes the blow too.
     SetModeStagger(damageType);
     DamageMount(damage);
-  } else if (IsAirborneMode(iMode) || iMode == MODE_KNOCKDOWN) {
-    SetMode(MODE_KNOCKDOWN);
-  } else if (iMode == MODE_KNOCKUP || iMode == MODE_LIFTED) {
-    SetMode(damageType == MODE_KNOCKDOWN ? MODE_KNOCKDOWN : MODE_LIFTED);
-  } else if (iMode == MODE_LYING) {
-    SetMode(MODE_LYING_HIT);
-    iStatus = STATUS_UNHITTABLE;
   } else {
-    SetMode(damageType);
-    if (damageType == MODE_PUSHED_LOW || damageType == MODE_PUSHED_HIGH) {
-      fSpeed = kPushBackSpeed;
-      // Pushed the way she faces: the blow came from behind and she falls on her face.
-      if (fKnockbackAngle == static_cast<float>(iFacing)) {
-        fSpeed = kFallForwardSpeed;
-        SetMode(MOMO_FALL_FORWARD);
-      }
-    } else if (damageType == MOMO_FALL_FORWARD) {
-      fSpeed = 10;
-      SetMode(MOMO_FALL_FORWARD);
-    }
+    ReactOnFoot(*this, damageType);
   }
 
   if (fHP <= 0) {
     fHP = 0;
     if (IsRiding()) Dismount();
-    if (iMode == MOMO_FALL_FORWARD || iMode == MODE_HIT_HIGH || iMode == MODE_HIT_LOW ||
-        iMode == MODE_PUSHED_LOW || iMode == MODE_PUSHED_HIGH) {
-      SetMode(MODE_KNOCKDOWN);
+    FallWhenSpent(*this);
+  }
+}
+
+void ReactOnFoot(TCharacter& c, int damageType) {
+  const int mode = c.iMode;
+  if (IsAirborneMode(mode) || mode == MODE_KNOCKDOWN) {
+    c.SetMode(MODE_KNOCKDOWN);
+  } else if (mode == MODE_KNOCKUP || mode == MODE_LIFTED) {
+    c.SetMode(damageType == MODE_KNOCKDOWN ? MODE_KNOCKDOWN : MODE_LIFTED);
+  } else if (mode == MODE_LYING) {
+    c.SetMode(MODE_LYING_HIT);
+    c.iStatus = STATUS_UNHITTABLE;
+  } else {
+    c.SetMode(damageType);
+    if (damageType == MODE_PUSHED_LOW || damageType == MODE_PUSHED_HIGH) {
+      c.fSpeed = kPushBackSpeed;
+      // Pushed the way she faces: the blow came from behind and she falls on her face.
+      if (c.fKnockbackAngle == static_cast<float>(c.iFacing)) {
+        c.fSpeed = kFallForwardSpeed;
+        c.SetMode(MOMO_FALL_FORWARD);
+      }
+    } else if (damageType == MOMO_FALL_FORWARD) {
+      c.fSpeed = 10;
+      c.SetMode(MOMO_FALL_FORWARD);
     }
+  }
+}
+
+void FallWhenSpent(TCharacter& c) {
+  c.fHP = 0;
+  const int mode = c.iMode;
+  if (mode == MOMO_FALL_FORWARD || mode == MODE_HIT_HIGH || mode == MODE_HIT_LOW ||
+      mode == MODE_PUSHED_LOW || mode == MODE_PUSHED_HIGH) {
+    c.SetMode(MODE_KNOCKDOWN);
   }
 }
 
@@ -800,7 +815,7 @@ void TMomo::CheckContinueInput() {
 
 // ---- The world view -----------------------------------------------------------------------------
 
-void TMomo::MoveWorld(float xOld, float yOld) {
+void FollowWithView(float& x, float y, float xOld, float yOld) {
   const float w = fScreenWidth;
   const float right = w / 2 + kScrollBand, left = w / 2 - kScrollBand;
   const bool pastRight = x > fWorldX + right && x > xOld && x < fStageLength + right;
@@ -830,11 +845,17 @@ void TMomo::MoveWorld(float xOld, float yOld) {
     if (fWorldY > 0) fWorldY -= d;
   }
   SetOrigin(-fWorldX, fWorldY + fQuake);
-  QuakeNeutralizer();
 }
 
-void TMomo::QuakeNeutralizer() {
+void SettleQuake() {
   if (fQuake == 0) return;
   fQuake = -fQuake;
   fQuake += fQuake < 0 ? 2 : -2;
 }
+
+void TMomo::MoveWorld(float xOld, float yOld) {
+  FollowWithView(x, y, xOld, yOld);
+  QuakeNeutralizer();
+}
+
+void TMomo::QuakeNeutralizer() { SettleQuake(); }

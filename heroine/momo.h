@@ -68,9 +68,9 @@ constexpr int DRACON_AIR_STRIKE_WIND_UP = 175;
 constexpr int DRACON_AIR_BREATH_WIND_UP = 176;
 constexpr int DRACON_AIR_BREATH = 177;
 constexpr int MOUNT_DRACON = 1;  // iTypeMount while she rides the dragon
-constexpr int MOMO_AUTO_STAND = 1000;
-constexpr int MOMO_AUTO_RUN_IN = 1001;
-constexpr int MOMO_AUTO_RUN_OUT = 1002;
+constexpr int MOMO_AUTO_STAND = MODE_AUTO_STAND;
+constexpr int MOMO_AUTO_RUN_IN = MODE_AUTO_RUN_IN;
+constexpr int MOMO_AUTO_RUN_OUT = MODE_AUTO_RUN_OUT;
 
 class TMomo : public TCharacter {
  public:
@@ -170,3 +170,21 @@ class TMomo : public TCharacter {
   TCharacter* GrappledTarget() const;
   void DrawThrownFoe();
 };
+
+// Her hurt box (also her cutscene copy's): 50 wide and 180 tall, standing on her feet.
+void SetHeroineBox(TCharacter& c);
+
+// The view following a figure that moved from (xOld, yOld) to (x, y): the world scrolls once it
+// leaves the band around the middle of the screen, never back behind the scroll lock, and the
+// figure is kept inside the stretch (x may be moved). Sets the drawing origin from the view.
+void FollowWithView(float& x, float y, float xOld, float yOld);
+// One frame of the screen shake dying away: it swings to the other side, 2 pixels smaller.
+void SettleQuake();
+
+// How she reacts on foot to a blow that asks for reaction `damageType` (shared with her cutscene
+// copy): down when airborne, lifted or knocked higher when launched, bounced when lying,
+// otherwise the reaction asked for, with the push of a pushing blow (face down when it came from
+// behind).
+void ReactOnFoot(TCharacter& c, int damageType);
+// Out of hit points: exactly 0, and a stagger or a push turns into a fall.
+void FallWhenSpent(TCharacter& c);

@@ -1,8 +1,9 @@
-# The heroine's four-strike chain, played by the committed script through the real program: the
-# trace starts with her full (224 hit points, 240 mana) and shows strikes 1 to 4 in order.
+# The heroine's four-strike chain in the practice yard, played by the committed script through the
+# real program: the trace starts with her full (224 hit points, 240 mana) and shows strikes 1 to 4
+# in order.
 set(trace "${CMAKE_CURRENT_BINARY_DIR}/strike_chain.jsonl")
 file(REMOVE "${trace}")
-execute_process(COMMAND ${EXE} --headless --mode 4 --seed 7 --no-draw --frames 100
+execute_process(COMMAND ${EXE} --headless --mode 4 --seed 7 --no-draw --frames 100 --practice
                         --input ${SCRIPTS}/strike_chain.txt --trace ${trace}
                 RESULT_VARIABLE status ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
@@ -14,6 +15,7 @@ if(NOT count EQUAL 100)
   message(FATAL_ERROR "expected 100 trace lines, got ${count}")
 endif()
 list(GET lines 0 first)
+# The list is in draw order (highest id first), so the heroine (id 0) comes last.
 if(NOT first MATCHES "{\"type\":0,\"id\":0,[^}]*\"hp\":224\\.0,\"mp\":240\\.0")
   message(FATAL_ERROR "the heroine does not start full:\n${first}")
 endif()

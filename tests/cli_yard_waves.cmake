@@ -2,7 +2,7 @@
 # their Normal hit points.
 set(trace "${CMAKE_CURRENT_BINARY_DIR}/yard_waves.jsonl")
 file(REMOVE "${trace}")
-execute_process(COMMAND ${EXE} --headless --mode 4 --seed 7 --no-draw --frames 400
+execute_process(COMMAND ${EXE} --headless --mode 4 --seed 7 --no-draw --frames 400 --practice
                         --input ${SCRIPTS}/yard_waves.txt --trace ${trace}
                 RESULT_VARIABLE status ERROR_VARIABLE err)
 if(NOT status EQUAL 0)

@@ -64,6 +64,12 @@ constexpr int MODE_AIR_HOVER = 175;      // wind-up of an air strike, hanging in
 constexpr int MODE_AIR_BREATH_UP = 176;  // wind-up of an air fire breath
 constexpr int MODE_AIR_BREATH = 177;
 
+// ---- Automatic control (a stage runs the heroine in and out)
+// -------------------------------------
+constexpr int MODE_AUTO_STAND = 1000;    // standing, waiting for the stage
+constexpr int MODE_AUTO_RUN_IN = 1001;   // running into the stage; control returns at x 360
+constexpr int MODE_AUTO_RUN_OUT = 1002;  // running out of the stage
+
 // ---- Riderless mount ----------------------------------------------------------------------------
 constexpr int MODE_MOUNT_WAITING = 220;  // can be boarded
 constexpr int MODE_MOUNT_RISING = 221;   // gets up to run off

@@ -7,6 +7,7 @@
 
 #include "platform/internal.h"
 #include "platform/platform.h"
+#include "wait_for_frame.h"
 
 namespace {
 
@@ -48,14 +49,6 @@ Scene& TheScene() {
 float SpriteX(int i) { return static_cast<float>((i * 37) % 1366); }
 float SpriteY(int i) { return static_cast<float>((i * 53) % 768); }
 
-// Waits for the rasteriser so each iteration measures the whole frame.
-void Finish() {
-  std::vector<uint8_t> pixel(4);
-  SDL_Rect one{0, 0, 1, 1};
-  platform_detail::FlushQuads();
-  SDL_RenderReadPixels(platform_detail::Renderer(), &one, SDL_PIXELFORMAT_RGBA32, pixel.data(), 4);
-}
-
 void BM_DrawImage(benchmark::State& run) {
   Scene& scene = TheScene();
   SetBlend(ALPHABLEND);
@@ -67,7 +60,7 @@ void BM_DrawImage(benchmark::State& run) {
       SetAlpha(0.5f + (i % 5) * 0.1f);
       DrawImage(scene.image, SpriteX(i), SpriteY(i));
     }
-    Finish();
+    WaitForFrame();
   }
   SetRotation(0);
   SetScale(1, 1);
@@ -86,7 +79,7 @@ void BM_SdlRenderCopyEx(benchmark::State& run) {
       SDL_SetTextureAlphaMod(scene.texture, static_cast<Uint8>((0.5f + (i % 5) * 0.1f) * 255));
       SDL_RenderCopyExF(renderer, scene.texture, nullptr, &dst, i % 360, nullptr, SDL_FLIP_NONE);
     }
-    Finish();
+    WaitForFrame();
   }
 }
 
