@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/trace.h"
 #include "game_fixtures.h"
 #include "segments/castle.h"
 #include "segments/cutscenes.h"
@@ -269,6 +270,29 @@ TEST_F(MapTest, EachLegMovesTheIconUntilItsEnd) {
     EXPECT_EQ(map.fIconAngle, angle);
     CharacterList.remove_if([](const auto& ch) { return ch->iType < 0; });
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The second stage's last wave is the Dark Knight, with his hit points for the difficulty.
+TEST_F(WaveTest, TheSecondStagesLastWaveIsTheDarkKnight) {
+  LeaveOutSoldiers();  // the earlier waves come empty, so she walks through
+  EnterFirstStage();
+  RunToStep(12);
+  ASSERT_GT(FramesUntil([] { return Manager->iStage == SEGMENT_CASTLE2; }), 0);
+  ASSERT_GT(FramesUntil([] { return Momo->iMode == MODE_STANCE; }, 200), 0);
+  RunToStep(9);
+  std::shared_ptr<TCharacter> knight;
+  for (const auto& c : CharacterList) {
+    if (c->iType == TYPE_DARK_KNIGHT) knight = c;
+  }
+  ASSERT_TRUE(knight);
+  EXPECT_FLOAT_EQ(knight->fHPMax, 1008);
+  const std::string line = TraceWriter::FrameLine(0);
+  EXPECT_NE(line.find("{\"type\":50,\"id\":" + std::to_string(knight->iID)), std::string::npos);
+  EXPECT_NE(line.find("\"stage\":2"), std::string::npos);
 }
 
 }  // namespace
