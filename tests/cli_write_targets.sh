@@ -5,9 +5,11 @@
 # Also: a run that fails at start keeps the old recording, and SIGHUP ends a run like SIGTERM
 # with its recording saved.
 #
-# Usage: cli_write_targets.sh GAME OUT_DIR   (run in the folder the game runs in)
+# Usage: cli_write_targets.sh GAME OUT_DIR PART   (run in the folder the game runs in)
+# PART is record, screenshot (the table for that kind of file) or signals (the rest), so that
+# the three can run side by side.
 set -eu
-game=$1 out=$2
+game=$1 out=$2/$3 part=$3
 rm -rf "$out" && mkdir -p "$out"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -43,6 +45,7 @@ new-file     |:                                                |0|              
 
 echo "$rows" >"$out/rows"
 for kind in record screenshot; do
+  [ "$kind" = "$part" ] || continue
   while IFS='|' read -r name setup want message after; do
     name=$(echo $name) want=$(echo $want) message=$(echo $message) after=$(echo $after)
     t="$out/$kind-$name"
@@ -81,6 +84,12 @@ done
 leftovers=$(find "$out" -name '.*' | head -n 3)
 [ -z "$leftovers" ] || fail "temporaries left behind: $leftovers"
 
+if [ "$part" != signals ]; then
+  [ $failures = 0 ] || { echo "$failures failures"; exit 1; }
+  echo "every $part target behaves"
+  exit 0
+fi
+
 # A run that fails at start (here: no assets in an empty folder) keeps the old recording.
 mkdir -p "$out/empty"
 echo old >"$out/empty/keep.rec"
@@ -103,4 +112,4 @@ for signal in HUP TERM; do
 done
 
 [ $failures = 0 ] || { echo "$failures failures"; exit 1; }
-echo "all write targets behave"
+echo "failed starts and signals keep the recordings"
