@@ -1,9 +1,78 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <span>
+
+#include "input/quoted.h"
 
 namespace {
+
+// What follows a flag on the command line.
+enum class Takes { Nothing, Number, Path, Screenshot };
+
+struct FlagValue {
+  int number = 0;
+  std::string text;
+  Screenshot shot;
+};
+
+struct Flag {
+  const char* name;
+  const char* value;  // as the usage names it
+  Takes takes;
+  int min, max;  // of a number
+  bool repeats;
+  void (*apply)(CommandLine&, const FlagValue&);
+  const char* help;
+};
+
+constexpr int kIntMin = std::numeric_limits<int>::min();
+constexpr int kIntMax = std::numeric_limits<int>::max();
+
+// clang-format off
+const Flag kFlags[] = {
+  // name            value     takes               min      max      repeats
+  {"--mode",         "N",      Takes::Number,      1,       8,       false,
+   [](CommandLine& o, const FlagValue& v) { o.mode = v.number; },
+   "use screen mode N (1-8) instead of asking"},
+  {"--headless",     nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.headless = true; },
+   "no window and no sound device (mode 1 unless --mode)"},
+  {"--frames",       "N",      Takes::Number,      0,       kIntMax, false,
+   [](CommandLine& o, const FlagValue& v) { o.frames = v.number; },
+   "end after N frames"},
+  {"--seed",         "S",      Takes::Number,      kIntMin, kIntMax, false,
+   [](CommandLine& o, const FlagValue& v) { o.seed = v.number; },
+   "seed the random generator with S instead of the clock"},
+  {"--screenshot",   "F:PATH", Takes::Screenshot,  0,       0,       true,
+   [](CommandLine& o, const FlagValue& v) { o.screenshots.push_back(v.shot); },
+   "write the picture of frame F as a PNG (may repeat)"},
+  {"--input",        "PATH",   Takes::Path,        0,       0,       false,
+   [](CommandLine& o, const FlagValue& v) { o.inputScript = v.text; },
+   "drive the keyboard and pad from a script"},
+  {"--record",       "PATH",   Takes::Path,        0,       0,       false,
+   [](CommandLine& o, const FlagValue& v) { o.recordPath = v.text; },
+   "save every frame's keyboard and pad state"},
+  {"--replay",       "PATH",   Takes::Path,        0,       0,       false,
+   [](CommandLine& o, const FlagValue& v) { o.replayPath = v.text; },
+   "play back a recording (it carries its seed)"},
+  {"--no-draw",      nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.noDraw = true; },
+   "skip drawing"},
+  {"--trace",        "PATH",   Takes::Path,        0,       0,       false,
+   [](CommandLine& o, const FlagValue& v) { o.tracePath = v.text; },
+   "write one JSON line of game state per frame"},
+  {"--practice",     nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.practice = true; },
+   "start in the practice yard instead of the title"},
+  {"--help",         nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.help = true; },
+   "show this text"},
+};
+// clang-format on
 
 bool ParseInt(const std::string& text, int& value) {
   const char* end = text.data() + text.size();
@@ -11,96 +80,150 @@ bool ParseInt(const std::string& text, int& value) {
   return status == std::errc() && last == end && !text.empty();
 }
 
+const Flag* FindFlag(const std::string& name) {
+  for (const Flag& flag : kFlags) {
+    if (name == flag.name) return &flag;
+  }
+  return name == "-h" ? FindFlag("--help") : nullptr;
+}
+
+// Reads the value of `flag` from `text`; false with `error` naming the flag when it is bad.
+bool ReadValue(const Flag& flag, const std::string& text, FlagValue& value, std::string& error) {
+  const std::string name = flag.name;
+  // "--record --no-draw" is a forgotten path, never a file named "--no-draw".
+  if (text.starts_with("--")) {
+    error = name + " needs a value, not the flag " + Quoted(text);
+    return false;
+  }
+  switch (flag.takes) {
+    case Takes::Nothing:
+      return true;
+    case Takes::Number:
+      if (!ParseInt(text, value.number) || value.number < flag.min || value.number > flag.max) {
+        error = "bad value for " + name + ": " + Quoted(text) + " (a whole number from " +
+                std::to_string(flag.min) + " to " + std::to_string(flag.max) + ")";
+        return false;
+      }
+      return true;
+    case Takes::Path:
+      if (text.empty()) {
+        error = name + " needs a path, not an empty one";
+        return false;
+      }
+      value.text = text;
+      return true;
+    case Takes::Screenshot: {
+      const size_t colon = text.find(':');
+      if (colon == std::string::npos || !ParseInt(text.substr(0, colon), value.shot.frame) ||
+          value.shot.frame < 0 || colon + 1 == text.size()) {
+        error = "bad value for " + name + ": " + Quoted(text) + " (expected FRAME:PATH)";
+        return false;
+      }
+      value.shot.path = text.substr(colon + 1);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ignored;
+  if (fs::equivalent(a, b, ignored)) return true;
+  return fs::weakly_canonical(fs::absolute(a, ignored), ignored) ==
+         fs::weakly_canonical(fs::absolute(b, ignored), ignored);
+}
+
+// Flags that cannot be read together, or name one file twice where one of them writes it.
+bool CheckCombination(const CommandLine& options, std::string& error) {
+  const bool replaying = !options.replayPath.empty();
+  if (replaying && !options.inputScript.empty()) {
+    error = "--input cannot be used with --replay";
+    return false;
+  }
+  if (replaying && !options.recordPath.empty()) {
+    error = "--record cannot be used with --replay";
+    return false;
+  }
+  if (replaying && options.seed) {
+    error = "--seed cannot be used with --replay: the recording carries its seed";
+    return false;
+  }
+  for (const Screenshot& shot : options.screenshots) {
+    if (options.noDraw) {
+      error = "--screenshot cannot be used with --no-draw: nothing is drawn";
+      return false;
+    }
+    if (options.frames >= 0 && shot.frame >= options.frames) {
+      error = "--screenshot " + std::to_string(shot.frame) + ":" + Quoted(shot.path) +
+              ": the run ends before frame " + std::to_string(shot.frame) + " (--frames " +
+              std::to_string(options.frames) + ")";
+      return false;
+    }
+  }
+  struct Named {
+    const char* flag;
+    const std::string& path;
+    bool writes;
+  };
+  std::vector<Named> files = {{"--input", options.inputScript, false},
+                              {"--replay", options.replayPath, false},
+                              {"--record", options.recordPath, true}};
+  for (const Screenshot& shot : options.screenshots)
+    files.push_back({"--screenshot", shot.path, true});
+  for (size_t i = 0; i < files.size(); ++i) {
+    for (size_t j = i + 1; j < files.size(); ++j) {
+      const Named& a = files[i];
+      const Named& b = files[j];
+      if ((a.writes || b.writes) && !a.path.empty() && !b.path.empty() &&
+          SamePath(a.path, b.path)) {
+        error = std::string(a.flag) + " and " + b.flag + " name the same file " + Quoted(b.path);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string Usage() {
-  return "Usage: talvenne [options]\n"
-         "  --mode N              use screen mode N (1-8) instead of asking\n"
-         "  --headless            no window and no sound device (mode 1 unless --mode)\n"
-         "  --frames N            end after N frames\n"
-         "  --seed S              seed the random generator with S instead of the clock\n"
-         "  --screenshot F:PATH   write the picture of frame F as a PNG (may repeat)\n"
-         "  --input PATH          drive the keyboard and pad from a script\n"
-         "  --record PATH         save every frame's keyboard and pad state\n"
-         "  --replay PATH         play back a recording\n"
-         "  --no-draw             skip drawing\n"
-         "  --trace PATH          write one JSON line of game state per frame\n"
-         "  --practice            start in the practice yard instead of the title\n"
-         "  --help                show this text\n";
+  std::string usage = "Usage: talvenne [options]\n";
+  for (const Flag& flag : kFlags) {
+    std::string left = std::string("  ") + flag.name;
+    if (flag.value) left += std::string(" ") + flag.value;
+    left.resize(std::max<size_t>(left.size() + 1, 24), ' ');
+    usage += left + flag.help + "\n";
+  }
+  return usage;
 }
 
 bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& error) {
   options = CommandLine{};
+  std::vector<const Flag*> seen;
   for (int i = 1; i < argc; ++i) {
-    const std::string flag = argv[i];
-    // Flags that take a value read it from the next argument.
-    auto value = [&](std::string& out) {
-      if (i + 1 >= argc) {
-        error = flag + " needs a value";
-        return false;
-      }
-      out = argv[++i];
-      return true;
-    };
-    auto intValue = [&](int& out, int min, int max) {
-      std::string text;
-      if (!value(text)) return false;
-      if (!ParseInt(text, out) || out < min || out > max) {
-        error = "bad value for " + flag + ": '" + text + "'";
-        return false;
-      }
-      return true;
-    };
-    int number = 0;
-    std::string text;
-    if (flag == "--mode") {
-      if (!intValue(number, 1, 8)) return false;
-      options.mode = number;
-    } else if (flag == "--headless") {
-      options.headless = true;
-    } else if (flag == "--frames") {
-      if (!intValue(options.frames, 0, 2147483647)) return false;
-    } else if (flag == "--seed") {
-      if (!intValue(number, -2147483647 - 1, 2147483647)) return false;
-      options.seed = number;
-    } else if (flag == "--screenshot") {
-      if (!value(text)) return false;
-      const size_t colon = text.find(':');
-      Screenshot shot;
-      if (colon == std::string::npos || !ParseInt(text.substr(0, colon), shot.frame) ||
-          shot.frame < 0 || colon + 1 == text.size()) {
-        error = "bad value for --screenshot: '" + text + "' (expected FRAME:PATH)";
-        return false;
-      }
-      shot.path = text.substr(colon + 1);
-      options.screenshots.push_back(shot);
-    } else if (flag == "--input") {
-      if (!value(options.inputScript)) return false;
-    } else if (flag == "--record") {
-      if (!value(options.recordPath)) return false;
-    } else if (flag == "--replay") {
-      if (!value(options.replayPath)) return false;
-    } else if (flag == "--trace") {
-      if (!value(options.tracePath)) return false;
-    } else if (flag == "--no-draw") {
-      options.noDraw = true;
-    } else if (flag == "--practice") {
-      options.practice = true;
-    } else if (flag == "--help" || flag == "-h") {
-      options.help = true;
-    } else {
-      error = "unknown flag '" + flag + "'";
+    const std::string name = argv[i];
+    const Flag* flag = FindFlag(name);
+    if (!flag) {
+      error = "unknown flag " + Quoted(name);
       return false;
     }
+    if (!flag->repeats && std::find(seen.begin(), seen.end(), flag) != seen.end()) {
+      error = std::string(flag->name) + " is given twice";
+      return false;
+    }
+    seen.push_back(flag);
+    FlagValue value;
+    if (flag->takes != Takes::Nothing) {
+      if (i + 1 >= argc) {
+        error = std::string(flag->name) + " needs a value";
+        return false;
+      }
+      if (!ReadValue(*flag, argv[++i], value, error)) return false;
+    }
+    flag->apply(options, value);
   }
-  if (!options.inputScript.empty() && !options.replayPath.empty()) {
-    error = "--input and --replay cannot be used together";
-    return false;
-  }
-  if (!options.recordPath.empty() && !options.replayPath.empty()) {
-    error = "--record and --replay cannot be used together";
-    return false;
-  }
+  if (!CheckCombination(options, error)) return false;
   if (options.headless && !options.mode) options.mode = 1;
   return true;
 }

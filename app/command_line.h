@@ -25,6 +25,7 @@ struct CommandLine {
   bool help = false;
 };
 
-// Fills `options` from argv. On a bad flag or value returns false with `error` as one line.
+// Fills `options` from argv. On a bad flag, value or combination returns false with `error` as
+// one line naming the flag.
 bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& error);
 std::string Usage();

@@ -3,6 +3,7 @@
 
 #include "app/program.h"
 
+#include <csignal>
 #include <cstdio>
 #include <future>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "enemies/boss.h"
 #include "enemies/roster.h"
 #include "input/device_feed.h"
+#include "input/file_io.h"
 #include "mounts/mount.h"
 #include "platform/platform.h"
 #include "ui/windows.h"
@@ -36,6 +38,24 @@ void SeedFromClockOrForced() { SeedRnd(forcedSeed ? *forcedSeed : MilliSecs()); 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "talvenne: %s\n", message.c_str());
   return 1;
+}
+
+// Every file the run will write must be one it may replace, or the run does not start.
+bool CheckOutputs(const CommandLine& options, std::string& error) {
+  if (!options.recordPath.empty() && !CheckWriteTarget(options.recordPath, error)) return false;
+  for (const Screenshot& shot : options.screenshots) {
+    if (!CheckWriteTarget(shot.path, error)) return false;
+  }
+  return true;
+}
+
+bool WriteScreenshot(const Screenshot& shot) {
+  std::vector<uint8_t> png;
+  std::string error = shot.path + ": cannot read the picture back";
+  if (EncodeScreenshot(png) && WriteFileAtomically(shot.path, png, &error)) return true;
+  std::fprintf(stderr, "talvenne: screenshot of frame %d not written: %s\n", shot.frame,
+               error.c_str());
+  return false;
 }
 
 // Opens the device feed the command line asks for: a script, a replay, a recording or none.
@@ -105,6 +125,12 @@ int RunProgram(int argc, char** argv) {
     std::fputs(Usage().c_str(), stdout);
     return 0;
   }
+  if (!CheckOutputs(options, error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    return 2;
+  }
+  // A file-size limit makes a write fail with a reason instead of ending the process unsaid.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (options.seed) forcedSeed = *options.seed;
   RegisterCharacterKinds();
   TraceWriter trace;
@@ -182,6 +208,7 @@ int RunProgram(int argc, char** argv) {
   if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
+  int status = 0;
   for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {
     WaitTimer(timer);
     if (feed) feed->BeginFrame(frame);
@@ -190,9 +217,7 @@ int RunProgram(int argc, char** argv) {
     trace.WriteFrame(frame);
     if (!options.noDraw) Manager->Draw();
     for (const Screenshot& shot : options.screenshots) {
-      if (shot.frame == frame && !SaveScreenshot(shot.path)) {
-        std::fprintf(stderr, "talvenne: cannot write screenshot %s\n", shot.path.c_str());
-      }
+      if (shot.frame == frame && !WriteScreenshot(shot)) status = 1;
     }
     Flip(-1);
     if (AppTerminate()) break;
@@ -200,8 +225,13 @@ int RunProgram(int argc, char** argv) {
   }
 
   BGMPlayer->Stop();
-  if (feed) feed->Finish();
-  int status = 0;
+  if (feed) {
+    feed->Finish();
+    if (!feed->Error().empty()) {
+      std::fprintf(stderr, "talvenne: recording not saved in full: %s\n", feed->Error().c_str());
+      status = 1;
+    }
+  }
   if (!trace.Close(error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     status = 1;

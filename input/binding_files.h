@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 class TGameInput;
 
@@ -18,15 +19,21 @@ constexpr int kKeyBindingCount = 14;
 constexpr int32_t kDefaultPauseKey = 80;
 
 struct BindingFilesRead {
-  bool padReplaced = false;  // "ConfigPad.set" was unusable and has been rewritten
-  bool keyReplaced = false;  // likewise "ConfigKey.set"
+  bool padReplaced = false;           // "ConfigPad.set" was unusable and has been rewritten
+  bool keyReplaced = false;           // likewise "ConfigKey.set"
+  bool padKept = false;               // "ConfigPad.set" could not be read, and is left alone
+  bool keyKept = false;               // likewise "ConfigKey.set"
+  std::vector<std::string> warnings;  // one line for each file not read as it is, but missing
 };
 
 // Reads "ConfigPad.set" into Gamepad 0 to 4 and "ConfigKey.set" into Keyboard 0 to 13 of
 // `input`, from the working directory. Codes are taken as they are: one that names no key or
-// button simply never reads as down. A file that is missing, unreadable or too short leaves
-// its part of `input` on the built-in bindings (Pause on P) and is written anew from them, so
-// the game always starts playable.
+// button simply never reads as down. Either way the game starts playable, on the built-in
+// bindings (Pause on P) for a file that is not usable:
+// - missing, too short, or damaged (a used key action on code 0, or two used actions on one key
+//   or button; the spare keys 5 to 9 are not judged): written anew from the built-in bindings;
+// - there but not readable (no read permission, not a regular file): the player's own file,
+//   which the game cannot see and so never replaces.
 BindingFilesRead ReadBindingFiles(TGameInput& input);
 
 // What the configuration screens call once the player has rebound the controls. False when the
@@ -34,7 +41,9 @@ BindingFilesRead ReadBindingFiles(TGameInput& input);
 bool WritePadBindings(const TGameInput& input);
 bool WriteKeyBindings(const TGameInput& input);
 
-// One binding file: false, with `values` untouched, unless the file holds at least
-// values.size() integers.
-bool ReadBindingFile(const std::string& path, std::span<int32_t> values);
+enum class BindingFileRead { Read, Missing, Unusable, Unreadable };
+// One binding file: `values` is untouched unless the file holds at least values.size()
+// integers. `why` says what was wrong with an unusable or unreadable one.
+BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> values,
+                                std::string& why);
 bool WriteBindingFile(const std::string& path, std::span<const int32_t> values);

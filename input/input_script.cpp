@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <fstream>
 #include <limits>
 #include <sstream>
 
 #include "input/device_changes.h"
+#include "input/file_io.h"
+#include "input/quoted.h"
 
 namespace {
 
@@ -16,7 +17,8 @@ struct ScriptError {
   std::string what;
 };
 
-std::string Quoted(const std::string& token) { return "'" + token + "'"; }
+// No line of a script needs more; a longer one is not a script.
+constexpr size_t kMaxLineBytes = 4096;
 
 // The words of one line, read left to right.
 class LineReader {
@@ -160,15 +162,20 @@ class ScriptParser {
 }  // namespace
 
 std::unique_ptr<DeviceFeed> OpenInputScript(const std::string& path, std::string& error) {
-  std::ifstream file(path);
-  if (!file) {
-    error = path + ": cannot open the input script";
+  InputFile file;
+  if (!file.Open(path)) {
+    error = file.Error();
     return nullptr;
   }
   ScriptParser parser;
   int lineNumber = 0;
-  for (std::string text; std::getline(file, text);) {
+  for (std::string text; file.ReadLine(text, kMaxLineBytes);) {
     ++lineNumber;
+    if (file.Consumed() > kMaxInputFileBytes) {
+      error = path + ": an input script may not be larger than " +
+              std::to_string(kMaxInputFileBytes >> 20) + " MB";
+      return nullptr;
+    }
     try {
       parser.ParseLine(text);
     } catch (const ScriptError& bad) {
@@ -176,8 +183,9 @@ std::unique_ptr<DeviceFeed> OpenInputScript(const std::string& path, std::string
       return nullptr;
     }
   }
-  if (file.bad()) {
-    error = path + ": cannot read the input script";
+  if (!file.Error().empty()) {
+    error = file.Error();
+    error += " (line " + std::to_string(lineNumber + 1) + ")";
     return nullptr;
   }
   return parser.MakeFeed();

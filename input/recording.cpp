@@ -4,7 +4,7 @@
 // File format, all integers little-endian:
 //
 //   header   "TLVR"   4 bytes, the magic
-//            u8       format version, 1
+//            u8       format version, 2
 //            i32      seed of the recorded run
 //   body     records, each a tag byte and its payload; they belong to frame 0 until the first
 //            NEXT, and each NEXT moves on by its count of frames:
@@ -17,14 +17,20 @@
 //     0x07 PLUG       u8 port: the pad reads as connected
 //     0x08 PULL       u8 port: the pad reads as not connected (buttons and axes as recorded)
 //     0x10 NEXT       varint frames to move on, 1 or more
-//     0x00 END        varint count of frames recorded; the last byte of the file
+//     0x00 END        varint count of frames recorded, then u32 CRC-32 (zlib's) of every byte
+//                     after the header up to the count; the CRC ends the file
 //   varint: unsigned LEB128, 7 bits a byte, low bits first, at most 5 bytes.
 //
 // Only changes are stored: a frame in which nothing changed costs nothing, and a key tap costs
-// about six bytes, so an hour of play is a few kilobytes.
+// about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes
+// and flushed every frame, so a run that crashes leaves what it played on disk (without the end
+// record, which a replay asks for). Format 1 had no CRC.
+
+#include <zlib.h>
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <string>
 
 #include "input/device_changes.h"
@@ -34,8 +40,13 @@
 namespace {
 
 constexpr uint8_t kMagic[4] = {'T', 'L', 'V', 'R'};
-constexpr uint8_t kVersion = 1;
+constexpr uint8_t kVersion = 2;
 constexpr size_t kHeaderSize = 9;
+constexpr size_t kCrcSize = 4;
+
+uint32_t Crc32(uint32_t crc, std::span<const uint8_t> bytes) {
+  return static_cast<uint32_t>(crc32_z(crc, bytes.data(), bytes.size()));
+}
 
 enum Tag : uint8_t {
   TAG_END = 0x00,
@@ -89,8 +100,9 @@ void AppendRecord(std::vector<uint8_t>& out, const DeviceChange& change) {
 class Recorder final : public DeviceFeed {
  public:
   explicit Recorder(std::unique_ptr<DeviceFeed> source) : source_(std::move(source)) {}
+  // A run that never reached its first frame leaves any older recording as it was.
   ~Recorder() override {
-    Finish();
+    if (published_) Finish();
     OverrideDeviceState(nullptr);
   }
 
@@ -102,10 +114,16 @@ class Recorder final : public DeviceFeed {
     std::vector<uint8_t> header(std::begin(kMagic), std::end(kMagic));
     header.push_back(kVersion);
     AppendInt32Le(header, seed);
-    return Write(header);
+    // A disk that cannot take even the header is found before the first frame.
+    return file_.Write(header) && file_.Flush() ? true : (error_ = file_.Error(), false);
   }
 
   void BeginFrame(int frame) override {
+    // The run has started: only now may the recording take the place of an older one.
+    if (!published_) {
+      published_ = true;
+      if (!file_.Publish()) NoteError();
+    }
     DeviceState next;
     if (source_) {
       source_->BeginFrame(frame);
@@ -128,6 +146,7 @@ class Recorder final : public DeviceFeed {
       }
       for (const DeviceChange& change : changes_) AppendRecord(bytes_, change);
       Write(bytes_);
+      if (!file_.Flush()) NoteError();
     }
     frameCount_ = std::max(frameCount_, frame + 1);
     state_ = next;
@@ -139,17 +158,22 @@ class Recorder final : public DeviceFeed {
     if (!file_.IsOpen()) return;
     bytes_.assign(1, TAG_END);
     AppendVarint(bytes_, static_cast<uint32_t>(frameCount_));
-    if (Write(bytes_) && !file_.Commit()) error_ = file_.Error();
+    crc_ = Crc32(crc_, bytes_);
+    AppendUint32Le(bytes_, crc_);
+    if (!file_.Write(bytes_) || !file_.Commit()) NoteError();
   }
 
   const DeviceState& FrameState() const override { return state_; }
   const std::string& Error() const override { return error_; }
 
  private:
-  bool Write(const std::vector<uint8_t>& bytes) {
-    if (file_.Write(bytes)) return true;
+  void Write(const std::vector<uint8_t>& bytes) {
+    crc_ = Crc32(crc_, bytes);
+    if (!file_.Write(bytes)) NoteError();
+  }
+  // The first failure is the one worth telling.
+  void NoteError() {
     if (error_.empty()) error_ = file_.Error();
-    return false;
   }
 
   std::unique_ptr<DeviceFeed> source_;
@@ -157,6 +181,8 @@ class Recorder final : public DeviceFeed {
   DeviceState state_;
   int currentFrame_ = 0;  // the frame the records being written belong to
   int frameCount_ = 0;
+  bool published_ = false;
+  uint32_t crc_ = Crc32(0, {});        // of the body written so far
   std::vector<DeviceChange> changes_;  // scratch, kept to avoid allocating every frame
   std::vector<uint8_t> bytes_;
   std::string error_;
@@ -166,17 +192,21 @@ class Recorder final : public DeviceFeed {
 
 struct ReplayError {
   std::string what;
+  bool cutShort = false;
 };
 
 class RecordReader {
  public:
   explicit RecordReader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
 
-  bool AtEnd() const { return pos_ == bytes_.size(); }
+  size_t Remaining() const { return bytes_.size() - pos_; }
   size_t Position() const { return pos_; }
 
   uint8_t Byte() {
-    if (pos_ >= bytes_.size()) throw ReplayError{"the file is cut short (no end record)"};
+    if (pos_ >= bytes_.size()) {
+      throw ReplayError{"the file is cut short (no end record: the recorded run did not finish)",
+                        true};
+    }
     return bytes_[pos_++];
   }
   uint32_t Varint() {
@@ -218,9 +248,11 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
     switch (tag) {
       case TAG_END: {
         const uint32_t count = in.Varint();
-        if (!in.AtEnd()) {
+        if (in.Remaining() < kCrcSize)
+          throw ReplayError{"the file is cut short (no checksum)", true};
+        if (in.Remaining() > kCrcSize) {
           throw ReplayError{"unexpected bytes after the end record at byte " +
-                            std::to_string(in.Position())};
+                            std::to_string(in.Position() + kCrcSize)};
         }
         if (count < frame + (changes.empty() ? 0 : 1)) {
           throw ReplayError{"the end record counts fewer frames than were recorded"};
@@ -291,24 +323,50 @@ std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, int seed,
 }
 
 std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, int& seed, std::string& error) {
+  // The header is read and checked first: a file that is no recording costs nine bytes.
+  InputFile file;
   std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(path, bytes, std::numeric_limits<size_t>::max(), &error)) return nullptr;
+  if (!file.Open(path) || !file.Read(kHeaderSize, bytes)) {
+    error = file.Error();
+    return nullptr;
+  }
   if (bytes.size() < kHeaderSize ||
       !std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin())) {
     error = path + ": not a Talvenne recording";
     return nullptr;
   }
-  if (bytes[4] != kVersion) {
-    error = path + ": recording format " + std::to_string(bytes[4]) +
-            " is not supported (this build reads format " + std::to_string(kVersion) + ")";
+  if (bytes[4] < kVersion) {
+    error = path + ": recorded by an older version of Talvenne (format " +
+            std::to_string(bytes[4]) + "); this version plays format " + std::to_string(kVersion) +
+            " only";
     return nullptr;
   }
+  if (bytes[4] > kVersion) {
+    error = path + ": recording format " + std::to_string(bytes[4]) +
+            " is newer than this version reads (format " + std::to_string(kVersion) + ")";
+    return nullptr;
+  }
+  if (file.Size() > kMaxInputFileBytes || !file.Read(kMaxInputFileBytes + 1 - kHeaderSize, bytes) ||
+      bytes.size() > kMaxInputFileBytes) {
+    error = file.Error().empty() ? path + ": a recording may not be larger than " +
+                                       std::to_string(kMaxInputFileBytes >> 20) + " MB"
+                                 : file.Error();
+    return nullptr;
+  }
+  // A changed byte anywhere must not replay silently as another run.
+  const size_t size = bytes.size();
+  const bool sealed =
+      size >= kHeaderSize + kCrcSize &&
+      Crc32(0, std::span(bytes).subspan(kHeaderSize, size - kHeaderSize - kCrcSize)) ==
+          LoadUint32Le(&bytes[size - kCrcSize]);
   try {
     std::vector<DeviceChange> changes = DecodeBody(bytes);
+    if (!sealed) throw ReplayError{};
     seed = LoadInt32Le(&bytes[5]);
     return MakeChangeFeed(DeviceState{}, std::move(changes));
   } catch (const ReplayError& damage) {
-    error = path + ": damaged recording: " + damage.what;
+    error = path + ": damaged recording: " +
+            (sealed || damage.cutShort ? damage.what : "its checksum does not match");
     return nullptr;
   }
 }

@@ -493,17 +493,22 @@ bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height) {
   return true;
 }
 
-bool SavePng(const std::string& path, const uint8_t* rgba, int width, int height) {
+bool EncodePng(const uint8_t* rgba, int width, int height, std::vector<uint8_t>& png) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   image.width = static_cast<png_uint_32>(width);
   image.height = static_cast<png_uint_32>(height);
   image.format = PNG_FORMAT_RGBA;
-  return png_image_write_to_file(&image, path.c_str(), 0, rgba, 0, nullptr) != 0;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_get_memory_size(image, size, 0, rgba, 0, nullptr)) return false;
+  png.resize(size);
+  if (!png_image_write_to_memory(&image, png.data(), &size, 0, rgba, 0, nullptr)) return false;
+  png.resize(size);
+  return true;
 }
 
-bool SaveScreenshot(const std::string& path) {
+bool EncodeScreenshot(std::vector<uint8_t>& png) {
   std::vector<uint8_t> rgba;
   int width = 0, height = 0;
-  return ReadBackBuffer(rgba, width, height) && SavePng(path, rgba.data(), width, height);
+  return ReadBackBuffer(rgba, width, height) && EncodePng(rgba.data(), width, height, png);
 }

@@ -106,7 +106,9 @@ int TextHeight();
 // ---- Reading the picture back
 // --------------------------------------------------------------------
 
-// The back buffer as RGBA rows (what the next Flip will show).
+// The picture the next Flip will show, as RGBA rows of exactly the window's mode size: the game
+// draws into a picture of that size whatever the window's size on the screen.
 bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height);
-bool SavePng(const std::string& path, const uint8_t* rgba, int width, int height);
-bool SaveScreenshot(const std::string& path);
+// PNG files in memory: the caller decides where and how they are written.
+bool EncodePng(const uint8_t* rgba, int width, int height, std::vector<uint8_t>& png);
+bool EncodeScreenshot(std::vector<uint8_t>& png);

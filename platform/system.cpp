@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <numbers>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,8 @@ struct PlatformState {
 
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
+  // The picture of the mode's size the game draws into; Flip scales it to the window.
+  SDL_Texture* target = nullptr;
   int width = 0, height = 0, depth = 0, hz = 0;
   int sequence = 0;
   PacingMode pacing = PacingMode::None;
@@ -81,6 +84,11 @@ struct PlatformState {
 };
 
 PlatformState g;
+
+// A hang-up (the terminal closed, a session ended) is a close request like SIGTERM, which SDL
+// already turns into one: the run ends between frames and saves what it writes.
+volatile std::sig_atomic_t hangUp = 0;
+void OnHangUp(int) { hangUp = 1; }
 
 int NowMs() {
   if (g.backend == BackendKind::Headless) return g.virtualMs;
@@ -336,6 +344,8 @@ bool InitPlatform(BackendKind kind) {
   g.startCounter = SDL_GetTicks64();
   g.virtualMs = 0;
   g.initialised = true;
+  hangUp = 0;
+  std::signal(SIGHUP, OnHangUp);
   if (kind == BackendKind::Sdl) JoyCount();
   return true;
 }
@@ -381,7 +391,9 @@ const std::string& PlatformError() { return g.error; }
 void CloseGraphics() {
   if (!g.window) return;
   platform_detail::ForgetTextures();
+  if (g.target) SDL_DestroyTexture(g.target);
   if (g.renderer) SDL_DestroyRenderer(g.renderer);
+  g.target = nullptr;
   SDL_DestroyWindow(g.window);
   g.renderer = nullptr;
   g.window = nullptr;
@@ -403,8 +415,18 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   const bool fullScreen = depth != 0 && g.backend == BackendKind::Sdl;
   Uint32 windowFlags = SDL_WINDOW_HIDDEN;
   if (fullScreen) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
-  g.window = SDL_CreateWindow(AppTitle.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                              width, height, windowFlags);
+  // A full-screen window is made the desktop's size from the start: without a window manager
+  // to enlarge it (a bare X server), it would stay the mode's size in the middle of the screen.
+  int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+  int windowWidth = width, windowHeight = height;
+  SDL_Rect desktop{};
+  if (fullScreen && SDL_GetDisplayBounds(0, &desktop) == 0) {
+    x = desktop.x;
+    y = desktop.y;
+    windowWidth = desktop.w;
+    windowHeight = desktop.h;
+  }
+  g.window = SDL_CreateWindow(AppTitle.c_str(), x, y, windowWidth, windowHeight, windowFlags);
   if (!g.window) {
     g.error = "cannot open a " + std::to_string(width) + "x" + std::to_string(height) +
               " window: " + SDL_GetError();
@@ -419,12 +441,18 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     g.window = nullptr;
     return false;
   }
-  if (fullScreen) {
-    // The game still draws in real pixels of its mode; SDL scales them to the desktop,
-    // letterboxed, and never changes the desktop's resolution.
-    SDL_RenderSetLogicalSize(g.renderer, width, height);
-    SDL_WarpMouseInWindow(g.window, width / 2, height / 2);
+  // The game draws in real pixels of its mode in every back end, so that a screenshot is the
+  // mode's picture; Flip scales it to the window, which full screen makes the desktop's size.
+  g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                               width, height);
+  if (!g.target || SDL_SetRenderTarget(g.renderer, g.target) != 0) {
+    g.error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
+              " picture to draw into: " + SDL_GetError();
+    CloseGraphics();
+    return false;
   }
+  SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
+  if (fullScreen) SDL_WarpMouseInWindow(g.window, width / 2, height / 2);
   SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_BLEND);
   if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
   SDL_RendererInfo info{};
@@ -479,6 +507,40 @@ int SoftPacing::Advance(int now) {
   return 0;
 }
 
+PictureBox FitPicture(int outputWidth, int outputHeight, int width, int height) {
+  if (width <= 0 || height <= 0 || outputWidth <= 0 || outputHeight <= 0) return {};
+  // The side that runs out of room first decides the scale; the other is rounded.
+  const int64_t wide = static_cast<int64_t>(outputWidth) * height;
+  const int64_t tall = static_cast<int64_t>(outputHeight) * width;
+  int w = outputWidth, h = outputHeight;
+  if (wide > tall) {
+    w = static_cast<int>((static_cast<int64_t>(width) * outputHeight * 2 + height) / (2 * height));
+  } else if (wide < tall) {
+    h = static_cast<int>((static_cast<int64_t>(height) * outputWidth * 2 + width) / (2 * width));
+  }
+  return {(outputWidth - w) / 2, (outputHeight - h) / 2, w, h};
+}
+
+namespace {
+
+// Shows the mode's picture in the window, scaled with its aspect kept and black bars around it.
+void PresentPicture() {
+  SDL_SetRenderTarget(g.renderer, nullptr);
+  int outputWidth = g.width, outputHeight = g.height;
+  SDL_GetRendererOutputSize(g.renderer, &outputWidth, &outputHeight);
+  const PictureBox fit = FitPicture(outputWidth, outputHeight, g.width, g.height);
+  const SDL_Rect box = {fit.x, fit.y, fit.width, fit.height};
+  const bool unscaled = box.w == g.width && box.h == g.height;
+  SDL_SetTextureScaleMode(g.target, unscaled ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(g.renderer);
+  SDL_RenderCopy(g.renderer, g.target, nullptr, &box);
+  SDL_RenderPresent(g.renderer);
+  SDL_SetRenderTarget(g.renderer, g.target);
+}
+
+}  // namespace
+
 void Flip(int sync) {
   platform_detail::ProcessEvents();
   if (!g.renderer) return;
@@ -499,7 +561,7 @@ void Flip(int sync) {
     SetVSync(sync == 1 && g.backend == BackendKind::Sdl ? 1 : 0);
   }
   platform_detail::FlushQuads();
-  SDL_RenderPresent(g.renderer);
+  PresentPicture();
   if (g.finishGl) g.finishGl();
   UpdateAudio();
 }
@@ -540,6 +602,10 @@ SDL_Renderer* Renderer() { return g.renderer; }
 
 void ProcessEvents() {
   if (!g.initialised || g.processing) return;
+  if (hangUp) {
+    hangUp = 0;
+    g.closeRequest = true;
+  }
   g.processing = true;
   SDL_Event event;
   while (SDL_PollEvent(&event)) HandleEvent(event);

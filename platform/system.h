@@ -46,6 +46,14 @@ int GraphicsHeight();
 // Incremented (skipping 0) every time a window is opened or closed.
 int GraphicsSequence();
 
+// Where a picture of width x height lands in an output of outputWidth x outputHeight: as large
+// as fits with its aspect kept, centred, the rest left for black bars.
+struct PictureBox {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const PictureBox&) const = default;
+};
+PictureBox FitPicture(int outputWidth, int outputHeight, int width, int height);
+
 // Presents the back buffer. sync -1 paces by the window's pacing mode, 0 at once, 1 at vblank.
 void Flip(int sync);
 // 1 once per close request (close box, Alt+F4, system), then 0.

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -38,7 +40,7 @@ const ActionArray kDefaultPad = {0, 1, 2, 3, 9, 5, 6, 7, 8, 4, 0, 0, 0, 0};
 const ActionArray kDefaultKeys = {88, 90, 67, 13, 80, 0, 0, 0, 32, 13, 37, 38, 39, 40};
 // Codes no key or button has: they are kept, and simply never read as down.
 const std::vector<int32_t> kGarbage = {INT_MAX, INT_MIN, -1,   256, 0x7F7F7F7F, -88,  1 << 20,
-                                       33,      -32,     1000, 0,   -1000000,   4096, 227};
+                                       33,      -32,     1000, -5,  -1000000,   4096, 227};
 
 // Every test runs in a fresh directory of its own, which the binding files are relative to.
 class BindingFilesTest : public testing::Test {
@@ -87,17 +89,37 @@ struct Damage {
   bool replaced;               // the built-in bindings take its place
 };
 
+// kGarbage with one entry changed.
+Bytes GarbageWith(int index, int32_t value) {
+  std::vector<int32_t> values = kGarbage;
+  values[index] = value;
+  return LittleEndian(values);
+}
+
 std::vector<Damage> DamageCases(int count) {
   std::vector<int32_t> longer(kGarbage.begin(), kGarbage.begin() + count);
   longer.insert(longer.end(), {7, 7, 7});
-  return {
+  const bool keys = count == kKeyBindingCount;
+  std::vector<Damage> cases = {
       {"missing", std::nullopt, true},
       {"empty", Bytes{}, true},
       {"19 bytes", Bytes(19, 0x01), true},
       {"one byte short", Bytes(count * 4 - 1, 0x01), true},
       {"longer than expected", LittleEndian(longer), false},
       {"56 bytes of garbage", LittleEndian(kGarbage), false},
+      // Two used actions on one code: whichever is asked first would steal the other.
+      {"Attack and Pause share a code", GarbageWith(4, kGarbage[0]), true},
   };
+  if (keys) {
+    cases.push_back({"Down has no key", GarbageWith(ACTION_DOWN, 0), true});
+    cases.push_back({"Left and Attack share a key", GarbageWith(ACTION_LEFT, kGarbage[0]), true});
+    // The spare entries 5 to 9 are never asked about.
+    cases.push_back({"a spare entry is 0", GarbageWith(6, 0), false});
+    cases.push_back({"a spare entry repeats Jump", GarbageWith(9, kGarbage[2]), false});
+  } else {
+    cases.push_back({"pad button 0 is a real button", GarbageWith(1, 0), false});
+  }
+  return cases;
 }
 
 struct BindingFile {
@@ -109,6 +131,15 @@ struct BindingFile {
 const BindingFile kPadFile = {kPadBindingFile, 5, {4, 5, 6, 7, 8}};
 const BindingFile kKeyFile = {
     kKeyBindingFile, 14, {65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78}};
+
+std::vector<int32_t> ValuesOf(const Bytes& bytes) {
+  std::vector<int32_t> values;
+  for (size_t i = 0; i + 4 <= bytes.size(); i += 4) {
+    values.push_back(static_cast<int32_t>(bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16 |
+                                          static_cast<uint32_t>(bytes[i + 3]) << 24));
+  }
+  return values;
+}
 
 // What the bindings are after a good file of `values` was read.
 ActionArray PadRead(const std::vector<int32_t>& values) {
@@ -129,6 +160,7 @@ TEST_F(BindingFilesTest, DamagedFileIsReadAsItIsOrReplacedByTheBuiltInBindings) 
       SCOPED_TRACE(std::string(damaged->name) + ": " + damage.name);
       fs::remove(damaged->name);
       if (damage.bytes) Write(damaged->name, *damage.bytes);
+      const std::vector<int32_t> written = damage.bytes ? ValuesOf(*damage.bytes) : kGarbage;
       Write(other->name, LittleEndian(other->good));
       input.Init(0, INPUT_BOTH);
       input.Gamepad = {};
@@ -140,8 +172,10 @@ TEST_F(BindingFilesTest, DamagedFileIsReadAsItIsOrReplacedByTheBuiltInBindings) 
       const bool keyReplaced = damaged == &kKeyFile && damage.replaced;
       EXPECT_EQ(result.padReplaced, padReplaced);
       EXPECT_EQ(result.keyReplaced, keyReplaced);
-      const std::vector<int32_t> padValues = damaged == &kPadFile ? kGarbage : kPadFile.good;
-      const std::vector<int32_t> keyValues = damaged == &kKeyFile ? kGarbage : kKeyFile.good;
+      const std::vector<int32_t> padValues = damaged == &kPadFile ? written : kPadFile.good;
+      const std::vector<int32_t> keyValues = damaged == &kKeyFile ? written : kKeyFile.good;
+      // One line for a file that was there but not used; none for a first start.
+      EXPECT_EQ(result.warnings.size(), damage.replaced && damage.bytes ? 1u : 0u);
       if (damage.replaced) {
         EXPECT_EQ(input.Gamepad, padReplaced ? kDefaultPad : PadRead(padValues));
         EXPECT_EQ(input.Keyboard, keyReplaced ? kDefaultKeys : KeysRead(keyValues));
@@ -176,15 +210,39 @@ TEST_F(BindingFilesTest, FirstStartWritesBothFilesWithPauseOnP) {
   EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, kPadBindingFile}));
 }
 
-TEST_F(BindingFilesTest, UnreadableFileFallsBackWithoutCrashing) {
-  // A directory where the file should be: it can be neither read nor replaced.
-  fs::create_directory(kKeyBindingFile);
-  Write(kPadBindingFile, LittleEndian(kPadFile.good));
-  const BindingFilesRead result = ReadBindingFiles(input);
-  EXPECT_TRUE(result.keyReplaced);
-  EXPECT_EQ(input.Keyboard, kDefaultKeys);
-  EXPECT_TRUE(fs::is_directory(kKeyBindingFile));
-  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, kPadBindingFile}));
+TEST_F(BindingFilesTest, FileThatCannotBeReadIsPlayedAroundAndLeftAlone) {
+  const Bytes theirs = LittleEndian(kKeyFile.good);
+  const std::function<void()> makers[] = {
+      [] { fs::create_directory(kKeyBindingFile); },
+      [] { ASSERT_EQ(mkfifo(kKeyBindingFile, 0644), 0); },  // opening it would wait forever
+      [&] {
+        Write(kKeyBindingFile, theirs);
+        fs::permissions(kKeyBindingFile, fs::perms::none);  // the player's own, mode 000
+      },
+  };
+  for (const auto& make : makers) {
+    fs::remove(kKeyBindingFile);
+    make();
+    Write(kPadBindingFile, LittleEndian(kPadFile.good));
+    const auto before = fs::symlink_status(kKeyBindingFile);
+    input.Keyboard = {};
+
+    const BindingFilesRead result = ReadBindingFiles(input);
+
+    SCOPED_TRACE(static_cast<int>(before.type()));
+    EXPECT_TRUE(result.keyKept);
+    EXPECT_FALSE(result.keyReplaced);
+    EXPECT_EQ(input.Keyboard, kDefaultKeys);
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_NE(result.warnings[0].find(kKeyBindingFile), std::string::npos);
+    EXPECT_EQ(fs::symlink_status(kKeyBindingFile).type(), before.type());
+    EXPECT_EQ(fs::symlink_status(kKeyBindingFile).permissions(), before.permissions());
+    if (fs::is_regular_file(kKeyBindingFile)) {
+      fs::permissions(kKeyBindingFile, fs::perms::owner_read);
+      EXPECT_EQ(Read(kKeyBindingFile), theirs);
+    }
+    EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, kPadBindingFile}));
+  }
 }
 
 // ---- Writing -----------------------------------------------------------------------------------
@@ -193,6 +251,7 @@ TEST_F(BindingFilesTest, FilesHoldLittleEndianCodesInActionOrder) {
   input.SetDefaultConfig();
   input.Keyboard[0] = -2;
   input.Keyboard[1] = 0x01020304;
+  input.Keyboard[ACTION_PAUSE] = kDefaultPauseKey;  // a table with no Pause key is damaged
   input.Gamepad[4] = 31;
   input.Gamepad[5] = 99;  // beyond the five the pad file holds
   ASSERT_TRUE(WriteKeyBindings(input));
@@ -236,12 +295,14 @@ TEST_F(BindingFilesTest, FullDiskLeavesTheOldFileIntact) {
   EXPECT_EQ(Read(kKeyBindingFile), old);
   EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile})) << "no temporary left";
 
-  // With room again, a temporary left by an earlier crash is simply written over.
-  Write((std::string(kKeyBindingFile) + ".tmp").c_str(), Bytes(3, 0xAA));
+  // With room again: a file of the player's named like a temporary is never touched.
+  const std::string theirs = std::string(kKeyBindingFile) + ".tmp";
+  Write(theirs.c_str(), Bytes(3, 0xAA));
   EXPECT_TRUE(WriteKeyBindings(input));
   EXPECT_EQ(Read(kKeyBindingFile),
             LittleEndian({88, 90, 67, 13, 0, 0, 0, 0, 32, 13, 37, 38, 39, 40}));
-  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile}));
+  EXPECT_EQ(Read(theirs.c_str()), Bytes(3, 0xAA));
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{kKeyBindingFile, theirs}));
 }
 
 TEST_F(BindingFilesTest, WriteIntoMissingDirectoryFails) {

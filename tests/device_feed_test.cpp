@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <zlib.h>
 
 #include <bit>
 #include <cmath>
@@ -21,6 +22,16 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
 
 class DeviceFeedTest : public testing::Test {
  protected:
@@ -39,6 +50,7 @@ class DeviceFeedTest : public testing::Test {
   }
 
   std::string Path(const char* name) const { return (dir_ / name).string(); }
+
   std::string WriteScript(const std::string& text) const {
     const std::string path = Path("script.txt");
     std::ofstream(path) << text;
@@ -288,6 +300,28 @@ TEST_F(DeviceFeedTest, RecordingStoresOnlyChanges) {
   EXPECT_LE(fs::file_size(Path("idle.rec")), 32u);
 }
 
+// A recording of the play script, as a finished run leaves it.
+std::vector<uint8_t> GoodRecording(const std::string& path) {
+  std::string error;
+  auto recorder = OpenRecorder(path, 99, nullptr, error);
+  EXPECT_NE(recorder, nullptr) << error;
+  if (!recorder) return {};
+  for (int frame = 0; frame < 30; ++frame) {
+    headless::SetKey(88, frame % 4 == 1);
+    headless::SetPad(0, PadState{true, frame % 3 == 0 ? 1u : 0u, frame * 0.03f, 0});
+    recorder->BeginFrame(frame);
+  }
+  recorder.reset();  // finishes the file
+  headless::ReleaseAll();
+  return ReadAll(path);
+}
+
+// The CRC at the end made right again for a changed body, so that the checks behind it show.
+void Reseal(std::vector<uint8_t>& b) {
+  const uint32_t crc = static_cast<uint32_t>(crc32_z(0, b.data() + 9, b.size() - 13));
+  for (int i = 0; i < 4; ++i) b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+}
+
 struct Damage {
   const char* name;
   std::function<void(std::vector<uint8_t>&)> apply;
@@ -295,44 +329,44 @@ struct Damage {
 };
 
 TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
-  std::string error;
-  auto recorder = OpenRecorder(Path("good.rec"), 99, Script(kPlayScript), error);
-  ASSERT_NE(recorder, nullptr) << error;
-  for (int frame = 0; frame < 30; ++frame) recorder->BeginFrame(frame);
-  recorder.reset();  // finishes the file
-  std::ifstream in(Path("good.rec"), std::ios::binary);
-  const std::vector<uint8_t> good{std::istreambuf_iterator<char>(in), {}};
+  const std::vector<uint8_t> good = GoodRecording(Path("good.rec"));
   ASSERT_GT(good.size(), 20u);
 
   const size_t header = 9;
+  const auto resealed = [](std::function<void(std::vector<uint8_t>&)> change) {
+    return [change](std::vector<uint8_t>& b) {
+      change(b);
+      Reseal(b);
+    };
+  };
   const Damage cases[] = {
       {"empty", [](auto& b) { b.clear(); }, "not a Talvenne recording"},
       {"wrong magic", [](auto& b) { b[0] = 'X'; }, "not a Talvenne recording"},
-      {"newer format", [](auto& b) { b[4] = 2; }, "format 2"},
+      {"newer format", [](auto& b) { b[4] = 3; }, "format 3 is newer"},
+      {"older version", [](auto& b) { b[4] = 1; }, "older version of Talvenne (format 1)"},
+      {"a byte changed", [&](auto& b) { b[header + 2] ^= 0x40; }, "checksum does not match"},
+      {"checksum changed", [](auto& b) { b.back() ^= 1; }, "checksum does not match"},
       {"last byte lost", [](auto& b) { b.pop_back(); }, "cut short"},
-      {"cut inside a record", [&](auto& b) { b.resize(header + 1); }, "cut short"},
-      {"unknown record", [&](auto& b) { b.insert(b.begin() + header, 0x7E); },
+      {"cut inside a record", [&](auto& b) { b.resize(header + 1); }, "did not finish"},
+      {"unknown record", resealed([&](auto& b) { b.insert(b.begin() + header, 0x7E); }),
        "unknown record 0x7e at byte 9"},
-      {"pad out of range",
-       [&](auto& b) {
+      {"pad out of range", resealed([&](auto& b) {
          b.insert(b.begin() + header, {0x07, 9});
-       },
+       }),
        "pad 9"},
-      {"bytes after the end", [](auto& b) { b.push_back(0); }, "after the end"},
-      {"frame step of zero",
-       [&](auto& b) {
+      {"bytes after the end", resealed([](auto& b) { b.push_back(0); }), "after the end"},
+      {"frame step of zero", resealed([&](auto& b) {
          b.insert(b.begin() + header, {0x10, 0});
-       },
+       }),
        "frame step"},
   };
+  std::string error;
   for (const Damage& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<uint8_t> bytes = good;
     c.apply(bytes);
     const std::string path = Path("bad.rec");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    WriteAll(path, bytes);
     int seed = 0;
     EXPECT_EQ(OpenReplay(path, seed, error), nullptr);
     EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
@@ -343,6 +377,85 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
   EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
   EXPECT_EQ(OpenRecorder(Path("no-such-dir/x.rec"), 1, nullptr, error), nullptr);
   EXPECT_NE(error.find("no-such-dir"), std::string::npos) << error;
+}
+
+TEST_F(DeviceFeedTest, EveryFlippedBitOfARecordingIsRefused) {
+  const std::vector<uint8_t> good = GoodRecording(Path("good.rec"));
+  int seed = 0;
+  std::string error;
+  ASSERT_NE(OpenReplay(Path("good.rec"), seed, error), nullptr) << error;
+  // The seed (bytes 5 to 8) is the one part a flip leaves playable, as another run's seed.
+  for (size_t at = 0; at < good.size(); ++at) {
+    if (at >= 5 && at < 9) continue;
+    const int bit = static_cast<int>(at % 8);
+    std::vector<uint8_t> bytes = good;
+    bytes[at] ^= static_cast<uint8_t>(1 << bit);
+    WriteAll(Path("flipped.rec"), bytes);
+    EXPECT_EQ(OpenReplay(Path("flipped.rec"), seed, error), nullptr)
+        << "byte " << at << " bit " << bit << " replays as another run";
+  }
+}
+
+TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyOnceItStarts) {
+  const std::string path = Path("run.rec");
+  WriteAll(path, {'o', 'l', 'd'});
+  std::string error;
+  {
+    // A run that fails before its first frame leaves the old recording and no temporary.
+    auto unstarted = OpenRecorder(path, 5, nullptr, error);
+    ASSERT_NE(unstarted, nullptr) << error;
+  }
+  EXPECT_EQ(ReadAll(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 1);
+
+  auto recorder = OpenRecorder(path, 5, nullptr, error);
+  ASSERT_NE(recorder, nullptr) << error;
+  for (int frame = 0; frame < 10; ++frame) {
+    headless::SetKey(88, frame % 2 == 1);
+    recorder->BeginFrame(frame);
+  }
+  // Mid-run, as a crash would leave it: every frame so far is in the file, the end is not.
+  const std::vector<uint8_t> midRun = ReadAll(path);
+  EXPECT_EQ(std::vector<uint8_t>(midRun.begin(), midRun.begin() + 4),
+            (std::vector<uint8_t>{'T', 'L', 'V', 'R'}));
+  EXPECT_EQ(midRun.size(), 9u + 9 * 4) << "each key change is a step and a record";
+  int seed = 0;
+  EXPECT_EQ(OpenReplay(path, seed, error), nullptr);
+  EXPECT_NE(error.find("did not finish"), std::string::npos) << error;
+  recorder->Finish();
+  EXPECT_EQ(recorder->Error(), "");
+  EXPECT_NE(OpenReplay(path, seed, error), nullptr) << error;
+  EXPECT_EQ(seed, 5);
+}
+
+TEST_F(DeviceFeedTest, OversizedInputsAreRefusedWithoutBeingRead) {
+  // A recording header on a file past the limit; the rest is a hole that costs no disk.
+  const std::string big = Path("big.rec");
+  WriteAll(big, {'T', 'L', 'V', 'R', 2, 0, 0, 0, 0});
+  fs::resize_file(big, (size_t{256} << 20) + 1);
+  int seed = 0;
+  std::string error;
+  EXPECT_EQ(OpenReplay(big, seed, error), nullptr);
+  EXPECT_NE(error.find("larger than 256 MB"), std::string::npos) << error;
+
+  // An endless line (or one with no end in sight) stops at the line limit.
+  for (const std::string& path : {std::string("/dev/zero"), WriteScript(std::string(5000, '1'))}) {
+    EXPECT_EQ(OpenInputScript(path, error), nullptr);
+    EXPECT_NE(error.find("longer than 4096 bytes (line 1)"), std::string::npos) << error;
+  }
+  EXPECT_EQ(OpenReplay("/dev/zero", seed, error), nullptr);
+  EXPECT_NE(error.find("not a Talvenne recording"), std::string::npos) << error;
+}
+
+TEST_F(DeviceFeedTest, ErrorsQuoteAShortEscapedPieceOfTheText) {
+  std::string word = "\x01\x1b[2J";
+  word[0] = '\x01';
+  word += std::string(3000, 'k') + "\xc3\xa9";
+  std::string error;
+  EXPECT_EQ(OpenInputScript(WriteScript("5 key 88 down " + word + "\n"), error), nullptr);
+  EXPECT_NE(error.find("unexpected '\\x01\\x1b[2Jkkk"), std::string::npos) << error;
+  EXPECT_NE(error.find("kkk'..."), std::string::npos) << error;
+  EXPECT_LT(error.size(), Path("script.txt").size() + 140) << error;
 }
 
 }  // namespace

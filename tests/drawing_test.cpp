@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "input/file_io.h"
 #include "platform/platform.h"
 #include "tests/test_support.h"
 
@@ -142,7 +143,9 @@ TEST_F(Drawing, AnimImageCutsCellsRowByRow) {
       rgba[(y * width + x) * 4] = static_cast<uint8_t>((y / cell) * cols + x / cell) * 40;
   }
   const auto path = std::filesystem::temp_directory_path() / "talvenne_sheet.png";
-  ASSERT_TRUE(SavePng(path.string(), rgba.data(), width, height));
+  std::vector<uint8_t> png;
+  ASSERT_TRUE(EncodePng(rgba.data(), width, height, png));
+  ASSERT_TRUE(WriteFileAtomically(path.string(), png));
 
   ImagePtr image = LoadAnimImage(path.string(), cell, cell, 0, 6, 2);
   ASSERT_TRUE(image);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "actors/character_handler.h"
 #include "actors/combo_counter.h"
@@ -15,6 +16,7 @@
 #include "enemies/roster.h"
 #include "fx/effects.h"
 #include "heroine/momo.h"
+#include "input/file_io.h"
 #include "input/game_input.h"
 #include "loaded_images.h"
 #include "platform/platform.h"
@@ -90,7 +92,9 @@ class EnemyScenes : public LoadedImages {
     characters.DrawBossGUI();
     SetOrigin(0, 0);
     std::filesystem::create_directories("scenes");
-    EXPECT_TRUE(SaveScreenshot("scenes/" + name + ".png"));
+    std::vector<uint8_t> png;
+    EXPECT_TRUE(EncodeScreenshot(png));
+    EXPECT_TRUE(WriteFileAtomically("scenes/" + name + ".png", png, nullptr));
     return ReadBack();
   }
 

@@ -129,6 +129,31 @@ TEST(Pacing, ALateFrameRestartsTheScheduleFromNow) {
   EXPECT_EQ(pacing.Advance(100), 17);  // accum reached 80 + 40 = 120 >= 60 on the second frame
 }
 
+struct FitCase {
+  int outputWidth, outputHeight, width, height;
+  PictureBox expected;
+};
+
+TEST(FullScreen, PictureIsScaledWholeAndCentredBetweenBars) {
+  // clang-format off
+  const FitCase cases[] = {
+    // output       mode          where the picture lands
+    {1280,  720,   1280, 720,   {  0,   0, 1280,  720}},  // windowed: one to one
+    {1920, 1080,   1280, 720,   {  0,   0, 1920, 1080}},  // 1.5 times, no bars
+    {1920, 1080,   1024, 768,   {240,   0, 1440, 1080}},  // bars left and right
+    {1600, 1200,   1280, 768,   {  0, 120, 1600,  960}},  // bars above and below
+    {1920, 1200,   1366, 768,   {  0,  60, 1920, 1079}},  // 1079.4 rounds down
+    {1366,  768,   1366, 768,   {  0,   0, 1366,  768}},
+    { 800,  600,   1366, 768,   {  0,  75,  800,  450}},  // a desktop smaller than the mode
+    {   0,    0,   1280, 720,   {  0,   0,    0,    0}},  // a minimised window
+  };
+  // clang-format on
+  for (const FitCase& c : cases) {
+    EXPECT_EQ(FitPicture(c.outputWidth, c.outputHeight, c.width, c.height), c.expected)
+        << c.width << "x" << c.height << " on " << c.outputWidth << "x" << c.outputHeight;
+  }
+}
+
 TEST(Timer, HeadlessWaitCostsOnePeriod) {
   ASSERT_TRUE(InitPlatform(BackendKind::Headless));
   TTimer* timer = CreateTimer(60);
