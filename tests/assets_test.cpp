@@ -151,6 +151,15 @@ TEST_F(Assets, StandingFiguresHaveTheirFeetOnThePivot) {
       {imgSabermanHitLow, "SabermanHitLow"},
       {imgSabermanWakeUp, "SabermanWakeUp"},
       {imgDarkKnightStance, "DarkKnightStance"},
+      {imgDarkKnightWalk, "DarkKnightWalk"},
+      {imgDarkKnightPlaneSwitch, "DarkKnightPlaneSwitch"},
+      {imgDarkKnightAttack, "DarkKnightAttack"},
+      {imgDarkKnightSpiritCut, "DarkKnightSpiritCut"},
+      {imgDarkKnightGrappleMomo, "DarkKnightGrappleMomo"},
+      {imgDarkKnightThrowMomo, "DarkKnightThrowMomo"},
+      {imgDarkKnightHitUp, "DarkKnightHitUp"},
+      {imgDarkKnightHitLow, "DarkKnightHitLow"},
+      {imgDarkKnightWakeUp, "DarkKnightWakeUp"},
       {imgDraconStance, "DraconStance"},
       {imgMomoDraconStand, "MomoDraconStand"},
       {imgMomoDraconStance, "MomoDraconStance"},
@@ -211,19 +220,24 @@ TEST_F(Assets, EveryEmbeddedPictureIsPackedAndMatchesItsPng) {
 }
 
 // A drawing that runs into the edge of its frame shows as a hard cut in the game: the heroine's
-// pictures and every enemy kind's.
+// pictures, every enemy kind's and the Dark Knight's.
 TEST_F(Assets, TheFightersFramesHoldTheirWholeDrawing) {
   ASSERT_TRUE(loaded_) << failed_;
-  const char* const fighters[] = {"sprites/Momo",    "sprites/Necromancer", "sprites/Templar",
-                                  "sprites/Raider",  "sprites/Executioner", "sprites/Spearman",
-                                  "sprites/Saberman"};
+  struct Fighter {
+    const char* prefix;
+    bool effects;  // its slashes and missiles too
+  };
+  const Fighter fighters[] = {{"sprites/Momo", true},         {"sprites/Necromancer", false},
+                              {"sprites/Templar", false},     {"sprites/Raider", false},
+                              {"sprites/Executioner", false}, {"sprites/Spearman", false},
+                              {"sprites/Saberman", false},    {"sprites/DarkKnight", true}};
   for (const catalogue::Image& entry : catalogue::kImages) {
     const std::string file = entry.file;
-    if (std::none_of(std::begin(fighters), std::end(fighters),
-                     [&](const char* prefix) { return file.rfind(prefix, 0) == 0; }))
-      continue;
-    // The enemies' slashes and the skull are still drawn to the first set's frames.
-    if (file.rfind("sprites/Momo", 0) != 0 &&
+    const Fighter* fighter = std::find_if(std::begin(fighters), std::end(fighters),
+                                          [&](auto& f) { return file.rfind(f.prefix, 0) == 0; });
+    if (fighter == std::end(fighters)) continue;
+    // The six kinds' slashes and the skull are still drawn to the first set's frames.
+    if (!fighter->effects &&
         (file.find("Effect") != std::string::npos || file.find("Projectile") != std::string::npos))
       continue;
     const ImagePtr& image = *entry.global;
@@ -300,6 +314,10 @@ TEST_F(Assets, TheEnemiesStrikesReachIntoTheBoxOnTheFrameItIsCreated) {
       {imgExecutionerAttack3,  "ExecutionerAttack3",  1,   0, -240, 185, 160},
       {imgSpearmanAttack1,     "SpearmanAttack1",     1,   0, -120, 195,  30},
       {imgSabermanAttack1,     "SabermanAttack1",     1,   0, -210, 165, 140},
+      // Both of the Dark Knight's blows play one strip; each box is made on its frame 2.
+      {imgDarkKnightAttack,    "DarkKnightAttack, first blow",  2, 40, -160, 300, 30},
+      {imgDarkKnightAttack,    "DarkKnightAttack, second blow", 2, 40, -140, 310, 30},
+      {imgDarkKnightSpiritCut, "DarkKnightSpiritCut", 2,  40, -260, 260, 235},
   };
   // clang-format on
   for (const Strike& s : strikes) {
@@ -310,6 +328,49 @@ TEST_F(Assets, TheEnemiesStrikesReachIntoTheBoxOnTheFrameItIsCreated) {
     EXPECT_GE(strike, s.left + s.w / 2) << "the strike frame " << s.frame << " falls short";
     for (int frame = 0; frame < s.frame; ++frame)
       EXPECT_LE(reach(frame), strike - 20) << "wind-up frame " << frame << " already strikes";
+  }
+}
+
+// A captor's picture holds the heroine while the game leaves her drawing to him (she draws only
+// her shadow while held) and shows him alone once she is thrown and draws herself: drawn twice,
+// or not at all, she would flicker in and out of the throw. Her rose-pink hair tells her apart.
+TEST_F(Assets, CaptorsShowTheHeroineOnlyWhileTheyHoldHer) {
+  ASSERT_TRUE(loaded_) << failed_;
+  auto hairPixels = [](const ImagePtr& image, int frame) {
+    int count = 0;
+    const std::vector<uint8_t>& rgba = image->pixels[frame];
+    for (size_t i = 0; i + 3 < rgba.size(); i += 4)
+      count += rgba[i + 3] == 255 && std::abs(rgba[i] - 0xf0) < 12 &&
+               std::abs(rgba[i + 1] - 0x7a) < 12 && std::abs(rgba[i + 2] - 0xa8) < 12;
+    return count;
+  };
+  struct Hold {
+    const ImagePtr& image;
+    const char* name;
+    int frame;
+    bool holding;
+  };
+  // clang-format off
+  const Hold holds[] = {
+      {imgExecutionerGrappleMomo, "ExecutionerGrappleMomo", 0, true},
+      {imgExecutionerGrappleMomo, "ExecutionerGrappleMomo", 2, true},
+      {imgExecutionerThrow,       "ExecutionerThrow",       0, false},
+      {imgDarkKnightGrappleMomo,  "DarkKnightGrappleMomo",  0, true},
+      {imgDarkKnightGrappleMomo,  "DarkKnightGrappleMomo",  1, true},
+      {imgDarkKnightGrappleMomo,  "DarkKnightGrappleMomo",  2, true},
+      // His throw lets go of her after frame 0, when the game throws her.
+      {imgDarkKnightThrowMomo,    "DarkKnightThrowMomo",    0, true},
+      {imgDarkKnightThrowMomo,    "DarkKnightThrowMomo",    1, false},
+      {imgDarkKnightThrowMomo,    "DarkKnightThrowMomo",    2, false},
+  };
+  // clang-format on
+  for (const Hold& h : holds) {
+    SCOPED_TRACE(std::string(h.name) + " frame " + std::to_string(h.frame));
+    const int hair = hairPixels(h.image, h.frame);
+    if (h.holding)
+      EXPECT_GE(hair, 40);
+    else
+      EXPECT_EQ(hair, 0);
   }
 }
 

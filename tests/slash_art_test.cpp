@@ -1,6 +1,7 @@
-// The heroine's slash trails and magic against her hit boxes. Each of these pictures is drawn
-// with its pivot on her feet (mirrored when she faces left), so the frame on screen while a box
-// can hit must light up that box: what the player sees is what hits.
+// The slash trails and magic of the heroine and of the Dark Knight against their hit boxes. Each
+// of these pictures is drawn with its pivot on the fighter's feet (mirrored when facing left),
+// so the frame on screen while a box can hit must light up that box: what the player sees is
+// what hits.
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,8 @@ class SlashArt : public LoadedImages {};
 // A pixel the player clearly sees even after the game's own fading has begun.
 constexpr int kClearlyVisible = 96;
 
-// An attack's box for the heroine facing right, relative to her feet, and the picture drawn at
-// her feet when she makes it.
+// An attack's box for a fighter facing right, relative to the feet, and the picture drawn at the
+// feet when the box is made.
 struct Strike {
   const char* name;
   const ImagePtr& effect;
@@ -39,6 +40,12 @@ TEST_F(SlashArt, TheStrikeFrameLightsUpTheAttacksHitBox) {
       {"UpAttack",    imgMomoUpAttackEffect,      0, 110, -240, 200},
       {"MoonSlasher", imgMomoMoonSlasherEffect,  40,  65, -130,  30},
       {"Eruption",    imgMomoEruptionEffect,     85, 125, -260, 260},
+      // The knight's blows show their trail's first frame as he strikes; the spirit wave flies
+      // with its box around its own pivot.
+      {"DarkKnightAttack1",       imgDarkKnightAttack1,          40, 300, -160,  30},
+      {"DarkKnightAttack2",       imgDarkKnightAttack2,          40, 310, -140,  30},
+      {"DarkKnightSpiritCut",     imgDarkKnightSpiritCutEffect,  40, 260, -260, 235},
+      {"DarkKnightSpiritSlasher", imgDarkKnightSpiritSlasher,   -50, 100, -225, 200},
   };
   // clang-format on
   for (const Strike& s : strikes) {

@@ -723,33 +723,72 @@ const std::vector<Board>& Boards() {
     }},
 
     // ---- Dark Knight ----------------------------------------------------------------------------
+    // His stance fills a frame of fixed size: a wide, heavy stance, both hands on the hilt of the
+    // greatsword planted before him.
     {K::DarkKnight, R::Stance, kLoop, {
-      { 0,  0,   0,  6,  0,   16, 18, -16, 10,   30, 60,  40, 70,   30, 0.1, 0},
-      { 0,  1,   0,  8,  2,   17, 22, -16, 14,   32, 62,  42, 72,   32, 0.1, 0},
+      { 0,  0,   0,  8,  4,   32, 40, -28, 20,   20,100,  40, 80,  168, 0.1, 0},
+      { 0,  1,   0, 10,  6,   33, 44, -28, 24,   21,100,  41, 80,  168, 0.1, 0},
     }},
+    // A heavy tread, the greatsword carried low before him as in his stance.
+    {K::DarkKnight, R::Walk, kLoop, {
+      { 0,  0,   0,  6,  0,   25, 10, -20, 15,   20,100,  40, 80,  150, 0.2, 0},
+      { 0,  0,   0,  6,  0,    0, 30,  10, 45,   21,100,  41, 80,  152, 0.2, 0},
+      { 0,  0,   0,  6,  0,  -20, 15,  25, 10,   20,100,  40, 80,  150, 0.2, 0},
+      { 0,  0,   0,  6,  0,   10, 45,   0, 30,   21,100,  41, 80,  152, 0.2, 0},
+    }},
+    // Flung back, then flat on his back: the sword stays in his hand above his head, clear of
+    // the floor.
+    {K::DarkKnight, R::Knockdown, kOnce, {
+      { 0, -8, -55,-15,-20,   25, 40,  -5, 60,  -70, 20,-110, 30,  -10, 0.8, 0},
+      { 0, -4, -78, -8,-10,   35, 30,  10, 50,  -90, 30,-130, 20,  -10, 0.6, 0},
+    }},
+    {K::DarkKnight, R::Knockout, kOnce, {
+      { 0, 14, -90,  0,  0,    5,  5,  15, 20,   10, 20,  15, 10,  175, 0.0, 0},
+    }},
+    // One key per frame from here on, as for the heroine: the comment names the frame on screen
+    // when the game makes the box.
+    // The plane switch glides 0 1 2 1 0; the same strip is his guard before the blows and the
+    // wind-up of the spirit cut, so it rises from the sword held low behind to a high guard over
+    // the shoulder, from which the blows and the spirit cut start.
+    {K::DarkKnight, R::PlaneSwitch, kOnce, {
+      { 0,  0,   0, 12,  4,   40, 55, -25, 30,   30, 50, -10, 40,  235, 0.3, 0},
+      { 0,  0,   0,  8,  0,   36, 50, -22, 28,   70, 70,  60, 80,   25, 0.3, 0},
+      {-2,  0,   0,  2, -4,   34, 46, -26, 26,  150, 50, 140, 60,  -40, 0.3, 0},
+    }},
+    // Both blows play this strip forward and back (0 1 2 3 4 3 2), the sword trail of the blow
+    // over frames 2 to 4: the sword drawn back on frames 0 and 1, the flat cut at the chest on
+    // frame 2, then carried round toward the viewer and behind him.
     {K::DarkKnight, R::Attack, kOnce, {
-      {-4,  0,   0, 10,  5,   30, 30, -30, 15,   20, 60,  30, 70,   45, 0.1, 0},
-      {-8,  0,   0, -8, -5,   30, 25, -35, 15,  160, 30, 150, 40,  -30, 0.3, 0},
-      { 8,  0,   0, 25, 10,   50, 40, -50, 10,   95,  0,  90, 10,   95, 0.8, 0},
-      {10,  0,   0, 32, 12,   55, 45, -55, 10,   50, 10,  45, 10,  155, 0.6, 0},
-      { 4,  0,   0, 20,  8,   45, 40, -45, 12,   40, 40,  40, 40,  130, 0.3, 0},
+      {-6,  0,   0, -6, -4,   30, 32, -32, 18,  160, 60, 150, 60,  -80, 0.3, 0},
+      {-10, 0,   0,-10, -6,   28, 30, -35, 20,  -45, 80, -20, 60,  265, 0.4, 0},
+      {10,  0,   0, 25,  6,   55, 45, -55, 10,  115,  0,  40, 40,   90, 0.8, 0},
+      {12,  0,   0, 30,  8,   58, 50, -57, 10,   95, 10,  20, 40,  140, 0.7, 0, 0.6},
+      { 8,  0,   0, 26,  8,   55, 50, -55, 12,   50, 40,   0, 40,  215, 0.5, 0, 0.8},
     }},
+    // The spirit cut (and the charging cut): crouched with the sword cocked behind his head, the
+    // sword raised high on frame 1 and brought down before him on frame 2, when the wave leaves;
+    // driven toward the floor, then held.
     {K::DarkKnight, R::SpiritCut, kOnce, {
-      {-4,  0,   0, 20, 10,   50, 70, -20, 50,  -60, 50, -50, 50,  240, 0.2, 0},
-      {-6, -6,   0,-12, -8,   30, 30, -35, 20,  175, 10, 170, 10,  -20, 0.4, 0},
-      { 8,  0,   0, 30, 10,   55, 45, -55, 10,  100,  0,  95,  0,  100, 0.9, 0},
-      {12,  0,   0, 40, 15,   60, 55, -60, 10,   45,  5,  40,  5,  165, 0.8, 0},
-      { 6,  0,   0, 25, 10,   50, 45, -50, 12,   40, 40,  40, 40,  140, 0.4, 0},
+      {-4,  0,   0, 10,  6,   50, 70, -20, 50,  150, 80, 140, 80, -110, 0.2, 0},
+      {-6,  0,   0,-12, -8,   30, 30, -35, 20,  175, 10, 170, 10,  -20, 0.4, 0},
+      {10,  0,   0, 30, 10,   60, 50, -58, 10,  120,  0, 110,  0,   95, 0.9, 0},
+      {12,  0,   0, 40, 15,   62, 58, -60, 10,   85,  5,  80,  5,  118, 0.8, 0},
+      { 6,  0,   0, 22,  8,   50, 45, -50, 12,   50, 30,  45, 30,  120, 0.4, 0},
     }},
+    // The seize: her throat taken at arm's length (frame 0), lifted (1) and held high (2), the
+    // greatsword in his other hand behind him.
     {K::DarkKnight, R::GrappleMomo, kOnce, {
-      { 0,  0,   0,  5,  0,   20, 20, -20, 15,  100, 10,  20, 60,   30, 0.1, 0},
-      { 0,  0,   0,  2, -5,   22, 22, -20, 15,  120,  5,  20, 60,   30, 0.1, 0},
-      { 0,  0,   0,  8,  0,   24, 26, -22, 18,  110, 10,  20, 60,   30, 0.1, 0},
+      { 2,  0,   0,  8,  0,   25, 25, -22, 15,   88,  5, -20, 30,  235, 0.1, 0},
+      { 0,  0,   0,  2, -5,   24, 24, -22, 15,  125,  5, -22, 30,  235, 0.2, 0},
+      {-2,  0,   0, -6, -8,   24, 24, -24, 18,  160,  5, -25, 30,  235, 0.3, 0},
     }},
+    // The throw: heaved up and back (frame 0), then slammed down before him. From frame 1 she is
+    // drawn by her own picture where she lands, so he is alone: the arm flung down (1), then
+    // following through (2).
     {K::DarkKnight, R::ThrowMomo, kOnce, {
-      { 0,  0,   0,-10, -8,   25, 25, -25, 15,  160, 20,  20, 60,   30, 0.2, 0},
-      { 0,  0,   0,-18,-12,   25, 25, -30, 15,  175, 10,  20, 60,   30, 0.3, 0},
-      { 8,  0,   0, 35, 15,   50, 45, -50, 10,   60,  0,  20, 60,   30, 0.8, 0},
+      {-4,  0,   0,-15,-10,   25, 25, -30, 18,  195, 10, -20, 30,  235, 0.3, 0},
+      {10,  0,   0, 35, 12,   55, 45, -52, 10,   70,  0, -10, 40,  240, 0.8, 0},
+      { 8,  0,   0, 28, 10,   50, 45, -50, 12,   40, 20, -10, 40,  240, 0.5, 0},
     }},
 
   };
@@ -800,13 +839,14 @@ void DrawCaptor(const Frame& f, Kind kind, Role role) {
   cairo_save(f.cr);
   cairo_translate(f.cr, f.hx, f.hy);
   Look look = cast.look;
-  if (kind == Kind::Executioner) {
-    // The axe hangs from his free hand behind him while the other takes her throat.
-    DrawWeapon(f.cr, look, j.wristB, j.weaponAngle);
-    look.weapon = Weapon::None;
-  }
+  // The weapon hangs from his free hand behind him while the other takes her throat.
+  DrawWeapon(f.cr, look, j.wristB, j.weaponAngle);
+  look.weapon = Weapon::None;
+  // The throw heaves her up over his shoulder, behind him, and lets go of her after its first
+  // frame: from then on the game draws her itself.
+  if (role == Role::ThrowMomo && f.index == 0) DrawHeldMomo(f, j.wristF);
   DrawFigure(f.cr, cast.build, look, j);
-  DrawHeldMomo(f, j.wristF);
+  if (role == Role::GrappleMomo) DrawHeldMomo(f, j.wristF);
   cairo_restore(f.cr);
 }
 

@@ -683,27 +683,64 @@ void SabermanAttack1Effect(const Frame& f) {
   Slash(f, {{70, 130}, 160, 110, 0, 240, 400, 20}, Hex(0xd0e4ff), kWhite);
 }
 
-void DarkKnightSpiritCutEffect(const Frame& f) {
-  Slash(f, {{260, 260}, 240, 220, 0, 200, 380, 60}, kCrimson, Hex(0xffd0e0));
-  Rng rng(90 + f.index);
-  Sparkles(f.cr, rng, 10, {300, 200}, 200, 160, kCrimson, 1.0 - f.Progress() * 0.8);
+// The Dark Knight's blows are drawn around his feet like the heroine's, in crimson, each where
+// its box lies: the game shows the first frame of each on the frame it makes the box.
+namespace {
+constexpr Rgb kKnightGlow = Hex(0xe0183a);
+constexpr Rgb kKnightBody = Hex(0xffb4c4);
+
+// One of his trails: the heroine's kind of slash, in his crimson.
+void KnightSlash(const Frame& f, Trail trail, uint64_t seed) {
+  trail.halo = kKnightGlow;
+  trail.body = kKnightBody;
+  SlashEffect(f, trail, seed);
 }
+// His blows are flat cuts at the chest, from behind him round to the end of their long reach.
+void KnightFlatCut(const Frame& f, Pt centre, double rx, double rotation, double width,
+                   uint64_t seed) {
+  KnightSlash(f,
+              {.centre = centre,
+               .rx = rx,
+               .ry = 20,
+               .rotation = rotation,
+               .from = 193,
+               .to = 372,
+               .width = width,
+               .peak = 0.75,
+               .kx = 1.2,
+               .ky = 0.5,
+               .glow = 8},
+              seed);
+}
+}  // namespace
+
+void DarkKnightAttack1Trail(const Frame& f) { KnightFlatCut(f, {40, -138}, 304, 0, 22, 501); }
+// The second blow cuts a little lower, rising slightly toward its end.
+void DarkKnightAttack2Trail(const Frame& f) { KnightFlatCut(f, {40, -116}, 314, -2, 28, 502); }
+// The spirit cut: a great arc from over his head down to the floor before him.
+void DarkKnightSpiritCutEffect(const Frame& f) {
+  KnightSlash(f,
+              {.centre = {40, -40},
+               .rx = 262,
+               .ry = 234,
+               .rotation = 0,
+               .from = 235,
+               .to = 360,
+               .width = 52,
+               .peak = 0.7,
+               .glow = 14},
+              503);
+}
+// The spirit wave: a standing crescent of crimson spirit bulging forward, flickering as it flies.
 void DarkKnightSpiritSlasher(const Frame& f) {
-  // A standing crescent wave of crimson spirit, flickering as it flies.
+  AtFeet feet(f);
   const double wobble = (f.index % 3) * 4.0;
-  const Arc wave = {{40, 120}, 70 + wobble, 110, 0, -78, 78, 36};
+  const Arc wave = {{-62, -125}, 108 + wobble, 104, 0, -80, 80, 40};
   for (int layer = 0; layer < 3; ++layer) {
     Flat(
         f.cr, [&](cairo_t* c) { ArcPath(c, wave, 1.6 - layer * 0.45, 0, 1); },
-        layer == 2 ? Hex(0xffe0ea) : kCrimson, layer == 2 ? 0.9 : 0.35);
+        layer == 2 ? Hex(0xffe0ea) : kCrimson, layer == 2 ? 0.9 : 0.45);
   }
-}
-// The sword trails drawn over the Dark Knight's attack frames, around his pivot.
-void DarkKnightAttack1Trail(const Frame& f) {
-  Slash(f, {{f.hx + 10, f.hy - 110}, 150, 130, 0, 250, 400, 26}, kCrimson, Hex(0xffe0ea));
-}
-void DarkKnightAttack2Trail(const Frame& f) {
-  Slash(f, {{f.hx + 10, f.hy - 100}, 160, 110, 0, 150, 350, 26}, kCrimson, Hex(0xffe0ea));
 }
 
 // ---- Magic and impacts

@@ -335,13 +335,16 @@ struct FigurePainter {
             },
             look.trim, 1);
       } else {
+        // Two horns curving out and up from the crown, thick at the root.
         for (double s : {-1.0, 1.0}) {
-          const Pt base = c + up * r * 0.9 + fwd * r * 0.4 * s;
+          const Pt side = fwd * s;
+          const Pt base = c + up * r * 0.85 + side * r * 0.4;
           Part(
               [&](cairo_t* cr2) {
-                const Pt pts[] = {base - fwd * 4, base + up * r * 0.9 + fwd * (s * r * 0.6 + 2),
-                                  base + up * r * 1.6 + fwd * (s * r * 1.1), base + fwd * 4};
-                SmoothClosedPath(cr2, pts, 4);
+                const Pt pts[] = {base - side * 5, base + up * r * 0.6 + side * r * 0.3,
+                                  base + up * r * 1.1 + side * r * 0.95,
+                                  base + up * r * 0.45 + side * r * 0.8, base + side * 6};
+                SmoothClosedPath(cr2, pts, 5);
               },
               look.trim, 2);
         }
