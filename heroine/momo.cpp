@@ -459,13 +459,26 @@ void TMomo::CheckStanceInput() {
       SetMode(MODE_JUMP_RISE);  // a running jump skips the crouch
     }
     iRunEnable = 0;
-  } else if (Pressed(ACTION_DASH)) {
+  } else if (!CheckPlaneInput(MODE_DASH)) {
+    if (DirectionHeld(ACTION_RIGHT)) {
+      if (iMode != MODE_WALK_RIGHT) SetMode(MODE_WALK_RIGHT);
+    } else if (DirectionHeld(ACTION_LEFT)) {
+      if (iMode != MODE_WALK_LEFT) SetMode(MODE_WALK_LEFT);
+    } else if (iMode != MODE_STANCE && iMode != MODE_STOPPING) {
+      SetMode(MODE_STOPPING);
+    }
+    SetMovement();
+  }
+}
+
+bool TMomo::CheckPlaneInput(int dashMode) {
+  if (Pressed(ACTION_DASH)) {
     if (DirectionHeld(ACTION_UP) && iPlane != 0) {
       SetMode(MODE_PLANE_UP);
     } else if (DirectionHeld(ACTION_DOWN) && iPlane != 4) {
       SetMode(MODE_PLANE_DOWN);
     } else {
-      SetMode(MODE_DASH);
+      SetMode(dashMode);
     }
   } else if (DirectionReleased(ACTION_UP) && iPlane != 0) {
     // The first tap opens a window; a second tap inside it switches planes.
@@ -481,15 +494,9 @@ void TMomo::CheckStanceInput() {
       SetMode(MODE_PLANE_DOWN);
     }
   } else {
-    if (DirectionHeld(ACTION_RIGHT)) {
-      if (iMode != MODE_WALK_RIGHT) SetMode(MODE_WALK_RIGHT);
-    } else if (DirectionHeld(ACTION_LEFT)) {
-      if (iMode != MODE_WALK_LEFT) SetMode(MODE_WALK_LEFT);
-    } else if (iMode != MODE_STANCE && iMode != MODE_STOPPING) {
-      SetMode(MODE_STOPPING);
-    }
-    SetMovement();
+    return false;
   }
+  return true;
 }
 
 void TMomo::RunStep() {
@@ -515,49 +522,45 @@ void TMomo::RunAuto() {
 
 // ---- Jumping ------------------------------------------------------------------------------------
 
-void TMomo::MoveJump() {
-  switch (iMode) {
+void TMomo::MoveJump() { MoveJumpArc(3); }
+
+void TMomo::MoveJumpArc(int peakFrames) {
+  const bool riding = iTypeMount == MOUNT_DRACON;
+  const auto steer = [this, riding] {
+    if (riding) {
+      CheckDraconJumpInput();
+    } else {
+      CheckJumpInput();
+    }
+  };
+  const int mode = iMode;
+  switch (mode) {
     case MODE_JUMP_CROUCH:
       if (Animation1Way(2, 2) == 1) SetMode(MODE_JUMP_RISE);
       break;
     case MODE_JUMP_RISE:
-      CheckJumpInput();
-      if (iMode != MODE_JUMP_RISE) break;
+    case MODE_JUMP_PEAK:
+      steer();
+      if (iMode != mode) break;
       x += fSpeed;
       y -= fJump;
       fJump -= 1;
-      if (fJump > 0) {
+      if (mode == MODE_JUMP_PEAK) {
+        if (Animation1Way(peakFrames, 3) == 1) SetMode(MODE_JUMP_FALL);
+      } else if (fJump > 0) {
         Animation1WayLoop(3, 2);
       } else {
         SetMode(MODE_JUMP_PEAK);
       }
       break;
-    case MODE_JUMP_PEAK:
-      CheckJumpInput();
-      if (iMode != MODE_JUMP_PEAK) break;
-      x += fSpeed;
-      y -= fJump;
-      fJump -= 1;
-      if (Animation1Way(3, 3) == 1) SetMode(MODE_JUMP_FALL);
-      break;
     case MODE_JUMP_FALL:
-      CheckJumpInput();
+      steer();
       if (iMode != MODE_JUMP_FALL) break;
       x += fSpeed;
       if (fJump > -kTerminalFall) fJump -= 1;
       y -= fJump;
       Animation1WayLoop(3, 2);
-      if (y > GroundLine()) {
-        CreateEffectDust();
-        y = GroundLine();
-        if (DirectionHeld(ACTION_RIGHT)) {
-          SetMode(MODE_WALK_RIGHT);
-        } else if (DirectionHeld(ACTION_LEFT)) {
-          SetMode(MODE_WALK_LEFT);
-        } else {
-          SetMode(MODE_LANDING);
-        }
-      }
+      LandingCheck();
       break;
     case MODE_LANDING:
       if (Animation2Way(2, 3) == 1) SetMode(MODE_STANCE);

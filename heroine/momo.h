@@ -159,6 +159,11 @@ class TMomo : public TCharacter {
   void LoseLife();
   void MoveStanding();
   void MoveJump();
+  // One frame of a jump's arc, on foot or on the dragon: only the steering and the number of the
+  // peak's pictures differ.
+  void MoveJumpArc(int peakFrames);
+  // Dash, switching planes with Dash and a direction or two taps; true when one of them acted.
+  bool CheckPlaneInput(int dashMode);
   void MovePlaneSwitch();
   // Rolls attack `attack` and launches a hit box of class P at (px, py).
   template <class P>

@@ -17,7 +17,6 @@ constexpr float kWalkSpeed = 7;
 constexpr float kRunSpeed = 12.5f;
 constexpr float kJumpSpeed = 20;
 constexpr float kAirSteerLimit = 10;
-constexpr float kTerminalFall = 25;
 constexpr float kHoverSink = 0.05f;  // the dragon hovers while it strikes or breathes in the air
 constexpr int kStrideEvery = 16;
 constexpr int kComboFrom = 6;
@@ -225,27 +224,7 @@ void TMomo::CheckDraconStanceInput() {
       SetMode(MODE_JUMP_RISE);
     }
     iRunEnable = 0;
-  } else if (Pressed(ACTION_DASH)) {
-    if (DirectionHeld(ACTION_UP) && iPlane != 0) {
-      SetMode(MODE_PLANE_UP);
-    } else if (DirectionHeld(ACTION_DOWN) && iPlane != 4) {
-      SetMode(MODE_PLANE_DOWN);
-    } else {
-      SetMode(DRACON_RUN);
-    }
-  } else if (DirectionReleased(ACTION_UP) && iPlane != 0) {
-    if (iUpDoubleTapEnable < 1) {
-      iUpDoubleTapEnable = 30;
-    } else {
-      SetMode(MODE_PLANE_UP);
-    }
-  } else if (DirectionReleased(ACTION_DOWN) && iPlane != 4) {
-    if (iDownDoubleTapEnable < 1) {
-      iDownDoubleTapEnable = 30;
-    } else {
-      SetMode(MODE_PLANE_DOWN);
-    }
-  } else {
+  } else if (!CheckPlaneInput(DRACON_RUN)) {
     if (DirectionHeld(ACTION_RIGHT)) {
       if (iMode != MODE_WALK_RIGHT) SetMode(MODE_WALK_RIGHT);
     } else if (DirectionHeld(ACTION_LEFT)) {
@@ -373,55 +352,15 @@ void TMomo::MoveCharaDracon(float xOld, float yOld) {
       }
       break;
     case MODE_PLANE_UP:
-    case MODE_PLANE_DOWN: {
-      const bool up = iMode == MODE_PLANE_UP;
-      const int target = up ? iPlane - 1 : iPlane + 1;
-      if (target < 0 || target >= static_cast<int>(fPlaneY.size())) break;
-      if (up ? y <= fPlaneY[target] : y >= fPlaneY[target]) {
-        SetPlane(target);
-        SetMode(MODE_STANCE);
-        break;
-      }
-      y += up ? -5.0f : 5.0f;
-      Animation2Way(3, 3);
-      SetMovement();
-      if (iDelayCounter % 6 == 0) CreateEffectDust();
+    case MODE_PLANE_DOWN:
+      MovePlaneSwitch();
       break;
-    }
     case MODE_JUMP_CROUCH:
-      if (Animation1Way(2, 2) == 1) SetMode(MODE_JUMP_RISE);
-      break;
     case MODE_JUMP_RISE:
-      CheckDraconJumpInput();
-      if (iMode != MODE_JUMP_RISE) break;
-      x += fSpeed;
-      y -= fJump;
-      fJump -= 1;
-      if (fJump > 0) {
-        Animation1WayLoop(3, 2);
-      } else {
-        SetMode(MODE_JUMP_PEAK);
-      }
-      break;
     case MODE_JUMP_PEAK:
-      CheckDraconJumpInput();
-      if (iMode != MODE_JUMP_PEAK) break;
-      x += fSpeed;
-      y -= fJump;
-      fJump -= 1;
-      if (Animation1Way(2, 3) == 1) SetMode(MODE_JUMP_FALL);
-      break;
     case MODE_JUMP_FALL:
-      CheckDraconJumpInput();
-      if (iMode != MODE_JUMP_FALL) break;
-      x += fSpeed;
-      if (fJump > -kTerminalFall) fJump -= 1;
-      y -= fJump;
-      Animation1WayLoop(3, 2);
-      LandingCheck();
-      break;
     case MODE_LANDING:
-      if (Animation2Way(2, 3) == 1) SetMode(MODE_STANCE);
+      MoveJumpArc(2);  // the dragon's peak has two pictures
       break;
     case MODE_HIT_HIGH:
     case MODE_HIT_LOW:
