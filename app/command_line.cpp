@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -10,6 +11,9 @@ bool ParseInt(const std::string& text, int& value) {
   const auto [last, status] = std::from_chars(text.data(), end, value);
   return status == std::errc() && last == end && !text.empty();
 }
+
+// The words --difficulty takes, by level.
+constexpr const char* kDifficultyNames[] = {"easy", "normal", "hard"};
 
 }  // namespace
 
@@ -26,6 +30,7 @@ std::string Usage() {
          "  --no-draw             skip drawing\n"
          "  --trace PATH          write one JSON line of game state per frame\n"
          "  --practice            start in the practice yard instead of the title\n"
+         "  --difficulty LEVEL    easy, normal or hard, as the options screen sets it\n"
          "  --help                show this text\n";
 }
 
@@ -86,6 +91,16 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& 
       options.noDraw = true;
     } else if (flag == "--practice") {
       options.practice = true;
+    } else if (flag == "--difficulty") {
+      if (!value(text)) return false;
+      options.difficulty.reset();
+      for (int level = 0; level < static_cast<int>(std::size(kDifficultyNames)); ++level) {
+        if (text == kDifficultyNames[level]) options.difficulty = level;
+      }
+      if (!options.difficulty) {
+        error = "bad value for --difficulty: '" + text + "' (expected easy, normal or hard)";
+        return false;
+      }
     } else if (flag == "--help" || flag == "-h") {
       options.help = true;
     } else {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "art/art.h"
 #include "art/portrait.h"
@@ -343,6 +344,54 @@ void MakerSplash(const Frame& f) {
       Hex(0xfff1d8));
   PlainText(cr, Typeface::Display, 46, {190, 134}, "OSTRAKIN", Hex(0x2a1d3a));
   PlainText(cr, Typeface::Serif, 20, {194, 162}, "games made by hand", Hex(0x6a5a7a));
+}
+
+// The screens behind the title (options, credits, the configuration screens): the title's sky
+// after sunset, hills gone dark, and a thin gold frame, so white text reads anywhere on it.
+void MenuBackdrop(const Frame& f) {
+  cairo_t* cr = f.cr;
+  constexpr double w = 1366, h = 768;
+  VerticalGradient(
+      cr, 0, 0, w, h,
+      {{0, Hex(0x141a3c)}, {0.55, Hex(0x2a2458)}, {0.85, Hex(0x4a2f62)}, {1, Hex(0x6a3a5c)}});
+  StarField(cr, 41, w, h * 0.6, 160);
+  // The last light of the sun low on the right, behind the hills.
+  Glow(cr, {w / 2 + 167, h - 120}, 420, Hex(0xff9a6a), 0.28, 520, 200);
+  Ridge(cr, w, h - 170, 60, 42, w, h, Hex(0x2a2448));
+  Ridge(cr, w, h - 110, 45, 43, w, h, Hex(0x1c1a34));
+  // A darker field in the middle keeps the menus calm.
+  Glow(cr, {w / 2, h / 2 - 20}, 480, Hex(0x0c0a1c), 0.45, 520, 340);
+  // The frame: a fine gold line inside a darker one, with a diamond at each corner.
+  const Rgb gold = Hex(0xd8b25a);
+  for (const auto& [inset, c, width] :
+       {std::tuple{22.0, Hex(0x0c0a1c), 6.0}, std::tuple{22.0, gold, 1.5},
+        std::tuple{30.0, Mix(gold, Hex(0x2a2458), 0.45), 1.0}}) {
+    cairo_rectangle(cr, inset, inset, w - 2 * inset, h - 2 * inset);
+    SetRgb(cr, c, 0.9);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+  }
+  for (const Pt corner : {Pt{22, 22}, Pt{w - 22, 22}, Pt{22, h - 22}, Pt{w - 22, h - 22}}) {
+    Shape(
+        cr,
+        [corner](cairo_t* k) {
+          PolygonPath(
+              k, {corner + Pt{0, -9}, corner + Pt{9, 0}, corner + Pt{0, 9}, corner + Pt{-9, 0}});
+        },
+        Metal(0xdcae3f, 0x9c7420, 0xfff0a8), 1.5, 1.5);
+  }
+}
+
+// The plate behind one row of a configuration screen: a dark glassy band whose ends fade out,
+// with a gold hairline underneath.
+void ConfigRow(const Frame& f) {
+  cairo_t* cr = f.cr;
+  const Rgb deep = Hex(0x0c0a1c);
+  HorizontalRamp(cr, 0, 2, 760, 34,
+                 {{0, deep, 0}, {0.12, deep, 0.55}, {0.88, deep, 0.55}, {1, deep, 0}});
+  const Rgb gold = Hex(0xd8b25a);
+  HorizontalRamp(cr, 0, 36, 760, 1.5,
+                 {{0, gold, 0}, {0.2, gold, 0.7}, {0.8, gold, 0.7}, {1, gold, 0}});
 }
 
 // ---- Title screen
