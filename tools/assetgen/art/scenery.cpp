@@ -280,7 +280,8 @@ void BarBorderBoss(const Frame& f) {
 }
 
 void Highlight(const Frame& f) {
-  const Rgb warm = Hex(0xfff8d8);
+  // Amber, so that the title's black labels and the options' white ones both read on it.
+  const Rgb warm = Hex(0xe8a640);
   HorizontalRamp(f.cr, 0, 2, 300, 24,
                  {{0, warm, 0}, {0.3, warm, 0.75}, {0.7, warm, 0.75}, {1, warm, 0}});
 }
@@ -450,8 +451,25 @@ void TitleGreatCloud(const Frame& f) {
             Hex(0xffffff));
     }
   }
-  // A soft base rather than a ruled line.
-  FadeAlong(cr, {0, 0}, {0, 40}, {{0, 1}, {1, 0}});
+  // The base thins out slowly, each column over its own depth, instead of stopping on a ruled
+  // line: where the rows of the title sky meet (the upper rows base to base, the lower row's
+  // base across them) the bands melt into one another with no straight edge to catch the eye.
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  constexpr double kColumn = 2;
+  for (double x = 0; x < 1240; x += kColumn) {
+    const double depth = 110 + 80 * Fbm(x / 180, 0.3, 9, 3);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, depth);
+    for (double t = 0; t <= 1.0001; t += 0.125) {
+      const double keep = t * t * (3 - 2 * t);  // smoothstep: no crease where the fade ends
+      cairo_pattern_add_color_stop_rgba(g, t, 0, 0, 0, 1 - keep);
+    }
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, x, 0, kColumn, depth);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
+  cairo_restore(cr);
 }
 
 void TitleCloud1(const Frame& f) {
