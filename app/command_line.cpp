@@ -11,7 +11,7 @@
 namespace {
 
 // What follows a flag on the command line.
-enum class Takes { Nothing, Number, Path, Screenshot };
+enum class Takes { Nothing, Number, Path, Screenshot, Difficulty };
 
 struct FlagValue {
   int number = 0;
@@ -65,6 +65,9 @@ const Flag kFlags[] = {
   {"--trace",        "PATH",   Takes::Path,        0,       0,       false,
    [](CommandLine& o, const FlagValue& v) { o.tracePath = v.text; },
    "write one JSON line of game state per frame"},
+  {"--difficulty",   "LEVEL",  Takes::Difficulty,  0,       0,       false,
+   [](CommandLine& o, const FlagValue& v) { o.difficulty = v.number; },
+   "easy, normal or hard, as the options screen sets it"},
   {"--practice",     nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.practice = true; },
    "start in the practice yard instead of the title"},
@@ -112,6 +115,18 @@ bool ReadValue(const Flag& flag, const std::string& text, FlagValue& value, std:
       }
       value.text = text;
       return true;
+    case Takes::Difficulty: {
+      // The words of the options screen's three levels, easiest first.
+      constexpr const char* kLevels[] = {"easy", "normal", "hard"};
+      for (int level = 0; level < 3; ++level) {
+        if (text == kLevels[level]) {
+          value.number = level;
+          return true;
+        }
+      }
+      error = "bad value for " + name + ": " + Quoted(text) + " (expected easy, normal or hard)";
+      return false;
+    }
     case Takes::Screenshot: {
       const size_t colon = text.find(':');
       if (colon == std::string::npos || !ParseInt(text.substr(0, colon), value.shot.frame) ||

@@ -21,7 +21,8 @@ struct CommandLine {
   std::string replayPath;
   std::string tracePath;
   bool noDraw = false;
-  bool practice = false;  // start in the practice yard instead of the title
+  bool practice = false;          // start in the practice yard instead of the title
+  std::optional<int> difficulty;  // 0 Easy, 1 Normal, 2 Hard, from the first frame
   bool help = false;
 };
 

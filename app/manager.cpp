@@ -13,6 +13,7 @@
 #include "segments/castle.h"
 #include "segments/cutscenes.h"
 #include "segments/segment.h"
+#include "ui/config_windows.h"
 #include "ui/overlays.h"
 #include "ui/windows.h"
 #include "world/globals.h"
@@ -77,9 +78,9 @@ void TManager::Init() {
 
   WindowTitle = std::make_shared<TWindowTitle>();
   WindowOption = std::make_shared<TWindowOption>();
-  WindowConfigPad = std::make_shared<TWindow>();
-  WindowConfigKey = std::make_shared<TWindow>();
-  WindowCredit = std::make_shared<TWindow>();
+  WindowConfigPad = std::make_shared<TWindowConfigPad>();
+  WindowConfigKey = std::make_shared<TWindowConfigKey>();
+  WindowCredit = std::make_shared<TWindowCredit>();
   for (const auto& window :
        {WindowTitle, WindowOption, WindowConfigPad, WindowConfigKey, WindowCredit}) {
     window->Init();
@@ -204,9 +205,9 @@ void TManager::MoveWindowMode() {
       if (code == TITLE_CREDIT) SetMode(MANAGER_CREDITS);
       break;
     case MANAGER_OPTIONS:
-      if (code == 0) SetMode(MANAGER_KEY_CONFIG);
-      if (code == 1) SetMode(MANAGER_PAD_CONFIG);
-      if (code == 3) SetMode(MANAGER_TITLE);
+      if (code == OPTION_KEYBOARD) SetMode(MANAGER_KEY_CONFIG);
+      if (code == OPTION_GAMEPAD) SetMode(MANAGER_PAD_CONFIG);
+      if (code == OPTION_EXIT) SetMode(MANAGER_TITLE);
       break;
     case MANAGER_PAD_CONFIG:
     case MANAGER_KEY_CONFIG:

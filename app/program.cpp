@@ -206,6 +206,8 @@ int RunProgram(int argc, char** argv) {
   SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
   if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
+  // After the options window has set its Normal, so that it shows the level asked for.
+  if (options.difficulty) SetDifficulty(*options.difficulty);
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;

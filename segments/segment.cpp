@@ -40,10 +40,10 @@ int PlayerSlot(const TCharacter& c) {
   return c.iCodePlayer >= 0 && c.iCodePlayer < kPlayerSlots ? c.iCodePlayer : -1;
 }
 
+}  // namespace
+
 float ViewX(float x) { return fWorldX + x; }
 float ViewY(float y) { return y - fWorldY; }
-
-}  // namespace
 
 // ---- TGameSegment -------------------------------------------------------------------------------
 

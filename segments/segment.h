@@ -52,6 +52,10 @@ class TGameSegment {
   void Restart();
 };
 
+// Screen-fixed drawing in the scrolled world: where screen point (x, y) lies in the view.
+float ViewX(float x);
+float ViewY(float y);
+
 // The GO arrow: shown after a wave is beaten, blinking three times with a beep each time.
 class TGo {
  public:

@@ -55,6 +55,12 @@ file(GLOB left RELATIVE "${dir}" "${dir}/*")
 if(NOT left STREQUAL "script.txt")
   message(FATAL_ERROR "bad command lines left files behind: ${left}")
 endif()
+execute_process(COMMAND ${EXE} --headless --frames 1 --no-draw --difficulty impossible
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 2 OR NOT err MATCHES "--difficulty")
+  message(FATAL_ERROR "--difficulty impossible: expected status 2 and a line naming the flag, "
+                      "got ${status}:\n${err}")
+endif()
 # A trace that cannot be created stops the run before its first frame.
 execute_process(COMMAND ${EXE} --headless --frames 1 --no-draw --trace /nonexistent-folder/t.jsonl
                 RESULT_VARIABLE status ERROR_VARIABLE err)

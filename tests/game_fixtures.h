@@ -18,6 +18,7 @@
 #include "input/game_input.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
+#include "ui/windows.h"
 #include "world/globals.h"
 #include "world/spawn.h"
 
@@ -111,7 +112,9 @@ class GameFixture : public testing::Test {
     Manager = std::make_shared<TManager>();
     Manager->bPractice = practice;
     Manager->Init();
-    // The built-in keys, whatever binding files lie in the working directory.
+    // The built-in keys, whatever binding files lie in the working directory, unless the test
+    // is about those files.
+    if (bindingFiles) return;
     GameInput[0]->SetDefaultConfig();
     GameInput[0]->Keyboard[ACTION_PAUSE] = kKeyP;
   }
@@ -148,18 +151,28 @@ class GameFixture : public testing::Test {
   TGameSegment& Segment() { return Manager->CurrentSegment(); }
   TGameSegment& Segment(int index) { return *Manager->Stage[index]; }
 
-  // From the title into the skill list. (A key released in the frame before the title came up
-  // must be seen up once before it can be pressed again.)
-  void StartGame() {
-    Frames(1);
-    Tap(kKeyX);
+  TWindowTitle& Title() { return static_cast<TWindowTitle&>(*Manager->WindowTitle); }
+  // On the title with its menu in full view (after the maker's splash, the first time).
+  void ToTitleMenu() {
+    ASSERT_GT(FramesUntil(
+                  [this] {
+                    return Manager->iMode == MANAGER_TITLE && Title().iMode == TITLE_MODE_MENU &&
+                           Title().fAlphaFade <= 0;
+                  },
+                  300),
+              0);
+  }
+  // From the title into the skill list, with the key bound to Attack/Start.
+  void StartGame(int attack = kKeyX) {
+    ToTitleMenu();
+    Tap(attack);
     ASSERT_GT(FramesUntil([] { return Manager->iMode == MANAGER_GAME; }, 60), 0);
   }
   // Through the skill list into the first stage, her run in done and control hers.
-  void EnterFirstStage() {
-    StartGame();
+  void EnterFirstStage(int attack = kKeyX) {
+    StartGame(attack);
     ASSERT_GT(FramesUntil([this] { return Segment().fAlphaFade <= 0; }, 60), 0);
-    Tap(kKeyX);
+    Tap(attack);
     ASSERT_GT(FramesUntil([] { return Manager->iStage == 1; }, 200), 0);
     ASSERT_GT(FramesUntil([] { return Momo->iMode == MODE_STANCE; }, 200), 0);
   }
@@ -182,4 +195,5 @@ class GameFixture : public testing::Test {
 
   DeviceState devices;
   int practice = 0;
+  bool bindingFiles = false;  // keep the bindings read from the working directory
 };

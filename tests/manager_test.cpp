@@ -27,6 +27,7 @@ class CountingEffect : public TEffect {
 
 TEST_F(ManagerTest, StartOnTheTitleAndAGameBeginsWithTheSkillListAndHerFull) {
   EXPECT_EQ(Manager->iMode, MANAGER_TITLE);
+  ToTitleMenu();
   EXPECT_EQ(BGMPlayer->iPlayingBGM, BGM_MAIN_TITLE);
   Momo->fHP = 1;
   StartGame();
@@ -48,6 +49,7 @@ TEST_F(ManagerTest, StartOnTheTitleAndAGameBeginsWithTheSkillListAndHerFull) {
 }
 
 TEST_F(ManagerTest, AHeldAttackFromTheTitleLeavesTheSkillListOnlyWhenLetGoAfterTheFadeIn) {
+  ToTitleMenu();
   Key(kKeyX, true);
   ASSERT_GT(FramesUntil([] { return Manager->iMode == MANAGER_GAME; }, 60), 0);
   Frames(200);  // still held: the picture stays

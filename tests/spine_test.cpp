@@ -104,6 +104,13 @@ TEST(CommandLineFlags, ValuesAndErrors) {
   ASSERT_EQ(options.screenshots.size(), 1u);
   EXPECT_EQ(options.screenshots[0].frame, 59);
   EXPECT_EQ(options.screenshots[0].path, "out.png");
+  EXPECT_FALSE(options.difficulty) << "the options screen's Normal unless asked";
+  for (const auto& [word, level] : {std::pair{"easy", DIFFICULTY_EASY},
+                                    {"normal", DIFFICULTY_NORMAL},
+                                    {"hard", DIFFICULTY_HARD}}) {
+    ASSERT_TRUE(parse({"--difficulty", word}, options, error)) << error;
+    EXPECT_EQ(options.difficulty, level);
+  }
 
   const std::vector<std::vector<const char*>> bad = {
       {"--bogus"},
@@ -115,6 +122,10 @@ TEST(CommandLineFlags, ValuesAndErrors) {
       {"--screenshot", "59"},
       {"--screenshot", "x:y.png"},
       {"--seed", ""},
+      {"--difficulty"},
+      {"--difficulty", "Hard"},
+      {"--difficulty", ""},
+      {"--difficulty", "hard", "--difficulty", "brutal"},
       {"--input", "a", "--replay", "b"},
   };
   for (const auto& args : bad) {

@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-build}
 case $build in /*) ;; *) build=$root/$build ;; esac
 golden=$root/tests/golden
-frames=800  # the test replays as many frames as the trace has lines
+frames=890  # the test replays as many frames as the trace has lines
 
 cmake --build "$build" --target talvenne talvenne_stage_assets >/dev/null
 cd "$build"

@@ -1,14 +1,13 @@
 #pragma once
 // The two overlays that can stop a game: the pause and the back-to-title question. They only
 // show what the heroine's flags decide (she reads the Pause and Esc requests, Attack answers the
-// question); the manager runs the frame accordingly. Their pictures come with the menus; until
-// then both draw nothing and the frozen world is the only sign of a pause.
+// question); the manager runs the frame accordingly. Both are drawn in the view, over the world.
 
 #include <cstdint>
 
 #include "segments/segment.h"
 
-// The pause: a "Pause" that blinks every 40 frames. Showing it beeps, like the GO arrow.
+// The pause: a "Pause" that blinks every 40 frames. Showing it beeps once, like the GO arrow.
 class TPause : public TGo {
  public:
   void Move() override;

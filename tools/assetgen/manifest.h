@@ -40,7 +40,7 @@ using art::Actor;
 // Characters and mounts stand on their pivot; sparks, rings and spheres are centred on it;
 // backgrounds hang from the top-left; full-width title pictures from the middle of the top edge.
 // clang-format off
-inline constexpr std::array<ImageRow, 236> kImages = {{
+inline constexpr std::array<ImageRow, 238> kImages = {{
     // file                                     width height n   handle x  y  format  sheet  painter
     // Interface and title screen
     {"GUI/Go.png",                                 150,   70,  1,    0,    0, kRgba, kStrip, art::Go},
@@ -52,6 +52,8 @@ inline constexpr std::array<ImageRow, 236> kImages = {{
     {"GUI/Highlight.png",                          300,   28,  1,  150,    0, kRgba, kStrip, art::Highlight},
     {"GUI/GameTitle.png",                          780,  560,  1,  400,    0, kRgba, kStrip, art::GameTitle},
     {"GUI/OstrakinSplash.png",                     480,  240,  1,  240,  120, kRgba, kStrip, art::MakerSplash},
+    {"GUI/MenuBackdrop.png",                      1366,  768,  1,  683,    0, kRgb , kStrip, art::MenuBackdrop},
+    {"GUI/ConfigRow.png",                          760,   40,  1,  380,    6, kRgba, kStrip, art::ConfigRow},
     {"GUI/MainTitleSky.png",                      1366,  768,  1,  683,    0, kRgb , kStrip, art::TitleSky},
     {"GUI/MainTitleSun.png",                       360,  360,  1,  180,  180, kRgba, kStrip, art::TitleSun},
     {"GUI/MainTitleHills.png",                    1366,  468,  1,  683,    0, kRgba, kStrip, art::TitleHills},
@@ -296,7 +298,7 @@ inline constexpr std::array<ImageRow, 236> kImages = {{
 }  // namespace detail
 
 using detail::kImages;
-static_assert(kImages.size() == 236);
+static_assert(kImages.size() == 238);
 
 // The groups of the contact sheets: a name and the index of the group's first row.
 struct Group {

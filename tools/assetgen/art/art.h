@@ -142,6 +142,8 @@ void BarBorderBoss(const Frame& f);
 void Highlight(const Frame& f);
 void GameTitle(const Frame& f);
 void MakerSplash(const Frame& f);
+void MenuBackdrop(const Frame& f);
+void ConfigRow(const Frame& f);
 void TitleSky(const Frame& f);
 void TitleSun(const Frame& f);
 void TitleHills(const Frame& f);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "art/art.h"
 #include "art/portrait.h"
@@ -279,7 +280,8 @@ void BarBorderBoss(const Frame& f) {
 }
 
 void Highlight(const Frame& f) {
-  const Rgb warm = Hex(0xfff8d8);
+  // Amber, so that the title's black labels and the options' white ones both read on it.
+  const Rgb warm = Hex(0xe8a640);
   HorizontalRamp(f.cr, 0, 2, 300, 24,
                  {{0, warm, 0}, {0.3, warm, 0.75}, {0.7, warm, 0.75}, {1, warm, 0}});
 }
@@ -345,6 +347,54 @@ void MakerSplash(const Frame& f) {
   PlainText(cr, Typeface::Serif, 20, {194, 162}, "games made by hand", Hex(0x6a5a7a));
 }
 
+// The screens behind the title (options, credits, the configuration screens): the title's sky
+// after sunset, hills gone dark, and a thin gold frame, so white text reads anywhere on it.
+void MenuBackdrop(const Frame& f) {
+  cairo_t* cr = f.cr;
+  constexpr double w = 1366, h = 768;
+  VerticalGradient(
+      cr, 0, 0, w, h,
+      {{0, Hex(0x141a3c)}, {0.55, Hex(0x2a2458)}, {0.85, Hex(0x4a2f62)}, {1, Hex(0x6a3a5c)}});
+  StarField(cr, 41, w, h * 0.6, 160);
+  // The last light of the sun low on the right, behind the hills.
+  Glow(cr, {w / 2 + 167, h - 120}, 420, Hex(0xff9a6a), 0.28, 520, 200);
+  Ridge(cr, w, h - 170, 60, 42, w, h, Hex(0x2a2448));
+  Ridge(cr, w, h - 110, 45, 43, w, h, Hex(0x1c1a34));
+  // A darker field in the middle keeps the menus calm.
+  Glow(cr, {w / 2, h / 2 - 20}, 480, Hex(0x0c0a1c), 0.45, 520, 340);
+  // The frame: a fine gold line inside a darker one, with a diamond at each corner.
+  const Rgb gold = Hex(0xd8b25a);
+  for (const auto& [inset, c, width] :
+       {std::tuple{22.0, Hex(0x0c0a1c), 6.0}, std::tuple{22.0, gold, 1.5},
+        std::tuple{30.0, Mix(gold, Hex(0x2a2458), 0.45), 1.0}}) {
+    cairo_rectangle(cr, inset, inset, w - 2 * inset, h - 2 * inset);
+    SetRgb(cr, c, 0.9);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+  }
+  for (const Pt corner : {Pt{22, 22}, Pt{w - 22, 22}, Pt{22, h - 22}, Pt{w - 22, h - 22}}) {
+    Shape(
+        cr,
+        [corner](cairo_t* k) {
+          PolygonPath(
+              k, {corner + Pt{0, -9}, corner + Pt{9, 0}, corner + Pt{0, 9}, corner + Pt{-9, 0}});
+        },
+        Metal(0xdcae3f, 0x9c7420, 0xfff0a8), 1.5, 1.5);
+  }
+}
+
+// The plate behind one row of a configuration screen: a dark glassy band whose ends fade out,
+// with a gold hairline underneath.
+void ConfigRow(const Frame& f) {
+  cairo_t* cr = f.cr;
+  const Rgb deep = Hex(0x0c0a1c);
+  HorizontalRamp(cr, 0, 2, 760, 34,
+                 {{0, deep, 0}, {0.12, deep, 0.55}, {0.88, deep, 0.55}, {1, deep, 0}});
+  const Rgb gold = Hex(0xd8b25a);
+  HorizontalRamp(cr, 0, 36, 760, 1.5,
+                 {{0, gold, 0}, {0.2, gold, 0.7}, {0.8, gold, 0.7}, {1, gold, 0}});
+}
+
 // ---- Title screen
 // -----------------------------------------------------------------------------------
 
@@ -401,8 +451,25 @@ void TitleGreatCloud(const Frame& f) {
             Hex(0xffffff));
     }
   }
-  // A soft base rather than a ruled line.
-  FadeAlong(cr, {0, 0}, {0, 40}, {{0, 1}, {1, 0}});
+  // The base thins out slowly, each column over its own depth, instead of stopping on a ruled
+  // line: where the rows of the title sky meet (the upper rows base to base, the lower row's
+  // base across them) the bands melt into one another with no straight edge to catch the eye.
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  constexpr double kColumn = 2;
+  for (double x = 0; x < 1240; x += kColumn) {
+    const double depth = 110 + 80 * Fbm(x / 180, 0.3, 9, 3);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, depth);
+    for (double t = 0; t <= 1.0001; t += 0.125) {
+      const double keep = t * t * (3 - 2 * t);  // smoothstep: no crease where the fade ends
+      cairo_pattern_add_color_stop_rgba(g, t, 0, 0, 0, 1 - keep);
+    }
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, x, 0, kColumn, depth);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
+  cairo_restore(cr);
 }
 
 void TitleCloud1(const Frame& f) {

@@ -1,0 +1,88 @@
+# The title and options played by the real program.
+#
+# "Exit" ends the program at the end of the frame it is confirmed in.
+set(exit_script "${CMAKE_CURRENT_BINARY_DIR}/title_exit.txt")
+file(WRITE "${exit_script}" "100 key 38 down\n102 key 38 up\n106 key 88 down\n")
+set(trace "${CMAKE_CURRENT_BINARY_DIR}/title_exit.jsonl")
+execute_process(COMMAND ${EXE} --headless --no-draw --seed 1 --frames 1000 --input ${exit_script}
+                        --trace ${trace}
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the Exit run failed with ${status}:\n${err}")
+endif()
+file(STRINGS "${trace}" lines)
+list(LENGTH lines count)
+if(NOT count EQUAL 107)
+  message(FATAL_ERROR "Exit confirmed on frame 106: expected 107 frames, got ${count}")
+endif()
+
+# Hard chosen in the options, and Hard from --difficulty, give the first enemies of stage 1 the
+# same hit points: their Normal ones times 1.2 (the first wave is two Sabermen, 144 on Normal).
+# Returns the first enemies of the first stage as "type id hp" items.
+function(first_enemies out)
+  set(trace "${CMAKE_CURRENT_BINARY_DIR}/${out}.jsonl")
+  file(REMOVE "${trace}")
+  execute_process(COMMAND ${EXE} --headless --no-draw --seed 5 --frames 700 --trace ${trace}
+                          ${ARGN}
+                  RESULT_VARIABLE status ERROR_VARIABLE err)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "run ${out} failed with ${status}:\n${err}")
+  endif()
+  file(STRINGS "${trace}" lines)
+  set(found "")
+  foreach(line IN LISTS lines)
+    if(NOT line MATCHES "\"manager\":1,\"stage\":1,")
+      continue()
+    endif()
+    string(REGEX MATCHALL "{\"type\":[0-9]+,\"id\":[0-9]+,[^}]*\"hp\":[0-9.]+" chars "${line}")
+    foreach(c IN LISTS chars)
+      string(REGEX MATCH "\"type\":([0-9]+),\"id\":([0-9]+),.*\"hp\":([0-9.]+)" _ "${c}")
+      if(CMAKE_MATCH_1 GREATER_EQUAL 10 AND CMAKE_MATCH_1 LESS 30)
+        list(APPEND found "${CMAKE_MATCH_1} ${CMAKE_MATCH_2} ${CMAKE_MATCH_3}")
+      endif()
+    endforeach()
+    if(found)
+      break()
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+first_enemies(menu_hard --input ${SCRIPTS}/hard_from_options.txt)
+first_enemies(flag_hard --difficulty hard --input ${SCRIPTS}/stage1_start.txt)
+first_enemies(flag_normal --input ${SCRIPTS}/stage1_start.txt)
+if(NOT menu_hard STREQUAL flag_hard)
+  message(FATAL_ERROR "Hard from the options and from --difficulty differ:\n"
+                      "  options: ${menu_hard}\n  flag:    ${flag_hard}")
+endif()
+if(NOT menu_hard)
+  # The stage spawns only the kinds that are registered; without them there is nothing to check.
+  message("SKIPPED: no enemy kind of the first wave is registered in this build")
+  return()
+endif()
+list(LENGTH flag_normal normal_count)
+list(LENGTH menu_hard hard_count)
+if(NOT normal_count EQUAL hard_count)
+  message(FATAL_ERROR "Normal and Hard spawn different waves:\n  ${flag_normal}\n  ${menu_hard}")
+endif()
+math(EXPR last "${hard_count} - 1")
+foreach(i RANGE ${last})
+  list(GET flag_normal ${i} normal)
+  list(GET menu_hard ${i} hard)
+  separate_arguments(normal)
+  separate_arguments(hard)
+  list(GET normal 2 normal_hp)
+  list(GET hard 2 hard_hp)
+  # hp carries up to 4 decimals: compare in ten-thousandths.
+  string(REGEX REPLACE "^([0-9]+)(\\.([0-9]*))?$" "\\1" whole "${normal_hp}")
+  math(EXPR want "${whole} * 12000")  # Normal x 1.2, in ten-thousandths, for whole Normal values
+  string(REGEX MATCH "^([0-9]+)\\.?([0-9]*)$" _ "${hard_hp}")
+  set(frac "${CMAKE_MATCH_2}0000")
+  string(SUBSTRING "${frac}" 0 4 frac)
+  math(EXPR got "${CMAKE_MATCH_1} * 10000 + ${frac}")
+  math(EXPR diff "${got} - ${want}")
+  if(diff GREATER 1 OR diff LESS -1)
+    message(FATAL_ERROR "enemy ${hard}: ${hard_hp} hit points on Hard, expected 1.2 x ${normal_hp}")
+  endif()
+endforeach()
+message("first enemies on Hard: ${menu_hard} (Normal: ${flag_normal})")
