@@ -221,7 +221,11 @@ int RunProgram(int argc, char** argv) {
     for (const Screenshot& shot : options.screenshots) {
       if (shot.frame == frame && !WriteScreenshot(shot)) status = 1;
     }
-    Flip(-1);
+    if (options.noDraw) {
+      FlipWithoutPicture();
+    } else {
+      Flip(-1);
+    }
     if (AppTerminate()) break;
     if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
   }

@@ -541,9 +541,9 @@ void PresentPicture() {
 
 }  // namespace
 
-void Flip(int sync) {
-  platform_detail::ProcessEvents();
-  if (!g.renderer) return;
+namespace {
+// The frame's pacing: a software sleep, the display's vertical blank, or none.
+void PaceFrame(int sync) {
   if (sync == -1) {
     switch (g.pacing) {
       case PacingMode::Soft:
@@ -560,9 +560,23 @@ void Flip(int sync) {
   } else {
     SetVSync(sync == 1 && g.backend == BackendKind::Sdl ? 1 : 0);
   }
+}
+}  // namespace
+
+void Flip(int sync) {
+  platform_detail::ProcessEvents();
+  if (!g.renderer) return;
+  PaceFrame(sync);
   platform_detail::FlushQuads();
   PresentPicture();
   if (g.finishGl) g.finishGl();
+  UpdateAudio();
+}
+
+void FlipWithoutPicture() {
+  platform_detail::ProcessEvents();
+  if (!g.renderer) return;
+  PaceFrame(-1);
   UpdateAudio();
 }
 

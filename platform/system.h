@@ -56,6 +56,9 @@ PictureBox FitPicture(int outputWidth, int outputHeight, int width, int height);
 
 // Presents the back buffer. sync -1 paces by the window's pacing mode, 0 at once, 1 at vblank.
 void Flip(int sync);
+// A frame that draws nothing (runs with --no-draw): events, pacing and sound as Flip, but no
+// picture is scaled into the window or presented.
+void FlipWithoutPicture();
 // 1 once per close request (close box, Alt+F4, system), then 0.
 int AppTerminate();
 void HideMouse();
