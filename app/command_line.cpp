@@ -71,6 +71,9 @@ const Flag kFlags[] = {
   {"--practice",     nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.practice = true; },
    "start in the practice yard instead of the title"},
+  {"--autoplay",     nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.autoplay = true; },
+   "let the bot play one game from the title, then end"},
   {"--help",         nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.help = true; },
    "show this text"},
@@ -163,6 +166,17 @@ bool CheckCombination(const CommandLine& options, std::string& error) {
   if (replaying && options.seed) {
     error = "--seed cannot be used with --replay: the recording carries its seed";
     return false;
+  }
+  if (options.autoplay) {
+    // The bot is the run's only source of input, and it plays a game from the title.
+    for (const auto& [used, flag] : {std::pair{!options.inputScript.empty(), "--input"},
+                                     {replaying, "--replay"},
+                                     {options.practice, "--practice"}}) {
+      if (used) {
+        error = std::string("--autoplay cannot be used with ") + flag;
+        return false;
+      }
+    }
   }
   for (const Screenshot& shot : options.screenshots) {
     if (options.noDraw) {

@@ -22,6 +22,7 @@ struct CommandLine {
   std::string tracePath;
   bool noDraw = false;
   bool practice = false;          // start in the practice yard instead of the title
+  bool autoplay = false;          // the bot plays one game, then the run ends
   std::optional<int> difficulty;  // 0 Easy, 1 Normal, 2 Hard, from the first frame
   bool help = false;
 };

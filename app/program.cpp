@@ -15,12 +15,15 @@
 #include "app/screen_modes.h"
 #include "app/trace.h"
 #include "audio/bgm_player.h"
+#include "bot/autoplay.h"
 #include "enemies/boss.h"
 #include "enemies/roster.h"
+#include "heroine/momo.h"
 #include "input/device_feed.h"
 #include "input/file_io.h"
 #include "mounts/mount.h"
 #include "platform/platform.h"
+#include "segments/segment.h"
 #include "ui/windows.h"
 #include "world/assets.h"
 #include "world/globals.h"
@@ -58,8 +61,41 @@ bool WriteScreenshot(const Screenshot& shot) {
   return false;
 }
 
-// Opens the device feed the command line asks for: a script, a replay, a recording or none.
-bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, std::string& error) {
+// What the bot may see of the screen: which menu or segment is up, and whether the game waits
+// on the pause or the back-to-title question.
+BotView LookAtScreen() {
+  BotView view;
+  if (!Manager) return view;
+  view.lastSegment = SEGMENT_MAP;
+  switch (Manager->iMode) {
+    case MANAGER_TITLE:
+      view.screen = BotView::Screen::Title;
+      view.title = dynamic_cast<const TWindowTitle*>(Manager->WindowTitle.get());
+      break;
+    case MANAGER_GAME:
+      view.screen = BotView::Screen::Game;
+      view.segment = &Manager->CurrentSegment();
+      view.segmentIndex = Manager->TracedStage();
+      view.paused = Momo && (Momo->bPause != 0 || Momo->bESC != 0);
+      break;
+    default:
+      view.screen = BotView::Screen::OtherMenu;
+      break;
+  }
+  return view;
+}
+
+// Opens the device feed the command line asks for: a script, a replay, the bot, a recording or
+// none. `bot` points at the bot when it plays (a recording wraps it).
+bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
+              std::string& error) {
+  if (options.autoplay) {
+    // The bot's choices follow the run's seed, so a seed is fixed for it as for a recording.
+    if (!forcedSeed) forcedSeed = MilliSecs();
+    auto autoplay = std::make_unique<Autoplay>(static_cast<uint32_t>(*forcedSeed), LookAtScreen);
+    bot = autoplay.get();
+    feed = std::move(autoplay);
+  }
   if (!options.inputScript.empty()) {
     feed = OpenInputScript(options.inputScript, error);
     if (!feed) return false;
@@ -144,7 +180,8 @@ int RunProgram(int argc, char** argv) {
     return Fail(PlatformError());
   }
   std::unique_ptr<DeviceFeed> feed;
-  if (!OpenFeed(options, feed, error)) {
+  Autoplay* bot = nullptr;
+  if (!OpenFeed(options, feed, bot, error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     ShutdownPlatform();
     return 2;
@@ -227,10 +264,15 @@ int RunProgram(int argc, char** argv) {
       Flip(-1);
     }
     if (AppTerminate()) break;
+    if (bot && bot->Outcome() != BotOutcome::Playing) break;
     if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
   }
 
   BGMPlayer->Stop();
+  if (bot) {
+    std::printf("%s\n", bot->Summary().c_str());
+    if (bot->Outcome() == BotOutcome::Stalled) status = 1;
+  }
   if (feed) {
     feed->Finish();
     if (!feed->Error().empty()) {

@@ -1,0 +1,438 @@
+#include "bot/autoplay.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <deque>
+#include <random>
+
+#include "actors/character.h"
+#include "heroine/momo.h"
+#include "input/game_input.h"
+#include "segments/segment.h"
+#include "ui/windows.h"
+#include "world/globals.h"
+#include "world/modes.h"
+
+namespace {
+
+// ---- Reach and ranges, in world pixels ----------------------------------------------------------
+
+constexpr float kStrikeNear = 35;  // closer than this her sword passes beyond the foe
+constexpr float kStrikeFar = 135;  // the first strike's box ends about here
+constexpr float kRideStrikeFar = 200;
+constexpr float kSwitchPlaneWithin = 420;  // a foe further off along the floor is walked to first
+constexpr float kCrowdRadius = 220;        // foes this close count for the skills
+constexpr float kMountWithin = 700;        // a waiting dragon this close is worth the walk
+constexpr int kMaxPlane = 4;
+
+using ActionMask = uint32_t;
+constexpr ActionMask Bit(int action) { return 1u << action; }
+
+bool IsStanding(int mode) {
+  return mode == MODE_STANCE || mode == MODE_WALK_RIGHT || mode == MODE_WALK_LEFT ||
+         mode == MODE_STOPPING;
+}
+bool IsJumping(int mode) {
+  return mode == MODE_JUMP_RISE || mode == MODE_JUMP_PEAK || mode == MODE_JUMP_FALL;
+}
+bool IsGroundStrike(int mode) { return mode >= MOMO_STRIKE1 && mode <= MOMO_STRIKE4; }
+bool IsAirStrike(int mode) { return mode >= MOMO_JUMP_ATTACK1 && mode <= MOMO_JUMP_ATTACK3; }
+
+// A foe she can still fight: on the enemies' side, standing or about to stand again.
+bool IsFoe(const TCharacter& c) {
+  return c.iAffiliation == SIDE_ENEMY && c.fHP > 0 && c.iStatus != STATUS_FINISHED &&
+         c.iStatus != STATUS_FADING && c.iMode != MODE_DEAD;
+}
+
+// The heroine's keyboard bindings; the built-in ones until the manager has made hers.
+const TGameInput& Bindings() {
+  if (!GameInput.empty() && GameInput[0]) return *GameInput[0];
+  static const TGameInput builtIn = [] {
+    TGameInput input;
+    input.SetDefaultConfig();
+    return input;
+  }();
+  return builtIn;
+}
+
+}  // namespace
+
+// ---- The brain ----------------------------------------------------------------------------------
+
+struct Autoplay::Brain {
+  std::function<BotView()> look;
+  std::mt19937 rng;
+  DeviceState state;
+
+  // What is held this frame, and each action's status as the game's poll will see it.
+  ActionMask held = 0;
+  std::array<int32_t, kActionCount> status{};
+  // Frames of held actions queued by a move that takes several frames (a double tap).
+  std::deque<ActionMask> queued;
+
+  // Progress, for the outcome and the stall watch.
+  int frames = 0;
+  bool inGame = false;
+  int segmentIndex = -1;
+  int step = -1;
+  int framesWithoutProgress = 0;
+  BotOutcome outcome = BotOutcome::Playing;
+
+  // The fight.
+  int backOffFrames = 0;  // walking away from a foe that is too close or out of reach
+  int pinnedFrames = 0;   // frames she has pushed towards her foe without moving
+  float lastX = 0;
+  int strikesInGrapple = 0;  // grapple strikes before the throw
+  int jumpFrames = 0;        // Jump counts once held for a second poll, so it is held a while
+  int lastMomoMode = -1;
+
+  Brain(uint32_t seed, std::function<BotView()> view) : look(std::move(view)), rng(seed) {}
+
+  int Roll(int sides) { return static_cast<int>(rng() % static_cast<uint32_t>(sides)); }
+
+  // A press needs the action up in the poll before; otherwise it is let go this frame.
+  void Tap(int action) {
+    if (status[action] == INPUT_UP) held |= Bit(action);
+  }
+  void Hold(int action) { held |= Bit(action); }
+  void Jump() {
+    if (status[ACTION_JUMP] == INPUT_UP) jumpFrames = 3;
+  }
+
+  void Decide(const BotView& view);
+  void WatchProgress(const BotView& view);
+  void OnTitle(const TWindowTitle& title);
+  void InGame(const BotView& view);
+  void Fight(const TMomo& momo);
+  void Ride(const TMomo& momo, const TCharacter* target);
+  void HoldTowards(float dx);
+  void SwitchPlane(bool up);
+  void EndFrame();
+};
+
+void Autoplay::Brain::WatchProgress(const BotView& view) {
+  ++frames;
+  if (view.screen == BotView::Screen::Game) {
+    const int newStep = view.segment ? view.segment->iSegmentCounter : -1;
+    if (!inGame || view.segmentIndex != segmentIndex || newStep != step) {
+      framesWithoutProgress = 0;
+    }
+    inGame = true;
+    segmentIndex = view.segmentIndex;
+    step = newStep;
+  } else if (inGame) {
+    // The title is back: the game is over one way or the other.
+    outcome = segmentIndex >= view.lastSegment ? BotOutcome::Finished : BotOutcome::GameOver;
+    return;
+  }
+  if (++framesWithoutProgress >= kStallFrames) outcome = BotOutcome::Stalled;
+}
+
+void Autoplay::Brain::Decide(const BotView& view) {
+  held = 0;
+  if (!queued.empty()) {
+    held = queued.front();
+    queued.pop_front();
+    return;
+  }
+  switch (view.screen) {
+    case BotView::Screen::Title:
+      if (view.title) OnTitle(*view.title);
+      break;
+    case BotView::Screen::OtherMenu:
+      break;  // the bot never opens these
+    case BotView::Screen::Game:
+      if (!view.paused) InGame(view);
+      break;
+  }
+  if (jumpFrames > 0) {
+    --jumpFrames;
+    Hold(ACTION_JUMP);
+  }
+}
+
+void Autoplay::Brain::OnTitle(const TWindowTitle& title) {
+  if (title.iMode != TITLE_MODE_MENU || title.bFade == 1) return;
+  if (title.iActiveMenu != TITLE_START) {
+    Tap(ACTION_UP);
+  } else {
+    Tap(ACTION_ATTACK);
+  }
+}
+
+void Autoplay::Brain::InGame(const BotView& view) {
+  if (!Momo) return;
+  const TMomo& momo = *Momo;
+  if (momo.iMode == MOMO_CONTINUE) {
+    // "Yes" is the first entry.
+    if (momo.iContinueCursor != 0) {
+      Tap(ACTION_RIGHT);
+    } else {
+      Tap(ACTION_ATTACK);
+    }
+    return;
+  }
+  // The skill list waits for Attack to be let go; the map plays by itself.
+  if (view.segmentIndex == 0) {
+    Tap(ACTION_ATTACK);
+    return;
+  }
+  if (view.segmentIndex >= view.lastSegment) return;
+  Fight(momo);
+}
+
+void Autoplay::Brain::HoldTowards(float dx) { Hold(dx >= 0 ? ACTION_RIGHT : ACTION_LEFT); }
+
+void Autoplay::Brain::SwitchPlane(bool up) {
+  // The double tap: down now, then up (the first release opens the window), up again so that
+  // the next press counts, down, and up: the second release switches.
+  const ActionMask key = Bit(up ? ACTION_UP : ACTION_DOWN);
+  held = key;
+  queued = {0, 0, key, 0};
+}
+
+void Autoplay::Brain::Fight(const TMomo& momo) {
+  const int mode = momo.iMode;
+  if (mode != lastMomoMode && mode == MOMO_GRAPPLE) strikesInGrapple = Roll(3);
+  lastMomoMode = mode;
+
+  // The foe to fight: the nearest along the floor, planes away counting as distance too.
+  const TCharacter* target = nullptr;
+  float best = 1e9f;
+  int foesNear = 0, foesBehind = 0, foesAhead = 0;
+  const TCharacter* waitingMount = nullptr;
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    if (c->iAffiliation == SIDE_NEUTRAL && c->iMode == MODE_MOUNT_WAITING &&
+        std::fabs(c->x - momo.x) < kMountWithin) {
+      waitingMount = c.get();
+    }
+    if (!IsFoe(*c)) continue;
+    const float dx = c->x - momo.x;
+    const float cost =
+        std::fabs(dx) + 150.0f * static_cast<float>(std::abs(c->iPlane - momo.iPlane));
+    if (cost < best) {
+      best = cost;
+      target = c.get();
+    }
+    if (c->iPlane == momo.iPlane && std::fabs(dx) < kCrowdRadius) {
+      ++foesNear;
+      const bool ahead = momo.iFacing == 0 ? dx > 0 : dx < 0;
+      ++(ahead ? foesAhead : foesBehind);
+    }
+  }
+
+  if (momo.iTypeMount == MOUNT_DRACON) {
+    Ride(momo, target);
+    return;
+  }
+
+  if (mode == MOMO_GRAPPLE_HOLD) {
+    if (strikesInGrapple > 0) {
+      if (momo.iDelayCounter > 6) {
+        Tap(ACTION_ATTACK);
+        if (held & Bit(ACTION_ATTACK)) --strikesInGrapple;
+      }
+    } else {
+      // Throw towards the others, or back where no one is.
+      const bool towardFacing = foesAhead > 1 || (foesBehind == 0 && Roll(2) == 0);
+      const bool right = momo.iFacing == 0;
+      Hold(towardFacing == right ? ACTION_RIGHT : ACTION_LEFT);
+      Tap(ACTION_ATTACK);
+    }
+    return;
+  }
+
+  if (IsGroundStrike(mode) || IsAirStrike(mode)) {
+    // Chain the combo while someone is in front of her.
+    if (target && target->iPlane == momo.iPlane) {
+      const float dx = target->x - momo.x;
+      const bool facing = momo.iFacing == 0 ? dx > -kStrikeNear : dx < kStrikeNear;
+      if (facing && std::fabs(dx) < kStrikeFar + 40) Tap(ACTION_ATTACK);
+    }
+    return;
+  }
+
+  if (IsJumping(mode)) {
+    if (!target || target->iPlane != momo.iPlane) return;
+    const float dx = target->x - momo.x;
+    if (std::fabs(dx) > kStrikeNear) HoldTowards(dx);
+    if (std::fabs(dx) < kStrikeFar && momo.fJump <= 20) Tap(ACTION_ATTACK);
+    return;
+  }
+
+  if (!IsStanding(mode)) return;  // hit, lying, busy, or run by the stage
+
+  // A waiting dragon: on her plane, board it; on another, go there.
+  if (waitingMount) {
+    const float dx = waitingMount->x - momo.x;
+    if (waitingMount->iPlane != momo.iPlane) {
+      if (std::fabs(dx) < kSwitchPlaneWithin) {
+        SwitchPlane(waitingMount->iPlane < momo.iPlane);
+      } else {
+        HoldTowards(dx);
+      }
+      return;
+    }
+    if (std::fabs(dx) > 40) {
+      HoldTowards(dx);
+    } else {
+      Hold(ACTION_DOWN);
+      Jump();
+    }
+    return;
+  }
+
+  if (!target) {
+    // Nothing to fight: on to the next stretch.
+    Hold(ACTION_RIGHT);
+    return;
+  }
+
+  const float dx = target->x - momo.x;
+  const float distance = std::fabs(dx);
+  if (target->iPlane != momo.iPlane) {
+    if (distance < kSwitchPlaneWithin && momo.iPlane % 2 == 0) {
+      SwitchPlane(target->iPlane < momo.iPlane);
+    } else {
+      HoldTowards(dx);
+    }
+    return;
+  }
+
+  if (backOffFrames > 0) {
+    --backOffFrames;
+    HoldTowards(-dx);
+    return;
+  }
+  if (distance < kStrikeNear) {
+    backOffFrames = 6;
+    HoldTowards(-dx);
+    return;
+  }
+  if (distance > kStrikeFar) {
+    // Against the edge of the view a foe can stand out of her reach while its own reaches her:
+    // the moon slasher's wave flies to it, or she draws it in.
+    pinnedFrames = std::fabs(momo.x - lastX) < 0.5f ? pinnedFrames + 1 : 0;
+    lastX = momo.x;
+    if (pinnedFrames > 8) {
+      pinnedFrames = 0;
+      const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
+      if (facing && momo.fMP > momo.fMPCostMoonSlasher && distance < 500) {
+        Tap(ACTION_MAGIC);
+      } else {
+        backOffFrames = 40;
+        HoldTowards(-dx);
+      }
+      return;
+    }
+    HoldTowards(dx);
+    return;
+  }
+  pinnedFrames = 0;
+  const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
+  if (!facing) {
+    HoldTowards(dx);
+    return;
+  }
+  // In reach: a skill when the mana is there and it pays, else the sword.
+  if (foesNear >= 2 && momo.fMP > momo.fMPCostPsychicSphere && foesBehind > 0) {
+    Hold(ACTION_DOWN);
+    Tap(ACTION_MAGIC);
+  } else if (foesNear >= 2 && momo.fMP > momo.fMPCostEruption + 20) {
+    Hold(ACTION_UP);
+    Tap(ACTION_MAGIC);
+  } else if (momo.fMP > momo.fMPCostMoonSlasher + 60 && Roll(4) == 0) {
+    Tap(ACTION_MAGIC);
+  } else if (Roll(6) == 0) {
+    Jump();
+  } else {
+    Tap(ACTION_ATTACK);
+  }
+}
+
+void Autoplay::Brain::Ride(const TMomo& momo, const TCharacter* target) {
+  const int mode = momo.iMode;
+  if (mode == DRACON_STRIKE1 || mode == DRACON_STRIKE2 || mode == DRACON_STRIKE1_WIND_UP ||
+      mode == DRACON_STRIKE2_WIND_UP) {
+    Tap(ACTION_ATTACK);
+    return;
+  }
+  if (!IsStanding(mode) || !target) {
+    if (!target && IsStanding(mode)) Hold(ACTION_RIGHT);
+    return;
+  }
+  const float dx = target->x - momo.x;
+  if (target->iPlane != momo.iPlane) {
+    if (std::fabs(dx) < kSwitchPlaneWithin && momo.iPlane % 2 == 0) {
+      SwitchPlane(target->iPlane < momo.iPlane);
+    } else {
+      HoldTowards(dx);
+    }
+    return;
+  }
+  const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
+  if (std::fabs(dx) > kRideStrikeFar || !facing) {
+    HoldTowards(dx);
+    return;
+  }
+  if (momo.fMP > momo.fMPCostDraconFireball + 30 && Roll(3) == 0) {
+    Tap(ACTION_MAGIC);
+  } else {
+    Tap(ACTION_ATTACK);
+  }
+}
+
+void Autoplay::Brain::EndFrame() {
+  for (int a = 0; a < kActionCount; ++a) status[a] = NextInputStatus(status[a], held & Bit(a));
+  state.keys.fill(0);
+  const TGameInput& bindings = Bindings();
+  for (int a = 0; a < kActionCount; ++a) {
+    if (!(held & Bit(a))) continue;
+    const int key = bindings.Keyboard[a];
+    if (key > 0 && key < static_cast<int>(state.keys.size())) state.keys[key] = 1;
+  }
+}
+
+// ---- The feed -----------------------------------------------------------------------------------
+
+Autoplay::Autoplay(uint32_t seed, std::function<BotView()> look)
+    : brain_(std::make_unique<Brain>(seed, std::move(look))) {}
+
+Autoplay::~Autoplay() { OverrideDeviceState(nullptr); }
+
+void Autoplay::BeginFrame(int) {
+  Brain& b = *brain_;
+  const BotView view = b.look();
+  b.WatchProgress(view);
+  if (b.outcome == BotOutcome::Playing) {
+    b.Decide(view);
+  } else {
+    b.held = 0;
+  }
+  b.EndFrame();
+  OverrideDeviceState(&b.state);
+}
+
+const DeviceState& Autoplay::FrameState() const { return brain_->state; }
+
+BotOutcome Autoplay::Outcome() const { return brain_->outcome; }
+
+std::string Autoplay::Summary() const {
+  const Brain& b = *brain_;
+  const std::string where =
+      " (segment " + std::to_string(b.segmentIndex) + ", step " + std::to_string(b.step) + ")";
+  const std::string after = " after " + std::to_string(b.frames) + " frames";
+  switch (b.outcome) {
+    case BotOutcome::Finished:
+      return "autoplay: finished" + after;
+    case BotOutcome::GameOver:
+      return "autoplay: game over" + after + where;
+    case BotOutcome::Stalled:
+      return "autoplay: no progress for " + std::to_string(kStallFrames) + " frames" + after +
+             where;
+    case BotOutcome::Playing:
+      break;
+  }
+  return "autoplay: still playing" + after + where;
+}
