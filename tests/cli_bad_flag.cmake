@@ -25,6 +25,9 @@ set(rows
   "--seed|3|--replay|r.rec=--seed cannot be used with --replay"
   "--input|script.txt|--replay|r.rec=--input cannot be used with --replay"
   "--record|a.rec|--replay|r.rec=--record cannot be used with --replay"
+  "--autoplay|--replay|r.rec=--autoplay cannot be used with --replay"
+  "--autoplay|--practice=--autoplay cannot be used with --practice"
+  "--input|s.txt|--autoplay=--autoplay cannot be used with --input"
 )
 foreach(row IN LISTS rows)
   string(FIND "${row}" "=" at)
