@@ -81,8 +81,9 @@ struct Autoplay::Brain {
 
   // The fight.
   int backOffFrames = 0;  // walking away from a foe that is too close or out of reach
-  int pinnedFrames = 0;   // frames she has pushed towards her foe without moving
+  int pinnedFrames = 0;   // frames she has walked without moving
   float lastX = 0;
+  int restFrames = 0;        // standing still where the way on is shut
   int strikesInGrapple = 0;  // grapple strikes before the throw
   int jumpFrames = 0;        // Jump counts once held for a second poll, so it is held a while
   int lastMomoMode = -1;
@@ -107,6 +108,10 @@ struct Autoplay::Brain {
   void Fight(const TMomo& momo);
   void Ride(const TMomo& momo, const TCharacter* target);
   void HoldTowards(float dx);
+  // Whether she has walked against something (the edge of the view) for a while now.
+  bool Pinned(const TMomo& momo);
+  // Nothing to fight: on to the right, or stand where the way is shut.
+  void WalkOn(const TMomo& momo);
   void SwitchPlane(bool up);
   void EndFrame();
 };
@@ -183,6 +188,26 @@ void Autoplay::Brain::InGame(const BotView& view) {
 }
 
 void Autoplay::Brain::HoldTowards(float dx) { Hold(dx >= 0 ? ACTION_RIGHT : ACTION_LEFT); }
+
+bool Autoplay::Brain::Pinned(const TMomo& momo) {
+  const bool walking = momo.iMode == MODE_WALK_RIGHT || momo.iMode == MODE_WALK_LEFT;
+  pinnedFrames = walking && std::fabs(momo.x - lastX) < 0.5f ? pinnedFrames + 1 : 0;
+  lastX = momo.x;
+  if (pinnedFrames <= 8) return false;
+  pinnedFrames = 0;
+  return true;
+}
+
+void Autoplay::Brain::WalkOn(const TMomo& momo) {
+  // The stage takes her over at its end only once she stands still.
+  if (restFrames > 0) {
+    --restFrames;
+  } else if (Pinned(momo)) {
+    restFrames = 60;
+  } else {
+    Hold(ACTION_RIGHT);
+  }
+}
 
 void Autoplay::Brain::SwitchPlane(bool up) {
   // The double tap: down now, then up (the first release opens the window), up again so that
@@ -284,8 +309,9 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
   }
 
   if (!target) {
-    // Nothing to fight: on to the next stretch.
-    Hold(ACTION_RIGHT);
+    // Nothing to fight: on to the next stretch, or, where the way is shut, stand and let the
+    // stage go on (it takes her over only once she stands still).
+    WalkOn(momo);
     return;
   }
 
@@ -313,10 +339,7 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
   if (distance > kStrikeFar) {
     // Against the edge of the view a foe can stand out of her reach while its own reaches her:
     // the moon slasher's wave flies to it, or she draws it in.
-    pinnedFrames = std::fabs(momo.x - lastX) < 0.5f ? pinnedFrames + 1 : 0;
-    lastX = momo.x;
-    if (pinnedFrames > 8) {
-      pinnedFrames = 0;
+    if (Pinned(momo)) {
       const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
       if (facing && momo.fMP > momo.fMPCostMoonSlasher && distance < 500) {
         Tap(ACTION_MAGIC);
@@ -329,7 +352,6 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     HoldTowards(dx);
     return;
   }
-  pinnedFrames = 0;
   const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
   if (!facing) {
     HoldTowards(dx);
@@ -358,8 +380,9 @@ void Autoplay::Brain::Ride(const TMomo& momo, const TCharacter* target) {
     Tap(ACTION_ATTACK);
     return;
   }
-  if (!IsStanding(mode) || !target) {
-    if (!target && IsStanding(mode)) Hold(ACTION_RIGHT);
+  if (!IsStanding(mode)) return;
+  if (!target) {
+    WalkOn(momo);
     return;
   }
   const float dx = target->x - momo.x;
