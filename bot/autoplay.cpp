@@ -7,6 +7,8 @@
 #include <random>
 
 #include "actors/character.h"
+#include "combat/projectile.h"
+#include "enemies/enemy.h"
 #include "heroine/momo.h"
 #include "input/game_input.h"
 #include "segments/segment.h"
@@ -25,6 +27,13 @@ constexpr float kSwitchPlaneWithin = 420;  // a foe further off along the floor 
 constexpr float kCrowdRadius = 220;        // foes this close count for the skills
 constexpr float kMountWithin = 700;        // a waiting dragon this close is worth the walk
 constexpr int kMaxPlane = 4;
+constexpr float kBlowReach = 300;     // a foe's blow starting this close is dodged
+constexpr float kMissileWatch = 500;  // a missile this close on her plane is dodged
+constexpr int kFreshAttackFrames = 3;
+constexpr int kGrappleTries = 24;  // frames she walks into a foe to seize it
+constexpr float kDashFrom = 220;   // a dash from this far ...
+constexpr float kDashTo = 380;     // ... to this far ends in reach
+constexpr float kDashStrike = 200;
 
 using ActionMask = uint32_t;
 constexpr ActionMask Bit(int action) { return 1u << action; }
@@ -37,6 +46,8 @@ bool IsJumping(int mode) {
   return mode == MODE_JUMP_RISE || mode == MODE_JUMP_PEAK || mode == MODE_JUMP_FALL;
 }
 bool IsGroundStrike(int mode) { return mode >= MOMO_STRIKE1 && mode <= MOMO_STRIKE4; }
+// A foe's attacks: its blows, throws and spells, its charge and its seize.
+bool IsFoeAttack(int mode) { return mode >= 100 || mode == ENEMY_CHARGE || mode == ENEMY_SEIZE; }
 bool IsAirStrike(int mode) { return mode >= MOMO_JUMP_ATTACK1 && mode <= MOMO_JUMP_ATTACK3; }
 
 // A foe she can still fight: on the enemies' side, standing or about to stand again.
@@ -85,6 +96,7 @@ struct Autoplay::Brain {
   float lastX = 0;
   int restFrames = 0;        // standing still where the way on is shut
   int strikesInGrapple = 0;  // grapple strikes before the throw
+  int grappleFrames = 0;     // walking into a foe to seize it
   int jumpFrames = 0;        // Jump counts once held for a second poll, so it is held a while
   int lastMomoMode = -1;
 
@@ -113,6 +125,10 @@ struct Autoplay::Brain {
   // Nothing to fight: on to the right, or stand where the way is shut.
   void WalkOn(const TMomo& momo);
   void SwitchPlane(bool up);
+  // A blow about to fall on her plane, or a missile flying at her along it.
+  bool Threatened(const TMomo& momo) const;
+  // Out of the way: the quick switch (Dash with Up or Down) to the plane with fewer foes.
+  void Evade(const TMomo& momo);
   void EndFrame();
 };
 
@@ -209,6 +225,38 @@ void Autoplay::Brain::WalkOn(const TMomo& momo) {
   }
 }
 
+bool Autoplay::Brain::Threatened(const TMomo& momo) const {
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    if (!IsFoe(*c) || c->iPlane != momo.iPlane) continue;
+    const float dx = momo.x - c->x;
+    const bool facingHer = c->iFacing == 0 ? dx > 0 : dx < 0;
+    const bool winding = IsFoeAttack(c->iMode) && c->iDelayCounter <= kFreshAttackFrames;
+    if (winding && facingHer && std::fabs(dx) < kBlowReach) return true;
+  }
+  for (const std::shared_ptr<TProjectile>& p : ProjectileList) {
+    if (p->iAffiliation == SIDE_HEROINE || p->iStatus != PROJECTILE_ACTIVE) continue;
+    if (p->iPlane != momo.iPlane) continue;
+    const float dx = momo.x - p->x;
+    const float heading = std::cos(p->fAngle * static_cast<float>(M_PI) / 180);
+    if (std::fabs(dx) < kMissileWatch && std::fabs(dx) > kBlowReach && dx * heading > 0)
+      return true;
+  }
+  return false;
+}
+
+void Autoplay::Brain::Evade(const TMomo& momo) {
+  int above = 0, below = 0;
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    if (!IsFoe(*c) || std::fabs(c->x - momo.x) > kCrowdRadius) continue;
+    if (c->iPlane < momo.iPlane) ++above;
+    if (c->iPlane > momo.iPlane) ++below;
+  }
+  bool up = momo.iPlane == kMaxPlane ||
+            (momo.iPlane != 0 && (above < below || (above == below && Roll(2) == 0)));
+  Hold(up ? ACTION_UP : ACTION_DOWN);
+  Tap(ACTION_DASH);
+}
+
 void Autoplay::Brain::SwitchPlane(bool up) {
   // The double tap: down now, then up (the first release opens the window), up again so that
   // the next press counts, down, and up: the second release switches.
@@ -286,7 +334,18 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     return;
   }
 
+  if (mode == MODE_DASH) {
+    if (target && target->iPlane == momo.iPlane && std::fabs(target->x - momo.x) < kDashStrike) {
+      Tap(momo.fMP > momo.fMPCostStrikeThrough + 40 && Roll(2) == 0 ? ACTION_MAGIC : ACTION_ATTACK);
+    }
+    return;
+  }
   if (!IsStanding(mode)) return;  // hit, lying, busy, or run by the stage
+
+  if (Threatened(momo)) {
+    Evade(momo);
+    return;
+  }
 
   // A waiting dragon: on her plane, board it; on another, go there.
   if (waitingMount) {
@@ -326,6 +385,12 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     return;
   }
 
+  if (grappleFrames > 0) {
+    // Into the foe: running into one that stands seizes it.
+    --grappleFrames;
+    HoldTowards(dx);
+    return;
+  }
   if (backOffFrames > 0) {
     --backOffFrames;
     HoldTowards(-dx);
@@ -349,6 +414,12 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
       }
       return;
     }
+    // From a few steps off, now and then a dash into the dash attack or the strike-through.
+    const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
+    if (facing && distance > kDashFrom && distance < kDashTo && Roll(40) == 0) {
+      Tap(ACTION_DASH);
+      return;
+    }
     HoldTowards(dx);
     return;
   }
@@ -357,17 +428,24 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     HoldTowards(dx);
     return;
   }
-  // In reach: a skill when the mana is there and it pays, else the sword.
+  // In reach: a skill when the mana is there and it pays, else the sword, now and then a
+  // grapple, a jump into the air combo or the upward strike.
+  const int roll = Roll(20);
   if (foesNear >= 2 && momo.fMP > momo.fMPCostPsychicSphere && foesBehind > 0) {
     Hold(ACTION_DOWN);
     Tap(ACTION_MAGIC);
-  } else if (foesNear >= 2 && momo.fMP > momo.fMPCostEruption + 20) {
+  } else if (foesNear >= 2 && momo.fMP > momo.fMPCostEruption + 20 && roll < 10) {
     Hold(ACTION_UP);
     Tap(ACTION_MAGIC);
-  } else if (momo.fMP > momo.fMPCostMoonSlasher + 60 && Roll(4) == 0) {
-    Tap(ACTION_MAGIC);
-  } else if (Roll(6) == 0) {
+  } else if (roll < 3) {
+    grappleFrames = kGrappleTries;
+  } else if (roll < 5) {
     Jump();
+  } else if (roll == 5) {
+    Hold(ACTION_UP);
+    Tap(ACTION_ATTACK);
+  } else if (roll == 6 && momo.fMP > momo.fMPCostMoonSlasher + 40) {
+    Tap(ACTION_MAGIC);
   } else {
     Tap(ACTION_ATTACK);
   }
