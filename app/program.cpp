@@ -61,30 +61,6 @@ bool WriteScreenshot(const Screenshot& shot) {
   return false;
 }
 
-// What the bot may see of the screen: which menu or segment is up, and whether the game waits
-// on the pause or the back-to-title question.
-BotView LookAtScreen() {
-  BotView view;
-  if (!Manager) return view;
-  view.lastSegment = SEGMENT_MAP;
-  switch (Manager->iMode) {
-    case MANAGER_TITLE:
-      view.screen = BotView::Screen::Title;
-      view.title = dynamic_cast<const TWindowTitle*>(Manager->WindowTitle.get());
-      break;
-    case MANAGER_GAME:
-      view.screen = BotView::Screen::Game;
-      view.segment = &Manager->CurrentSegment();
-      view.segmentIndex = Manager->TracedStage();
-      view.paused = Momo && (Momo->bPause != 0 || Momo->bESC != 0);
-      break;
-    default:
-      view.screen = BotView::Screen::OtherMenu;
-      break;
-  }
-  return view;
-}
-
 // Opens the device feed the command line asks for: a script, a replay, the bot, a recording or
 // none. `bot` points at the bot when it plays (a recording wraps it).
 bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
@@ -133,6 +109,28 @@ bool MusicLoaded(const TBGMPlayer& player, std::string& missing) {
 }
 
 }  // namespace
+
+BotView LookAtScreen() {
+  BotView view;
+  if (!Manager) return view;
+  view.lastSegment = SEGMENT_MAP;
+  switch (Manager->iMode) {
+    case MANAGER_TITLE:
+      view.screen = BotView::Screen::Title;
+      view.title = dynamic_cast<const TWindowTitle*>(Manager->WindowTitle.get());
+      break;
+    case MANAGER_GAME:
+      view.screen = BotView::Screen::Game;
+      view.segment = &Manager->CurrentSegment();
+      view.segmentIndex = Manager->TracedStage();
+      view.paused = Momo && (Momo->bPause != 0 || Momo->bESC != 0);
+      break;
+    default:
+      view.screen = BotView::Screen::OtherMenu;
+      break;
+  }
+  return view;
+}
 
 void RegisterCharacterKinds() {
   RegisterMountKinds();
