@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <deque>
+#include <numbers>
 #include <random>
 
 #include "actors/character.h"
@@ -34,6 +35,9 @@ constexpr int kGrappleTries = 24;  // frames she walks into a foe to seize it
 constexpr float kDashFrom = 220;   // a dash from this far ...
 constexpr float kDashTo = 380;     // ... to this far ends in reach
 constexpr float kDashStrike = 200;
+constexpr float kPlaneCost = 150;     // a plane away weighs like this much floor
+constexpr float kBoardWithin = 40;    // the dragon's saddle is this close
+constexpr float kAirStrikeRise = 20;  // an air strike once the rise has slowed to this
 
 using ActionMask = uint32_t;
 constexpr ActionMask Bit(int action) { return 1u << action; }
@@ -47,6 +51,8 @@ bool IsJumping(int mode) {
 }
 bool IsGroundStrike(int mode) { return mode >= MOMO_STRIKE1 && mode <= MOMO_STRIKE4; }
 // A foe's attacks: its blows, throws and spells, its charge and its seize.
+// Whether something `dx` along the floor from her lies the way she faces.
+bool Facing(const TMomo& momo, float dx) { return momo.iFacing == 0 ? dx > 0 : dx < 0; }
 bool IsFoeAttack(int mode) { return mode >= 100 || mode == ENEMY_CHARGE || mode == ENEMY_SEIZE; }
 bool IsAirStrike(int mode) { return mode >= MOMO_JUMP_ATTACK1 && mode <= MOMO_JUMP_ATTACK3; }
 
@@ -117,8 +123,22 @@ struct Autoplay::Brain {
   void WatchProgress(const BotView& view);
   void OnTitle(const TWindowTitle& title);
   void InGame(const BotView& view);
+  // What she sees around her on foot or riding.
+  struct Survey {
+    const TCharacter* target = nullptr;        // the foe to fight
+    const TCharacter* waitingMount = nullptr;  // a riderless dragon close by
+    int near = 0, ahead = 0, behind = 0;       // foes close on her plane, and on which side
+  };
+  Survey Look(const TMomo& momo) const;
   void Fight(const TMomo& momo);
-  void Ride(const TMomo& momo, const TCharacter* target);
+  void Grapple(const TMomo& momo, const Survey& s);
+  void OnFoot(const TMomo& momo, const Survey& s);
+  // Towards a foe out of reach on her plane.
+  void Approach(const TMomo& momo, float dx);
+  void Ride(const TMomo& momo, const Survey& s);
+  // Whether she stands on c's plane; if not, sets off there: the double tap when c is close along
+  // the floor, else walking towards it.
+  bool OnPlaneOf(const TMomo& momo, const TCharacter& c);
   void HoldTowards(float dx);
   // Whether she has walked against something (the edge of the view) for a while now.
   bool Pinned(const TMomo& momo);
@@ -237,7 +257,7 @@ bool Autoplay::Brain::Threatened(const TMomo& momo) const {
     if (p->iAffiliation == SIDE_HEROINE || p->iStatus != PROJECTILE_ACTIVE) continue;
     if (p->iPlane != momo.iPlane) continue;
     const float dx = momo.x - p->x;
-    const float heading = std::cos(p->fAngle * static_cast<float>(M_PI) / 180);
+    const float heading = std::cos(p->fAngle * std::numbers::pi_v<float> / 180);
     if (std::fabs(dx) < kMissileWatch && std::fabs(dx) > kBlowReach && dx * heading > 0)
       return true;
   }
@@ -265,100 +285,102 @@ void Autoplay::Brain::SwitchPlane(bool up) {
   queued = {0, 0, key, 0};
 }
 
-void Autoplay::Brain::Fight(const TMomo& momo) {
-  const int mode = momo.iMode;
-  if (mode != lastMomoMode && mode == MOMO_GRAPPLE) strikesInGrapple = Roll(3);
-  lastMomoMode = mode;
-
-  // The foe to fight: the nearest along the floor, planes away counting as distance too.
-  const TCharacter* target = nullptr;
+Autoplay::Brain::Survey Autoplay::Brain::Look(const TMomo& momo) const {
+  // The foe to fight is the nearest along the floor, planes away counting as distance too.
+  Survey s;
   float best = 1e9f;
-  int foesNear = 0, foesBehind = 0, foesAhead = 0;
-  const TCharacter* waitingMount = nullptr;
   for (const std::shared_ptr<TCharacter>& c : CharacterList) {
     if (c->iAffiliation == SIDE_NEUTRAL && c->iMode == MODE_MOUNT_WAITING &&
         std::fabs(c->x - momo.x) < kMountWithin) {
-      waitingMount = c.get();
+      s.waitingMount = c.get();
     }
     if (!IsFoe(*c)) continue;
     const float dx = c->x - momo.x;
     const float cost =
-        std::fabs(dx) + 150.0f * static_cast<float>(std::abs(c->iPlane - momo.iPlane));
+        std::fabs(dx) + kPlaneCost * static_cast<float>(std::abs(c->iPlane - momo.iPlane));
     if (cost < best) {
       best = cost;
-      target = c.get();
+      s.target = c.get();
     }
     if (c->iPlane == momo.iPlane && std::fabs(dx) < kCrowdRadius) {
-      ++foesNear;
-      const bool ahead = momo.iFacing == 0 ? dx > 0 : dx < 0;
-      ++(ahead ? foesAhead : foesBehind);
+      ++s.near;
+      ++(Facing(momo, dx) ? s.ahead : s.behind);
     }
   }
+  return s;
+}
 
+bool Autoplay::Brain::OnPlaneOf(const TMomo& momo, const TCharacter& c) {
+  if (c.iPlane == momo.iPlane) return true;
+  const float dx = c.x - momo.x;
+  if (std::fabs(dx) < kSwitchPlaneWithin && momo.iPlane % 2 == 0) {
+    SwitchPlane(c.iPlane < momo.iPlane);
+  } else {
+    HoldTowards(dx);
+  }
+  return false;
+}
+
+void Autoplay::Brain::Fight(const TMomo& momo) {
+  const int mode = momo.iMode;
+  if (mode != lastMomoMode && mode == MOMO_GRAPPLE) strikesInGrapple = Roll(3);
+  lastMomoMode = mode;
+  const Survey s = Look(momo);
   if (momo.iTypeMount == MOUNT_DRACON) {
-    Ride(momo, target);
-    return;
-  }
-
-  if (mode == MOMO_GRAPPLE_HOLD) {
-    if (strikesInGrapple > 0) {
-      if (momo.iDelayCounter > 6) {
-        Tap(ACTION_ATTACK);
-        if (held & Bit(ACTION_ATTACK)) --strikesInGrapple;
-      }
-    } else {
-      // Throw towards the others, or back where no one is.
-      const bool towardFacing = foesAhead > 1 || (foesBehind == 0 && Roll(2) == 0);
-      const bool right = momo.iFacing == 0;
-      Hold(towardFacing == right ? ACTION_RIGHT : ACTION_LEFT);
-      Tap(ACTION_ATTACK);
+    Ride(momo, s);
+  } else if (mode == MOMO_GRAPPLE_HOLD) {
+    Grapple(momo, s);
+  } else if (IsGroundStrike(mode) || IsAirStrike(mode)) {
+    // Chain the combo while the foe is in front of her (or hardly past her).
+    if (s.target && s.target->iPlane == momo.iPlane) {
+      const float dx = s.target->x - momo.x;
+      const float ahead = momo.iFacing == 0 ? dx : -dx;
+      if (ahead > -kStrikeNear && ahead < kStrikeFar + 40) Tap(ACTION_ATTACK);
     }
-    return;
-  }
-
-  if (IsGroundStrike(mode) || IsAirStrike(mode)) {
-    // Chain the combo while someone is in front of her.
-    if (target && target->iPlane == momo.iPlane) {
-      const float dx = target->x - momo.x;
-      const bool facing = momo.iFacing == 0 ? dx > -kStrikeNear : dx < kStrikeNear;
-      if (facing && std::fabs(dx) < kStrikeFar + 40) Tap(ACTION_ATTACK);
-    }
-    return;
-  }
-
-  if (IsJumping(mode)) {
-    if (!target || target->iPlane != momo.iPlane) return;
-    const float dx = target->x - momo.x;
+  } else if (IsJumping(mode)) {
+    // Steer onto the foe and strike on the way down.
+    if (!s.target || s.target->iPlane != momo.iPlane) return;
+    const float dx = s.target->x - momo.x;
     if (std::fabs(dx) > kStrikeNear) HoldTowards(dx);
-    if (std::fabs(dx) < kStrikeFar && momo.fJump <= 20) Tap(ACTION_ATTACK);
-    return;
+    if (std::fabs(dx) < kStrikeFar && momo.fJump <= kAirStrikeRise) Tap(ACTION_ATTACK);
+  } else if (mode == MODE_DASH) {
+    // The dash attack, or the strike-through when the mana is there.
+    if (s.target && s.target->iPlane == momo.iPlane &&
+        std::fabs(s.target->x - momo.x) < kDashStrike) {
+      const bool through = momo.fMP > momo.fMPCostStrikeThrough + 40 && Roll(2) == 0;
+      Tap(through ? ACTION_MAGIC : ACTION_ATTACK);
+    }
+  } else if (IsStanding(mode)) {
+    OnFoot(momo, s);
   }
+  // Otherwise she is hit, lying, busy with a move, or run by the stage.
+}
 
-  if (mode == MODE_DASH) {
-    if (target && target->iPlane == momo.iPlane && std::fabs(target->x - momo.x) < kDashStrike) {
-      Tap(momo.fMP > momo.fMPCostStrikeThrough + 40 && Roll(2) == 0 ? ACTION_MAGIC : ACTION_ATTACK);
+void Autoplay::Brain::Grapple(const TMomo& momo, const Survey& s) {
+  if (strikesInGrapple > 0) {
+    if (momo.iDelayCounter > 6) {
+      Tap(ACTION_ATTACK);
+      if (held & Bit(ACTION_ATTACK)) --strikesInGrapple;
     }
     return;
   }
-  if (!IsStanding(mode)) return;  // hit, lying, busy, or run by the stage
+  // Throw towards the others, or back where no one is.
+  const bool towardFacing = s.ahead > 1 || (s.behind == 0 && Roll(2) == 0);
+  const bool right = momo.iFacing == 0;
+  Hold(towardFacing == right ? ACTION_RIGHT : ACTION_LEFT);
+  Tap(ACTION_ATTACK);
+}
 
+void Autoplay::Brain::OnFoot(const TMomo& momo, const Survey& s) {
   if (Threatened(momo)) {
     Evade(momo);
     return;
   }
-
-  // A waiting dragon: on her plane, board it; on another, go there.
-  if (waitingMount) {
-    const float dx = waitingMount->x - momo.x;
-    if (waitingMount->iPlane != momo.iPlane) {
-      if (std::fabs(dx) < kSwitchPlaneWithin) {
-        SwitchPlane(waitingMount->iPlane < momo.iPlane);
-      } else {
-        HoldTowards(dx);
-      }
-      return;
-    }
-    if (std::fabs(dx) > 40) {
+  // A waiting dragon: beside it, board it (Jump with Down); else go there.
+  if (s.waitingMount) {
+    if (!OnPlaneOf(momo, *s.waitingMount)) return;
+    const float dx = s.waitingMount->x - momo.x;
+    if (std::fabs(dx) > kBoardWithin) {
       HoldTowards(dx);
     } else {
       Hold(ACTION_DOWN);
@@ -366,25 +388,14 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     }
     return;
   }
-
-  if (!target) {
-    // Nothing to fight: on to the next stretch, or, where the way is shut, stand and let the
-    // stage go on (it takes her over only once she stands still).
+  if (!s.target) {
     WalkOn(momo);
     return;
   }
+  if (!OnPlaneOf(momo, *s.target)) return;
 
-  const float dx = target->x - momo.x;
+  const float dx = s.target->x - momo.x;
   const float distance = std::fabs(dx);
-  if (target->iPlane != momo.iPlane) {
-    if (distance < kSwitchPlaneWithin && momo.iPlane % 2 == 0) {
-      SwitchPlane(target->iPlane < momo.iPlane);
-    } else {
-      HoldTowards(dx);
-    }
-    return;
-  }
-
   if (grappleFrames > 0) {
     // Into the foe: running into one that stands seizes it.
     --grappleFrames;
@@ -402,39 +413,20 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     return;
   }
   if (distance > kStrikeFar) {
-    // Against the edge of the view a foe can stand out of her reach while its own reaches her:
-    // the moon slasher's wave flies to it, or she draws it in.
-    if (Pinned(momo)) {
-      const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
-      if (facing && momo.fMP > momo.fMPCostMoonSlasher && distance < 500) {
-        Tap(ACTION_MAGIC);
-      } else {
-        backOffFrames = 40;
-        HoldTowards(-dx);
-      }
-      return;
-    }
-    // From a few steps off, now and then a dash into the dash attack or the strike-through.
-    const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
-    if (facing && distance > kDashFrom && distance < kDashTo && Roll(40) == 0) {
-      Tap(ACTION_DASH);
-      return;
-    }
-    HoldTowards(dx);
+    Approach(momo, dx);
     return;
   }
-  const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
-  if (!facing) {
+  if (!Facing(momo, dx)) {
     HoldTowards(dx);
     return;
   }
   // In reach: a skill when the mana is there and it pays, else the sword, now and then a
   // grapple, a jump into the air combo or the upward strike.
   const int roll = Roll(20);
-  if (foesNear >= 2 && momo.fMP > momo.fMPCostPsychicSphere && foesBehind > 0) {
+  if (s.near >= 2 && momo.fMP > momo.fMPCostPsychicSphere && s.behind > 0) {
     Hold(ACTION_DOWN);
     Tap(ACTION_MAGIC);
-  } else if (foesNear >= 2 && momo.fMP > momo.fMPCostEruption + 20 && roll < 10) {
+  } else if (s.near >= 2 && momo.fMP > momo.fMPCostEruption + 20 && roll < 10) {
     Hold(ACTION_UP);
     Tap(ACTION_MAGIC);
   } else if (roll < 3) {
@@ -451,34 +443,45 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
   }
 }
 
-void Autoplay::Brain::Ride(const TMomo& momo, const TCharacter* target) {
-  const int mode = momo.iMode;
-  if (mode == DRACON_STRIKE1 || mode == DRACON_STRIKE2 || mode == DRACON_STRIKE1_WIND_UP ||
-      mode == DRACON_STRIKE2_WIND_UP) {
-    Tap(ACTION_ATTACK);
-    return;
-  }
-  if (!IsStanding(mode)) return;
-  if (!target) {
-    WalkOn(momo);
-    return;
-  }
-  const float dx = target->x - momo.x;
-  if (target->iPlane != momo.iPlane) {
-    if (std::fabs(dx) < kSwitchPlaneWithin && momo.iPlane % 2 == 0) {
-      SwitchPlane(target->iPlane < momo.iPlane);
+void Autoplay::Brain::Approach(const TMomo& momo, float dx) {
+  const float distance = std::fabs(dx);
+  if (Pinned(momo)) {
+    // Against the edge of the view a foe can stand out of her reach while its own reaches her:
+    // the moon slasher's wave flies to it, or she draws it in.
+    if (Facing(momo, dx) && momo.fMP > momo.fMPCostMoonSlasher && distance < kMissileWatch) {
+      Tap(ACTION_MAGIC);
     } else {
-      HoldTowards(dx);
+      backOffFrames = 40;
+      HoldTowards(-dx);
     }
     return;
   }
-  const bool facing = momo.iFacing == 0 ? dx > 0 : dx < 0;
-  if (std::fabs(dx) > kRideStrikeFar || !facing) {
-    HoldTowards(dx);
+  // From a few steps off, now and then a dash into the dash attack or the strike-through.
+  if (Facing(momo, dx) && distance > kDashFrom && distance < kDashTo && Roll(40) == 0) {
+    Tap(ACTION_DASH);
     return;
   }
-  if (momo.fMP > momo.fMPCostDraconFireball + 30 && Roll(3) == 0) {
-    Tap(ACTION_MAGIC);
+  HoldTowards(dx);
+}
+
+void Autoplay::Brain::Ride(const TMomo& momo, const Survey& s) {
+  const int mode = momo.iMode;
+  if (mode == DRACON_STRIKE1 || mode == DRACON_STRIKE2 || mode == DRACON_STRIKE1_WIND_UP ||
+      mode == DRACON_STRIKE2_WIND_UP) {
+    Tap(ACTION_ATTACK);  // the second blow
+    return;
+  }
+  if (!IsStanding(mode)) return;
+  if (!s.target) {
+    WalkOn(momo);
+    return;
+  }
+  if (!OnPlaneOf(momo, *s.target)) return;
+  const float dx = s.target->x - momo.x;
+  if (std::fabs(dx) > kRideStrikeFar || !Facing(momo, dx)) {
+    HoldTowards(dx);
+  } else if (momo.fMP > momo.fMPCostDraconFireball + 30 && Roll(3) == 0) {
+    Tap(ACTION_MAGIC);  // fire
   } else {
     Tap(ACTION_ATTACK);
   }
