@@ -39,6 +39,10 @@ constexpr float kPlaneCost = 150;     // a plane away weighs like this much floo
 constexpr float kBoardWithin = 40;    // the dragon's saddle is this close
 constexpr float kAirStrikeRise = 20;  // an air strike once the rise has slowed to this
 
+// F1 to F12, which a watcher may press while the bot plays.
+constexpr int kFirstFunctionKey = 112;
+constexpr int kLastFunctionKey = 123;
+
 using ActionMask = uint32_t;
 constexpr ActionMask Bit(int action) { return 1u << action; }
 
@@ -489,7 +493,11 @@ void Autoplay::Brain::Ride(const TMomo& momo, const Survey& s) {
 
 void Autoplay::Brain::EndFrame() {
   for (int a = 0; a < kActionCount; ++a) status[a] = NextInputStatus(status[a], held & Bit(a));
+  // Whoever watches keeps the function keys (F3 shows the hit boxes); the rest is the bot's.
+  const DeviceState live = ReadDeviceState();
   state.keys.fill(0);
+  std::copy(live.keys.begin() + kFirstFunctionKey, live.keys.begin() + kLastFunctionKey + 1,
+            state.keys.begin() + kFirstFunctionKey);
   const TGameInput& bindings = Bindings();
   for (int a = 0; a < kActionCount; ++a) {
     if (!(held & Bit(a))) continue;
