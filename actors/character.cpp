@@ -615,23 +615,19 @@ void TCharacter::Animation2WayLoop(int frames, int delay) {
 
 // ---- Hit tests ----------------------------------------------------------------------------------
 
-namespace {
-struct Rect {
-  float left, top, right, bottom;
-};
-Rect HurtBox(const TCharacter& c) {
+WorldRect HurtBox(const TCharacter& c) {
   const float left = c.x + c.xBBox, top = c.y + c.yBBox;
   return {left, top, left + c.BBoxWidth, top + c.BBoxHeight};
 }
-Rect AttackBox(float px, float py, float pxBBox, float pyBBox, float pWidth, float pHeight) {
+
+WorldRect AttackBox(float px, float py, float pxBBox, float pyBBox, float pWidth, float pHeight) {
   const float left = px + pxBBox, top = py + pyBBox;
   return {left, top, left + pWidth, top + pHeight};
 }
-}  // namespace
 
 int TCharacter::Hit(int type, float px, float py, float pxBBox, float pyBBox, float pWidth,
                     float pHeight, int radius) {
-  const Rect c = HurtBox(*this);
+  const WorldRect c = HurtBox(*this);
   switch (type) {
     case HIT_POINT:
       return c.left <= px && px <= c.right && c.top <= py && py <= c.bottom ? 1 : 0;
@@ -639,7 +635,7 @@ int TCharacter::Hit(int type, float px, float py, float pxBBox, float pyBBox, fl
       return IsWithinRadius(px, py, x, y, static_cast<float>(radius));
     case HIT_BOX: {
       // Touching edges count.
-      const Rect p = AttackBox(px, py, pxBBox, pyBBox, pWidth, pHeight);
+      const WorldRect p = AttackBox(px, py, pxBBox, pyBBox, pWidth, pHeight);
       return p.left <= c.right && p.right >= c.left && p.top <= c.bottom && p.bottom >= c.top ? 1
                                                                                               : 0;
     }
@@ -651,8 +647,8 @@ int TCharacter::Hit(int type, float px, float py, float pxBBox, float pyBBox, fl
 void TCharacter::CreateHitEffect(int type, float px, float py, float pxBBox, float pyBBox,
                                  float pWidth, float pHeight, int) {
   if (type != HIT_BOX) return;
-  const Rect c = HurtBox(*this);
-  const Rect p = AttackBox(px, py, pxBBox, pyBBox, pWidth, pHeight);
+  const WorldRect c = HurtBox(*this);
+  const WorldRect p = AttackBox(px, py, pxBBox, pyBBox, pWidth, pHeight);
   xHitArea = std::max(p.left, c.left);
   yHitArea = std::max(p.top, c.top);
   HitAreaWidth = std::min(p.right, c.right) - xHitArea;

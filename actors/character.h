@@ -151,6 +151,16 @@ constexpr int HIT_POINT = 0;
 constexpr int HIT_CIRCLE = 1;
 constexpr int HIT_BOX = 2;
 
+// A rectangle in world pixels; hit tests count its edges as inside.
+struct WorldRect {
+  float left, top, right, bottom;
+};
+
+// Where a character can be hit: its hurt box placed at its feet.
+WorldRect HurtBox(const TCharacter& c);
+// The rectangle of a box-shaped hit test made at (px, py) with the box's corner and size.
+WorldRect AttackBox(float px, float py, float pxBBox, float pyBBox, float pWidth, float pHeight);
+
 // Combo types, as the combo counter shows them.
 constexpr int COMBO_NORMAL = 0;
 constexpr int COMBO_CRITICAL = 1;

@@ -21,6 +21,7 @@ struct CommandLine {
   std::string replayPath;
   std::string tracePath;
   bool noDraw = false;
+  bool hitboxes = false;          // the hit-box overlay from the first frame
   bool practice = false;          // start in the practice yard instead of the title
   bool autoplay = false;          // the bot plays one game, then the run ends
   std::optional<int> difficulty;  // 0 Easy, 1 Normal, 2 Hard, from the first frame

@@ -14,6 +14,7 @@
 #include "segments/cutscenes.h"
 #include "segments/segment.h"
 #include "ui/config_windows.h"
+#include "ui/hitbox_overlay.h"
 #include "ui/overlays.h"
 #include "ui/windows.h"
 #include "world/globals.h"
@@ -411,4 +412,5 @@ void TManager::Draw() {
   s.DrawScore();
   Momo->DrawGUI();
   s.DrawAlpha();
+  if (bShowHitboxes) DrawHitboxOverlay();
 }

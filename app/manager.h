@@ -66,6 +66,9 @@ class TManager {
   int32_t bPractice = 0;
   std::shared_ptr<TGameSegment> PracticeYard;
 
+  // The hit-box overlay over the game (never over the menu screens); the frame loop sets it.
+  int32_t bShowHitboxes = 0;
+
   virtual void Init();
   virtual void SetMode(int mode);
   virtual void Move();

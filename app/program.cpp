@@ -24,6 +24,7 @@
 #include "mounts/mount.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
+#include "ui/hitbox_overlay.h"
 #include "ui/windows.h"
 #include "world/assets.h"
 #include "world/globals.h"
@@ -32,6 +33,7 @@ namespace {
 
 constexpr const char* kChooserTitle = "Choose Screen Mode";
 constexpr const char* kGameTitle = "Talvenne v0.38a Demo";
+constexpr int kKeyF3 = 114;  // turns the hit-box overlay on and off
 
 // The seed every place of the game uses: the clock's, unless a run asks for a fixed one.
 std::optional<int> forcedSeed;
@@ -246,9 +248,12 @@ int RunProgram(int argc, char** argv) {
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;
+  HitboxToggle hitboxes(options.hitboxes);
   for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {
     WaitTimer(timer);
     if (feed) feed->BeginFrame(frame);
+    hitboxes.Follow(KeyDown(kKeyF3) != 0);
+    Manager->bShowHitboxes = hitboxes.Shown() ? 1 : 0;
     if (!options.noDraw) Cls();
     Manager->Move();
     trace.WriteFrame(frame);

@@ -22,7 +22,7 @@ bool IsCandidate(const TProjectile& p, const TCharacter& c) {
 // Tests one live box against every candidate, in list order. A box that turns itself spent on
 // its first hit still goes on to the others of this frame: one swing hits everyone it overlaps.
 void HitCharacters(TProjectile& p) {
-  const int radius = static_cast<int>(p.fRadius);
+  const int radius = p.HitRadius();
   for (auto it = CharacterList.begin(); it != CharacterList.end(); ++it) {
     const std::shared_ptr<TCharacter> c = *it;  // Damage may append a mount to the list
     if (!IsCandidate(p, *c)) continue;

@@ -44,6 +44,9 @@ class TProjectile {
   int32_t iComboType = 0;       // 1 when the attacker's roll was critical
   int32_t iBackstabEnable = 0;  // 1 when the attack may backstab
 
+  // The radius a circle tests with: whole pixels, the fraction dropped.
+  int HitRadius() const { return static_cast<int>(fRadius); }
+
   virtual void Init(int id, float x_, float y_, float angle, int layer, int facing, int plane,
                     float damage, int comboType, int backstabEnable);
   // Stores the damage and sets shape, side, reaction, box, score and swing sound.

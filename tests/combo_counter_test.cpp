@@ -73,25 +73,9 @@ TEST(ComboCounter, PopsByTheKindOfHit) {
 
 // Drawn at a fixed place on the screen whatever the scroll: the number ends at x 160, the
 // caption starts at x 200, both at y 240.
-class ComboCounterDrawing : public HeadlessWindow {
+class ComboCounterDrawing : public WorldWindow {
  protected:
-  void SetUp() override {
-    ResetGlobals();
-    savedFont = fntDomoai36;
-    fntDomoai36 = LoadImageFont(kTestFontPath, 36, 4);
-    ASSERT_TRUE(fntDomoai36);
-    OpenWindow(640, 360);
-    SetBlend(ALPHABLEND);
-    fWorldX = 3000;
-    fWorldY = 40;
-    SetOrigin(-fWorldX, fWorldY);
-  }
-  void TearDown() override {
-    fntDomoai36 = savedFont;
-    SetOrigin(0, 0);
-    ResetGlobals();
-    HeadlessWindow::TearDown();
-  }
+  void SetUp() override { OpenWorld(640, 360, 3000, 40, fntDomoai36, 36); }
   // Lit columns between two x positions on the text line.
   static int LitIn(const Picture& picture, int left, int right, Rgb* sample = nullptr) {
     int lit = 0;
@@ -106,7 +90,6 @@ class ComboCounterDrawing : public HeadlessWindow {
     }
     return lit;
   }
-  FontPtr savedFont;
 };
 
 TEST_F(ComboCounterDrawing, NumberEndsAt160AndCaptionStartsAt200) {

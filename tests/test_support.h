@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "world/globals.h"
 
 // A font from the Debian packages the build installs.
 inline constexpr const char* kTestFontPath =
@@ -90,4 +91,33 @@ class HeadlessWindow : public testing::Test {
     Cls();
   }
   void TearDown() override { CloseGraphics(); }
+};
+
+// A window that looks at the scrolled world as the game does (the alpha blend, the origin at the
+// view), with fresh globals before and after, and one of the game's fonts stood in for by the
+// test font while the test runs.
+class WorldWindow : public HeadlessWindow {
+ protected:
+  void OpenWorld(int width, int height, float viewX, float viewY, FontPtr& font, int fontSize) {
+    ResetGlobals();
+    font_ = &font;
+    saved_ = font;
+    font = LoadImageFont(kTestFontPath, fontSize, 4);
+    ASSERT_TRUE(font);
+    OpenWindow(width, height);
+    SetBlend(ALPHABLEND);
+    fWorldX = viewX;
+    fWorldY = viewY;
+    SetOrigin(-fWorldX, fWorldY);
+  }
+  void TearDown() override {
+    if (font_) *font_ = saved_;
+    SetOrigin(0, 0);
+    ResetGlobals();
+    HeadlessWindow::TearDown();
+  }
+
+ private:
+  FontPtr* font_ = nullptr;
+  FontPtr saved_;
 };
