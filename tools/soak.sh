@@ -19,6 +19,8 @@
 # Difficulty cycles easy, normal, hard with the game number. Build first (make build).
 set -eu
 
+usage() { sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; }
+
 games=100
 first=1000
 build=build
@@ -33,7 +35,8 @@ while getopts "n:s:b:d:j:o:h" opt; do
     d) draw_every=$OPTARG ;;
     j) jobs=$OPTARG ;;
     o) out=$OPTARG ;;
-    *) sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    h) usage; exit 0 ;;
+    *) usage >&2; exit 2 ;;
   esac
 done
 root=$(cd "$(dirname "$0")/.." && pwd)
