@@ -16,6 +16,7 @@
 #include "enemies/roster.h"
 #include "fx/effects.h"
 #include "heroine/momo.h"
+#include "heroine_world.h"
 #include "input/file_io.h"
 #include "input/game_input.h"
 #include "loaded_images.h"
@@ -44,23 +45,7 @@ class EnemyScenes : public LoadedImages {
   void SetUp() override {
     LoadedImages::SetUp();
     ASSERT_TRUE(OpenGraphics(1366, 768, 0, 0, 0)) << PlatformError();
-    ResetGlobals();
-    fScreenWidth = 1366;
-    fScreenHeight = 768;
-    ComputePlaneLines();
-    SetDifficulty(DIFFICULTY_NORMAL);
-    fStageLength = 3 * fScreenWidth;
-    fScrollLimitX = fStageLength;
-    ComboCounter = std::make_shared<TComboCounter>();
-    OverrideDeviceState(&devices);
-    GameInput.assign(1, std::make_shared<TGameInput>());
-    GameInput[0]->Init(0, INPUT_KEYBOARD);
-    GameInput[0]->SetDefaultConfig();
-    Momo = std::make_shared<TMomo>();
-    Momo->Init(0, 0);
-    CharacterList.push_back(Momo);
-    Momo->SetLive();
-    Momo->ResetGameData();
+    PlaceHeroineAlone(1366, 768, devices);
     Momo->AddHP(2000);
     Momo->AddMP(2000);
     Momo->x = 400;

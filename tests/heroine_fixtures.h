@@ -12,6 +12,7 @@
 #include "combat/projectile.h"
 #include "fx/effects.h"
 #include "heroine/momo.h"
+#include "heroine_world.h"
 #include "input/game_input.h"
 #include "platform/platform.h"
 #include "world/globals.h"
@@ -48,23 +49,7 @@ class HeroineWorld : public testing::Test {
   }
 
   void SetUp() override {
-    ResetGlobals();
-    fScreenWidth = 1280;
-    fScreenHeight = 768;
-    ComputePlaneLines();
-    SetDifficulty(DIFFICULTY_NORMAL);
-    fStageLength = 3 * fScreenWidth;
-    fScrollLimitX = fStageLength;
-    ComboCounter = std::make_shared<TComboCounter>();
-    OverrideDeviceState(&devices);
-    GameInput.assign(1, std::make_shared<TGameInput>());
-    GameInput[0]->Init(0, INPUT_KEYBOARD);
-    GameInput[0]->SetDefaultConfig();
-    Momo = std::make_shared<TMomo>();
-    Momo->Init(0, 0);
-    CharacterList.push_back(Momo);
-    Momo->SetLive();
-    Momo->ResetGameData();
+    PlaceHeroineAlone(1280, 768, devices);
     Momo->SetMount(0, -1);
     Momo->AddHP(2000);
     Momo->AddMP(2000);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "../heroine_world.h"
 #include "actors/character_handler.h"
 #include "actors/combo_counter.h"
 #include "app/practice_yard.h"
@@ -39,23 +40,7 @@ struct Fight {
   Fight() {
     InitPlatform(BackendKind::Headless);
     RegisterCharacterKinds();
-    ResetGlobals();
-    fScreenWidth = 1366;
-    fScreenHeight = 768;
-    ComputePlaneLines();
-    SetDifficulty(DIFFICULTY_NORMAL);
-    fStageLength = 3 * fScreenWidth;
-    fScrollLimitX = fStageLength;
-    ComboCounter = std::make_shared<TComboCounter>();
-    OverrideDeviceState(&devices);
-    GameInput.assign(1, std::make_shared<TGameInput>());
-    GameInput[0]->Init(0, INPUT_KEYBOARD);
-    GameInput[0]->SetDefaultConfig();
-    Momo = std::make_shared<TMomo>();
-    Momo->Init(0, 0);
-    CharacterList.push_back(Momo);
-    Momo->SetLive();
-    Momo->ResetGameData();
+    PlaceHeroineAlone(1366, 768, devices);
     Momo->x = 1800;
     overmind.SetMaxEngagedCombatant(2);
     SeedRnd(3);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "../heroine_world.h"
 #include "actors/combo_counter.h"
 #include "app/practice_yard.h"
 #include "app/trace.h"
@@ -33,24 +34,8 @@ constexpr int kLoopFrames = 240;
 
 void BM_HeroineFrame(benchmark::State& state) {
   InitPlatform(BackendKind::Headless);
-  ResetGlobals();
-  fScreenWidth = 1366;
-  fScreenHeight = 768;
-  ComputePlaneLines();
-  SetDifficulty(DIFFICULTY_NORMAL);
-  fStageLength = 3 * fScreenWidth;
-  fScrollLimitX = fStageLength;
-  ComboCounter = std::make_shared<TComboCounter>();
   DeviceState devices;
-  OverrideDeviceState(&devices);
-  GameInput.assign(1, std::make_shared<TGameInput>());
-  GameInput[0]->Init(0, INPUT_KEYBOARD);
-  GameInput[0]->SetDefaultConfig();
-  Momo = std::make_shared<TMomo>();
-  Momo->Init(0, 0);
-  CharacterList.push_back(Momo);
-  Momo->SetLive();
-  Momo->ResetGameData();
+  PlaceHeroineAlone(1366, 768, devices);
   Momo->AddHP(2000);
   SpawnPracticeTargets();
   TProjectileHandler projectiles;

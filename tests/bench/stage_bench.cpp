@@ -16,6 +16,7 @@
 #include "audio/bgm_player.h"
 #include "heroine/momo.h"
 #include "input/game_input.h"
+#include "loaded_world.h"
 #include "platform/internal.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
@@ -40,19 +41,9 @@ struct Stage {
   int frame = 0;
 
   Stage() {
-    InitPlatform(BackendKind::Headless);
-    ResetGlobals();
+    OpenLoadedWorld();
     std::string failed;
-    LoadImages(failed);
     LoadSounds(failed);
-    fScreenWidth = 1366;
-    fScreenHeight = 768;
-    OpenGraphics(1366, 768, 0, 0, 0);
-    LoadFonts(failed);
-    ComputePlaneLines();
-    ComboCounter = std::make_shared<TComboCounter>();
-    BGMPlayer = std::make_shared<TBGMPlayer>();
-    BGMPlayer->ResetGameData();
     OverrideDeviceState(&devices);
     SeedRnd(3);
     Manager = std::make_shared<TManager>();

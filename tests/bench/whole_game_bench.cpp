@@ -18,6 +18,7 @@
 #include "app/program.h"
 #include "audio/bgm_player.h"
 #include "bot/autoplay.h"
+#include "loaded_world.h"
 #include "platform/platform.h"
 #include "world/assets.h"
 #include "world/globals.h"
@@ -28,20 +29,10 @@ constexpr int kSeed = 5;
 constexpr int kMostFrames = 100000;
 
 void BM_WholeGameByTheBot(benchmark::State& run) {
-  InitPlatform(BackendKind::Headless);
-  ResetGlobals();
+  OpenLoadedWorld();
   RegisterCharacterKinds();
-  std::string failed;
-  LoadImages(failed);
-  fScreenWidth = 1366;
-  fScreenHeight = 768;
-  OpenGraphics(1366, 768, 0, 0, 0);
-  LoadFonts(failed);
-  ComputePlaneLines();
-  ComboCounter = std::make_shared<TComboCounter>();
-  BGMPlayer = std::make_shared<TBGMPlayer>();
-  BGMPlayer->ResetGameData();
   GameInput.assign(1, nullptr);
+  std::string failed;
 
   using Clock = std::chrono::steady_clock;
   std::vector<double> quickest;  // per frame, over the iterations
