@@ -178,7 +178,7 @@ void TMomo::SetMode(int mode) {
   }
 }
 
-void TMomo::SetModeNoMount(int mode) {
+bool TMomo::EnterSharedMode(int mode, const Gait& gait) {
   iDelayCounter = 0;
   iMode = mode;
   iFrame = 0;
@@ -189,9 +189,7 @@ void TMomo::SetModeNoMount(int mode) {
       break;
     case MODE_WALK_RIGHT:
     case MODE_WALK_LEFT:
-    case MOMO_AUTO_RUN_IN:
-    case MOMO_AUTO_RUN_OUT:
-      fSpeed = kRunSpeed;
+      fSpeed = gait.walk;
       iFacing = mode == MODE_WALK_LEFT ? 180 : 0;
       fAngle = static_cast<float>(iFacing);
       break;
@@ -217,21 +215,16 @@ void TMomo::SetModeNoMount(int mode) {
       CreateEffectDust();
       iPlane += mode == MODE_PLANE_UP ? -1 : 1;
       break;
-    case MODE_DASH:
-      PlaySound(sndTVPlaneSwitch);
-      fAngle = static_cast<float>(iFacing);
-      fSpeed = kDashSpeed;
-      CreateEffectDust();
-      break;
     case MODE_JUMP_RISE:
       bDoubleJump = 1;
       CreateEffectDust();
-      fJump = kJumpSpeed;
+      fJump = gait.jump;
+      // A running take-off keeps the way she was going, at full steering speed.
       if (fSpeed != 0) {
         if (DirectionHeld(ACTION_RIGHT)) {
-          fSpeed = kRunSpeed;
+          fSpeed = gait.airSteer;
         } else if (DirectionHeld(ACTION_LEFT)) {
-          fSpeed = -kRunSpeed;
+          fSpeed = -gait.airSteer;
         }
       }
       break;
@@ -240,6 +233,27 @@ void TMomo::SetModeNoMount(int mode) {
     case MODE_PUSHED_LOW:
     case MODE_PUSHED_HIGH:
       iStatus = STATUS_UNHITTABLE;
+      CreateEffectDust();
+      break;
+    default:
+      return false;
+  }
+  return true;
+}
+
+void TMomo::SetModeNoMount(int mode) {
+  if (EnterSharedMode(mode, {kRunSpeed, kJumpSpeed, kRunSpeed})) return;
+  switch (mode) {
+    case MOMO_AUTO_RUN_IN:
+    case MOMO_AUTO_RUN_OUT:
+      fSpeed = kRunSpeed;
+      iFacing = 0;
+      fAngle = 0;
+      break;
+    case MODE_DASH:
+      PlaySound(sndTVPlaneSwitch);
+      fAngle = static_cast<float>(iFacing);
+      fSpeed = kDashSpeed;
       CreateEffectDust();
       break;
     case MODE_KNOCKDOWN:

@@ -152,6 +152,15 @@ class TMomo : public TCharacter {
   bool BoardWaitingMount();
   // The dragon's stride: a heavy step every 16 frames and its eight running pictures.
   void DraconStride();
+  // Her pace on foot or on the dragon.
+  struct Gait {
+    float walk;      // running on foot, walking on the dragon
+    float jump;      // upward speed at take-off
+    float airSteer;  // sideways speed of a running take-off
+  };
+  // The entries of the modes that riding and going on foot share, at the gait of each; false,
+  // with only the counters reset, for a mode that is not one of them.
+  bool EnterSharedMode(int mode, const Gait& gait);
   // Every number of her modes' entries and updates that is not movement or reaction.
   void EnterAttackMode(int mode);
   void MoveAttack();

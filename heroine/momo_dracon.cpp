@@ -94,10 +94,6 @@ bool TMomo::BoardWaitingMount() {
 // ---- Entries ------------------------------------------------------------------------------------
 
 void TMomo::SetModeDracon(int mode) {
-  iDelayCounter = 0;
-  iMode = mode;
-  iFrame = 0;
-  bFrameDirection = 1;
   const auto armour = [this] {
     iStatus = STATUS_GUARDING;
     iSkillFortitude = 2;
@@ -108,64 +104,17 @@ void TMomo::SetModeDracon(int mode) {
               IsBackstabAttack(attack));
     ProjectileList.push_back(box);
   };
+  if (EnterSharedMode(mode, {kWalkSpeed, kJumpSpeed, kAirSteerLimit})) {
+    // On the dragon she stands and lands sure-footed, and takes off armoured.
+    if (mode == MODE_LANDING) iStatus = STATUS_NORMAL;
+    if (mode == MODE_LANDING || mode == MODE_STANCE) iSkillFortitude = 1;
+    if (mode == MODE_JUMP_RISE) armour();
+    return;
+  }
   switch (mode) {
-    case MODE_INACTIVE:
-      iStatus = STATUS_UNHITTABLE;
-      break;
-    case MODE_WALK_RIGHT:
-    case MODE_WALK_LEFT:
-      fSpeed = kWalkSpeed;
-      iFacing = mode == MODE_WALK_LEFT ? 180 : 0;
-      fAngle = static_cast<float>(iFacing);
-      break;
-    case MODE_LANDING:
-      fAngle = static_cast<float>(iFacing);
-      iFrame = 1;
-      bFrameDirection = 0;
-      iStatus = STATUS_NORMAL;
-      iSkillFortitude = 1;
-      break;
-    case MODE_STANCE:
-    case MOMO_AUTO_STAND:
-      iTargetID = -1;
-      iStatus = STATUS_NORMAL;
-      fSpeed = 0;
-      if (mode == MODE_STANCE) iSkillFortitude = 1;
-      break;
-    case MODE_STOPPING:
-      CreateEffectDust();
-      break;
-    case MODE_PLANE_UP:
-    case MODE_PLANE_DOWN:
-      PlaySound(sndTVPlaneSwitch);
-      iStatus = STATUS_UNHITTABLE;
-      fSpeed /= 1.5f;
-      CreateEffectDust();
-      iPlane += mode == MODE_PLANE_UP ? -1 : 1;
-      break;
     case DRACON_RUN:
       fAngle = static_cast<float>(iFacing);
       fSpeed = kRunSpeed;
-      CreateEffectDust();
-      break;
-    case MODE_JUMP_RISE:
-      armour();
-      bDoubleJump = 1;
-      CreateEffectDust();
-      fJump = kJumpSpeed;
-      if (fSpeed != 0) {
-        if (DirectionHeld(ACTION_RIGHT)) {
-          fSpeed = kAirSteerLimit;
-        } else if (DirectionHeld(ACTION_LEFT)) {
-          fSpeed = -kAirSteerLimit;
-        }
-      }
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-    case MODE_PUSHED_LOW:
-    case MODE_PUSHED_HIGH:
-      iStatus = STATUS_UNHITTABLE;
       CreateEffectDust();
       break;
     case DRACON_STRIKE1:
