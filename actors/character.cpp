@@ -489,6 +489,14 @@ void TCharacter::Damage(float damage, float knockbackAngle, int damageType, int 
   NormalizeKnockbackAngle();
 }
 
+void TCharacter::StartPlaneSwitch(bool up) {
+  PlaySound(sndTVPlaneSwitch);
+  iStatus = STATUS_UNHITTABLE;
+  fSpeed /= 1.5f;
+  CreateEffectDust();
+  iPlane += up ? -1 : 1;
+}
+
 void TCharacter::SetModeStagger(int damageType) {
   // Nothing knocks this character off its feet.
   if (iMode == MODE_LYING) {

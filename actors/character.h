@@ -140,6 +140,9 @@ class TCharacter {
   void MoveLaunched();
   void MoveLifted();
   void MoveSlammed();
+  // Sets off towards the next plane up or down: unhittable, slowed, with a sound and dust, its
+  // plane index at the in-between value while it crosses.
+  void StartPlaneSwitch(bool up);
   // The reaction of a character that only staggers (a rider, or fortitude 1 and up).
   void SetModeStagger(int damageType);
   // Zero hit points: exactly 0, the rider thrown off, and the fall.

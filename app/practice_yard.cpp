@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "audio/bgm_player.h"
+#include "enemies/enemy.h"
 #include "platform/platform.h"
 #include "world/assets.h"
 #include "world/globals.h"
@@ -72,34 +73,13 @@ void TPracticeTarget::SetMode(int mode) {
   iFrame = 0;
   iMode = mode;
   bFrameDirection = 1;
+  if (EnterFoeReaction(*this, mode)) return;
   switch (mode) {
     case MODE_STANCE:
       fSpeed = 0;
       iStatus = STATUS_NORMAL;
       ResetBBox();
       break;
-    case MODE_KNOCKED_AWAY:
-    case MODE_KNOCKDOWN:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 8;
-      fSpeed = 12;
-      CreateEffectDust();
-      NormalizeKnockbackAngle();
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-    case MODE_PUSHED_LOW:
-    case MODE_GRAPPLE_HIT:
-    case MODE_PUSHED_HIGH:
-      iStatus = STATUS_UNHITTABLE;
-      CreateEffectDust();
-      break;
-    case MODE_KNOCKUP:
-      fJump = 27;
-      fSpeed = 3;
-      CreateEffectDust();
-      break;
-    case MODE_LIFTED:
     case MODE_GRAPPLED:
     case 66:
       iStatus = STATUS_UNHITTABLE;
@@ -114,27 +94,11 @@ void TPracticeTarget::SetMode(int mode) {
       fJump = 6;
       fSpeed = 10;
       break;
-    case MODE_LYING_HIT:
-    case MODE_BOUNCE:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 5;
-      fSpeed = 8;
-      CreateEffectDust();
-      if (mode == MODE_BOUNCE) PlaySound(sndBodySlam1);
-      break;
     case MODE_LYING:
       iStatus = STATUS_NORMAL;
       SetBBoxKnockOut();
       CreateEffectDust();
       PlaySound(sndBodySlam2);
-      break;
-    case MODE_GETTING_UP:
-      iStatus = STATUS_UNHITTABLE;
-      ResetBBox();
-      break;
-    case MODE_SLAMMED:
-      iStatus = STATUS_UNHITTABLE;
-      fSpeed = 12;
       break;
     default:
       break;

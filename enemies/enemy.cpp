@@ -32,6 +32,54 @@ bool IsIdle(int mode) {
 
 // ---- Entries ------------------------------------------------------------------------------------
 
+bool EnterFoeReaction(TCharacter& foe, int mode) {
+  switch (mode) {
+    case MODE_KNOCKED_AWAY:
+    case MODE_KNOCKDOWN:
+      foe.iStatus = STATUS_UNHITTABLE;
+      foe.fJump = 8;
+      foe.fSpeed = 12;
+      foe.CreateEffectDust();
+      foe.NormalizeKnockbackAngle();
+      break;
+    case MODE_HIT_HIGH:
+    case MODE_HIT_LOW:
+    case MODE_PUSHED_LOW:
+    case MODE_GRAPPLE_HIT:
+    case MODE_PUSHED_HIGH:
+      foe.iStatus = STATUS_UNHITTABLE;
+      foe.CreateEffectDust();
+      break;
+    case MODE_KNOCKUP:
+      foe.fJump = 27;
+      foe.fSpeed = 3;
+      foe.CreateEffectDust();
+      break;
+    case MODE_LIFTED:
+      foe.iStatus = STATUS_UNHITTABLE;
+      break;
+    case MODE_LYING_HIT:
+    case MODE_BOUNCE:
+      foe.iStatus = STATUS_UNHITTABLE;
+      foe.fJump = 5;
+      foe.fSpeed = 8;
+      foe.CreateEffectDust();
+      if (mode == MODE_BOUNCE) PlaySound(sndBodySlam1);
+      break;
+    case MODE_GETTING_UP:
+      foe.iStatus = STATUS_UNHITTABLE;
+      foe.ResetBBox();
+      break;
+    case MODE_SLAMMED:
+      foe.iStatus = STATUS_UNHITTABLE;
+      foe.fSpeed = 12;
+      break;
+    default:
+      return false;
+  }
+  return true;
+}
+
 void TEnemy::SetMode(int mode) {
   iDelayCounter = 0;
   // Waiting and hesitating share the stance pictures: its frame runs on between them.
@@ -40,6 +88,7 @@ void TEnemy::SetMode(int mode) {
   if (!stanceToStance) iFrame = 0;
   iMode = mode;
   bFrameDirection = 1;
+  if (EnterFoeReaction(*this, mode)) return;
   switch (mode) {
     case MODE_STANCE:
       CheckFacing();
@@ -73,38 +122,6 @@ void TEnemy::SetMode(int mode) {
         fAngle = iFacing == 0 ? 180.0f : 0.0f;
       }
       break;
-    case MODE_KNOCKED_AWAY:
-    case MODE_KNOCKDOWN:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 8;
-      fSpeed = 12;
-      CreateEffectDust();
-      NormalizeKnockbackAngle();
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-    case MODE_PUSHED_LOW:
-    case MODE_GRAPPLE_HIT:
-    case MODE_PUSHED_HIGH:
-      iStatus = STATUS_UNHITTABLE;
-      CreateEffectDust();
-      break;
-    case MODE_KNOCKUP:
-      fJump = 27;
-      fSpeed = 3;
-      CreateEffectDust();
-      break;
-    case MODE_LIFTED:
-      iStatus = STATUS_UNHITTABLE;
-      break;
-    case MODE_LYING_HIT:
-    case MODE_BOUNCE:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 5;
-      fSpeed = 8;
-      CreateEffectDust();
-      if (mode == MODE_BOUNCE) PlaySound(sndBodySlam1);
-      break;
     case MODE_LYING:
       if (fHP == 0) {
         SetMode(MODE_DEAD);
@@ -115,17 +132,9 @@ void TEnemy::SetMode(int mode) {
       CreateEffectDust();
       PlaySound(sndBodySlam2);
       break;
-    case MODE_GETTING_UP:
-      iStatus = STATUS_UNHITTABLE;
-      ResetBBox();
-      break;
     case MODE_DEAD:
       iStatus = STATUS_FADING;
       iColorModifier = 255;
-      break;
-    case MODE_SLAMMED:
-      iStatus = STATUS_UNHITTABLE;
-      fSpeed = 12;
       break;
     default:
       SetModeCustom(mode);
@@ -133,13 +142,7 @@ void TEnemy::SetMode(int mode) {
   }
 }
 
-void TEnemy::SetModePlaneSwitch(int up) {
-  PlaySound(sndTVPlaneSwitch);
-  iStatus = STATUS_UNHITTABLE;
-  fSpeed /= 1.5f;
-  CreateEffectDust();
-  iPlane += up == 1 ? -1 : 1;  // the in-between index while it crosses
-}
+void TEnemy::SetModePlaneSwitch(int up) { StartPlaneSwitch(up == 1); }
 
 void TEnemy::SetModeCustom(int) {}
 void TEnemy::MoveCustom(TCharacter*) {}

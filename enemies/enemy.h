@@ -25,6 +25,11 @@ constexpr int ENEMY_HELD_IN_THROW = 66;  // swung over the heroine's head
 constexpr int AI_ENGAGE = 0;
 constexpr int AI_WATCH = 1;
 
+// The entry of a blow's reaction that every foe shares, the yard's straw-men too: knocked away or
+// down, staggered or pushed, knocked up, lifted, bounced, getting up, slammed. False, with nothing
+// changed, for any other mode.
+bool EnterFoeReaction(TCharacter& foe, int mode);
+
 class TEnemy : public TCharacter {
  public:
   int32_t iAICounter = 0;      // frames before the next free choice; also the wait of mode 43

@@ -209,11 +209,7 @@ bool TMomo::EnterSharedMode(int mode, const Gait& gait) {
       break;
     case MODE_PLANE_UP:
     case MODE_PLANE_DOWN:
-      PlaySound(sndTVPlaneSwitch);
-      iStatus = STATUS_UNHITTABLE;
-      fSpeed /= 1.5f;
-      CreateEffectDust();
-      iPlane += mode == MODE_PLANE_UP ? -1 : 1;
+      StartPlaneSwitch(mode == MODE_PLANE_UP);
       break;
     case MODE_JUMP_RISE:
       bDoubleJump = 1;
