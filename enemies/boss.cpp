@@ -34,13 +34,6 @@ constexpr int kBarColours[][3] = {
 };
 // clang-format on
 
-int Truncated(float frames) { return static_cast<int>(frames * fEnemyDelayFactor); }
-
-bool HeroineDown(const TCharacter& pc) {
-  return pc.iMode == MODE_LYING || pc.iMode == MOMO_SLIDE || pc.iMode == MODE_GETTING_UP ||
-         pc.iMode == MOMO_LIFE_REFILL;
-}
-
 void CountDown(int32_t& counter) {
   if (counter > 0) --counter;
 }
@@ -218,15 +211,8 @@ void TDarkKnight::SetModeCustom(int mode) {
       iCoolDownSpiritCut = Truncated(240);
       break;
     case ENEMY_SEIZE:
-      PlaySound(sndGrab);
       iCoolDownThrow = Truncated(220);
-      iStatus = STATUS_UNHITTABLE;
-      for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-        if (c->iTargetType != iType || c->iTargetID != iID) continue;
-        c->SetMode(MOMO_HELD);
-        iTargetType = c->iType;
-        iTargetID = c->iID;
-      }
+      Seize();
       break;
     case MOMO_HELD:
       if (iCoolDownThrow == 0) SetMode(ENEMY_SEIZE);  // he turns her hold on her

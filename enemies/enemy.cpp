@@ -32,6 +32,13 @@ bool IsIdle(int mode) {
 
 // ---- Entries ------------------------------------------------------------------------------------
 
+int Truncated(float frames) { return static_cast<int>(frames * fEnemyDelayFactor); }
+
+bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising) {
+  if (pc.iMode == MODE_LYING || pc.iMode == MODE_GETTING_UP) return true;
+  return !onlyLyingOrRising && (pc.iMode == MOMO_LIFE_REFILL || pc.iMode == MOMO_SLIDE);
+}
+
 bool EnterFoeReaction(TCharacter& foe, int mode) {
   switch (mode) {
     case MODE_KNOCKED_AWAY:
@@ -163,6 +170,17 @@ bool TEnemy::WalkLeadsToward(const TCharacter* pc) const {
 
 bool TEnemy::WalkLeadsAway(const TCharacter* pc) const {
   return pc && ((pc->x < x && fAngle == 0) || (pc->x > x && fAngle == 180));
+}
+
+void TEnemy::Seize() {
+  PlaySound(sndGrab);
+  iStatus = STATUS_UNHITTABLE;
+  for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+    if (c->iTargetType != iType || c->iTargetID != iID) continue;
+    c->SetMode(MOMO_HELD);
+    iTargetType = c->iType;
+    iTargetID = c->iID;
+  }
 }
 
 bool TEnemy::HeldByHeroine(const TCharacter* pc) const { return pc && InHeroineGrip(pc->iMode); }
@@ -375,9 +393,7 @@ void TEnemy::MoveAI(TCharacter* pc) {
 }
 
 void TEnemy::MoveAIWatch(TCharacter* pc) {
-  const bool herDown = pc && (pc->iMode == MODE_LYING || pc->iMode == MODE_GETTING_UP ||
-                              pc->iMode == MOMO_LIFE_REFILL || pc->iMode == MOMO_SLIDE);
-  if (pc && !herDown) {
+  if (pc && !HeroineDown(*pc)) {
     if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
     const float dx = std::fabs(pc->x - x);
     if (dx < kWatchEngageRange && pc->iPlane == iPlane && IsIdle(iMode)) {

@@ -25,6 +25,13 @@ constexpr int ENEMY_HELD_IN_THROW = 66;  // swung over the heroine's head
 constexpr int AI_ENGAGE = 0;
 constexpr int AI_WATCH = 1;
 
+// Frames of a delay scaled by the difficulty's delay factor, cut to whole frames.
+int Truncated(float frames);
+
+// The heroine is down: lying or getting up, and unless `onlyLyingOrRising`, also refilling a life
+// or sliding on her face.
+bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising = false);
+
 // The entry of a blow's reaction that every foe shares, the yard's straw-men too: knocked away or
 // down, staggered or pushed, knocked up, lifted, bounced, getting up, slammed. False, with nothing
 // changed, for any other mode.
@@ -69,6 +76,9 @@ class TEnemy : public TCharacter {
   bool BallisticStep(float gravity);
   // The free choice of an idle enemy whose wait has run out: walk up, stand, or back away.
   void FreeChoice();
+  // Seizes whoever has it as their target (she who reached for it, or whom it reached for): held
+  // fast in mode 64 until the throw.
+  void Seize();
   // 1 while the heroine is seizing or throwing this character.
   bool HeldByHeroine(const TCharacter* pc) const;
   bool WalkLeadsToward(const TCharacter* pc) const;

@@ -187,14 +187,6 @@ bool IsIdle(int mode) {
   return mode == MODE_STANCE || mode == MODE_WALK_TOWARD || mode == MODE_WALK_BACK;
 }
 
-// The heroine is down: lying, getting up, refilling a life, or sliding on her face.
-bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising) {
-  if (pc.iMode == MODE_LYING || pc.iMode == MODE_GETTING_UP) return true;
-  return !onlyLyingOrRising && (pc.iMode == MOMO_LIFE_REFILL || pc.iMode == MOMO_SLIDE);
-}
-
-int Truncated(float frames) { return static_cast<int>(frames * fEnemyDelayFactor); }
-
 const AttackRow* FindAttack(const KindRow& row, int mode) {
   for (int i = 0; i < row.attackCount; ++i) {
     if (row.attacks[i].mode == mode) return &row.attacks[i];
@@ -794,16 +786,8 @@ void TExecutioner::CountCoolDowns() {
 void TExecutioner::SetModeCustom(int mode) {
   switch (mode) {
     case ENEMY_SEIZE:
-      PlaySound(sndGrab);
       iCoolDownThrow = Truncated(220);
-      iStatus = STATUS_UNHITTABLE;
-      // Whoever it seized is held fast until the throw.
-      for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-        if (c->iTargetType != iType || c->iTargetID != iID) continue;
-        c->SetMode(MOMO_HELD);
-        iTargetType = c->iType;
-        iTargetID = c->iID;
-      }
+      Seize();
       return;
     case ENEMY_THROW:
       for (const std::shared_ptr<TCharacter>& c : CharacterList) {
