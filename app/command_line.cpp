@@ -29,6 +29,9 @@ struct Flag {
   const char* help;
 };
 
+// The words of the options screen's three levels, easiest first.
+constexpr const char* kLevels[] = {"easy", "normal", "hard"};
+
 constexpr int kIntMin = std::numeric_limits<int>::min();
 constexpr int kIntMax = std::numeric_limits<int>::max();
 
@@ -122,8 +125,6 @@ bool ReadValue(const Flag& flag, const std::string& text, FlagValue& value, std:
       value.text = text;
       return true;
     case Takes::Difficulty: {
-      // The words of the options screen's three levels, easiest first.
-      constexpr const char* kLevels[] = {"easy", "normal", "hard"};
       for (int level = 0; level < 3; ++level) {
         if (text == kLevels[level]) {
           value.number = level;
@@ -256,6 +257,31 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& 
     flag->apply(options, value);
   }
   if (!CheckCombination(options, error)) return false;
-  if (options.headless && !options.mode) options.mode = 1;
+  // A replay takes its mode from the recording.
+  if (options.headless && !options.mode && options.replayPath.empty()) options.mode = 1;
+  return true;
+}
+
+bool TakeRecordedRun(const RecordedRun& run, CommandLine& options, std::string& error) {
+  const std::string recording = "the recording " + Quoted(options.replayPath);
+  if (options.mode && *options.mode != run.screenMode) {
+    error = "--mode " + std::to_string(*options.mode) + " contradicts " + recording +
+            ", played in mode " + std::to_string(run.screenMode);
+    return false;
+  }
+  if (options.difficulty && options.difficulty != run.difficulty) {
+    error = std::string("--difficulty ") + kLevels[*options.difficulty] + " contradicts " +
+            recording + ", " +
+            (run.difficulty ? std::string("played with --difficulty ") + kLevels[*run.difficulty]
+                            : std::string("played without --difficulty"));
+    return false;
+  }
+  if (options.practice && !run.practice) {
+    error = "--practice contradicts " + recording + ", which opened on the title";
+    return false;
+  }
+  options.mode = run.screenMode;
+  options.difficulty = run.difficulty;
+  options.practice = run.practice;
   return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "input/device_feed.h"
+
 struct Screenshot {
   int frame = 0;
   std::string path;
@@ -32,3 +34,7 @@ struct CommandLine {
 // one line naming the flag.
 bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& error);
 std::string Usage();
+
+// A replay plays with the screen mode, the difficulty and the opening of its recording; a flag
+// that asks for another is refused with `error` naming it.
+bool TakeRecordedRun(const RecordedRun& run, CommandLine& options, std::string& error);

@@ -3,6 +3,7 @@
 
 #include "app/program.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <future>
@@ -19,6 +20,7 @@
 #include "enemies/boss.h"
 #include "enemies/roster.h"
 #include "heroine/momo.h"
+#include "input/binding_files.h"
 #include "input/device_feed.h"
 #include "input/file_io.h"
 #include "mounts/mount.h"
@@ -63,13 +65,15 @@ bool WriteScreenshot(const Screenshot& shot) {
   return false;
 }
 
-// Opens the device feed the command line asks for: a script, a replay, the bot, a recording or
-// none. `bot` points at the bot when it plays (a recording wraps it).
-bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
-              std::string& error) {
+// Opens the device feed the command line asks for: a script, a replay, the bot or none (a
+// recording wraps it once the run's screen mode is known), and holds the run's bindings, which
+// `bindings` receives: a replay's own, or what the binding files give. `bot` points at the bot
+// when it plays.
+bool OpenFeed(CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
+              BindingTables& bindings, std::string& error) {
+  // A recording must be replayable, and the bot's choices follow the run's seed: either fixes it.
+  if (!forcedSeed && (options.autoplay || !options.recordPath.empty())) forcedSeed = MilliSecs();
   if (options.autoplay) {
-    // The bot's choices follow the run's seed, so a seed is fixed for it as for a recording.
-    if (!forcedSeed) forcedSeed = MilliSecs();
     auto autoplay = std::make_unique<Autoplay>(static_cast<uint32_t>(*forcedSeed), LookAtScreen);
     bot = autoplay.get();
     feed = std::move(autoplay);
@@ -78,19 +82,25 @@ bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Aut
     feed = OpenInputScript(options.inputScript, error);
     if (!feed) return false;
   }
-  if (!options.replayPath.empty()) {
-    int seed = 0;
-    feed = OpenReplay(options.replayPath, seed, error);
-    if (!feed) return false;
-    forcedSeed = seed;
+  if (options.replayPath.empty()) {
+    bindings = ReadBindingTables();
+    HoldRunBindings(bindings, false);
+    return true;
   }
-  if (!options.recordPath.empty()) {
-    // A recording must be replayable, so the run's seed is fixed and saved with it.
-    if (!forcedSeed) forcedSeed = MilliSecs();
-    feed = OpenRecorder(options.recordPath, *forcedSeed, std::move(feed), error);
-    if (!feed) return false;
-  }
+  RecordedRun run;
+  feed = OpenReplay(options.replayPath, run, error);
+  if (!feed || !TakeRecordedRun(run, options, error)) return false;
+  forcedSeed = run.seed;
+  bindings = run.bindings;
+  // The player's files stay as they are, whatever the recorded run did to its own.
+  HoldRunBindings(bindings, true);
   return true;
+}
+
+int ModeNumber(const ScreenMode& mode) {
+  const auto* found = std::find_if(kScreenModes.begin(), kScreenModes.end(),
+                                   [&](const ScreenMode& m) { return m.label == mode.label; });
+  return static_cast<int>(found - kScreenModes.begin()) + 1;
 }
 
 // The music player leaves a piece it could not load silent; the game refuses to start without it.
@@ -167,7 +177,15 @@ int RunProgram(int argc, char** argv) {
   }
   // A file-size limit makes a write fail with a reason instead of ending the process unsaid.
   std::signal(SIGXFSZ, SIG_IGN);
-  if (options.seed) forcedSeed = *options.seed;
+  // One run, one start: nothing an earlier run in this process set up reaches this one.
+  ResetGlobals();
+  forcedSeed = options.seed;
+  struct RunEnd {
+    ~RunEnd() {
+      forcedSeed.reset();
+      ReleaseRunBindings();
+    }
+  } runEnd;
   RegisterCharacterKinds();
   TraceWriter trace;
   if (!options.tracePath.empty() && !trace.Open(options.tracePath, error)) {
@@ -181,7 +199,8 @@ int RunProgram(int argc, char** argv) {
   }
   std::unique_ptr<DeviceFeed> feed;
   Autoplay* bot = nullptr;
-  if (!OpenFeed(options, feed, bot, error)) {
+  BindingTables bindings;
+  if (!OpenFeed(options, feed, bot, bindings, error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     ShutdownPlatform();
     return 2;
@@ -245,6 +264,18 @@ int RunProgram(int argc, char** argv) {
   if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
   // After the options window has set its Normal, so that it shows the level asked for.
   if (options.difficulty) SetDifficulty(*options.difficulty);
+  if (!options.recordPath.empty()) {
+    const RecordedRun run{.seed = *forcedSeed,
+                          .screenMode = ModeNumber(mode),
+                          .difficulty = options.difficulty,
+                          .practice = options.practice,
+                          .bindings = bindings};
+    feed = OpenRecorder(options.recordPath, run, std::move(feed), error);
+    if (!feed) {
+      std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+      return 2;
+    }
+  }
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;

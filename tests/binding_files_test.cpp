@@ -174,8 +174,19 @@ TEST_F(BindingFilesTest, DamagedFileIsReadAsItIsOrReplacedByTheBuiltInBindings) 
       EXPECT_EQ(result.keyReplaced, keyReplaced);
       const std::vector<int32_t> padValues = damaged == &kPadFile ? written : kPadFile.good;
       const std::vector<int32_t> keyValues = damaged == &kKeyFile ? written : kKeyFile.good;
-      // One line for a file that was there but not used; none for a first start.
-      EXPECT_EQ(result.warnings.size(), damage.replaced && damage.bytes ? 1u : 0u);
+      // One line, naming the file and what was done, for every file not read exactly as it is.
+      const bool longer = damage.bytes && damage.bytes->size() > size_t(damaged->count) * 4;
+      if (damage.replaced || longer) {
+        ASSERT_EQ(result.warnings.size(), 1u);
+        EXPECT_EQ(result.warnings[0].rfind(std::string(damaged->name) + ": ", 0), 0u);
+        EXPECT_NE(
+            result.warnings[0].find(damage.replaced ? "built-in bindings, the file written anew"
+                                                    : "the file left as it is"),
+            std::string::npos)
+            << result.warnings[0];
+      } else {
+        EXPECT_EQ(result.warnings, std::vector<std::string>{});
+      }
       if (damage.replaced) {
         EXPECT_EQ(input.Gamepad, padReplaced ? kDefaultPad : PadRead(padValues));
         EXPECT_EQ(input.Keyboard, keyReplaced ? kDefaultKeys : KeysRead(keyValues));
@@ -311,3 +322,45 @@ TEST_F(BindingFilesTest, WriteIntoMissingDirectoryFails) {
 }
 
 }  // namespace
+
+// ---- A run's held bindings ---------------------------------------------------------------------
+
+TEST_F(BindingFilesTest, ARunPlaysOnTheBindingsItHoldsAndAReplayWritesNoFile) {
+  Write(kKeyBindingFile, LittleEndian(kKeyFile.good));
+  Write(kPadBindingFile, LittleEndian(kPadFile.good));
+  const BindingTables fromFiles = ReadBindingTables();
+  EXPECT_EQ(fromFiles.keys, KeysRead(kKeyFile.good));
+  EXPECT_EQ(fromFiles.pad, PadRead(kPadFile.good));
+
+  BindingTables recorded;
+  recorded.keys = kDefaultKeys;
+  recorded.pad = kDefaultPad;
+  for (const bool inMemoryOnly : {true, false}) {
+    SCOPED_TRACE(inMemoryOnly ? "replay" : "recorded run");
+    HoldRunBindings(recorded, inMemoryOnly);
+    // The title of the run takes the held tables, whatever the files now say.
+    TGameInput title;
+    title.Init(0, INPUT_BOTH);
+    LoadBindings(title);
+    EXPECT_EQ(title.Keyboard, kDefaultKeys);
+    EXPECT_EQ(title.Gamepad, kDefaultPad);
+    // A rebinding inside the run: the next start of the title in this run plays on it ...
+    title.Keyboard[ACTION_RIGHT] = 'L';
+    title.Gamepad[ACTION_JUMP] = 7;
+    EXPECT_TRUE(WriteKeyBindings(title));
+    EXPECT_TRUE(WritePadBindings(title));
+    TGameInput again;
+    LoadBindings(again);
+    EXPECT_EQ(again.Keyboard, title.Keyboard);
+    EXPECT_EQ(again.Gamepad, title.Gamepad);
+    // ... and only a run that is not a replay writes it down.
+    EXPECT_EQ(ValuesOf(Read(kKeyBindingFile))[ACTION_RIGHT],
+              inMemoryOnly ? kKeyFile.good[12] : 'L');
+    EXPECT_EQ(ValuesOf(Read(kPadBindingFile))[ACTION_JUMP], inMemoryOnly ? kPadFile.good[2] : 7);
+    ReleaseRunBindings();
+  }
+  // With no run under way the files are read again.
+  TGameInput after;
+  LoadBindings(after);
+  EXPECT_EQ(after.Keyboard[ACTION_RIGHT], 'L');
+}

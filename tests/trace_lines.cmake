@@ -1,0 +1,21 @@
+# For the scripts that compare traces: fails naming the frame of the first line where the list
+# named `lines` leaves the list named `expected` (their lines `step` frames apart, from frame 0),
+# with `what` in front and `hint` after; returns when one list ends before they part.
+function(fail_where_traces_part what lines expected step hint)
+  list(LENGTH ${lines} count)
+  list(LENGTH ${expected} count_expected)
+  if(count_expected LESS count)
+    set(count ${count_expected})
+  endif()
+  foreach(i RANGE 0 ${count})
+    if(i EQUAL count)
+      break()
+    endif()
+    list(GET ${lines} ${i} got)
+    list(GET ${expected} ${i} want)
+    if(NOT got STREQUAL want)
+      math(EXPR frame "${i} * ${step}")
+      message(FATAL_ERROR "${what} at frame ${frame}:\n  golden: ${want}\n  now:    ${got}\n${hint}")
+    endif()
+  endforeach()
+endfunction()
