@@ -1,9 +1,10 @@
 # For the scripts that compare traces: fails naming the frame of the first line where the list
-# named `lines` leaves the list named `expected` (their lines `step` frames apart, from frame 0),
-# with `what` in front and `hint` after; returns when one list ends before they part.
-function(fail_where_traces_part what lines expected step hint)
-  list(LENGTH ${lines} count)
-  list(LENGTH ${expected} count_expected)
+# named by the second argument leaves the list named by the third (their lines `step` frames
+# apart, from frame 0), with `what` in front and `hint` after; returns when one list ends before
+# they part. The parameters' names are odd so that they hide no caller's list of the same name.
+function(fail_where_traces_part what _lines_name _expected_name step hint)
+  list(LENGTH ${_lines_name} count)
+  list(LENGTH ${_expected_name} count_expected)
   if(count_expected LESS count)
     set(count ${count_expected})
   endif()
@@ -11,8 +12,8 @@ function(fail_where_traces_part what lines expected step hint)
     if(i EQUAL count)
       break()
     endif()
-    list(GET ${lines} ${i} got)
-    list(GET ${expected} ${i} want)
+    list(GET ${_lines_name} ${i} got)
+    list(GET ${_expected_name} ${i} want)
     if(NOT got STREQUAL want)
       math(EXPR frame "${i} * ${step}")
       message(FATAL_ERROR "${what} at frame ${frame}:\n  golden: ${want}\n  now:    ${got}\n${hint}")
