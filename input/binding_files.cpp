@@ -19,6 +19,8 @@ constexpr int kUsedKeyActions[] = {ACTION_ATTACK, ACTION_MAGIC, ACTION_JUMP,
                                    ACTION_UP,     ACTION_RIGHT, ACTION_DOWN};
 constexpr int kNoKey = 0;
 
+BindingFolder bindingFolder;
+
 // What makes a table unplayable, or empty when it is not: an action with no key, or one key or
 // button that two actions would fight over.
 std::string TableDamage(std::span<const int32_t> values, std::span<const int> used,
@@ -37,6 +39,14 @@ std::string TableDamage(std::span<const int32_t> values, std::span<const int> us
 }
 
 }  // namespace
+
+void SetBindingFolder(const BindingFolder& place) { bindingFolder = place; }
+
+const BindingFolder& CurrentBindingFolder() { return bindingFolder; }
+
+std::string BindingFilePath(const char* file) {
+  return bindingFolder.folder.empty() ? std::string(file) : (bindingFolder.folder / file).string();
+}
 
 BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> values,
                                 std::string& why) {
@@ -70,11 +80,15 @@ bool WriteBindingFile(const std::string& path, std::span<const int32_t> values) 
 }
 
 bool WritePadBindings(const TGameInput& input) {
-  return WriteBindingFile(kPadBindingFile, std::span(input.Gamepad).first<kPadBindingCount>());
+  if (!bindingFolder.used) return false;
+  return WriteBindingFile(BindingFilePath(kPadBindingFile),
+                          std::span(input.Gamepad).first<kPadBindingCount>());
 }
 
 bool WriteKeyBindings(const TGameInput& input) {
-  return WriteBindingFile(kKeyBindingFile, std::span(input.Keyboard).first<kKeyBindingCount>());
+  if (!bindingFolder.used) return false;
+  return WriteBindingFile(BindingFilePath(kKeyBindingFile),
+                          std::span(input.Keyboard).first<kKeyBindingCount>());
 }
 
 BindingFilesRead ReadBindingFiles(TGameInput& input) {
@@ -82,6 +96,11 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
   defaults.SetDefaultConfig();
   defaults.Keyboard[ACTION_PAUSE] = kDefaultPauseKey;
   static constexpr int kUsedPadActions[] = {0, 1, 2, 3, 4};
+  if (!bindingFolder.used) {
+    input.Gamepad = defaults.Gamepad;
+    input.Keyboard = defaults.Keyboard;
+    return {};
+  }
 
   // Each file stands on its own: a broken pad file does not throw away good key bindings.
   BindingFilesRead result;
@@ -105,7 +124,8 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
   for (const Part& part : parts) {
     ActionArray read = part.bindings;
     std::string why;
-    BindingFileRead state = ReadBindingFile(part.file, std::span(read).first(part.count), why);
+    const std::string path = BindingFilePath(part.file);
+    BindingFileRead state = ReadBindingFile(path, std::span(read).first(part.count), why);
     if (state == BindingFileRead::Read) {
       why = TableDamage(read, part.used, part.zeroIsNoCode);
       if (why.empty()) {
@@ -117,13 +137,13 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
     part.bindings = part.builtIn;
     if (state == BindingFileRead::Unreadable) {
       part.kept = true;
-      result.warnings.push_back(std::string(part.file) + ": cannot be read (" + why +
+      result.warnings.push_back(path + ": cannot be read (" + why +
                                 "); playing with the built-in bindings, the file left alone");
     } else {
       part.replaced = true;
       part.write(input);
       if (state != BindingFileRead::Missing) {
-        result.warnings.push_back(std::string(part.file) + ": damaged (" + why +
+        result.warnings.push_back(path + ": damaged (" + why +
                                   "); playing with the built-in bindings, the file written anew");
       }
     }
