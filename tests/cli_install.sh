@@ -14,7 +14,15 @@ rm -rf "$out" && mkdir -p "$out"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-root=$out/root
+# As root, the runs drop to nobody, who must reach the installed tree: it goes into a folder of
+# its own under /tmp, whatever the folders above the build tree let others see.
+scratch=$out
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+  scratch=$(mktemp -d /tmp/talvenne-install.XXXXXX)
+  trap 'rm -rf "$scratch"' EXIT
+  chmod 755 "$scratch"
+fi
+root=$scratch/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >"$out/install.log" ||
   { cat "$out/install.log"; exit 1; }
 game=$root/usr/games/talvenne
@@ -65,14 +73,14 @@ done
 # A user who may not write in the folder the game starts from; as root, permissions stop no
 # one, so the runs drop to nobody.
 as_player() { "$@"; }
-if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+if [ "$scratch" != "$out" ]; then
   as_player() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
-  chmod -R a+rX "$out"
+  chmod -R a+rX "$scratch"
 fi
 owned() { [ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$1"; return 0; }
 
-home=$out/home && mkdir "$home" && owned "$home"
-where=$out/elsewhere && mkdir "$where" && chmod 555 "$where"
+home=$scratch/home && mkdir "$home" && owned "$home"
+where=$scratch/elsewhere && mkdir "$where" && chmod 555 "$where"
 # run HOME ARGS...: the installed game from $where, with that home and no XDG folders set.
 run() {
   h=$1 && shift
@@ -99,16 +107,16 @@ grep -q '^autoplay: finished after' "$out/stdout" ||
   fail "the installed game did not play a game through: $status, $(cat "$out/stdout" "$out/stderr")"
 
 # Homes it cannot use: one line, and it plays on the built-in bindings.
-readonly_home=$out/readonly-home && mkdir "$readonly_home" && owned "$readonly_home"
+readonly_home=$scratch/readonly-home && mkdir "$readonly_home" && owned "$readonly_home"
 chmod 555 "$readonly_home"
-for h in "$readonly_home" "$out/no-such-home"; do
+for h in "$readonly_home" "$scratch/no-such-home"; do
   run "$h" "$game" --headless --frames 30 --no-draw
   lines=$(wc -l <"$out/stderr")
   [ "$status" -eq 0 ] && [ "$lines" -eq 1 ] && grep -q 'playing with the built-in bindings' "$out/stderr" ||
     fail "home $h: status $status, $lines lines: $(cat "$out/stderr")"
 done
 [ -z "$(ls -A "$readonly_home")" ] || fail "the game wrote into the read-only home"
-[ -e "$out/no-such-home" ] && fail "the game made the missing home"
+[ -e "$scratch/no-such-home" ] && fail "the game made the missing home"
 
 # A missing data file stops start-up with one line naming the places it looked.
 mv "$data/Skill List - Momo.jpg" "$out/skill.jpg"
