@@ -80,6 +80,9 @@ const Flag kFlags[] = {
   {"--autoplay",     nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.autoplay = true; },
    "let the bot play one game from the title, then end"},
+  {"--version",      nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.version = true; },
+   "print the game's name and version, then end"},
   {"--help",         nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.help = true; },
    "show this text"},
@@ -220,9 +223,15 @@ bool CheckCombination(const CommandLine& options, std::string& error) {
 
 }  // namespace
 
+std::vector<FlagHelp> FlagHelpRows() {
+  std::vector<FlagHelp> rows;
+  for (const Flag& flag : kFlags) rows.push_back({flag.name, flag.value, flag.help});
+  return rows;
+}
+
 std::string Usage() {
   std::string usage = "Usage: talvenne [options]\n";
-  for (const Flag& flag : kFlags) {
+  for (const FlagHelp& flag : FlagHelpRows()) {
     std::string left = std::string("  ") + flag.name;
     if (flag.value) left += std::string(" ") + flag.value;
     left.resize(std::max<size_t>(left.size() + 1, 24), ' ');

@@ -6,15 +6,19 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <future>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "actors/combo_counter.h"
 #include "app/command_line.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
 #include "app/trace.h"
+#include "app/version.h"
 #include "audio/bgm_player.h"
 #include "bot/autoplay.h"
 #include "enemies/boss.h"
@@ -24,6 +28,7 @@
 #include "input/device_feed.h"
 #include "input/file_io.h"
 #include "mounts/mount.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
 #include "ui/hitbox_overlay.h"
@@ -34,7 +39,6 @@
 namespace {
 
 constexpr const char* kChooserTitle = "Choose Screen Mode";
-constexpr const char* kGameTitle = "Talvenne v0.38a Demo";
 constexpr int kKeyF3 = 114;  // turns the hit-box overlay on and off
 
 // The seed every place of the game uses: the clock's, unless a run asks for a fixed one.
@@ -46,6 +50,44 @@ int Fail(const std::string& message) {
   std::fprintf(stderr, "talvenne: %s\n", message.c_str());
   return 1;
 }
+
+// A file of the game that would not load, and where it was looked for.
+int FailToLoad(const char* what, const std::string& name) {
+  std::string message = std::string("cannot load ") + what + " " + name;
+  if (!name.starts_with(kEmbeddedPrefix)) message += " (looked " + DescribeDataFolders() + ")";
+  return Fail(message);
+}
+
+// The program finds its files from where it lies, whatever the working folder. Run from its build
+// tree it keeps the binding files in the working folder; installed, in the player's configuration
+// folder, and where there is none the run plays on the built-in bindings. Both choices last for
+// one run: the previous ones come back when it ends.
+class ProgramFolders {
+ public:
+  ProgramFolders() : dataFolders_(DataFolders()), bindingFolder_(CurrentBindingFolder()) {
+    const std::filesystem::path program = ProgramFolder();
+    SetDataFolders(ProgramDataFolders(program));
+    if (IsBuildTree(program)) return;
+    std::string error;
+    if (const auto folder = UserFolder(UserFolderKind::Config, error)) {
+      SetBindingFolder({true, *folder});
+    } else {
+      std::fprintf(stderr, "talvenne: %s; playing with the built-in bindings, none saved\n",
+                   error.c_str());
+      SetBindingFolder({false, {}});
+    }
+  }
+  ~ProgramFolders() {
+    SetDataFolders(dataFolders_);
+    SetBindingFolder(bindingFolder_);
+  }
+  ProgramFolders(const ProgramFolders&) = delete;
+  ProgramFolders& operator=(const ProgramFolders&) = delete;
+
+ private:
+  std::vector<std::filesystem::path> dataFolders_;
+  BindingFolder bindingFolder_;
+};
 
 // Every file the run will write must be one it may replace, or the run does not start.
 bool CheckOutputs(const CommandLine& options, std::string& error) {
@@ -171,6 +213,10 @@ int RunProgram(int argc, char** argv) {
     std::fputs(Usage().c_str(), stdout);
     return 0;
   }
+  if (options.version) {
+    std::printf("%s %s\n", kGameName, kGameVersion);
+    return 0;
+  }
   if (!CheckOutputs(options, error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     return 2;
@@ -194,6 +240,7 @@ int RunProgram(int argc, char** argv) {
   }
 
   // Start-up, in the order everything depends on.
+  const ProgramFolders folders;
   if (!InitPlatform(options.headless ? BackendKind::Headless : BackendKind::Sdl)) {
     return Fail(PlatformError());
   }
@@ -245,7 +292,7 @@ int RunProgram(int argc, char** argv) {
   ProjectileList.clear();
   CharacterList.clear();
   EffectList.clear();
-  AppTitle = kGameTitle;
+  AppTitle = std::string(kGameName) + " v" + kGameVersion + " Demo";
   SeedFromClockOrForced();
   JoyCount();
   HideMouse();
@@ -254,14 +301,14 @@ int RunProgram(int argc, char** argv) {
   music.get();
   const std::string badImage = images.get();
   const std::string badFont = fonts.get();
-  if (!badImage.empty()) return Fail("cannot load image " + badImage);
-  if (!MusicLoaded(*BGMPlayer, error)) return Fail("cannot load music " + error);
-  if (!badFont.empty()) return Fail("cannot load font " + badFont);
+  if (!badImage.empty()) return FailToLoad("image", badImage);
+  if (!MusicLoaded(*BGMPlayer, error)) return FailToLoad("music", error);
+  if (!badFont.empty()) return FailToLoad("font", badFont);
   if (!windowOpen) return Fail(PlatformError());
   ReleaseFreeMemory();
   SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
-  if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
+  if (!StartGame(error, options.practice)) return FailToLoad("sound", error);
   // After the options window has set its Normal, so that it shows the level asked for.
   if (options.difficulty) SetDifficulty(*options.difficulty);
   if (!options.recordPath.empty()) {

@@ -21,6 +21,8 @@ constexpr int kUsedKeyActions[] = {ACTION_ATTACK, ACTION_MAGIC, ACTION_JUMP,
                                    ACTION_UP,     ACTION_RIGHT, ACTION_DOWN};
 constexpr int kNoKey = 0;
 
+BindingFolder bindingFolder;
+
 // What makes a table unplayable, or empty when it is not: an action with no key, or one key or
 // button that two actions would fight over.
 std::string TableDamage(std::span<const int32_t> values, std::span<const int> used,
@@ -39,6 +41,14 @@ std::string TableDamage(std::span<const int32_t> values, std::span<const int> us
 }
 
 }  // namespace
+
+void SetBindingFolder(const BindingFolder& place) { bindingFolder = place; }
+
+const BindingFolder& CurrentBindingFolder() { return bindingFolder; }
+
+std::string BindingFilePath(const char* file) {
+  return bindingFolder.folder.empty() ? std::string(file) : (bindingFolder.folder / file).string();
+}
 
 BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> values,
                                 std::string& why) {
@@ -109,13 +119,17 @@ void LoadBindings(TGameInput& input) {
 bool WritePadBindings(const TGameInput& input) {
   if (held) held->tables.pad = input.Gamepad;
   if (held && held->inMemoryOnly) return true;
-  return WriteBindingFile(kPadBindingFile, std::span(input.Gamepad).first<kPadBindingCount>());
+  if (!bindingFolder.used) return false;
+  return WriteBindingFile(BindingFilePath(kPadBindingFile),
+                          std::span(input.Gamepad).first<kPadBindingCount>());
 }
 
 bool WriteKeyBindings(const TGameInput& input) {
   if (held) held->tables.keys = input.Keyboard;
   if (held && held->inMemoryOnly) return true;
-  return WriteBindingFile(kKeyBindingFile, std::span(input.Keyboard).first<kKeyBindingCount>());
+  if (!bindingFolder.used) return false;
+  return WriteBindingFile(BindingFilePath(kKeyBindingFile),
+                          std::span(input.Keyboard).first<kKeyBindingCount>());
 }
 
 BindingFilesRead ReadBindingFiles(TGameInput& input) {
@@ -123,6 +137,11 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
   defaults.SetDefaultConfig();
   defaults.Keyboard[ACTION_PAUSE] = kDefaultPauseKey;
   static constexpr int kUsedPadActions[] = {0, 1, 2, 3, 4};
+  if (!bindingFolder.used) {
+    input.Gamepad = defaults.Gamepad;
+    input.Keyboard = defaults.Keyboard;
+    return {};
+  }
 
   // Each file stands on its own: a broken pad file does not throw away good key bindings.
   BindingFilesRead result;
@@ -146,13 +165,14 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
   for (const Part& part : parts) {
     ActionArray read = part.bindings;
     std::string why;
-    BindingFileRead state = ReadBindingFile(part.file, std::span(read).first(part.count), why);
+    const std::string path = BindingFilePath(part.file);
+    BindingFileRead state = ReadBindingFile(path, std::span(read).first(part.count), why);
     if (state == BindingFileRead::Read) {
       const std::string damage = TableDamage(read, part.used, part.zeroIsNoCode);
       if (damage.empty()) {
         part.bindings = read;
         if (!why.empty()) {
-          result.warnings.push_back(std::string(part.file) + ": " + why + "; playing with the " +
+          result.warnings.push_back(path + ": " + why + "; playing with the " +
                                     std::to_string(part.count) +
                                     " bindings it begins with, the file left as it is");
         }
@@ -162,7 +182,7 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
       state = BindingFileRead::Unusable;
     }
     part.bindings = part.builtIn;
-    const std::string file = part.file;
+    const std::string& file = path;
     if (state == BindingFileRead::Unreadable) {
       part.kept = true;
       result.warnings.push_back(file + ": cannot be read (" + why +

@@ -4,6 +4,7 @@
 // signed 32-bit little-endian integers in action order, no header.
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,19 @@ constexpr int kKeyBindingCount = 14;
 // The built-in table binds no key to Pause; P is the one the game falls back on.
 constexpr int32_t kDefaultPauseKey = 80;
 
+// Where the two files are kept. A game run from its build tree keeps them in the working folder
+// (an empty `folder`); an installed one in its folder under the player's configuration folder.
+// With `used` false the run has no place for them: it plays on the built-in bindings and neither
+// reads nor writes a binding file.
+struct BindingFolder {
+  bool used = true;
+  std::filesystem::path folder;
+};
+void SetBindingFolder(const BindingFolder& place);
+const BindingFolder& CurrentBindingFolder();
+// The path of one binding file in the current folder.
+std::string BindingFilePath(const char* file);
+
 struct BindingFilesRead {
   bool padReplaced = false;           // "ConfigPad.set" was unusable and has been rewritten
   bool keyReplaced = false;           // likewise "ConfigKey.set"
@@ -27,7 +41,7 @@ struct BindingFilesRead {
 };
 
 // Reads "ConfigPad.set" into Gamepad 0 to 4 and "ConfigKey.set" into Keyboard 0 to 13 of
-// `input`, from the working directory. Codes are taken as they are: one that names no key or
+// `input`, from the binding folder. Codes are taken as they are: one that names no key or
 // button simply never reads as down. Either way the game starts playable, on the built-in
 // bindings (Pause on P) for a file that is not usable:
 // - missing, too short, or damaged (a used key action on code 0, or two used actions on one key

@@ -54,6 +54,7 @@ class BindingFilesTest : public testing::Test {
     input.Init(0, INPUT_BOTH);
   }
   void TearDown() override {
+    SetBindingFolder({});
     fs::current_path(previous_);
     fs::remove_all(dir_);
   }
@@ -76,9 +77,11 @@ class BindingFilesTest : public testing::Test {
 
   TGameInput input;
 
+ protected:
+  fs::path dir_;
+
  private:
   fs::path previous_;
-  fs::path dir_;
 };
 
 // ---- Reading -----------------------------------------------------------------------------------
@@ -319,6 +322,49 @@ TEST_F(BindingFilesTest, FullDiskLeavesTheOldFileIntact) {
 TEST_F(BindingFilesTest, WriteIntoMissingDirectoryFails) {
   EXPECT_FALSE(WriteBindingFile("no-such-dir/ConfigKey.set", std::vector<int32_t>{1, 2}));
   EXPECT_TRUE(FilesHere().empty());
+}
+
+// ---- Where they are kept --------------------------------------------------------------------
+
+// An installed game keeps them in a folder of its own: read from there, written there, and the
+// working folder untouched, the warnings naming the file where it lies.
+TEST_F(BindingFilesTest, KeptInTheFolderGivenAndNowhereElse) {
+  const fs::path folder = dir_ / "config";
+  fs::create_directory(folder);
+  SetBindingFolder({true, folder});
+  Write("config/ConfigPad.set", Bytes(3, 0x01));
+  const BindingFilesRead first = ReadBindingFiles(input);
+  EXPECT_TRUE(first.padReplaced);
+  ASSERT_EQ(first.warnings.size(), 1u);
+  EXPECT_TRUE(first.warnings[0].starts_with((folder / kPadBindingFile).string() + ": damaged"))
+      << first.warnings[0];
+  EXPECT_EQ(FilesHere(), std::vector<std::string>{"config"});
+  EXPECT_EQ(Read("config/ConfigKey.set").size(), 56u);
+  EXPECT_EQ(Read("config/ConfigPad.set").size(), 20u);
+
+  input.Keyboard[ACTION_JUMP] = 75;
+  ASSERT_TRUE(WriteKeyBindings(input));
+  TGameInput again;
+  again.Init(0, INPUT_BOTH);
+  EXPECT_FALSE(ReadBindingFiles(again).keyReplaced);
+  EXPECT_EQ(again.Keyboard[ACTION_JUMP], 75);
+  EXPECT_EQ(FilesHere(), std::vector<std::string>{"config"});
+}
+
+// A run with no place for them plays on the built-in bindings and never touches a binding file,
+// not even one in the working folder.
+TEST_F(BindingFilesTest, WithNoFolderNothingIsReadOrWritten) {
+  const Bytes theirs = LittleEndian(kKeyFile.good);
+  Write(kKeyBindingFile, theirs);
+  SetBindingFolder({false, {}});
+  const BindingFilesRead result = ReadBindingFiles(input);
+  EXPECT_TRUE(result.warnings.empty());
+  EXPECT_EQ(input.Keyboard, kDefaultKeys);
+  EXPECT_EQ(input.Gamepad, kDefaultPad);
+  EXPECT_FALSE(WriteKeyBindings(input));
+  EXPECT_FALSE(WritePadBindings(input));
+  EXPECT_EQ(Read(kKeyBindingFile), theirs);
+  EXPECT_EQ(FilesHere(), std::vector<std::string>{kKeyBindingFile});
 }
 
 }  // namespace
