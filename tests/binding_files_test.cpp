@@ -335,9 +335,11 @@ TEST_F(BindingFilesTest, KeptInTheFolderGivenAndNowhereElse) {
   Write("config/ConfigPad.set", Bytes(3, 0x01));
   const BindingFilesRead first = ReadBindingFiles(input);
   EXPECT_TRUE(first.padReplaced);
-  ASSERT_EQ(first.warnings.size(), 1u);
+  ASSERT_EQ(first.warnings.size(), 2u);
   EXPECT_TRUE(first.warnings[0].starts_with((folder / kPadBindingFile).string() + ": damaged"))
       << first.warnings[0];
+  EXPECT_TRUE(first.warnings[1].starts_with((folder / kKeyBindingFile).string() + ": not found"))
+      << first.warnings[1];
   EXPECT_EQ(FilesHere(), std::vector<std::string>{"config"});
   EXPECT_EQ(Read("config/ConfigKey.set").size(), 56u);
   EXPECT_EQ(Read("config/ConfigPad.set").size(), 20u);
