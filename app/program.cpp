@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "actors/combo_counter.h"
+#include "app/audio_out.h"
 #include "app/command_line.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
@@ -48,6 +49,7 @@ int Fail(const std::string& message) {
 // Every file the run will write must be one it may replace, or the run does not start.
 bool CheckOutputs(const CommandLine& options, std::string& error) {
   if (!options.recordPath.empty() && !CheckWriteTarget(options.recordPath, error)) return false;
+  if (!options.audioOutPath.empty() && !CheckWriteTarget(options.audioOutPath, error)) return false;
   for (const Screenshot& shot : options.screenshots) {
     if (!CheckWriteTarget(shot.path, error)) return false;
   }
@@ -245,6 +247,11 @@ int RunProgram(int argc, char** argv) {
   if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
   // After the options window has set its Normal, so that it shows the level asked for.
   if (options.difficulty) SetDifficulty(*options.difficulty);
+  AudioOut audioOut;
+  if (!options.audioOutPath.empty() && !audioOut.Open(options.audioOutPath, error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    return 2;
+  }
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;
@@ -266,6 +273,7 @@ int RunProgram(int argc, char** argv) {
     } else {
       Flip(-1);
     }
+    audioOut.Frame();
     if (AppTerminate()) break;
     if (bot && bot->Outcome() != BotOutcome::Playing) break;
     if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
@@ -282,6 +290,10 @@ int RunProgram(int argc, char** argv) {
       std::fprintf(stderr, "talvenne: recording not saved in full: %s\n", feed->Error().c_str());
       status = 1;
     }
+  }
+  if (!audioOut.Close(error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    status = 1;
   }
   if (!trace.Close(error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
