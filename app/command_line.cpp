@@ -71,6 +71,9 @@ const Flag kFlags[] = {
   {"--trace",        "PATH",   Takes::Path,        0,       0,       false,
    [](CommandLine& o, const FlagValue& v) { o.tracePath = v.text; },
    "write one JSON line of game state per frame"},
+  {"--audio-out",    "PATH",   Takes::Path,        0,       0,       false,
+   [](CommandLine& o, const FlagValue& v) { o.audioOutPath = v.text; },
+   "write the run's sound as a 16-bit 44.1 kHz stereo WAV"},
   {"--difficulty",   "LEVEL",  Takes::Difficulty,  0,       0,       false,
    [](CommandLine& o, const FlagValue& v) { o.difficulty = v.number; },
    "easy, normal or hard, as the options screen sets it"},
@@ -204,7 +207,8 @@ bool CheckCombination(const CommandLine& options, std::string& error) {
   };
   std::vector<Named> files = {{"--input", options.inputScript, false},
                               {"--replay", options.replayPath, false},
-                              {"--record", options.recordPath, true}};
+                              {"--record", options.recordPath, true},
+                              {"--audio-out", options.audioOutPath, true}};
   for (const Screenshot& shot : options.screenshots)
     files.push_back({"--screenshot", shot.path, true});
   for (size_t i = 0; i < files.size(); ++i) {

@@ -22,6 +22,7 @@ struct CommandLine {
   std::string recordPath;
   std::string replayPath;
   std::string tracePath;
+  std::string audioOutPath;  // the run's mix as a WAV
   bool noDraw = false;
   bool hitboxes = false;          // the hit-box overlay from the first frame
   bool practice = false;          // start in the practice yard instead of the title

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "actors/combo_counter.h"
+#include "app/audio_out.h"
 #include "app/command_line.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
@@ -92,6 +93,7 @@ class ProgramFolders {
 // Every file the run will write must be one it may replace, or the run does not start.
 bool CheckOutputs(const CommandLine& options, std::string& error) {
   if (!options.recordPath.empty() && !CheckWriteTarget(options.recordPath, error)) return false;
+  if (!options.audioOutPath.empty() && !CheckWriteTarget(options.audioOutPath, error)) return false;
   for (const Screenshot& shot : options.screenshots) {
     if (!CheckWriteTarget(shot.path, error)) return false;
   }
@@ -323,6 +325,11 @@ int RunProgram(int argc, char** argv) {
       return 2;
     }
   }
+  AudioOut audioOut;
+  if (!options.audioOutPath.empty() && !audioOut.Open(options.audioOutPath, error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    return 2;
+  }
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;
@@ -344,6 +351,7 @@ int RunProgram(int argc, char** argv) {
     } else {
       Flip(-1);
     }
+    audioOut.Frame();
     if (AppTerminate()) break;
     if (bot && bot->Outcome() != BotOutcome::Playing) break;
     if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
@@ -360,6 +368,10 @@ int RunProgram(int argc, char** argv) {
       std::fprintf(stderr, "talvenne: recording not saved in full: %s\n", feed->Error().c_str());
       status = 1;
     }
+  }
+  if (!audioOut.Close(error)) {
+    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+    status = 1;
   }
   if (!trace.Close(error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());

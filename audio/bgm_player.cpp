@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "asset_catalogue.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -36,6 +37,9 @@ void TBGMPlayer::Init() {
   bgmBruteForce = LoadMusic("BGM\\BruteForce.ogg", 0);
   bgmCrypticIllusion = LoadMusic("BGM\\CrypticIllusion.ogg", 0);
   bgmMainTitle = LoadMusic("BGM\\MainTitle.ogg", 0);
+  for (const SoundPtr& piece :
+       {bgmImpendingDanger, bgmBruteForce, bgmCrypticIllusion, bgmMainTitle})
+    SetSoundGain(piece, catalogue::kMusicGainDb);
 }
 
 void TBGMPlayer::ResetGameData() {

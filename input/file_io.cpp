@@ -150,6 +150,16 @@ bool AtomicFile::Write(std::span<const uint8_t> bytes) {
   return true;
 }
 
+bool AtomicFile::WriteAt(uint64_t offset, std::span<const uint8_t> bytes) {
+  if (!file_) return false;
+  errno = 0;
+  if (fseeko(file_, static_cast<off_t>(offset), SEEK_SET) != 0)
+    return Fail("cannot write: " + Reason(errno));
+  const bool written = Write(bytes);
+  if (fseeko(file_, 0, SEEK_END) != 0 && written) return Fail("cannot write: " + Reason(errno));
+  return written;
+}
+
 bool AtomicFile::Flush() {
   if (!file_) return false;
   errno = 0;

@@ -33,6 +33,9 @@ class AtomicFile {
   bool Open(const std::string& path);
   // Once a call has failed, every later call fails too and Commit does nothing.
   bool Write(std::span<const uint8_t> bytes);
+  // Writes over bytes already written from `offset` on (a header filled in at the end); later
+  // writes go on at the end of the file.
+  bool WriteAt(uint64_t offset, std::span<const uint8_t> bytes);
   // Hands what was written so far to the system, so that it outlives a crash of the game.
   bool Flush();
   // Gives the file its real name now; later writes go on into it.

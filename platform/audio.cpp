@@ -22,6 +22,7 @@
 #include "platform/system.h"
 
 using platform_detail::kSilentOutputRate;
+using platform_detail::MasterStage;
 using platform_detail::Voice;
 using platform_detail::VoicePtr;
 using platform_detail::VoiceState;
@@ -42,6 +43,19 @@ constexpr int kDecodeChunkBytes = 16384;
 
 enum class Driver { Unchosen, Silent, Device };
 
+// The frame-exact mix: every voice it has taken up, each followed at a position of its own from
+// where it was taken up, so that it hears every sound whole whatever the driver's timing.
+struct HeardVoice {
+  VoicePtr voice;
+  double position = 0;
+  std::shared_ptr<platform_detail::StreamDecoder> stream;
+};
+struct Capture {
+  MasterStage master{kCaptureRate};
+  std::vector<HeardVoice> voices;
+  std::vector<float> sum;
+};
+
 struct MixerState {
   Driver driver = Driver::Unchosen;
   SDL_AudioDeviceID device = 0;
@@ -50,6 +64,8 @@ struct MixerState {
   // Every voice that may still sound. The device callback reads it; the main thread changes it
   // only under the device lock and drops idle voices in UpdateAudio.
   std::vector<VoicePtr> voices;
+  std::unique_ptr<MasterStage> master;  // the device's, made when it opens
+  std::unique_ptr<Capture> capture;     // while the mix is written to a file
 };
 
 // Never destroyed: channels held by globals may still be released after main returns.
@@ -275,6 +291,7 @@ void CatchUp(Voice& voice, int now) {
     } else {
       position = length;
       voice.state = VoiceState::Idle;
+      voice.ended = true;
     }
   }
   voice.position = position;
@@ -312,8 +329,8 @@ void ReleaseVoice(TChannel& channel) {
 void SDLCALL FillDevice(void* userdata, Uint8* stream, int length) {
   auto* mixer = static_cast<MixerState*>(userdata);
   const int frames = length / static_cast<int>(kOutputChannels * sizeof(int16_t));
-  platform_detail::MixVoices(mixer->voices, reinterpret_cast<int16_t*>(stream), frames,
-                             mixer->outputRate);
+  platform_detail::MixVoices(mixer->voices, *mixer->master, reinterpret_cast<int16_t*>(stream),
+                             frames, mixer->outputRate);
 }
 
 bool OpenDevice(MixerState& mixer) {
@@ -336,6 +353,7 @@ bool OpenDevice(MixerState& mixer) {
     return false;
   }
   mixer.outputRate = have.freq;
+  mixer.master = std::make_unique<MasterStage>(have.freq);
   SDL_PauseAudioDevice(mixer.device, 0);
   return true;
 }
@@ -374,15 +392,16 @@ float Lerp(int16_t from, int16_t to, float t) {
   return static_cast<float>(from) + static_cast<float>(to - from) * t;
 }
 
-// Adds one voice into the accumulator, linearly interpolated from the sound's rate to the
-// output rate; a mono sound feeds both sides. frameAt(i) gives the samples of the sound's frame i.
+// Adds a sound from `position` on into the accumulator, linearly interpolated from the sound's
+// rate to the output rate; a mono sound feeds both sides. frameAt(i) gives the samples of the
+// sound's frame i. Stops early at the end of a non-looping sound; returns the position reached.
 template <typename FrameAt>
-void MixVoiceFrom(Voice& voice, FrameAt&& frameAt, float* accumulator, int frames, int outputRate) {
-  const TSound& sound = *voice.sound;
+double AddSound(const TSound& sound, double position, float gain, FrameAt&& frameAt,
+                float* accumulator, int frames, int outputRate) {
   const int64_t length = sound.Frames();
   const double step = static_cast<double>(sound.rate) / outputRate;
   const int right = sound.channels - 1;
-  double position = voice.position;
+  gain *= sound.gain;
   for (int i = 0; i < frames; ++i) {
     if (position >= static_cast<double>(length)) {
       if (!sound.loop) break;
@@ -396,45 +415,57 @@ void MixVoiceFrom(Voice& voice, FrameAt&& frameAt, float* accumulator, int frame
     const int16_t aLeft = a[0], aRight = a[right];  // a streamed frame goes at the next call
     const int16_t* b = frameAt(next);
     float* frame = accumulator + static_cast<ptrdiff_t>(i) * kOutputChannels;
-    frame[0] += voice.gain * Lerp(aLeft, b[0], t);
-    frame[1] += voice.gain * Lerp(aRight, b[right], t);
+    frame[0] += gain * Lerp(aLeft, b[0], t);
+    frame[1] += gain * Lerp(aRight, b[right], t);
     position += step;
   }
-  if (!sound.loop && position >= static_cast<double>(length)) voice.state = VoiceState::Idle;
-  voice.position = position;
+  return position;
 }
 
-void MixVoice(Voice& voice, float* accumulator, int frames, int outputRate) {
-  const TSound& sound = *voice.sound;
+bool AtEnd(const TSound& sound, double position) {
+  return !sound.loop && position >= static_cast<double>(sound.Frames());
+}
+
+// Adds the sound from `position` on, through `stream` when it is streamed (opened on first use).
+double AddSoundFrom(const TSound& sound, double position, float gain,
+                    std::shared_ptr<StreamDecoder>& stream, float* accumulator, int frames,
+                    int outputRate) {
   if (sound.Streamed()) {
-    if (!voice.stream) voice.stream = std::make_shared<StreamDecoder>(sound);
-    StreamDecoder& stream = *voice.stream;
-    MixVoiceFrom(
-        voice, [&](int64_t index) { return stream.Frame(index); }, accumulator, frames, outputRate);
-  } else {
-    const int16_t* samples = sound.samples.data();
-    const int stride = sound.channels;
-    MixVoiceFrom(
-        voice, [&](int64_t index) { return samples + index * stride; }, accumulator, frames,
-        outputRate);
+    if (!stream) stream = std::make_shared<StreamDecoder>(sound);
+    StreamDecoder& decoder = *stream;
+    return AddSound(
+        sound, position, gain, [&](int64_t index) { return decoder.Frame(index); }, accumulator,
+        frames, outputRate);
   }
+  const int16_t* samples = sound.samples.data();
+  const int stride = sound.channels;
+  return AddSound(
+      sound, position, gain, [&](int64_t index) { return samples + index * stride; }, accumulator,
+      frames, outputRate);
 }
 
 }  // namespace
 
-void MixVoices(const std::vector<VoicePtr>& voices, int16_t* out, int frames, int outputRate) {
-  // Grows once to the device's buffer size, then the audio thread never allocates again.
-  thread_local std::vector<float> accumulator;
-  const size_t samples = static_cast<size_t>(frames) * kOutputChannels;
-  accumulator.assign(samples, 0.0f);
+void SumVoices(const std::vector<VoicePtr>& voices, float* sum, int frames, int outputRate) {
+  std::fill(sum, sum + static_cast<ptrdiff_t>(frames) * kOutputChannels, 0.0f);
   for (const VoicePtr& voice : voices) {
-    if (voice->state == VoiceState::Playing)
-      MixVoice(*voice, accumulator.data(), frames, outputRate);
+    if (voice->state != VoiceState::Playing) continue;
+    voice->position = AddSoundFrom(*voice->sound, voice->position, voice->gain, voice->stream, sum,
+                                   frames, outputRate);
+    if (AtEnd(*voice->sound, voice->position)) {
+      voice->state = VoiceState::Idle;
+      voice->ended = true;
+    }
   }
-  for (size_t i = 0; i < samples; ++i) {
-    const float sum = std::clamp(accumulator[i], -32768.0f, 32767.0f);
-    out[i] = static_cast<int16_t>(std::lrint(sum));
-  }
+}
+
+void MixVoices(const std::vector<VoicePtr>& voices, MasterStage& master, int16_t* out, int frames,
+               int outputRate) {
+  // Grows once to the device's buffer size, then the audio thread never allocates again.
+  thread_local std::vector<float> sum;
+  sum.resize(static_cast<size_t>(frames) * kOutputChannels);
+  SumVoices(voices, sum.data(), frames, outputRate);
+  master.Process(sum.data(), out, frames);
 }
 
 VoicePtr ChannelVoice(const ChannelPtr& channel) { return channel ? channel->voice : nullptr; }
@@ -566,8 +597,84 @@ void ShutdownAudio() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     mixer.sdlAudioStarted = false;
   }
+  mixer.capture.reset();
   // Channels still held elsewhere report nothing playing from now on.
   for (const VoicePtr& voice : mixer.voices) voice->state = VoiceState::Idle;
   mixer.voices.clear();
   mixer.driver = Driver::Unchosen;
 }
+
+void SetSoundGain(const SoundPtr& sound, float decibels) {
+  if (!sound) return;
+  VoiceLock lock;
+  sound->gain = static_cast<float>(std::pow(10.0, decibels / 20.0));
+}
+
+// ---- The capture
+// ---------------------------------------------------------------------------------
+
+void StartAudioCapture() {
+  EnsureDriver();
+  MixerState& mixer = Mixer();
+  mixer.capture = std::make_unique<Capture>();
+  CatchUpSilentVoices();
+  VoiceLock lock;
+  // What sounds already is heard from where it has got to; what has ended is not heard again.
+  for (const VoicePtr& voice : mixer.voices) {
+    voice->heard = true;
+    if (voice->state == VoiceState::Playing)
+      mixer.capture->voices.push_back({voice, voice->position, nullptr});
+  }
+}
+
+void CaptureAudio(int16_t* out, int frames) {
+  MixerState& mixer = Mixer();
+  const auto samples = static_cast<size_t>(frames) * kOutputChannels;
+  if (!mixer.capture) {
+    std::fill(out, out + samples, int16_t{0});
+    return;
+  }
+  Capture& capture = *mixer.capture;
+  CatchUpSilentVoices();
+  // What each voice does now, read under the lock; the mixing itself keeps out of the device's
+  // way, since the capture never moves a voice of the driver.
+  struct Seen {
+    VoiceState state;
+    bool ended;
+    float gain;
+  };
+  std::vector<Seen> seen;
+  {
+    VoiceLock lock;
+    for (const VoicePtr& voice : mixer.voices) {
+      // A voice that started, even one so short that it has ended already, is heard from its start.
+      if (voice->heard || (voice->state != VoiceState::Playing && !voice->ended)) continue;
+      voice->heard = true;
+      capture.voices.push_back({voice, 0.0, nullptr});
+    }
+    seen.reserve(capture.voices.size());
+    for (const HeardVoice& heard : capture.voices)
+      seen.push_back({heard.voice->state, heard.voice->ended, heard.voice->gain});
+  }
+  capture.sum.assign(samples, 0.0f);
+  size_t kept = 0;
+  for (size_t i = 0; i < capture.voices.size(); ++i) {
+    HeardVoice& heard = capture.voices[i];
+    bool keep = seen[i].state != VoiceState::Idle;  // a stopped voice goes at once
+    // A voice that played to its end for the driver plays to its end here too.
+    if (seen[i].state == VoiceState::Playing || seen[i].ended) {
+      const TSound& sound = *heard.voice->sound;
+      heard.position =
+          platform_detail::AddSoundFrom(sound, heard.position, seen[i].gain, heard.stream,
+                                        capture.sum.data(), frames, kCaptureRate);
+      keep = !platform_detail::AtEnd(sound, heard.position);
+    }
+    if (!keep) continue;
+    if (kept != i) capture.voices[kept] = std::move(heard);
+    ++kept;
+  }
+  capture.voices.resize(kept);
+  capture.master.Process(capture.sum.data(), out, frames);
+}
+
+void StopAudioCapture() { Mixer().capture.reset(); }

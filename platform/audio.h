@@ -2,6 +2,7 @@
 // Sound effects and music, and channels that play them. Effects are decoded whole when loaded;
 // music is decoded while it plays.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,8 @@ void PauseChannel(const ChannelPtr& channel);
 void ResumeChannel(const ChannelPtr& channel);
 void SetChannelVolume(const ChannelPtr& channel, float volume);
 int ChannelPlaying(const ChannelPtr& channel);
+// The sound's own level in the mix, in decibels, for every play from now on (0 by default).
+void SetSoundGain(const SoundPtr& sound, float decibels);
 
 // Length of a sound in milliseconds (0 for none).
 int SoundLengthMs(const SoundPtr& sound);
@@ -36,3 +39,13 @@ bool AudioDeviceOpen();
 // Advances the silent driver's voices to the platform clock (the platform calls it).
 void UpdateAudio();
 void ShutdownAudio();
+
+// The mix as the player hears it, frame by frame, for writing to a file. It is worked out apart
+// from the device (or the silent driver), from what plays at each call, so it is the same on
+// every run of the same game. StartAudioCapture begins it; each CaptureAudio then mixes `frames`
+// interleaved stereo frames at kCaptureRate of whatever sounds now, through a master stage of
+// its own, into `out`; StopAudioCapture lets it go.
+constexpr int kCaptureRate = 44100;
+void StartAudioCapture();
+void CaptureAudio(int16_t* out, int frames);
+void StopAudioCapture();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/master_stage.h"
 
 // An Ogg Vorbis file, decoded whole (sound effects) or kept as it is and decoded by each voice
 // while it plays (music).
@@ -17,6 +18,7 @@ struct TSound {
   int rate = 0;                                         // frames per second
   int64_t frames = 0;                                   // length
   bool loop = false;
+  float gain = 1;  // linear: the sound's own level in the mix, whatever channel plays it
 
   [[nodiscard]] int64_t Frames() const { return frames; }
   [[nodiscard]] bool Streamed() const { return encoded != nullptr; }
@@ -35,7 +37,9 @@ struct Voice {
   SoundPtr sound;
   VoiceState state = VoiceState::Idle;
   double position = 0;  // frames of the sound, fractional while resampling
-  float gain = 1;       // linear
+  float gain = 1;       // linear, from the channel's volume
+  bool ended = false;   // went idle by playing to its end, not by being stopped
+  bool heard = false;   // taken up by the capture of the mix
   // Silent driver: the clock and the position when the voice last started playing. The position
   // is worked out from these afresh each time, so rounding never piles up over a long piece.
   int anchorMs = 0;
@@ -52,11 +56,13 @@ constexpr int kSilentOutputRate = 44100;
 // Linear gain of a channel volume: clamped to 0..1, then (1 - v^0.1) x 100 dB of attenuation.
 float VolumeToGain(float volume);
 
-// Adds `frames` interleaved stereo frames of every playing voice into `out` (overwritten),
-// resampled to outputRate, and advances the voices; a voice that reaches the end of a
-// non-looping sound goes idle. The sum is clamped to 16 bits, never wrapped. The device's
-// callback runs exactly this.
-void MixVoices(const std::vector<VoicePtr>& voices, int16_t* out, int frames, int outputRate);
+// Adds `frames` interleaved stereo frames of every playing voice into `sum` (overwritten, on
+// the 16-bit scale, unclamped), resampled to outputRate, and advances the voices; a voice that
+// reaches the end of a non-looping sound goes idle.
+void SumVoices(const std::vector<VoicePtr>& voices, float* sum, int frames, int outputRate);
+// The sum through the master stage: what the device's callback runs.
+void MixVoices(const std::vector<VoicePtr>& voices, MasterStage& master, int16_t* out, int frames,
+               int outputRate);
 
 // The voice a channel holds, empty when it plays nothing.
 VoicePtr ChannelVoice(const ChannelPtr& channel);

@@ -15,7 +15,9 @@
 using platform_detail::ChannelVoice;
 using platform_detail::kSilentOutputRate;
 using platform_detail::LiveVoiceCount;
+using platform_detail::MasterStage;
 using platform_detail::MixVoices;
+using platform_detail::SumVoices;
 using platform_detail::VoicePtr;
 using platform_detail::VoiceState;
 
@@ -31,6 +33,7 @@ struct SoundFiles {
   std::string mono;     // 1 s, 440 Hz at 44.1 kHz
   std::string stereo;   // 0.5 s, a tone on the left, silence on the right
   std::string lowRate;  // 1 s at 22.05 kHz
+  std::string full;     // 0.5 s, a full-scale tone
   std::string garbage;  // not Ogg at all
   std::string empty;
 
@@ -39,6 +42,7 @@ struct SoundFiles {
     mono = (dir / "mono.ogg").string();
     stereo = (dir / "stereo.ogg").string();
     lowRate = (dir / "low.ogg").string();
+    full = (dir / "full.ogg").string();
     garbage = (dir / "garbage.ogg").string();
     empty = (dir / "empty.ogg").string();
     const bool written =
@@ -46,7 +50,8 @@ struct SoundFiles {
         WriteOggVorbis(stereo, kToneRate, 2,
                        Interleave(SineTone(kToneRate, kToneRate / 2, 440, kLoud),
                                   std::vector<float>(kToneRate / 2, 0.0f))) &&
-        WriteOggVorbis(lowRate, kLowRate, 1, SineTone(kLowRate, kLowRate, 300, kLoud));
+        WriteOggVorbis(lowRate, kLowRate, 1, SineTone(kLowRate, kLowRate, 300, kLoud)) &&
+        WriteOggVorbis(full, kToneRate, 1, SineTone(kToneRate, kToneRate / 2, 220, 1.0f));
     if (!written) std::abort();
     std::ofstream(garbage, std::ios::binary) << std::string(5000, 'x');
     std::ofstream(empty, std::ios::binary).flush();
@@ -75,15 +80,23 @@ class AudioTest : public ::testing::Test {
   SoundPtr tone_;
 };
 
-// Mixes the channels' voices by hand, as the device's callback would.
-std::vector<int16_t> Mix(const std::vector<ChannelPtr>& channels, int frames,
-                         int outputRate = kSilentOutputRate) {
+std::vector<VoicePtr> VoicesOf(const std::vector<ChannelPtr>& channels) {
   std::vector<VoicePtr> voices;
   for (const ChannelPtr& channel : channels) {
     if (ChannelVoice(channel)) voices.push_back(ChannelVoice(channel));
   }
-  std::vector<int16_t> out(static_cast<size_t>(frames) * 2, 12345);  // stale data must go
-  MixVoices(voices, out.data(), frames, outputRate);
+  return voices;
+}
+
+// The channels' voices summed by hand, as the device's callback sums them before its master
+// stage, rounded to 16 bits.
+std::vector<int16_t> Mix(const std::vector<ChannelPtr>& channels, int frames,
+                         int outputRate = kSilentOutputRate) {
+  std::vector<float> sum(static_cast<size_t>(frames) * 2, 12345);  // stale data must go
+  SumVoices(VoicesOf(channels), sum.data(), frames, outputRate);
+  std::vector<int16_t> out;
+  for (const float v : sum)
+    out.push_back(static_cast<int16_t>(std::lrint(std::clamp(v, -32768.0f, 32767.0f))));
   return out;
 }
 
@@ -309,24 +322,14 @@ TEST_F(AudioTest, ChannelVolumeFollowsTheDecibelCurve) {
   }
 }
 
-TEST_F(AudioTest, LoudVoicesClampInsteadOfWrapping) {
-  constexpr int kFrames = 2048;
-  const std::vector<int16_t> single = Mix({PlaySound(tone_)}, kFrames);
-  const std::vector<int16_t> both = Mix({PlaySound(tone_), PlaySound(tone_)}, kFrames);
-  int clamped = 0;
-  for (size_t i = 0; i < single.size(); ++i) {
-    const int sum = 2 * single[i];
-    if (sum > 32767) {
-      EXPECT_EQ(both[i], 32767) << "sample " << i;
-      ++clamped;
-    } else if (sum < -32768) {
-      EXPECT_EQ(both[i], -32768) << "sample " << i;
-      ++clamped;
-    } else {
-      EXPECT_NEAR(both[i], sum, 1) << "sample " << i;
-    }
-  }
-  EXPECT_GT(clamped, kFrames / 4);
+TEST_F(AudioTest, SoundGainScalesEveryPlayOfTheSound) {
+  constexpr int kFrames = 4096;
+  const int fullPeak = Peak(Mix({PlaySound(tone_)}, kFrames), 0);
+  SetSoundGain(tone_, -12);
+  const ChannelPtr channel = PlaySound(tone_);
+  SetChannelVolume(channel, 0.5f);  // and the channel's volume comes on top
+  EXPECT_NEAR(20 * std::log10(static_cast<double>(Peak(Mix({channel}, kFrames), 0)) / fullPeak),
+              -12 - 6.7, 0.05);
 }
 
 TEST_F(AudioTest, StereoKeepsItsSidesAndMonoFeedsBoth) {
@@ -432,6 +435,120 @@ TEST_F(AudioTest, StreamedSoundKeepsTimeOnTheSilentDriver) {
   headless::AdvanceClock(1);
   EXPECT_EQ(ChannelPlaying(channel), 0);
   EXPECT_FALSE(ChannelVoice(channel)->stream);
+}
+
+// ---- The master stage and the capture
+// ----------------------------------------------------------
+
+constexpr int kFramesPerGameFrame = kCaptureRate / 60;
+
+int LargestSample(const std::vector<int16_t>& samples) {
+  return std::max(Peak(samples, 0), Peak(samples, 1));
+}
+
+// Whatever the number of voices, nothing reaches the device or the file above the ceiling, and
+// the limiter brings a loud sum down to the ceiling rather than far under it.
+TEST_F(AudioTest, TwentyFullScaleVoicesTogetherNeverPassTheCeiling) {
+  const SoundPtr full = LoadSound(Files().full, 0);
+  ASSERT_TRUE(full);
+  constexpr int kVoices = 20;
+  for (const bool captured : {false, true}) {
+    SCOPED_TRACE(captured ? "the capture" : "the device's mix");
+    if (captured) StartAudioCapture();
+    std::vector<ChannelPtr> channels;
+    for (int i = 0; i < kVoices; ++i) channels.push_back(PlaySound(full));
+    MasterStage master(kSilentOutputRate);
+    std::vector<int16_t> heard;
+    std::vector<int16_t> block(static_cast<size_t>(kFramesPerGameFrame) * 2);
+    for (int frame = 0; frame < 40; ++frame) {  // the tone and the limiter's latency
+      if (captured) {
+        CaptureAudio(block.data(), kFramesPerGameFrame);
+        Frame();
+      } else {
+        MixVoices(VoicesOf(channels), master, block.data(), kFramesPerGameFrame, kSilentOutputRate);
+      }
+      heard.insert(heard.end(), block.begin(), block.end());
+    }
+    if (captured) StopAudioCapture();
+    EXPECT_LE(LargestSample(heard), MasterStage::CeilingSample());
+    EXPECT_GE(LargestSample(heard), MasterStage::CeilingSample() * 0.97);  // within 0.3 dB
+  }
+}
+
+TEST(MasterStageTest, LeavesQuietSoundsAloneAndComesBackSlowlyAfterAPeak) {
+  constexpr int kRate = 44100;
+  constexpr int kBurstStart = kRate / 2, kBurstEnd = kBurstStart + kRate / 20;
+  constexpr int kFrames = kBurstEnd + 2 * kRate;
+  const std::vector<float> tone = SineTone(kRate, kFrames, 330, 8000);  // on the 16-bit scale
+  std::vector<float> sum;
+  for (int i = 0; i < kFrames; ++i) {
+    const float v = i >= kBurstStart && i < kBurstEnd ? tone[i] * 80 : tone[i];  // 20 x full
+    sum.insert(sum.end(), {v, -v});
+  }
+  MasterStage master(kRate);
+  std::vector<int16_t> out(sum.size());
+  for (int at = 0; at < kFrames; at += 1024) {  // in the device's buffers
+    const int frames = std::min(1024, kFrames - at);
+    master.Process(sum.data() + 2 * at, out.data() + 2 * at, frames);
+  }
+  const int latency = master.LatencyFrames();
+  const auto headroom = static_cast<float>(std::pow(10.0, platform_detail::kMasterHeadroomDb / 20));
+  // The gain the stage gave input frame i, measured where the tone is near its crest.
+  auto gainAt = [&](int i) {
+    while (std::fabs(tone[i]) < 7000) ++i;
+    return out[2 * static_cast<size_t>(i + latency)] / (tone[i] * headroom);
+  };
+
+  EXPECT_LE(LargestSample(out), MasterStage::CeilingSample());
+  EXPECT_GE(
+      Peak(std::vector<int16_t>(out.begin() + 2 * kBurstStart, out.begin() + 2 * kBurstEnd), 0),
+      MasterStage::CeilingSample() * 0.95);
+  for (int i = 0; i + latency < kBurstStart - latency; ++i) {
+    ASSERT_NEAR(out[2 * static_cast<size_t>(i + latency)], tone[i] * headroom, 1) << "frame " << i;
+    ASSERT_EQ(out[2 * static_cast<size_t>(i + latency) + 1],
+              -out[2 * static_cast<size_t>(i + latency)]);
+  }
+  EXPECT_LT(gainAt(kBurstEnd + kRate / 100), 0.5) << "the gain jumps back after the peak";
+  EXPECT_NEAR(gainAt(kBurstEnd + kRate * 3 / 2), 1.0, 0.02) << "the gain stays down";
+}
+
+// The capture hears a sound whole, frame by frame, through the master stage, and moves nothing
+// of the silent driver's voices.
+TEST_F(AudioTest, CaptureHearsEachSoundWholeAndLeavesTheDriverAlone) {
+  StartAudioCapture();
+  const ChannelPtr channel = PlaySound(tone_);
+  const int started = MilliSecs();
+  const ChannelPtr stopped = PlaySound(tone_);
+  SetChannelVolume(stopped, 0.5f);
+  std::vector<int16_t> heard;
+  std::vector<int16_t> block(static_cast<size_t>(kFramesPerGameFrame) * 2);
+  for (int frame = 0; frame < 70; ++frame) {
+    if (frame == 10) StopChannel(stopped);
+    CaptureAudio(block.data(), kFramesPerGameFrame);
+    heard.insert(heard.end(), block.begin(), block.end());
+    Frame();
+    if (frame == 30) {
+      EXPECT_EQ(ChannelPlaying(channel), 1);
+      EXPECT_NEAR(VoiceOf(channel).position, (MilliSecs() - started) * kToneRate / 1000.0, 1e-6);
+    }
+  }
+  StopAudioCapture();
+  EXPECT_EQ(ChannelPlaying(channel), 0);
+
+  const int latency = MasterStage(kCaptureRate).LatencyFrames();
+  const double headroom = std::pow(10.0, platform_detail::kMasterHeadroomDb / 20);
+  const double stoppedGain = platform_detail::VolumeToGain(0.5f);
+  const auto toneFrames = static_cast<size_t>(tone_->Frames());
+  for (size_t i = 0; i < heard.size() / 2; ++i) {
+    double expected = 0;
+    if (i >= static_cast<size_t>(latency) && i - latency < toneFrames) {
+      const size_t n = i - latency;
+      const double stoppedPart = n < 10u * kFramesPerGameFrame ? stoppedGain : 0;
+      expected = tone_->samples[n] * (1 + stoppedPart) * headroom;
+    }
+    ASSERT_NEAR(heard[2 * i], expected, 1.5) << "frame " << i;
+    ASSERT_EQ(heard[2 * i + 1], heard[2 * i]) << "frame " << i;
+  }
 }
 
 // ---- The SDL back end --------------------------------------------------------------------------

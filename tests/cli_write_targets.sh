@@ -1,13 +1,14 @@
 #!/bin/sh
-# Files the game writes never destroy anything. For recordings and screenshots alike, a table of
+# Files the game writes never destroy anything. For recordings, screenshots and the sound written
+# by --audio-out alike, a table of
 # targets: what is refused (status 2 before the first frame), what fails while writing (status
 # 1), each with its reason, and what is at the target afterwards.
 # Also: a run that fails at start keeps the old recording, and SIGHUP ends a run like SIGTERM
 # with its recording saved.
 #
 # Usage: cli_write_targets.sh GAME OUT_DIR PART   (run in the folder the game runs in)
-# PART is record, screenshot (the table for that kind of file) or signals (the rest), so that
-# the three can run side by side.
+# PART is record, screenshot, audio (the table for that kind of file) or signals (the rest), so
+# that they can run side by side.
 set -eu
 game=$1 out=$2/$3 part=$3
 rm -rf "$out" && mkdir -p "$out"
@@ -27,9 +28,14 @@ describe() {
   else echo missing; fi
 }
 
-# run KIND TARGET LIMIT: one short headless run writing TARGET as a recording or a screenshot.
+# run KIND TARGET LIMIT: one short headless run writing TARGET as a recording, a screenshot or
+# the run's sound.
 run() {
-  if [ "$1" = record ]; then set -- --record "$2" "$3"; else set -- --screenshot "2:$2" "$3"; fi
+  case $1 in
+    record) set -- --record "$2" "$3" ;;
+    audio) set -- --audio-out "$2" "$3" ;;
+    *) set -- --screenshot "2:$2" "$3" ;;
+  esac
   # Through a pipe: under the size limit the game could not write a log file either.
   log=$( (ulimit -f "$3"; exec "$game" --headless --frames 3 --seed 1 "$1" "$2") 2>&1) &&
     status=0 || status=$?
@@ -46,7 +52,7 @@ symlink      |echo old >"$t.real"; ln -s "$(basename "$t").real" "$t"|0|      |w
 new-file     |:                                                |0|                     |written'
 
 echo "$rows" >"$out/rows"
-for kind in record screenshot; do
+for kind in record screenshot audio; do
   [ "$kind" = "$part" ] || continue
   while IFS='|' read -r name setup want message after; do
     name=$(echo $name) want=$(echo $want) message=$(echo $message) after=$(echo $after)

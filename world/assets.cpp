@@ -37,6 +37,7 @@ bool LoadSounds(std::string& failed) {
   failed.clear();
   for (const catalogue::Sound& entry : catalogue::kSounds) {
     *entry.global = LoadSound(entry.file, 0);
+    SetSoundGain(*entry.global, entry.gainDb);
     if (!*entry.global && failed.empty()) failed = entry.file;
   }
   return failed.empty();

@@ -106,8 +106,8 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
   h << "\n";
   for (const auto& font : manifest::kFonts) h << "extern FontPtr " << font.global << ";\n";
   h << "\n";
-  for (const char* sound : manifest::kSounds)
-    h << "extern SoundPtr " << GlobalName("snd", sound) << ";\n";
+  for (const auto& sound : manifest::kSounds)
+    h << "extern SoundPtr " << GlobalName("snd", sound.file) << ";\n";
   h << "\nnamespace catalogue {\n\n"
        "struct Image {\n"
        "  ImagePtr* global;\n"
@@ -129,10 +129,13 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
        "struct Sound {\n"
        "  SoundPtr* global;\n"
        "  const char* file;\n"
+       "  float gainDb;  // its level in the mix, by its role\n"
        "};\n\n"
     << "inline constexpr int kImageCount = " << Rows().size() << ";\n"
     << "inline constexpr int kFontCount = " << manifest::kFonts.size() << ";\n"
     << "inline constexpr int kSoundCount = " << manifest::kSounds.size() << ";\n"
+    << "// The music's level in the mix.\n"
+    << "inline constexpr float kMusicGainDb = " << manifest::kMusicGainDb << ";\n"
     << "extern const Image kImages[kImageCount];\n"
        "extern const Font kFonts[kFontCount];\n"
        "extern const Sound kSounds[kSoundCount];\n\n"
@@ -143,7 +146,8 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
        "#include \"asset_catalogue.h\"\n\n";
   for (const auto& row : Rows()) c << "ImagePtr " << GlobalName("img", row.file) << ";\n";
   for (const auto& font : manifest::kFonts) c << "FontPtr " << font.global << ";\n";
-  for (const char* sound : manifest::kSounds) c << "SoundPtr " << GlobalName("snd", sound) << ";\n";
+  for (const auto& sound : manifest::kSounds)
+    c << "SoundPtr " << GlobalName("snd", sound.file) << ";\n";
   c << "\nnamespace catalogue {\n\n// clang-format off\nconst Image kImages[kImageCount] = {\n";
   for (const auto& row : Rows()) {
     c << "    {&" << GlobalName("img", row.file) << ", " << Literal(row.file) << ", "
@@ -156,8 +160,10 @@ bool WriteCatalogue(const std::filesystem::path& generatedDir) {
       << font.style << "},\n";
   }
   c << "};\n\nconst Sound kSounds[kSoundCount] = {\n";
-  for (const char* sound : manifest::kSounds)
-    c << "    {&" << GlobalName("snd", sound) << ", " << Literal(sound) << "},\n";
+  for (const auto& sound : manifest::kSounds) {
+    c << "    {&" << GlobalName("snd", sound.file) << ", " << Literal(sound.file) << ", "
+      << manifest::RoleGainOf(sound.role).gainDb << "},\n";
+  }
   c << "};\n// clang-format on\n\n}  // namespace catalogue\n";
 
   return WriteText(generatedDir / "asset_catalogue.h", h.str()) &&

@@ -344,49 +344,111 @@ inline constexpr std::array<FontRow, 6> kFonts = {{
 }};
 // clang-format on
 
-// The sound effects, in loading order. The audio side of the generator writes them.
-inline constexpr std::array<const char*, 41> kSounds = {
-    "sounds\\BonusLive.ogg",
-    "sounds\\TVbeep-3.ogg",
-    "sounds\\TVConfirmMetalHit.ogg",
-    "sounds\\TVNakedStep1.ogg",
-    "sounds\\TVNakedStep2.ogg",
-    "sounds\\step1.ogg",
-    "sounds\\step2.ogg",
-    "sounds\\DraconStep1.ogg",
-    "sounds\\TVPlaneSwitch.ogg",
-    "sounds\\grab.ogg",
-    "sounds\\TVSwingSword1.ogg",
-    "sounds\\TVSwingSword2.ogg",
-    "sounds\\TVSwingSword3.ogg",
-    "sounds\\TVSelectPon.ogg",
-    "sounds\\Swing1.ogg",
-    "sounds\\Swing2.ogg",
-    "sounds\\Swing3.ogg",
-    "sounds\\Swing4.ogg",
-    "sounds\\HitLow1.ogg",
-    "sounds\\HitLow2.ogg",
-    "sounds\\HitMed.ogg",
-    "sounds\\HitHi1.ogg",
-    "sounds\\HitHi2.ogg",
-    "sounds\\HitHi3.ogg",
-    "sounds\\Slash1.ogg",
-    "sounds\\Slash2.ogg",
-    "sounds\\Slash3.ogg",
-    "sounds\\SlashHeavy2.ogg",
-    "sounds\\SlashHeavy3.ogg",
-    "sounds\\MetalBlock1.ogg",
-    "sounds\\MetalBlock2.ogg",
-    "sounds\\MetalBlock3.ogg",
-    "sounds\\NecromancerSkull.ogg",
-    "sounds\\NecromancerSkull2.ogg",
-    "sounds\\NecromancerSkullHit.ogg",
-    "sounds\\MoonSlasher.ogg",
-    "sounds\\Explosion1.ogg",
-    "sounds\\MoonSphere.ogg",
-    "sounds\\SpecialFlash.ogg",
-    "sounds\\BodySlam1.ogg",
-    "sounds\\BodySlam2.ogg",
+// What a sound does in the game, which sets its level in the mix.
+enum class Role {
+  Skill,
+  Hit,
+  Block,
+  Explosion,
+  Reward,
+  Spell,
+  Grab,
+  Swing,
+  Whoosh,
+  Menu,
+  Step,
+  DragonStep
 };
+
+// Each role's level in the mix, in decibels against its file: the generator brings every effect
+// to one loudness, and this table balances them. Blows that land, blocks and explosions are
+// forward, the heroine's skills biggest; what sounds all the time (swings, steps, the dragon's
+// feet, the menus' beeps) sits well under them, so that a fight is heard through its hits.
+struct RoleGain {
+  Role role;
+  const char* name;  // as the listening report names it
+  float gainDb;
+};
+// clang-format off
+inline constexpr std::array<RoleGain, 12> kRoleGains = {{
+    // role              name             gain (dB)
+    {Role::Skill,       "skill",           0.0f},
+    {Role::Hit,         "hit",            -2.0f},
+    {Role::Block,       "block",          -3.0f},
+    {Role::Explosion,   "explosion",      -1.0f},
+    {Role::Reward,      "reward",         -4.0f},
+    {Role::Spell,       "spell",          -6.0f},
+    {Role::Grab,        "grab",           -6.0f},
+    {Role::Swing,       "swing",          -9.0f},
+    {Role::Whoosh,      "whoosh",        -10.0f},
+    {Role::Menu,        "menu",          -10.0f},
+    {Role::Step,        "step",          -15.0f},
+    {Role::DragonStep,  "dragon step",   -13.0f},
+}};
+// clang-format on
+static_assert(kRoleGains.size() == static_cast<size_t>(Role::DragonStep) + 1);
+
+constexpr const RoleGain& RoleGainOf(Role role) {
+  for (const RoleGain& row : kRoleGains) {
+    if (row.role == role) return row;
+  }
+  return kRoleGains[0];
+}
+
+// The music's level in the mix, against its files: under the effects, so that blows cut through.
+inline constexpr float kMusicGainDb = -3.0f;
+
+struct SoundRow {
+  const char* file;
+  Role role;
+};
+
+// The sound effects, in loading order. The audio side of the generator writes them.
+// clang-format off
+inline constexpr std::array<SoundRow, 41> kSounds = {{
+    // file                            role
+    {"sounds\\BonusLive.ogg",           Role::Reward},
+    {"sounds\\TVbeep-3.ogg",            Role::Menu},
+    {"sounds\\TVConfirmMetalHit.ogg",   Role::Menu},
+    {"sounds\\TVNakedStep1.ogg",        Role::Step},
+    {"sounds\\TVNakedStep2.ogg",        Role::Step},
+    {"sounds\\step1.ogg",               Role::Step},
+    {"sounds\\step2.ogg",               Role::Step},
+    {"sounds\\DraconStep1.ogg",         Role::DragonStep},
+    {"sounds\\TVPlaneSwitch.ogg",       Role::Whoosh},
+    {"sounds\\grab.ogg",                Role::Grab},
+    {"sounds\\TVSwingSword1.ogg",       Role::Swing},
+    {"sounds\\TVSwingSword2.ogg",       Role::Swing},
+    {"sounds\\TVSwingSword3.ogg",       Role::Swing},
+    {"sounds\\TVSelectPon.ogg",         Role::Menu},
+    {"sounds\\Swing1.ogg",              Role::Swing},
+    {"sounds\\Swing2.ogg",              Role::Swing},
+    {"sounds\\Swing3.ogg",              Role::Swing},
+    {"sounds\\Swing4.ogg",              Role::Swing},
+    {"sounds\\HitLow1.ogg",             Role::Hit},
+    {"sounds\\HitLow2.ogg",             Role::Hit},
+    {"sounds\\HitMed.ogg",              Role::Hit},
+    {"sounds\\HitHi1.ogg",              Role::Hit},
+    {"sounds\\HitHi2.ogg",              Role::Hit},
+    {"sounds\\HitHi3.ogg",              Role::Hit},
+    {"sounds\\Slash1.ogg",              Role::Hit},
+    {"sounds\\Slash2.ogg",              Role::Hit},
+    {"sounds\\Slash3.ogg",              Role::Hit},
+    {"sounds\\SlashHeavy2.ogg",         Role::Hit},
+    {"sounds\\SlashHeavy3.ogg",         Role::Hit},
+    {"sounds\\MetalBlock1.ogg",         Role::Block},
+    {"sounds\\MetalBlock2.ogg",         Role::Block},
+    {"sounds\\MetalBlock3.ogg",         Role::Block},
+    {"sounds\\NecromancerSkull.ogg",    Role::Spell},
+    {"sounds\\NecromancerSkull2.ogg",   Role::Spell},
+    {"sounds\\NecromancerSkullHit.ogg", Role::Hit},
+    {"sounds\\MoonSlasher.ogg",         Role::Skill},
+    {"sounds\\Explosion1.ogg",          Role::Explosion},
+    {"sounds\\MoonSphere.ogg",          Role::Skill},
+    {"sounds\\SpecialFlash.ogg",        Role::Skill},
+    {"sounds\\BodySlam1.ogg",           Role::Hit},
+    {"sounds\\BodySlam2.ogg",           Role::Hit},
+}};
+// clang-format on
 
 }  // namespace manifest

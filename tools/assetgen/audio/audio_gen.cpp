@@ -1,5 +1,6 @@
 #include "audio_gen.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "effects.h"
+#include "manifest.h"
 #include "music.h"
 #include "ogg_codec.h"
 #include "report.h"
@@ -23,6 +25,20 @@ struct Encoded {
   Pcm decoded;
   std::string error;
 };
+
+// The gain of the effect's role in the game's mix, from the manifest the catalogue is made of.
+float EffectGainDb(const std::string& file, std::string& role) {
+  for (const auto& sound : manifest::kSounds) {
+    std::string name = sound.file;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    if (name != file) continue;
+    const auto& gain = manifest::RoleGainOf(sound.role);
+    role = gain.name;
+    return gain.gainDb;
+  }
+  role = "(not loaded)";
+  return 0;
+}
 
 uint32_t SerialFor(const std::string& name) {
   uint32_t h = 2166136261u;  // FNV-1a: a stable serial number per file
@@ -101,7 +117,8 @@ bool GenerateAudio(const std::filesystem::path& assetsDir, const std::filesystem
         errors[i] = "cannot write " + (assetsDir / file).string();
       if (!WriteSpectrogram(e.decoded, loop, png)) errors[i] = "cannot write " + png.string();
       FileStats& st = musicStats[i];
-      st = Measure(file, e.decoded);
+      st = Measure(file, e.decoded, manifest::kMusicGainDb);
+      st.role = "music";
       char note[160];
       std::snprintf(note, sizeof note,
                     "%d frames = %zu samples = %.3f s, %d bars at %.2f BPM, then %.1f s tail",
@@ -127,7 +144,10 @@ bool GenerateAudio(const std::filesystem::path& assetsDir, const std::filesystem
         errors.back() = e.error;
         return;
       }
-      effectStats.push_back(Measure(file, e.decoded));
+      std::string role;
+      const float gainDb = EffectGainDb(file, role);
+      effectStats.push_back(Measure(file, e.decoded, gainDb));
+      effectStats.back().role = role;
     }
   });
   for (std::thread& t : threads) t.join();

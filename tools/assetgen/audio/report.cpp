@@ -1,8 +1,10 @@
 #include "report.h"
 
+#include <ebur128.h>
 #include <png.h>
 
 #include <algorithm>
+#include <cmath>
 #include <complex>
 #include <cstdio>
 #include <fstream>
@@ -11,8 +13,44 @@
 
 namespace audiogen {
 
-FileStats Measure(const std::string& file, const Pcm& decoded) {
+namespace {
+
+// The loudness of the sound after `gainDb`, by libebur128: the loudest 400 ms window for a short
+// effect (silence follows it, so that the window can pass its end), the integrated loudness of a
+// piece of music.
+float MixLoudness(const Pcm& decoded, float gainDb, bool integrated) {
+  const auto channels = static_cast<unsigned>(decoded.channels.size());
+  ebur128_state* meter = ebur128_init(channels, kRate, EBUR128_MODE_M | EBUR128_MODE_I);
+  if (!meter) return -INFINITY;
+  const float gain = DbToGain(gainDb);
+  const size_t frames = decoded.frames(), padded = frames + static_cast<size_t>(kRate * 0.4);
+  constexpr size_t kStep = kRate / 100;  // the momentary loudness is read every 10 ms
+  std::vector<float> block;
+  double loudest = -INFINITY;
+  for (size_t at = 0; at < padded; at += kStep) {
+    const size_t n = std::min(kStep, padded - at);
+    block.assign(n * channels, 0.0f);
+    for (size_t i = 0; i < n && at + i < frames; ++i) {
+      for (unsigned c = 0; c < channels; ++c)
+        block[i * channels + c] = decoded.channels[c][at + i] * gain;
+    }
+    ebur128_add_frames_float(meter, block.data(), n);
+    double momentary = -INFINITY;
+    if (ebur128_loudness_momentary(meter, &momentary) == EBUR128_SUCCESS)
+      loudest = std::max(loudest, momentary);
+  }
+  double whole = -INFINITY;
+  ebur128_loudness_global(meter, &whole);
+  ebur128_destroy(&meter);
+  return static_cast<float>(integrated ? whole : loudest);
+}
+
+}  // namespace
+
+FileStats Measure(const std::string& file, const Pcm& decoded, float gainDb) {
   FileStats st;
+  st.gainDb = gainDb;
+  st.mixLufs = MixLoudness(decoded, gainDb, decoded.channels.size() > 1);
   st.file = file;
   st.channels = static_cast<int>(decoded.channels.size());
   st.seconds = static_cast<double>(decoded.frames()) / kRate;
@@ -129,16 +167,21 @@ bool WriteReport(const std::vector<FileStats>& effects, const std::vector<FileSt
   out << "# Listening report\n\n"
          "Every sound and piece of music, measured after decoding the Ogg Vorbis file. Loudness "
          "is K-weighted (LUFS-like): *integrated* gates out quiet passages over 400 ms windows, "
-         "*loudest 200 ms* is the loudest 200 ms window, which is what effects are matched on.\n\n";
+         "*loudest 200 ms* is the loudest 200 ms window, which is what effects are matched on. "
+         "*In the mix* is the file after the gain of its role in the game's mix (before the "
+         "mixer's master stage), measured with libebur128: an effect's loudest 400 ms, a piece's "
+         "integrated loudness.\n\n";
   auto table = [&](const std::vector<FileStats>& rows, bool withNote) {
     out << "| File | Ch | Length (s) | Peak (dBFS) | RMS (dBFS) | Integrated (LUFS) | "
-           "Loudest 200 ms (LUFS) |"
-        << (withNote ? " Loop |" : "") << "\n|---|---|---|---|---|---|---|"
-        << (withNote ? "---|" : "") << "\n";
+           "Loudest 200 ms (LUFS) | Role | Gain (dB) | "
+        << (withNote ? "Integrated in the mix (LUFS) | Loop |"
+                     : "Loudest 400 ms in the mix (LUFS) |")
+        << "\n|---|---|---|---|---|---|---|---|---|---|" << (withNote ? "---|" : "") << "\n";
     for (const FileStats& r : rows) {
-      std::snprintf(line, sizeof line, "| %s | %d | %.3f | %.2f | %.2f | %.2f | %.2f |",
+      std::snprintf(line, sizeof line,
+                    "| %s | %d | %.3f | %.2f | %.2f | %.2f | %.2f | %s | %.1f | %.2f |",
                     r.file.c_str(), r.channels, r.seconds, r.peakDb, r.rmsDb, r.integratedLufs,
-                    r.loudest200msLufs);
+                    r.loudest200msLufs, r.role.c_str(), r.gainDb, r.mixLufs);
       out << line << (withNote ? " " + r.note + " |" : "") << "\n";
     }
   };

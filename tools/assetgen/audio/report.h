@@ -20,8 +20,14 @@ struct FileStats {
   float integratedLufs = 0;
   float loudest200msLufs = 0;
   std::string note;  // loop and tempo for music
+  // Its level in the game's mix: the gain of its role, and its loudness after that gain, measured
+  // with libebur128 (an effect's loudest 400 ms, a piece's integrated loudness).
+  std::string role;
+  float gainDb = 0;
+  float mixLufs = 0;
 };
-FileStats Measure(const std::string& file, const Pcm& decoded);
+// Measures the decoded file; `gainDb` is its gain in the game's mix.
+FileStats Measure(const std::string& file, const Pcm& decoded, float gainDb = 0);
 
 // Writes a log-frequency spectrogram of the mono sum, with a line at `markSample` (0: none).
 bool WriteSpectrogram(const Pcm& pcm, size_t markSample, const std::filesystem::path& png);
