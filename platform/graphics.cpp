@@ -94,11 +94,54 @@ bool DecodeJpeg(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, i
 
 // ---- Textures ----------------------------------------------------------------------------------
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint8_t* pixels) {
-  SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32,
-                                           SDL_TEXTUREACCESS_STATIC, image.width, image.height);
+// The box of a frame that holds every pixel with any cover, grown by one clear pixel where the
+// frame has room: a filtered sample near its edge then reads what it would read in the whole
+// frame. Empty when nothing is drawn in the frame.
+SDL_Rect CoveredBox(const uint8_t* rgba, int width, int height) {
+  int left = width, top = height, right = -1, bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* row = rgba + static_cast<size_t>(y) * width * 4;
+    for (int x = 0; x < width; ++x) {
+      if (row[x * 4 + 3] == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  if (right < 0) return SDL_Rect{0, 0, 0, 0};
+  left = std::max(left - 1, 0);
+  top = std::max(top - 1, 0);
+  right = std::min(right + 1, width - 1);
+  bottom = std::min(bottom + 1, height - 1);
+  return SDL_Rect{left, top, right - left + 1, bottom - top + 1};
+}
+
+bool BoxOpaque(const uint8_t* rgba, int width, const SDL_Rect& box) {
+  for (int y = box.y; y < box.y + box.h; ++y) {
+    const uint8_t* row = rgba + (static_cast<size_t>(y) * width + box.x) * 4;
+    for (int x = 0; x < box.w; ++x)
+      if (row[x * 4 + 3] != 255) return false;
+  }
+  return true;
+}
+
+// A texture of the box of a frame, in the renderer's own pixel format: SDL's software renderer
+// blends it straight onto the picture instead of converting every pixel of every draw.
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint8_t* rgba,
+                         const SDL_Rect& box) {
+  SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                           SDL_TEXTUREACCESS_STATIC, box.w, box.h);
   if (!texture) return nullptr;
-  SDL_UpdateTexture(texture, nullptr, pixels, image.width * 4);
+  std::vector<uint32_t> argb(static_cast<size_t>(box.w) * box.h);
+  for (int y = 0; y < box.h; ++y) {
+    const uint8_t* from = rgba + (static_cast<size_t>(y + box.y) * image.width + box.x) * 4;
+    uint32_t* to = argb.data() + static_cast<size_t>(y) * box.w;
+    for (int x = 0; x < box.w; ++x, from += 4) {
+      to[x] = uint32_t(from[3]) << 24 | uint32_t(from[0]) << 16 | uint32_t(from[1]) << 8 | from[2];
+    }
+  }
+  SDL_UpdateTexture(texture, nullptr, argb.data(), box.w * 4);
   SDL_SetTextureScaleMode(texture, (image.flags & 2) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   return texture;
 }
@@ -117,8 +160,9 @@ void DestroyTextures(TImage& image) {
   }
 }
 
-// The frame's drawable form for the current window, made on first use after each new window.
-SDL_Texture* FrameTexture(TImage& image, int frame, bool mask) {
+// The frame's drawable form for the current window, made on first use after each new window;
+// null when the frame has nothing drawn in it.
+const TImage::Texture* FrameTexture(TImage& image, int frame, bool mask) {
   SDL_Renderer* renderer = platform_detail::Renderer();
   if (!renderer) return nullptr;
   if (image.textures.size() != static_cast<size_t>(image.FrameCount()))
@@ -129,17 +173,29 @@ SDL_Texture* FrameTexture(TImage& image, int frame, bool mask) {
     texture.sequence = GraphicsSequence();
   }
   void*& handle = mask ? texture.maskHandle : texture.handle;
-  if (handle) return static_cast<SDL_Texture*>(handle);
-  if (!mask && !image.pixels.empty()) {
-    handle = MakeTexture(renderer, image, image.pixels[frame].data());
-  } else {
-    std::vector<uint8_t> rgba = FramePixels(image, frame);
+  if (!handle && !(texture.measured && texture.width == 0)) {
+    std::vector<uint8_t> decoded;
+    const bool keptPixels = !image.pixels.empty();
+    if (!keptPixels || mask) decoded = FramePixels(image, frame);
+    const std::vector<uint8_t>& rgba = keptPixels && !mask ? image.pixels[frame] : decoded;
+    if (rgba.empty()) return nullptr;
+    if (!texture.measured) {
+      const SDL_Rect box = CoveredBox(rgba.data(), image.width, image.height);
+      texture.left = box.x;
+      texture.top = box.y;
+      texture.width = box.w;
+      texture.height = box.h;
+      texture.opaque = box.w > 0 && BoxOpaque(rgba.data(), image.width, box);
+      texture.measured = true;
+    }
+    if (texture.width == 0) return nullptr;
     // Mask blending draws only pixels of at least half opacity, at full opacity.
     if (mask)
-      for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = rgba[i] >= 128 ? 255 : 0;
-    if (!rgba.empty()) handle = MakeTexture(renderer, image, rgba.data());
+      for (size_t i = 3; i < decoded.size(); i += 4) decoded[i] = decoded[i] >= 128 ? 255 : 0;
+    const SDL_Rect box{texture.left, texture.top, texture.width, texture.height};
+    handle = MakeTexture(renderer, image, rgba.data(), box);
   }
-  return static_cast<SDL_Texture*>(handle);
+  return handle ? &texture : nullptr;
 }
 
 // ---- Quad batching -----------------------------------------------------------------------------
@@ -196,15 +252,34 @@ void FlushQuads() {
   batch.indices.clear();
 }
 
-void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4]) {
-  if (!Renderer()) return;
-  const SDL_BlendMode blend = SdlBlend(state.blend_mode);
+// True when the quad lies wholly outside the picture, where it cannot change a pixel.
+bool OutsidePicture(const SDL_FPoint corners[4]) {
+  float left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+  for (int i = 1; i < 4; ++i) {
+    left = std::min(left, corners[i].x);
+    right = std::max(right, corners[i].x);
+    top = std::min(top, corners[i].y);
+    bottom = std::max(bottom, corners[i].y);
+  }
+  return right <= 0 || bottom <= 0 || left >= static_cast<float>(GraphicsWidth()) ||
+         top >= static_cast<float>(GraphicsHeight());
+}
+
+void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4], bool opaque) {
+  if (!Renderer() || OutsidePicture(corners)) return;
+  const SDL_Color color = VertexColor();
+  SDL_BlendMode blend = SdlBlend(state.blend_mode);
+  // Alpha blending of a wholly clear quad leaves the picture as it was; of an opaque one at full
+  // opacity, it is a copy.
+  if (blend == SDL_BLENDMODE_BLEND || blend == SDL_BLENDMODE_ADD) {
+    if (color.a == 0) return;
+    if (blend == SDL_BLENDMODE_BLEND && opaque && color.a == 255) blend = SDL_BLENDMODE_NONE;
+  }
   if (texture != batch.texture || blend != batch.blend) {
     FlushQuads();
     batch.texture = texture;
     batch.blend = blend;
   }
-  const SDL_Color color = VertexColor();
   static constexpr SDL_FPoint kUv[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
   const int base = static_cast<int>(batch.vertices.size());
   for (int i = 0; i < 4; ++i) batch.vertices.push_back(SDL_Vertex{corners[i], color, kUv[i]});
@@ -231,10 +306,13 @@ bool DecodeImage(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, 
 // The quad of a frame whose top-left corner is (x0, y0) relative to (tx, ty), under the matrix.
 void DrawImageQuad(TImage& image, int frame, float tx, float ty, float x0, float y0) {
   if (frame < 0 || frame >= image.FrameCount()) return;
-  SDL_Texture* texture = FrameTexture(image, frame, state.blend_mode == MASKBLEND);
+  const bool mask = state.blend_mode == MASKBLEND;
+  const TImage::Texture* texture = FrameTexture(image, frame, mask);
   if (!texture) return;
-  const float x1 = x0 + static_cast<float>(image.width);
-  const float y1 = y0 + static_cast<float>(image.height);
+  x0 += static_cast<float>(texture->left);
+  y0 += static_cast<float>(texture->top);
+  const float x1 = x0 + static_cast<float>(texture->width);
+  const float y1 = y0 + static_cast<float>(texture->height);
   const float ix = state.tform_ix, iy = state.tform_iy, jx = state.tform_jx, jy = state.tform_jy;
   const SDL_FPoint corners[4] = {
       {x0 * ix + y0 * iy + tx, x0 * jx + y0 * jy + ty},
@@ -242,7 +320,8 @@ void DrawImageQuad(TImage& image, int frame, float tx, float ty, float x0, float
       {x1 * ix + y1 * iy + tx, x1 * jx + y1 * jy + ty},
       {x0 * ix + y1 * iy + tx, x0 * jx + y1 * jy + ty},
   };
-  SubmitQuad(texture, corners);
+  SubmitQuad(static_cast<SDL_Texture*>(mask ? texture->maskHandle : texture->handle), corners,
+             texture->opaque);
 }
 
 }  // namespace platform_detail
@@ -472,7 +551,7 @@ void DrawRect(float x, float y, float width, float height) {
       {width * ix + height * iy + tx, width * jx + height * jy + ty},
       {height * iy + tx, height * jy + ty},
   };
-  platform_detail::SubmitQuad(nullptr, corners);
+  platform_detail::SubmitQuad(nullptr, corners, true);
 }
 
 // ---- Reading the picture back
