@@ -55,6 +55,7 @@ struct PlatformState {
   PacingMode pacing = PacingMode::None;
   SoftPacing soft;
   int vsync = -1;  // what the renderer is set to, -1 unknown
+  bool software = false;  // the renderer is SDL's software renderer
   // Offscreen windows never swap, and a GL driver then keeps every frame's commands queued;
   // headless presents finish the frame's drawing through this instead.
   void (*finishGl)() = nullptr;
@@ -418,6 +419,7 @@ void CloseGraphics() {
   g.renderer = nullptr;
   g.window = nullptr;
   g.finishGl = nullptr;
+  g.software = false;
   g.width = g.height = 0;
   g.vsync = -1;
   IncrementSequence();
@@ -486,6 +488,7 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_BLEND);
   if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
   SDL_RendererInfo info{};
+  g.software = SDL_GetRendererInfo(g.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
   g.finishGl = nullptr;
   if (g.backend == BackendKind::Headless && SDL_GetRendererInfo(g.renderer, &info) == 0 &&
       std::string_view(info.name).starts_with("opengl")) {
@@ -647,6 +650,7 @@ namespace platform_detail {
 
 SDL_Window* Window() { return g.window; }
 SDL_Renderer* Renderer() { return g.renderer; }
+bool SoftwareRenderer() { return g.software; }
 
 void ProcessEvents() {
   if (!g.initialised || g.processing) return;
