@@ -131,8 +131,8 @@ bool BoxOpaque(const uint8_t* rgba, int width, const SDL_Rect& box) {
 // `variant` mirrors it and thresholds its alpha as TImage::Texture's variants say.
 SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint8_t* rgba,
                          const SDL_Rect& box, int variant) {
-  SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                           SDL_TEXTUREACCESS_STATIC, box.w, box.h);
+  SDL_Texture* texture =
+      SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, box.w, box.h);
   if (!texture) return nullptr;
   const bool mirrorX = variant & TImage::kMirrorX, mirrorY = variant & TImage::kMirrorY;
   const bool mask = variant & TImage::kMaskVariant;

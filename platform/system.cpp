@@ -54,7 +54,7 @@ struct PlatformState {
   int sequence = 0;
   PacingMode pacing = PacingMode::None;
   SoftPacing soft;
-  int vsync = -1;  // what the renderer is set to, -1 unknown
+  int vsync = -1;         // what the renderer is set to, -1 unknown
   bool software = false;  // the renderer is SDL's software renderer
   // Offscreen windows never swap, and a GL driver then keeps every frame's commands queued;
   // headless presents finish the frame's drawing through this instead.
