@@ -170,6 +170,7 @@ TEST_F(Drawing, FramesDrawnFromTheirDrawnPartKeepTheirPicture) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Cls();
+    SetBlend(ALPHABLEND);
     DrawImage(groundImage, 0, 0);
     SetScale(c.scaleX, c.scaleY);
     SetAlpha(c.alpha);
@@ -196,6 +197,7 @@ TEST_F(Drawing, FramesDrawnFromTheirDrawnPartKeepTheirPicture) {
     }
     ExpectNear(picture.At(c.probeX, c.probeY), c.probe, 3);
   }
+  SetBlend(MASKBLEND);
 }
 
 TEST_F(Drawing, AClearFrameDrawsNothing) {
