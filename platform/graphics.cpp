@@ -95,11 +95,61 @@ bool DecodeJpeg(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, i
 
 // ---- Textures ----------------------------------------------------------------------------------
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint8_t* pixels) {
-  SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32,
-                                           SDL_TEXTUREACCESS_STATIC, image.width, image.height);
+// The box of a frame that holds every pixel with any cover, grown by one clear pixel where the
+// frame has room: a filtered sample near its edge then reads what it would read in the whole
+// frame. Empty when nothing is drawn in the frame.
+SDL_Rect CoveredBox(const uint8_t* rgba, int width, int height) {
+  int left = width, top = height, right = -1, bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* row = rgba + static_cast<size_t>(y) * width * 4;
+    for (int x = 0; x < width; ++x) {
+      if (row[x * 4 + 3] == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  if (right < 0) return SDL_Rect{0, 0, 0, 0};
+  left = std::max(left - 1, 0);
+  top = std::max(top - 1, 0);
+  right = std::min(right + 1, width - 1);
+  bottom = std::min(bottom + 1, height - 1);
+  return SDL_Rect{left, top, right - left + 1, bottom - top + 1};
+}
+
+bool BoxOpaque(const uint8_t* rgba, int width, const SDL_Rect& box) {
+  for (int y = box.y; y < box.y + box.h; ++y) {
+    const uint8_t* row = rgba + (static_cast<size_t>(y) * width + box.x) * 4;
+    for (int x = 0; x < box.w; ++x)
+      if (row[x * 4 + 3] != 255) return false;
+  }
+  return true;
+}
+
+// A texture of the box of a frame, in the renderer's own pixel format: SDL's software renderer
+// blends it straight onto the picture instead of converting every pixel of every draw.
+// `variant` mirrors it and thresholds its alpha as TImage::Texture's variants say.
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint8_t* rgba,
+                         const SDL_Rect& box, int variant) {
+  SDL_Texture* texture =
+      SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, box.w, box.h);
   if (!texture) return nullptr;
-  SDL_UpdateTexture(texture, nullptr, pixels, image.width * 4);
+  const bool mirrorX = variant & TImage::kMirrorX, mirrorY = variant & TImage::kMirrorY;
+  const bool mask = variant & TImage::kMaskVariant;
+  std::vector<uint32_t> argb(static_cast<size_t>(box.w) * box.h);
+  for (int y = 0; y < box.h; ++y) {
+    const int fromY = box.y + (mirrorY ? box.h - 1 - y : y);
+    const uint8_t* from = rgba + (static_cast<size_t>(fromY) * image.width + box.x) * 4;
+    uint32_t* to = argb.data() + static_cast<size_t>(y) * box.w;
+    for (int x = 0; x < box.w; ++x, from += 4) {
+      // Mask blending draws only pixels of at least half opacity, at full opacity.
+      const uint32_t alpha = mask ? (from[3] >= 128 ? 255 : 0) : from[3];
+      to[mirrorX ? box.w - 1 - x : x] =
+          alpha << 24 | uint32_t(from[0]) << 16 | uint32_t(from[1]) << 8 | from[2];
+    }
+  }
+  SDL_UpdateTexture(texture, nullptr, argb.data(), box.w * 4);
   SDL_SetTextureScaleMode(texture, (image.flags & 2) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   return texture;
 }
@@ -107,19 +157,21 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint
 void DestroyTextures(TImage& image) {
   if (PlatformExiting()) return;  // the renderer goes with the process
   for (TImage::Texture& texture : image.textures) {
-    if (texture.sequence == GraphicsSequence() && platform_detail::Renderer() &&
-        (texture.handle || texture.maskHandle)) {
+    const bool any = std::any_of(texture.handles.begin(), texture.handles.end(),
+                                 [](void* handle) { return handle != nullptr; });
+    if (texture.sequence == GraphicsSequence() && platform_detail::Renderer() && any) {
       // Quads already gathered may still sample these textures.
       platform_detail::FlushQuads();
-      if (texture.handle) SDL_DestroyTexture(static_cast<SDL_Texture*>(texture.handle));
-      if (texture.maskHandle) SDL_DestroyTexture(static_cast<SDL_Texture*>(texture.maskHandle));
+      for (void* handle : texture.handles)
+        if (handle) SDL_DestroyTexture(static_cast<SDL_Texture*>(handle));
     }
     texture = TImage::Texture{};
   }
 }
 
-// The frame's drawable form for the current window, made on first use after each new window.
-SDL_Texture* FrameTexture(TImage& image, int frame, bool mask) {
+// The frame's drawable form for the current window, made on first use after each new window,
+// with its variant made on first use too; null when the frame has nothing drawn in it.
+const TImage::Texture* FrameTexture(TImage& image, int frame, int variant) {
   SDL_Renderer* renderer = platform_detail::Renderer();
   if (!renderer) return nullptr;
   if (image.textures.size() != static_cast<size_t>(image.FrameCount()))
@@ -129,18 +181,26 @@ SDL_Texture* FrameTexture(TImage& image, int frame, bool mask) {
     texture = TImage::Texture{};
     texture.sequence = GraphicsSequence();
   }
-  void*& handle = mask ? texture.maskHandle : texture.handle;
-  if (handle) return static_cast<SDL_Texture*>(handle);
-  if (!mask && !image.pixels.empty()) {
-    handle = MakeTexture(renderer, image, image.pixels[frame].data());
-  } else {
-    std::vector<uint8_t> rgba = FramePixels(image, frame);
-    // Mask blending draws only pixels of at least half opacity, at full opacity.
-    if (mask)
-      for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = rgba[i] >= 128 ? 255 : 0;
-    if (!rgba.empty()) handle = MakeTexture(renderer, image, rgba.data());
+  void*& handle = texture.handles[variant];
+  if (!handle && !(texture.measured && texture.width == 0)) {
+    std::vector<uint8_t> decoded;
+    if (image.pixels.empty()) decoded = FramePixels(image, frame);
+    const std::vector<uint8_t>& rgba = image.pixels.empty() ? decoded : image.pixels[frame];
+    if (rgba.empty()) return nullptr;
+    if (!texture.measured) {
+      const SDL_Rect box = CoveredBox(rgba.data(), image.width, image.height);
+      texture.left = box.x;
+      texture.top = box.y;
+      texture.width = box.w;
+      texture.height = box.h;
+      texture.opaque = box.w > 0 && BoxOpaque(rgba.data(), image.width, box);
+      texture.measured = true;
+    }
+    if (texture.width == 0) return nullptr;
+    const SDL_Rect box{texture.left, texture.top, texture.width, texture.height};
+    handle = MakeTexture(renderer, image, rgba.data(), box, variant);
   }
-  return static_cast<SDL_Texture*>(handle);
+  return handle ? &texture : nullptr;
 }
 
 // ---- Quad batching -----------------------------------------------------------------------------
@@ -197,18 +257,39 @@ void FlushQuads() {
   batch.indices.clear();
 }
 
-void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4]) {
-  if (!Renderer()) return;
-  const SDL_BlendMode blend = SdlBlend(state.blend_mode);
+// True when the quad lies wholly outside the picture, where it cannot change a pixel.
+bool OutsidePicture(const SDL_FPoint corners[4]) {
+  float left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+  for (int i = 1; i < 4; ++i) {
+    left = std::min(left, corners[i].x);
+    right = std::max(right, corners[i].x);
+    top = std::min(top, corners[i].y);
+    bottom = std::max(bottom, corners[i].y);
+  }
+  return right <= 0 || bottom <= 0 || left >= static_cast<float>(GraphicsWidth()) ||
+         top >= static_cast<float>(GraphicsHeight());
+}
+
+void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4], bool opaque,
+                const SDL_FPoint* uv) {
+  if (!Renderer() || OutsidePicture(corners)) return;
+  const SDL_Color color = VertexColor();
+  SDL_BlendMode blend = SdlBlend(state.blend_mode);
+  // Alpha blending of a wholly clear quad leaves the picture as it was; of an opaque one at full
+  // opacity, it is a copy.
+  if (blend == SDL_BLENDMODE_BLEND || blend == SDL_BLENDMODE_ADD) {
+    if (color.a == 0) return;
+    if (blend == SDL_BLENDMODE_BLEND && opaque && color.a == 255) blend = SDL_BLENDMODE_NONE;
+  }
   if (texture != batch.texture || blend != batch.blend) {
     FlushQuads();
     batch.texture = texture;
     batch.blend = blend;
   }
-  const SDL_Color color = VertexColor();
   static constexpr SDL_FPoint kUv[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+  if (!uv) uv = kUv;
   const int base = static_cast<int>(batch.vertices.size());
-  for (int i = 0; i < 4; ++i) batch.vertices.push_back(SDL_Vertex{corners[i], color, kUv[i]});
+  for (int i = 0; i < 4; ++i) batch.vertices.push_back(SDL_Vertex{corners[i], color, uv[i]});
   for (int index : {0, 1, 2, 0, 2, 3}) batch.indices.push_back(base + index);
 }
 
@@ -229,21 +310,97 @@ bool DecodeImage(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, 
   return false;
 }
 
+namespace {
+
+// A scaled quad that runs past the picture makes SDL's software renderer scale the whole of it
+// into a scratch picture first. The quad is cut down to the whole texels that reach the
+// picture, with the corners of exactly those texels, which leaves every drawn pixel as it was.
+// `corners` run clockwise from the top-left, axis-aligned; `uv` receives their coordinates.
+void CutToPicture(SDL_FPoint corners[4], SDL_FPoint uv[4], int textureWidth, int textureHeight) {
+  const float left = corners[0].x, top = corners[0].y;
+  const float width = corners[2].x - left, height = corners[2].y - top;
+  const float pictureWidth = static_cast<float>(GraphicsWidth());
+  const float pictureHeight = static_cast<float>(GraphicsHeight());
+  // One axis: the first and one past the last texel that reach [0, size), of `count`.
+  auto cut = [](float start, float extent, float size, int count, float& from, float& to) {
+    const float texel = extent / static_cast<float>(count);
+    from = std::max(0.0f, std::floor((0 - start) / texel));
+    to = std::min(static_cast<float>(count), std::ceil((size - start) / texel));
+  };
+  float u0, u1, v0, v1;
+  cut(left, width, pictureWidth, textureWidth, u0, u1);
+  cut(top, height, pictureHeight, textureHeight, v0, v1);
+  const float x0 = left + u0 * width / textureWidth, x1 = left + u1 * width / textureWidth;
+  const float y0 = top + v0 * height / textureHeight, y1 = top + v1 * height / textureHeight;
+  corners[0] = {x0, y0};
+  corners[1] = {x1, y0};
+  corners[2] = {x1, y1};
+  corners[3] = {x0, y1};
+  // SDL turns these into whole texels by truncation: a quarter texel in keeps it from falling
+  // on the texel before. It refuses coordinates past the texture's edges.
+  auto coordinate = [](float texel, int count) {
+    return texel >= static_cast<float>(count) ? 1.0f : (texel + 0.25f) / static_cast<float>(count);
+  };
+  const float s0 = u0 == 0 ? 0 : coordinate(u0, textureWidth);
+  const float s1 = coordinate(u1, textureWidth);
+  const float t0 = v0 == 0 ? 0 : coordinate(v0, textureHeight);
+  const float t1 = coordinate(v1, textureHeight);
+  uv[0] = {s0, t0};
+  uv[1] = {s1, t0};
+  uv[2] = {s1, t1};
+  uv[3] = {s0, t1};
+}
+
+}  // namespace
+
 // The quad of a frame whose top-left corner is (x0, y0) relative to (tx, ty), under the matrix.
 void DrawImageQuad(TImage& image, int frame, float tx, float ty, float x0, float y0) {
   if (frame < 0 || frame >= image.FrameCount()) return;
-  SDL_Texture* texture = FrameTexture(image, frame, state.blend_mode == MASKBLEND);
-  if (!texture) return;
-  const float x1 = x0 + static_cast<float>(image.width);
-  const float y1 = y0 + static_cast<float>(image.height);
   const float ix = state.tform_ix, iy = state.tform_iy, jx = state.tform_jx, jy = state.tform_jy;
-  const SDL_FPoint corners[4] = {
+  // Mirrored without rotation: drawn from a mirrored copy, as a plain quad.
+  const bool upright = iy == 0 && jx == 0;
+  int variant = state.blend_mode == MASKBLEND ? TImage::kMaskVariant : 0;
+  if (upright && ix < 0) variant |= TImage::kMirrorX;
+  if (upright && jy < 0) variant |= TImage::kMirrorY;
+  const TImage::Texture* texture = FrameTexture(image, frame, variant);
+  if (!texture) return;
+  x0 += static_cast<float>(texture->left);
+  y0 += static_cast<float>(texture->top);
+  const float x1 = x0 + static_cast<float>(texture->width);
+  const float y1 = y0 + static_cast<float>(texture->height);
+  SDL_FPoint corners[4] = {
       {x0 * ix + y0 * iy + tx, x0 * jx + y0 * jy + ty},
       {x1 * ix + y0 * iy + tx, x1 * jx + y0 * jy + ty},
       {x1 * ix + y1 * iy + tx, x1 * jx + y1 * jy + ty},
       {x0 * ix + y1 * iy + tx, x0 * jx + y1 * jy + ty},
   };
-  SubmitQuad(texture, corners);
+  // The mirrored copy's first texel is the corner that the mirroring moved to the top-left.
+  if (variant & TImage::kMirrorX) {
+    std::swap(corners[0], corners[1]);
+    std::swap(corners[2], corners[3]);
+  }
+  if (variant & TImage::kMirrorY) {
+    std::swap(corners[0], corners[3]);
+    std::swap(corners[1], corners[2]);
+  }
+  SDL_Texture* handle = static_cast<SDL_Texture*>(texture->handles[variant]);
+  if (upright && SoftwareRenderer()) {
+    // The software renderer truncates corners to whole pixels; a rasteriser covers the pixels
+    // whose centres the quad holds, which is rounding them.
+    for (SDL_FPoint& corner : corners) corner = {std::round(corner.x), std::round(corner.y)};
+  }
+  const bool scaled = std::fabs(ix) != 1 || std::fabs(jy) != 1;
+  const bool pastPicture = corners[0].x < 0 || corners[0].y < 0 ||
+                           corners[2].x > static_cast<float>(GraphicsWidth()) ||
+                           corners[2].y > static_cast<float>(GraphicsHeight());
+  if (upright && scaled && pastPicture && SoftwareRenderer()) {
+    SDL_FPoint uv[4];
+    CutToPicture(corners, uv, texture->width, texture->height);
+    if (corners[2].x > corners[0].x && corners[2].y > corners[0].y)
+      SubmitQuad(handle, corners, texture->opaque, uv);
+    return;
+  }
+  SubmitQuad(handle, corners, texture->opaque, nullptr);
 }
 
 }  // namespace platform_detail
@@ -473,7 +630,7 @@ void DrawRect(float x, float y, float width, float height) {
       {width * ix + height * iy + tx, width * jx + height * jy + ty},
       {height * iy + tx, height * jy + ty},
   };
-  platform_detail::SubmitQuad(nullptr, corners);
+  platform_detail::SubmitQuad(nullptr, corners, true, nullptr);
 }
 
 // ---- Reading the picture back

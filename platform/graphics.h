@@ -3,6 +3,7 @@
 // filled rectangles and text.
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -23,13 +24,24 @@ struct TImage {
   std::vector<std::vector<uint8_t>> pixels;      // one buffer of width * height * 4 per frame
   std::vector<std::span<const uint8_t>> packed;  // or each frame packed, inside the program
 
-  // The drawable form of each frame and the graphics sequence it was made for.
+  // The drawable form of each frame and the graphics sequence it was made for. A texture holds
+  // only the box of the frame that has something drawn in it (and a clear pixel round that, so
+  // that filtering at its edge reads what the whole frame would give): the rest, clear, would
+  // cost sampling and memory for nothing.
+  //
+  // A frame drawn mirrored gets a mirrored copy of its own, made when first drawn so: a plain
+  // copy costs the software renderer far less than a mirroring one.
   struct Texture {
-    void* handle = nullptr;
-    void* maskHandle = nullptr;  // alpha-thresholded copy for the mask blend mode
+    // Indexed by kMaskVariant (the alpha-thresholded copy for the mask blend mode) plus the
+    // mirrorings (kMirrorX, kMirrorY).
+    std::array<void*, 8> handles{};
     int sequence = 0;
+    int left = 0, top = 0, width = 0, height = 0;  // the box, in the frame's pixels
+    bool measured = false;  // the box is known (an empty box: nothing to draw)
+    bool opaque = false;    // every pixel of the box fully opaque: drawn without blending
   };
   std::vector<Texture> textures;
+  static constexpr int kMirrorX = 1, kMirrorY = 2, kMaskVariant = 4;
 
   ~TImage();
   int FrameCount() const { return static_cast<int>(std::max(pixels.size(), packed.size())); }

@@ -23,8 +23,13 @@ bool DecodeImage(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, 
                  int& height);
 
 // Every draw call ends here: one quad of four corners, textured (or plain when texture is
-// null), coloured from the render state, blended by its blend mode.
-void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4]);
+// null), coloured from the render state, blended by its blend mode. `opaque` says that every
+// pixel of the texture is fully opaque (a plain quad always is). A quad wholly outside the
+// picture is not sent. `uv` gives the corners' texture coordinates (null: the whole texture).
+void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4], bool opaque,
+                const SDL_FPoint* uv);
+// True when the renderer is SDL's own software renderer.
+bool SoftwareRenderer();
 // Sends the quads gathered so far to SDL (before clearing, presenting or reading back).
 void FlushQuads();
 }  // namespace platform_detail

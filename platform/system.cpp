@@ -54,7 +54,8 @@ struct PlatformState {
   int sequence = 0;
   PacingMode pacing = PacingMode::None;
   SoftPacing soft;
-  int vsync = -1;  // what the renderer is set to, -1 unknown
+  int vsync = -1;         // what the renderer is set to, -1 unknown
+  bool software = false;  // the renderer is SDL's software renderer
   // Offscreen windows never swap, and a GL driver then keeps every frame's commands queued;
   // headless presents finish the frame's drawing through this instead.
   void (*finishGl)() = nullptr;
@@ -308,6 +309,27 @@ void SleepMs(int ms) {
   }
 }
 
+// The renderer the game draws with. Without a GPU, and on every machine that tests or records
+// the game, drawing is done on the processor either way: SDL's own software renderer, fed the
+// trimmed, unmirrored quads this layer sends, draws a stage frame in a fraction of the processor
+// time of OpenGL through Mesa's software rasteriser, and on one core where the rasteriser takes
+// both. SDL_RENDER_DRIVER still names another, for measuring or for a machine where it serves
+// better.
+std::string RendererDriver() {
+  const char* hint = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  return hint && *hint ? hint : "software";
+}
+
+// The index of the named render driver, -1 (SDL's own choice) when there is none of that name.
+int RendererIndex(const std::string& name) {
+  for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRenderDriverInfo(i, &info) == 0 && SDL_strcasecmp(info.name, name.c_str()) == 0)
+      return i;
+  }
+  return -1;
+}
+
 void SetVSync(int vsync) {
   if (!g.renderer || g.vsync == vsync) return;
   SDL_RenderSetVSync(g.renderer, vsync);
@@ -398,6 +420,7 @@ void CloseGraphics() {
   g.renderer = nullptr;
   g.window = nullptr;
   g.finishGl = nullptr;
+  g.software = false;
   g.width = g.height = 0;
   g.vsync = -1;
   IncrementSequence();
@@ -411,7 +434,11 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     g.error = "the platform layer is not started";
     return false;
   }
-  if (!g.glLoaded) g.glLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
+  const std::string driver = RendererDriver();
+  if (driver.starts_with("opengl") && !g.glLoaded) g.glLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
+  // The software renderer draws into the window's own pixels; left to itself, SDL would show
+  // those through an OpenGL texture, and so through the very rasteriser it stands in for.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   const bool fullScreen = depth != 0 && g.backend == BackendKind::Sdl;
   Uint32 windowFlags = SDL_WINDOW_HIDDEN;
   if (fullScreen) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
@@ -433,7 +460,8 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     return false;
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
+  g.renderer = SDL_CreateRenderer(g.window, RendererIndex(driver), 0);
+  if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
   if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
   if (!g.renderer) {
     g.error = std::string("cannot create a renderer: ") + SDL_GetError();
@@ -442,20 +470,26 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     return false;
   }
   // The game draws in real pixels of its mode in every back end, so that a screenshot is the
-  // mode's picture; Flip scales it to the window, which full screen makes the desktop's size.
-  g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                               width, height);
-  if (!g.target || SDL_SetRenderTarget(g.renderer, g.target) != 0) {
-    g.error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
-              " picture to draw into: " + SDL_GetError();
-    CloseGraphics();
-    return false;
+  // mode's picture. A window of the mode's size is that picture; a larger one (full screen makes
+  // it the desktop's size) gets a picture of the mode's size that Flip scales into it.
+  int outputWidth = 0, outputHeight = 0;
+  SDL_GetRendererOutputSize(g.renderer, &outputWidth, &outputHeight);
+  if (outputWidth != width || outputHeight != height) {
+    g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                 width, height);
+    if (!g.target || SDL_SetRenderTarget(g.renderer, g.target) != 0) {
+      g.error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
+                " picture to draw into: " + SDL_GetError();
+      CloseGraphics();
+      return false;
+    }
+    SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
   }
-  SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
   if (fullScreen) SDL_WarpMouseInWindow(g.window, width / 2, height / 2);
   SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_BLEND);
   if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
   SDL_RendererInfo info{};
+  g.software = SDL_GetRendererInfo(g.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
   g.finishGl = nullptr;
   if (g.backend == BackendKind::Headless && SDL_GetRendererInfo(g.renderer, &info) == 0 &&
       std::string_view(info.name).starts_with("opengl")) {
@@ -525,6 +559,10 @@ namespace {
 
 // Shows the mode's picture in the window, scaled with its aspect kept and black bars around it.
 void PresentPicture() {
+  if (!g.target) {
+    SDL_RenderPresent(g.renderer);
+    return;
+  }
   SDL_SetRenderTarget(g.renderer, nullptr);
   int outputWidth = g.width, outputHeight = g.height;
   SDL_GetRendererOutputSize(g.renderer, &outputWidth, &outputHeight);
@@ -613,6 +651,7 @@ namespace platform_detail {
 
 SDL_Window* Window() { return g.window; }
 SDL_Renderer* Renderer() { return g.renderer; }
+bool SoftwareRenderer() { return g.software; }
 
 void ProcessEvents() {
   if (!g.initialised || g.processing) return;

@@ -134,6 +134,79 @@ TEST_F(Drawing, BlendModesOnRealPixels) {
   SetBlend(MASKBLEND);
 }
 
+// A frame is drawn from the box of it that holds a drawing, from a mirrored copy when mirrored,
+// and cut to the picture when scaled past its edge: none of that may move or change a pixel.
+// The fixture: a 60 x 40 frame, clear but for a 20 x 10 block at (30, 20), its left half red and
+// its right half blue, pivot at the top-left.
+TEST_F(Drawing, FramesDrawnFromTheirDrawnPartKeepTheirPicture) {
+  struct Case {
+    const char* name;
+    float scaleX, scaleY, x, y, alpha;
+    Box expected;        // the covered pixels
+    int probeX, probeY;  // a pixel of the picture
+    Rgb probe;           // its colour over the dark-green ground
+  };
+  const Rgb ground{0, 60, 0};
+  // clang-format off
+  const Case cases[] = {
+    // name                     sx  sy    x    y  alpha  expected box          probe at   colour
+    {"plain",                    1,  1, 100, 100, 1,    {130, 120, 150, 130}, 135, 125, {255, 0, 0}},
+    {"mirrored",                -1,  1, 300, 100, 1,    {250, 120, 270, 130}, 265, 125, {255, 0, 0}},
+    {"mirrored both ways",      -1, -1, 300, 300, 1,    {250, 270, 270, 280}, 265, 275, {255, 0, 0}},
+    {"scaled past the left",     3,  2, -120, 50, 1,    {  0,  90,  30, 110}, 5,   100, {0, 0, 255}},
+    {"scaled past the bottom",   2,  3, 200, 420, 1,    {260, 480, 300, 480}, 0,   0,   {0, 60, 0}},
+    {"opaque at half alpha",     1,  1, 100, 100, 0.5f, {130, 120, 150, 130}, 135, 125, {128, 30, 0}},
+  };
+  // clang-format on
+  std::vector<uint8_t> rgba(60 * 40 * 4, 0);
+  for (int y = 20; y < 30; ++y) {
+    for (int x = 30; x < 50; ++x) {
+      uint8_t* p = &rgba[(y * 60 + x) * 4];
+      p[0] = x < 40 ? 255 : 0, p[2] = x < 40 ? 0 : 255, p[3] = 255;
+    }
+  }
+  ImagePtr image = CreateImage(60, 40, 1, rgba.data(), 0);
+  ImagePtr groundImage = SolidImage(kWidth, kHeight, ground.r, ground.g, ground.b, 255);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Cls();
+    SetBlend(ALPHABLEND);
+    DrawImage(groundImage, 0, 0);
+    SetScale(c.scaleX, c.scaleY);
+    SetAlpha(c.alpha);
+    DrawImage(image, c.x, c.y);
+    SetScale(1, 1);
+    SetAlpha(1);
+    const Picture picture = ReadBack();
+    Box covered{kWidth, kHeight, 0, 0};
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        const Rgb p = picture.At(x, y);
+        if (p.r == ground.r && p.g == ground.g && p.b == ground.b) continue;
+        covered = {std::min(covered.left, x), std::min(covered.top, y),
+                   std::max(covered.right, x + 1), std::max(covered.bottom, y + 1)};
+      }
+    }
+    if (c.expected.top == c.expected.bottom) {
+      EXPECT_GE(covered.left, covered.right) << "nothing of it lies in the picture";
+    } else {
+      EXPECT_NEAR(covered.left, c.expected.left, 1);
+      EXPECT_NEAR(covered.top, c.expected.top, 1);
+      EXPECT_NEAR(covered.right, c.expected.right, 1);
+      EXPECT_NEAR(covered.bottom, c.expected.bottom, 1);
+    }
+    ExpectNear(picture.At(c.probeX, c.probeY), c.probe, 3);
+  }
+  SetBlend(MASKBLEND);
+}
+
+TEST_F(Drawing, AClearFrameDrawsNothing) {
+  std::vector<uint8_t> clear(30 * 30 * 4, 0);
+  Cls();
+  DrawImage(CreateImage(30, 30, 1, clear.data(), 0), 10, 10);
+  EXPECT_EQ(CountLit(ReadBack()), 0);
+}
+
 TEST_F(Drawing, AnimImageCutsCellsRowByRow) {
   // A 3 x 2 sheet of 4 x 4 cells, each a different red level, plus a partial column.
   const int cols = 3, rows = 2, cell = 4, width = cols * cell + 2, height = rows * cell;
