@@ -200,7 +200,8 @@ bool CheckCombination(const CommandLine& options, std::string& error) {
   };
   std::vector<Named> files = {{"--input", options.inputScript, false},
                               {"--replay", options.replayPath, false},
-                              {"--record", options.recordPath, true}};
+                              {"--record", options.recordPath, true},
+                              {"--trace", options.tracePath, true}};
   for (const Screenshot& shot : options.screenshots)
     files.push_back({"--screenshot", shot.path, true});
   for (size_t i = 0; i < files.size(); ++i) {

@@ -19,13 +19,26 @@ constexpr int kUsedKeyActions[] = {ACTION_ATTACK, ACTION_MAGIC, ACTION_JUMP,
                                    ACTION_UP,     ACTION_RIGHT, ACTION_DOWN};
 constexpr int kNoKey = 0;
 
-// What makes a table unplayable, or empty when it is not: an action with no key, or one key or
-// button that two actions would fight over.
+// The codes a table may give its used actions: anything else no key or button ever sends, and
+// a table of such codes (random bytes, say) leaves the player with no control at all.
+struct CodeRange {
+  int32_t lowest, highest;
+  const char* what;
+};
+constexpr CodeRange kKeyCodes = {1, 255, "key codes are 1 to 255"};
+constexpr CodeRange kPadButtons = {0, 31, "pad buttons are 0 to 31"};
+
+// What makes a table unplayable, or empty when it is not: an action with no key, a code outside
+// the range, or one key or button that two actions would fight over.
 std::string TableDamage(std::span<const int32_t> values, std::span<const int> used,
-                        bool zeroIsNoCode) {
+                        bool zeroIsNoCode, const CodeRange& range) {
   for (size_t i = 0; i < used.size(); ++i) {
     const int32_t code = values[used[i]];
     if (zeroIsNoCode && code == kNoKey) return "action " + std::to_string(used[i]) + " has no key";
+    if (code < range.lowest || code > range.highest) {
+      return "action " + std::to_string(used[i]) + " has code " + std::to_string(code) + "; " +
+             range.what;
+    }
     for (size_t j = 0; j < i; ++j) {
       if (values[used[j]] == code) {
         return "actions " + std::to_string(used[j]) + " and " + std::to_string(used[i]) +
@@ -62,19 +75,22 @@ BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> valu
   return BindingFileRead::Read;
 }
 
-bool WriteBindingFile(const std::string& path, std::span<const int32_t> values) {
+bool WriteBindingFile(const std::string& path, std::span<const int32_t> values,
+                      std::string* error) {
   std::vector<uint8_t> bytes;
   bytes.reserve(values.size() * sizeof(int32_t));
   for (int32_t value : values) AppendInt32Le(bytes, value);
-  return WriteFileAtomically(path, bytes);
+  return WriteFileAtomically(path, bytes, error);
 }
 
-bool WritePadBindings(const TGameInput& input) {
-  return WriteBindingFile(kPadBindingFile, std::span(input.Gamepad).first<kPadBindingCount>());
+bool WritePadBindings(const TGameInput& input, std::string* error) {
+  return WriteBindingFile(kPadBindingFile, std::span(input.Gamepad).first<kPadBindingCount>(),
+                          error);
 }
 
-bool WriteKeyBindings(const TGameInput& input) {
-  return WriteBindingFile(kKeyBindingFile, std::span(input.Keyboard).first<kKeyBindingCount>());
+bool WriteKeyBindings(const TGameInput& input, std::string* error) {
+  return WriteBindingFile(kKeyBindingFile, std::span(input.Keyboard).first<kKeyBindingCount>(),
+                          error);
 }
 
 BindingFilesRead ReadBindingFiles(TGameInput& input) {
@@ -92,22 +108,23 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
     int count;
     std::span<const int> used;
     bool zeroIsNoCode;
-    bool (*write)(const TGameInput&);
+    const CodeRange& range;
+    bool (*write)(const TGameInput&, std::string*);
     bool& replaced;
     bool& kept;
   };
   const Part parts[] = {
       {kPadBindingFile, input.Gamepad, defaults.Gamepad, kPadBindingCount, kUsedPadActions, false,
-       WritePadBindings, result.padReplaced, result.padKept},
+       kPadButtons, WritePadBindings, result.padReplaced, result.padKept},
       {kKeyBindingFile, input.Keyboard, defaults.Keyboard, kKeyBindingCount, kUsedKeyActions, true,
-       WriteKeyBindings, result.keyReplaced, result.keyKept},
+       kKeyCodes, WriteKeyBindings, result.keyReplaced, result.keyKept},
   };
   for (const Part& part : parts) {
     ActionArray read = part.bindings;
     std::string why;
     BindingFileRead state = ReadBindingFile(part.file, std::span(read).first(part.count), why);
     if (state == BindingFileRead::Read) {
-      why = TableDamage(read, part.used, part.zeroIsNoCode);
+      why = TableDamage(read, part.used, part.zeroIsNoCode, part.range);
       if (why.empty()) {
         part.bindings = read;
         continue;
@@ -121,7 +138,7 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
                                 "); playing with the built-in bindings, the file left alone");
     } else {
       part.replaced = true;
-      part.write(input);
+      part.write(input, nullptr);
       if (state != BindingFileRead::Missing) {
         result.warnings.push_back(std::string(part.file) + ": damaged (" + why +
                                   "); playing with the built-in bindings, the file written anew");

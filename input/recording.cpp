@@ -22,9 +22,10 @@
 //   varint: unsigned LEB128, 7 bits a byte, low bits first, at most 5 bytes.
 //
 // Only changes are stored: a frame in which nothing changed costs nothing, and a key tap costs
-// about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes
-// and flushed every frame, so a run that crashes leaves what it played on disk (without the end
-// record, which a replay asks for). Format 1 had no CRC.
+// about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes,
+// under a temporary name beside its target, and flushed every frame, so a run that crashes
+// leaves what it played on disk (without the end record, which a replay asks for); it takes its
+// name once complete. Format 1 had no CRC.
 
 #include <zlib.h>
 
@@ -119,10 +120,11 @@ class Recorder final : public DeviceFeed {
   }
 
   void BeginFrame(int frame) override {
-    // The run has started: only now may the recording take the place of an older one.
+    // The run has started: the recording replaces an older one once it is complete, and what a
+    // run that fails to write it all recorded is kept beside that one.
     if (!published_) {
       published_ = true;
-      if (!file_.Publish()) NoteError();
+      file_.KeepWhatFails();
     }
     DeviceState next;
     if (source_) {

@@ -3,6 +3,7 @@
 #include "platform/system.h"
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -65,7 +66,12 @@ struct PlatformState {
   bool mouseHidden = false;
 
   std::array<uint8_t, kKeyCount> keys{};
-  std::array<int, kKeyCount> keyHits{};
+  std::array<int, kKeyCount> keyHits{};  // presses since the key was last read
+  // A key let go before anything read it stays down until the frame given here has ended (0
+  // for none): a tap shorter than a frame still reads as down once.
+  std::array<int, kKeyCount> tapEndsAfter{};
+  int taps = 0;    // keys held by tapEndsAfter
+  int frames = 0;  // frames presented so far
   bool closeRequest = false;
   bool suspended = false;
   bool processing = false;
@@ -85,10 +91,28 @@ struct PlatformState {
 
 PlatformState g;
 
-// A hang-up (the terminal closed, a session ended) is a close request like SIGTERM, which SDL
-// already turns into one: the run ends between frames and saves what it writes.
-volatile std::sig_atomic_t hangUp = 0;
-void OnHangUp(int) { hangUp = 1; }
+// Every signal whose default would end the process without a word is a close request instead:
+// the run ends between frames and saves what it writes (a recording killed mid-write cannot be
+// replayed). Faults (SIGSEGV, SIGABRT ...) keep their default; SIGXFSZ is ignored by the program,
+// so that a file-size limit fails a write with a reason.
+constexpr int kEndingSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM,  SIGPIPE,
+                                  SIGALRM, SIGUSR1, SIGUSR2, SIGPROF,  SIGVTALRM,
+                                  SIGXCPU, SIGIO,   SIGPWR,  SIGSTKFLT};
+volatile std::sig_atomic_t pendingSignal = 0;  // set by the handler, taken between frames
+int endingSignal = 0;                          // the first one taken
+void OnEndingSignal(int signal) {
+  if (pendingSignal == 0) pendingSignal = signal;
+}
+
+void CatchEndingSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnEndingSignal;
+  sigemptyset(&action.sa_mask);
+  // Reads and writes go on where they were: the run ends at the next frame, not in mid-write.
+  action.sa_flags = SA_RESTART;
+  for (int signal : kEndingSignals) sigaction(signal, &action, nullptr);
+  for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) sigaction(signal, &action, nullptr);
+}
 
 int NowMs() {
   if (g.backend == BackendKind::Headless) return g.virtualMs;
@@ -98,6 +122,35 @@ int NowMs() {
 void ClearKeys() {
   g.keys.fill(0);
   g.keyHits.fill(0);
+  g.tapEndsAfter.fill(0);
+  g.taps = 0;
+}
+
+// The end of a frame: a tapped key that was read, or has waited a whole frame, is let go.
+void EndTaps() {
+  ++g.frames;
+  if (g.taps == 0) return;
+  for (int key = 0; key < kKeyCount; ++key) {
+    int& endsAfter = g.tapEndsAfter[key];
+    if (endsAfter == 0 || (g.keyHits[key] > 0 && g.frames < endsAfter)) continue;
+    endsAfter = 0;
+    g.keys[key] = 0;
+    --g.taps;
+  }
+}
+
+void ForgetTap(int key) {
+  if (g.tapEndsAfter[key] == 0) return;
+  g.tapEndsAfter[key] = 0;
+  --g.taps;
+}
+
+// Mesa's software GL reserves hundreds of megabytes of address space for its threads and code
+// and crashes when a limit refuses it (ulimit -v): under such a limit, SDL's own software
+// renderer draws the same pictures instead.
+bool AddressSpaceLimited() {
+  rlimit limit{};
+  return getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
 }
 
 void IncrementSequence() {
@@ -259,15 +312,22 @@ void HandleEvent(const SDL_Event& event) {
     case SDL_KEYDOWN: {
       if (event.key.repeat) break;
       const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
-      if (key > 0 && !g.keys[key]) {
-        g.keys[key] = 1;
-        ++g.keyHits[key];
-      }
+      if (key <= 0) break;
+      if (!g.keys[key] || g.tapEndsAfter[key] != 0) ++g.keyHits[key];
+      ForgetTap(key);
+      g.keys[key] = 1;
       break;
     }
     case SDL_KEYUP: {
       const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
-      if (key > 0) g.keys[key] = 0;
+      if (key <= 0 || !g.keys[key]) break;
+      if (g.keyHits[key] > 0) {
+        // Down and up again before anything read it: it reads as down through the next frame.
+        if (g.tapEndsAfter[key] == 0) ++g.taps;
+        g.tapEndsAfter[key] = g.frames + 2;
+      } else {
+        g.keys[key] = 0;
+      }
       break;
     }
     case SDL_WINDOWEVENT:
@@ -325,6 +385,9 @@ int RndStep(int state) {
 // ---- Back ends ---------------------------------------------------------------------------------
 
 bool InitPlatform(BackendKind kind) {
+  // A new run: a signal an earlier run in this process was ended by is forgotten.
+  pendingSignal = 0;
+  endingSignal = 0;
   if (g.initialised) return true;
   g.backend = kind;
   if (kind == BackendKind::Headless) {
@@ -344,8 +407,8 @@ bool InitPlatform(BackendKind kind) {
   g.startCounter = SDL_GetTicks64();
   g.virtualMs = 0;
   g.initialised = true;
-  hangUp = 0;
-  std::signal(SIGHUP, OnHangUp);
+  // After SDL_Init, which would otherwise turn SIGINT and SIGTERM into a nameless close request.
+  CatchEndingSignals();
   if (kind == BackendKind::Sdl) JoyCount();
   return true;
 }
@@ -411,7 +474,10 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     g.error = "the platform layer is not started";
     return false;
   }
-  if (!g.glLoaded) g.glLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
+  const bool softwareOnly = AddressSpaceLimited();
+  // SDL would otherwise put a GL texture behind the software renderer's window surface.
+  if (softwareOnly) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (!g.glLoaded && !softwareOnly) g.glLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
   const bool fullScreen = depth != 0 && g.backend == BackendKind::Sdl;
   Uint32 windowFlags = SDL_WINDOW_HIDDEN;
   if (fullScreen) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
@@ -433,7 +499,7 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     return false;
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
+  if (!softwareOnly) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
   if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
   if (!g.renderer) {
     g.error = std::string("cannot create a renderer: ") + SDL_GetError();
@@ -565,6 +631,7 @@ void PaceFrame(int sync) {
 
 void Flip(int sync) {
   platform_detail::ProcessEvents();
+  EndTaps();
   if (!g.renderer) return;
   PaceFrame(sync);
   platform_detail::FlushQuads();
@@ -575,6 +642,7 @@ void Flip(int sync) {
 
 void FlipWithoutPicture() {
   platform_detail::ProcessEvents();
+  EndTaps();
   if (!g.renderer) return;
   PaceFrame(-1);
   UpdateAudio();
@@ -586,6 +654,8 @@ int AppTerminate() {
   g.closeRequest = false;
   return request ? 1 : 0;
 }
+
+int EndingSignal() { return endingSignal; }
 
 void HideMouse() {
   g.mouseHidden = true;
@@ -616,8 +686,9 @@ SDL_Renderer* Renderer() { return g.renderer; }
 
 void ProcessEvents() {
   if (!g.initialised || g.processing) return;
-  if (hangUp) {
-    hangUp = 0;
+  if (const int signal = pendingSignal) {
+    pendingSignal = 0;
+    if (endingSignal == 0) endingSignal = signal;
     g.closeRequest = true;
   }
   g.processing = true;
@@ -634,6 +705,7 @@ int KeyDown(int key) {
   if (key < 0 || key >= kKeyCount) return 0;
   if (g.override) return g.override->keys[key] ? 1 : 0;
   platform_detail::ProcessEvents();
+  g.keyHits[key] = 0;
   return g.keys[key] ? 1 : 0;
 }
 
@@ -671,6 +743,7 @@ DeviceState ReadDeviceState() {
   platform_detail::ProcessEvents();
   DeviceState state;
   state.keys = g.keys;
+  g.keyHits.fill(0);
   for (int port = 0; port < kMaxRecordedPads; ++port) state.pads[port] = LivePad(port);
   return state;
 }
@@ -681,7 +754,9 @@ namespace headless {
 
 void SetKey(int key, bool down) {
   if (key <= 0 || key >= kKeyCount) return;
+  ForgetTap(key);
   if (down && !g.keys[key]) ++g.keyHits[key];
+  if (!down) g.keyHits[key] = 0;
   g.keys[key] = down ? 1 : 0;
 }
 
