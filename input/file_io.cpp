@@ -254,6 +254,10 @@ size_t InputFile::Size() const {
 
 bool InputFile::Read(size_t count, std::vector<uint8_t>& bytes) {
   if (!file_) return false;
+  // A regular file's bytes land in one allocation of their size, not one grown by doubling.
+  if (const size_t size = Size(); size > consumed_) {
+    bytes.reserve(bytes.size() + std::min(count, size - consumed_));
+  }
   uint8_t chunk[4096];
   while (count > 0) {
     const size_t want = std::min(sizeof chunk, count);

@@ -106,7 +106,7 @@ class ScriptParser {
     if (line.Empty()) return;
     const int frame = line.NextInt("frame", 0, std::numeric_limits<int>::max());
     if (line.NextChoice("device", std::array{"key", "pad"}) == 0) {
-      const int code = line.NextInt("key code", 1, 255);
+      const auto code = static_cast<uint8_t>(line.NextInt("key code", 1, 255));
       changes_.push_back({.frame = frame, .code = code, .down = NextDown(line)});
     } else {
       ParsePad(line, frame);
@@ -129,7 +129,7 @@ class ScriptParser {
 
  private:
   void ParsePad(LineReader& line, int frame) {
-    const int port = line.NextInt("pad port", 0, kMaxRecordedPads - 1);
+    const auto port = static_cast<uint8_t>(line.NextInt("pad port", 0, kMaxRecordedPads - 1));
     enum PadWord { BUTTON, AXIS, CONNECT, DISCONNECT };
     const int what =
         line.NextChoice("pad change", std::array{"button", "axis", "connect", "disconnect"});
@@ -137,7 +137,7 @@ class ScriptParser {
     if (first.frame < 0 || frame < first.frame) first = {frame, what == CONNECT};
     switch (what) {
       case BUTTON: {
-        const int button = line.NextInt("button", 0, 31);
+        const auto button = static_cast<uint8_t>(line.NextInt("button", 0, 31));
         PlugIn(frame, port);
         changes_.push_back({.frame = frame,
                             .kind = ChangeKind::Button,
@@ -165,7 +165,7 @@ class ScriptParser {
     }
   }
   // Pressing a button or moving the stick of a pulled pad plugs it back in.
-  void PlugIn(int frame, int port) {
+  void PlugIn(int frame, uint8_t port) {
     changes_.push_back({.frame = frame, .kind = ChangeKind::Connected, .code = port, .down = true});
   }
 

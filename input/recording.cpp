@@ -225,8 +225,8 @@ class RecordReader {
     const uint8_t b[4] = {Byte(), Byte(), Byte(), Byte()};
     return LoadFloatLe(b);
   }
-  int Port(size_t at) {
-    const int port = Byte();
+  uint8_t Port(size_t at) {
+    const uint8_t port = Byte();
     if (port >= kMaxRecordedPads) {
       throw ReplayError{"pad " + std::to_string(port) + " at byte " + std::to_string(at) +
                         " is out of range"};
@@ -239,8 +239,25 @@ class RecordReader {
   size_t pos_ = kHeaderSize;
 };
 
-std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
-  std::vector<DeviceChange> changes;
+// Where decoded changes go: only counted on a first pass, stored on the second, so that the list
+// is allocated once at its size (a recording of taps holds a change every two bytes, and a list
+// grown by doubling would take several times that).
+class ChangeSink {
+ public:
+  explicit ChangeSink(std::vector<DeviceChange>* store) : store_(store) {}
+  void push_back(const DeviceChange& change) {
+    ++count_;
+    if (store_) store_->push_back(change);
+  }
+  bool empty() const { return count_ == 0; }
+  size_t size() const { return count_; }
+
+ private:
+  std::vector<DeviceChange>* store_;
+  size_t count_ = 0;
+};
+
+void DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
   RecordReader in(bytes);
   int64_t frame = 0;
   for (;;) {
@@ -259,7 +276,7 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
         if (count < frame + (changes.empty() ? 0 : 1)) {
           throw ReplayError{"the end record counts fewer frames than were recorded"};
         }
-        return changes;
+        return;
       }
       case TAG_KEY_DOWN:
       case TAG_KEY_UP:
@@ -274,14 +291,14 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
         }
         changes.push_back({.frame = f,
                            .kind = ChangeKind::Button,
-                           .code = packed >> 5,
-                           .button = packed & 31,
+                           .code = static_cast<uint8_t>(packed >> 5),
+                           .button = static_cast<uint8_t>(packed & 31),
                            .down = tag == TAG_BUTTON_DOWN});
         break;
       }
       case TAG_AXIS_X:
       case TAG_AXIS_Y: {
-        const int port = in.Port(at);
+        const uint8_t port = in.Port(at);
         changes.push_back({.frame = f,
                            .kind = tag == TAG_AXIS_X ? ChangeKind::AxisX : ChangeKind::AxisY,
                            .code = port,
@@ -310,6 +327,16 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
       }
     }
   }
+}
+
+std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
+  ChangeSink counted(nullptr);
+  DecodeInto(bytes, counted);
+  std::vector<DeviceChange> changes;
+  changes.reserve(counted.size());
+  ChangeSink stored(&changes);
+  DecodeInto(bytes, stored);
+  return changes;
 }
 
 }  // namespace
