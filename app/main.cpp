@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   } catch (const std::bad_alloc&) {
     std::fputs("talvenne: out of memory\n", stderr);
   } catch (const std::system_error& error) {
-    std::fprintf(stderr, "talvenne: %s\n", error.what());
+    std::fprintf(stderr, "talvenne: out of system resources: %s\n", error.what());
   }
   ExitPlatform();
   return status;
