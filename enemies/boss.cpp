@@ -222,9 +222,9 @@ void TDarkKnight::SetModeCustom(int mode) {
       fJump = 12;
       fSpeed = 15;
       CreateEffectDust();
+      const float damage = CountThrowDamage(static_cast<int>(fSize));  // before its combo type
       auto box = std::make_shared<TProjectileDarkKnightThrown>();
-      box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane,
-                CountThrowDamage(static_cast<int>(fSize)), iComboType, 0);
+      box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType, 0);
       ProjectileList.push_back(box);
       break;
     }

@@ -185,6 +185,16 @@ void TEnemy::Seize() {
 
 bool TEnemy::HeldByHeroine(const TCharacter* pc) const { return pc && InHeroineGrip(pc->iMode); }
 
+bool TEnemy::CarriedByHeroine(const TCharacter* pc) const {
+  return HeldByHeroine(pc) && pc->iTargetID == iID;
+}
+
+void TEnemy::DropFromHeroine(const TCharacter* pc) {
+  // It falls the way she was throwing it: behind her.
+  if (pc) fKnockbackAngle = pc->iFacing == 0 ? 180.0f : 0.0f;
+  SetMode(MODE_KNOCKDOWN);
+}
+
 void TEnemy::SwitchWalkKeepingCounter(int mode) {
   const int32_t counter = iDelayCounter;
   SetMode(mode);
@@ -300,6 +310,11 @@ void TEnemy::MoveChara() {
       break;
     case MOMO_HELD:  // held by the heroine
       if (!HeldByHeroine(pc)) SetMode(MODE_STANCE);
+      break;
+    case MOMO_CARRIED:
+      // Only her back throw lets go of it. Broken off (she is struck, knocked down, seized), the
+      // throw would leave it on her shoulders for good, unseen and alive: it drops off instead.
+      if (!CarriedByHeroine(pc)) DropFromHeroine(pc);
       break;
     case MODE_THROWN:
       if (BallisticStep(0.8f)) {

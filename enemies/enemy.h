@@ -81,6 +81,9 @@ class TEnemy : public TCharacter {
   void Seize();
   // 1 while the heroine is seizing or throwing this character.
   bool HeldByHeroine(const TCharacter* pc) const;
+  // Her back throw still has this foe on her shoulders; if not, it drops off.
+  bool CarriedByHeroine(const TCharacter* pc) const;
+  void DropFromHeroine(const TCharacter* pc);
   bool WalkLeadsToward(const TCharacter* pc) const;
   bool WalkLeadsAway(const TCharacter* pc) const;
   // Walking modes 41, 42 and 44 turn into each other without restarting their counter.

@@ -175,11 +175,11 @@ void TEnemyBox::MoveProjectile() {
     case Pattern::Missile:
       Animation1WayLoop(row.frames, row.delay);
       x += iFacing == 0 ? fSpeed : -fSpeed;
-      if (iDelayCounter == kMissileLife) iStatus = PROJECTILE_FINISHED;
-      // The spirit wave hits only while it is still bright.
+      // The spirit wave hits only while it is still bright; faded or not, it ends on time.
       if (row.onHit == OnHit::SpiritWave && fAlpha < kWaveHitsWhileAlpha) {
         iStatus = PROJECTILE_SPENT;
       }
+      if (iDelayCounter == kMissileLife) iStatus = PROJECTILE_FINISHED;
       break;
     case Pattern::Follow:
       if (const TCharacter* owner = Owner(*this, row.owner)) {

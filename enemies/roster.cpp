@@ -277,10 +277,12 @@ void TEnemyKind::SetModeCustom(int mode) {
       fSpeed = row.thrownSpeed;
       CreateEffectDust();
       {
-        // The body becomes a weapon: it hurts the enemies it flies into.
+        // The body becomes a weapon: it hurts the enemies it flies into. The roll comes first:
+        // it settles the combo type the box carries.
+        const float damage = CountThrowDamage(static_cast<int>(fSize));
         auto box = row.thrownBox();
-        box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane,
-                  CountThrowDamage(static_cast<int>(fSize)), iComboType, 0);
+        box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType,
+                  0);
         ProjectileList.push_back(box);
       }
       break;
@@ -792,12 +794,12 @@ void TExecutioner::SetModeCustom(int mode) {
     case ENEMY_THROW:
       for (const std::shared_ptr<TCharacter>& c : CharacterList) {
         if (c->iTargetType != iType || c->iTargetID != iID) continue;
-        // Carried a step past it and slammed down behind.
+        // Carried a step past it and slammed down behind: its own strength, her weight.
         const bool right = iFacing == 0;
         c->iFacing = right ? 0 : 180;
         c->x += right ? -kThrowCarry : kThrowCarry;
-        c->Damage(c->CountThrowDamage(static_cast<int>(c->fSize)), right ? 180.0f : 0.0f,
-                  MODE_SLAMMED, 0, 0);
+        c->Damage(CountThrowDamage(static_cast<int>(c->fSize)), right ? 180.0f : 0.0f, MODE_SLAMMED,
+                  0, 0);
       }
       return;
     case MOMO_HELD:

@@ -17,6 +17,7 @@ constexpr int MOMO_GRAPPLE_HOLD = 11;  // holding it, up to 60 frames
 constexpr int MOMO_DASH_BREAK = 12;
 constexpr int MOMO_LIFE_REFILL = 63;  // lying while a new life refills her hit points
 constexpr int MOMO_HELD = 64;         // an enemy holds her and draws the pair
+constexpr int MOMO_CARRIED = 66;      // a foe on her shoulders in the back throw, drawn by her
 constexpr int MOMO_FALL_FORWARD = 68;
 constexpr int MOMO_SLIDE = 69;
 constexpr int MOMO_CONTINUE = 70;

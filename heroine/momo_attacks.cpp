@@ -65,7 +65,7 @@ void TMomo::EnterAttackMode(int mode) {
       break;
     case MOMO_BACK_THROW:
       iStatus = STATUS_UNHITTABLE;
-      SetTargetMode(66);
+      SetTargetMode(MOMO_CARRIED);
       break;
     case MOMO_FRONT_THROW:
       iStatus = STATUS_UNHITTABLE;
@@ -295,8 +295,8 @@ void TMomo::SetTargetMode(int mode) {
   TCharacter* c = GrappledTarget();
   if (!c) return;
   switch (mode) {
-    case 66:
-      c->SetMode(66);
+    case MOMO_CARRIED:
+      c->SetMode(MOMO_CARRIED);
       break;
     case MODE_SLAMMED:
     case MODE_THROWN: {
@@ -561,7 +561,9 @@ void TMomo::MoveAttack() {
         bComboEnable = 0;
       } else {
         fJump = 0;
-        if (y >= GroundLine()) {
+        // She falls from where the cast left her, at the ground line too: the fall is what lands
+        // her. Only one found below the line is set straight down on it.
+        if (y > GroundLine()) {
           y = GroundLine();
           SetMode(MODE_LANDING);
         } else {

@@ -235,10 +235,11 @@ void TMomo::LandingCheck() {
 
 void TMomo::CreateDraconFireball(int plane, float height, float angleOffset) {
   const bool left = iFacing == 180;
+  const float damage = CountMagicalDamage(kBreathAttack);  // sets the combo type the flame carries
   auto flame = std::make_shared<TProjectileDraconBreath>();
   flame->Init(iID, left ? x - kBreathAhead : x + kBreathAhead, y - height,
-              left ? 120 + angleOffset : 60 - angleOffset, 0, iFacing, plane,
-              CountMagicalDamage(kBreathAttack), iComboType, IsBackstabAttack(kBreathAttack));
+              left ? 120 + angleOffset : 60 - angleOffset, 0, iFacing, plane, damage, iComboType,
+              IsBackstabAttack(kBreathAttack));
   ProjectileList.push_back(flame);
 }
 

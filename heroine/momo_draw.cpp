@@ -205,7 +205,7 @@ void TMomo::DrawNoMount() {
 // During the heave of a back throw the foe is part of her picture, until it flies off.
 void TMomo::DrawThrownFoe() {
   const TCharacter* foe = GrappledTarget();
-  if (!foe || foe->iMode != 66) return;
+  if (!foe || foe->iMode != MOMO_CARRIED) return;
   const ImagePtr* strip = BeingThrownStrip(iTargetType);
   if (!strip || !*strip) return;
   const int picture = std::clamp(iFrame, 0, 2);

@@ -229,6 +229,21 @@ TEST_F(RidingWorld, TheFirstStrikeChainsFromItsSixthFrameAndMagicOnlyWithMana) {
   }
 }
 
+// Each flame carries the combo type of its own roll, whichever way the last roll went.
+TEST_F(RidingWorld, AFlameCarriesTheComboTypeOfItsOwnRoll) {
+  int critical = 0;
+  for (int breath = 0; breath < 100; ++breath) {
+    const int before = breath % 2 == 0 ? COMBO_CRITICAL : COMBO_NORMAL;
+    Momo->iComboType = before;
+    Momo->CreateDraconFireball(2, 100, 0);
+    ASSERT_FALSE(ProjectileList.empty());
+    ASSERT_EQ(ProjectileList.back()->iComboType, Momo->iComboType) << "breath " << breath;
+    critical += Momo->iComboType == COMBO_CRITICAL ? 1 : 0;
+  }
+  EXPECT_GT(critical, 0) << "some rolls were critical";
+  EXPECT_LT(critical, 100) << "and some not";
+}
+
 TEST_F(RidingWorld, EachBreathLeavesThreeFlamesOnItsFrames) {
   const struct {
     bool inTheAir;

@@ -1,11 +1,15 @@
 // The enemy kinds: their numbers, the templar's chain, the skull's cool-downs, the executioner's
-// reversal, the thrown body and the spirit wave, and the hits a dodging foe still takes.
+// reversal and slam, the thrown body and the spirit wave, the hits a dodging foe still takes, and
+// a foe let go when her throw is broken off.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "enemies/boss.h"
 #include "enemies/enemy_projectiles.h"
 #include "enemies/roster.h"
 #include "heroine/momo_projectiles.h"
@@ -140,6 +144,51 @@ TEST_F(EnemyWorld, AHeldExecutionerTurnsTheGripOnHerOnceItsCoolDownIsSpent) {
   }
 }
 
+// The slam is the executioner's roll, its strength with her size: 16 dice of 2 to 4 and half its
+// strength, which the difficulty scales (10.8 on Hard, 6.3 on Easy); hers would add a whole 6.
+TEST_F(EnemyWorld, TheExecutionersSlamIsRolledWithItsOwnStrength) {
+  const struct {
+    int difficulty;
+    float bonus;
+  } kCases[] = {{DIFFICULTY_HARD, 10.8f}, {DIFFICULTY_EASY, 6.3f}};
+  for (const auto& c : kCases) {
+    for (int seed : {1, 2, 3}) {
+      SetUp();
+      SeedRnd(seed);
+      SetDifficulty(c.difficulty);
+      auto executioner = AddEnemy<TExecutioner>(TYPE_EXECUTIONER, 1, Momo->x + 100);
+      executioner->CheckGrapple(*Momo);
+      ASSERT_EQ(Momo->iMode, MOMO_HELD);
+      const float before = Momo->fHP;
+      ASSERT_GT(StepUntil(MODE_SLAMMED, 60), 0);
+      const float loss = before - Momo->fHP;
+      SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " seed " + std::to_string(seed));
+      EXPECT_NEAR(loss - std::floor(loss), c.bonus - std::floor(c.bonus), 0.001f) << loss;
+      EXPECT_GE(loss, 32 + c.bonus);
+      EXPECT_LE(loss, 64 + c.bonus);
+      TearDown();
+    }
+  }
+}
+
+// A thrower's roll decides the combo type its body carries, not whatever its last blow left: a
+// body thrown after a critical blow of its own flies as an ordinary hit.
+TEST_F(EnemyWorld, ABodyThrownAfterACriticalBlowCarriesAnOrdinaryHit) {
+  for (int type : {TYPE_NECROMANCER, TYPE_TEMPLAR, TYPE_EXECUTIONER, TYPE_SPEARMAN, TYPE_SABERMAN,
+                   TYPE_DARK_KNIGHT}) {
+    SetUp();
+    auto foe = AddEnemy(type, 1, Momo->x + 70);
+    for (int roll = 0; roll < 500 && foe->iComboType != COMBO_CRITICAL; ++roll) {
+      foe->CountPhysicalDamage(3);
+    }
+    ASSERT_EQ(foe->iComboType, COMBO_CRITICAL) << "kind " << type;
+    foe->SetMode(MODE_THROWN);
+    ASSERT_FALSE(ProjectileList.empty()) << "kind " << type;
+    EXPECT_EQ(ProjectileList.back()->iComboType, COMBO_NORMAL) << "kind " << type;
+    TearDown();
+  }
+}
+
 TEST_F(EnemyWorld, AThrownBodyHurtsEveryFoeInItsPathLessAndLess) {
   std::vector<std::shared_ptr<Dummy>> foes;
   for (int i = 0; i < 5; ++i) foes.push_back(AddFoe(10 + i, 300.0f + 200 * i, 100));
@@ -199,6 +248,95 @@ TEST_F(EnemyWorld, TheSpiritWaveStopsHittingAfterItsFifthHitButFliesOn) {
   EXPECT_FLOAT_EQ(targets[5]->fHP, 100) << "the sixth is passed unharmed";
   EXPECT_FLOAT_EQ(wave->fAlpha, 0.375f);
   EXPECT_EQ(wave->iStatus, PROJECTILE_SPENT);
+  // Faded, it still ends on its hundred-and-fiftieth frame.
+  for (int frame = 75; frame < 149; ++frame) projectiles.Move();
+  EXPECT_EQ(wave->iStatus, PROJECTILE_SPENT);
+  projectiles.Move();
+  EXPECT_EQ(wave->iStatus, PROJECTILE_FINISHED);
+}
+
+// A back throw (the foe in mode 66, part of her picture) or a front throw (the foe held, 64)
+// broken off before it lets go: struck, knocked down or seized by another foe, or by the foe
+// itself, an executioner turning the grip. Whatever breaks it, the foe must come free, or it
+// stays invisible and alive and its wave never ends.
+TEST_F(EnemyWorld, AFoeInAThrowSheCannotFinishComesFree) {
+  enum Break { None, Struck, KnockedDown, Seized };
+  const struct {
+    const char* name;
+    bool back;   // the back throw (105), else the front throw (109)
+    int foe;     // the kind she throws
+    Break what;  // what happens to her, `at` frames into the throw
+    int at;
+  } kCases[] = {
+      {"back throw, struck", true, TYPE_SABERMAN, Struck, 10},
+      {"back throw, knocked down", true, TYPE_SABERMAN, KnockedDown, 10},
+      {"back throw, seized by an executioner", true, TYPE_SABERMAN, Seized, 10},
+      {"back throw of a reeling executioner that could turn the grip", true, TYPE_EXECUTIONER, None,
+       0},
+      {"front throw, struck", false, TYPE_SABERMAN, Struck, 5},
+      {"front throw, knocked down", false, TYPE_SABERMAN, KnockedDown, 5},
+      {"front throw, seized by an executioner", false, TYPE_SABERMAN, Seized, 5},
+      {"front throw of a reeling executioner that turns the grip", false, TYPE_EXECUTIONER, None,
+       0},
+  };
+  for (const auto& c : kCases) {
+    SetUp();
+    SCOPED_TRACE(c.name);
+    auto foe = AddEnemy(c.foe, 1, Momo->x + 60);
+    // She runs into it, seizes it and throws it, away from it or toward it.
+    Key(kKeyRight, true);
+    Step();
+    Key(kKeyRight, false);
+    ASSERT_EQ(Momo->iMode, MOMO_GRAPPLE);
+    ASSERT_GT(StepUntil(MOMO_GRAPPLE_HOLD, 10), 0);
+    // An executioner whose cool-down has run out is struck first: she throws it while it still
+    // reels, before it would turn the grip on her.
+    if (auto executioner = std::dynamic_pointer_cast<TExecutioner>(foe)) {
+      executioner->iCoolDownThrow = 0;
+      Tap(kKeyAttack);
+      ASSERT_GT(StepUntil(MOMO_GRAPPLE_HOLD, 40), 0);
+      ASSERT_EQ(foe->iMode, MODE_GRAPPLE_HIT);
+    }
+    const int direction = c.back ? kKeyLeft : kKeyRight;
+    Key(direction, true);
+    Tap(kKeyAttack);
+    Key(direction, false);
+    Step(c.at);
+    switch (c.what) {
+      case Struck:
+        Momo->Damage(10, 180, MODE_HIT_HIGH, 0, 0);
+        break;
+      case KnockedDown:
+        Momo->Damage(10, 180, MODE_KNOCKDOWN, 0, 0);
+        break;
+      case Seized:
+        AddEnemy(TYPE_EXECUTIONER, 2, Momo->x - 100)->CheckGrapple(*Momo);
+        break;
+      case None:
+        break;
+    }
+    bool downAndUp = false;
+    for (int frame = 0; frame < 400; ++frame) {
+      Step();
+      Momo->fHP = Momo->fHPMax;  // she stays in the fight
+      if (frame < 120)
+        printf("DBG %s f%d momo %d foe %d\n", c.name, frame, Momo->iMode, foe->iMode);
+      if (frame < 120)
+        printf("DBG %s f%d momo %d foe %d\n", c.name, frame, Momo->iMode, foe->iMode);
+      if (frame >= 60) {
+        EXPECT_NE(foe->iMode, 66) << "frame " << frame;
+        EXPECT_NE(foe->iMode, MOMO_HELD) << "frame " << frame;
+        if (foe->iMode == 66 || foe->iMode == MOMO_HELD) break;
+      }
+      downAndUp = downAndUp || foe->iMode == MODE_GETTING_UP;
+    }
+    EXPECT_GT(foe->fHP, 0);
+    // Dropped from her shoulders, it falls and gets up again; a held foe just stands.
+    if (c.back && c.what != None) {
+      EXPECT_TRUE(downAndUp) << "it fell and got up";
+    }
+    TearDown();
+  }
 }
 
 }  // namespace

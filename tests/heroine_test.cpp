@@ -97,6 +97,23 @@ TEST_F(HeroineWorld, JumpAttacksWaitForTheSecondFrameOfTheRise) {
   }
 }
 
+// The air moon slasher cast on the first frame of the rise, when she is still on the ground line:
+// when it ends she falls, and the fall lands her, however short it is.
+TEST_F(HeroineWorld, AnAirMoonSlasherAtTheGroundLineEndsInAFallAndALanding) {
+  Jump();
+  ASSERT_GT(StepUntil(MODE_JUMP_RISE, 10), 0);
+  Tap(kKeyMagic);
+  ASSERT_EQ(Momo->iMode, MOMO_AIR_MOON_SLASHER);
+  std::vector<int> modes = {Momo->iMode};
+  for (int i = 0; i < 60 && Momo->iMode != MODE_STANCE; ++i) {
+    Step();
+    if (Momo->iMode != modes.back()) modes.push_back(Momo->iMode);
+    EXPECT_LE(Momo->y, fPlaneY[2]) << "never below the ground line";
+  }
+  EXPECT_EQ(modes,
+            (std::vector<int>{MOMO_AIR_MOON_SLASHER, MODE_JUMP_FALL, MODE_LANDING, MODE_STANCE}));
+}
+
 // ---- Taking hits
 // ----------------------------------------------------------------------------------
 

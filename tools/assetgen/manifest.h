@@ -134,7 +134,7 @@ inline constexpr std::array<ImageRow, 238> kImages = {{
     {"sprites/MomoDraconJumpAttack1.png",          390,  265,  3,  170,  260, kRgba, kStrip, Actor<K::MomoDracon, R::JumpAttack1>},
     {"sprites/MomoDraconJumpFireball.png",         390,  265,  3,  170,  260, kRgba, kStrip, Actor<K::MomoDracon, R::JumpFireball>},
     // Necromancer
-    {"sprites/NecromancerStance.png",              195,  235,  3,   90,  229, kRgba, kStrip, Actor<K::Necromancer, R::Stance>},
+    {"sprites/NecromancerStance.png",              195,  220,  3,   90,  215, kRgba, kStrip, Actor<K::Necromancer, R::Stance>},
     {"sprites/NecromancerPlaneSwitch.png",        kFit, kFit,  3, kFit, kFit, kRgba, kStrip, Actor<K::Necromancer, R::PlaneSwitch>},
     {"sprites/NecromancerWalk.png",               kFit, kFit,  3, kFit, kFit, kRgba, kStrip, Actor<K::Necromancer, R::Walk>},
     {"sprites/NecromancerSkull.png",              kFit, kFit,  4, kFit, kFit, kRgba, kStrip, Actor<K::Necromancer, R::Skull>},
@@ -171,7 +171,7 @@ inline constexpr std::array<ImageRow, 238> kImages = {{
     {"sprites/TemplarThrown.png",                 kFit, kFit,  1, kFit, kFit, kRgba, kStrip, Actor<K::Templar, R::Thrown>},
     {"sprites/TemplarBeingThrown.png",            kFit, kFit,  3, kFit, kFit, kRgba, kStrip, Actor<K::Templar, R::BeingThrown>},
     // Raider
-    {"sprites/RaiderStance.png",                   225,  260,  3,  120,  315, kRgba, kStrip, Actor<K::Raider, R::Stance>},
+    {"sprites/RaiderStance.png",                   225,  220,  3,  120,  275, kRgba, kStrip, Actor<K::Raider, R::Stance>},
     {"sprites/RaiderPlaneSwitch.png",             kFit, kFit,  3, kFit, kFit, kRgba, kStrip, Actor<K::Raider, R::PlaneSwitch>},
     {"sprites/RaiderAttack3.png",                 kFit, kFit,  5, kFit, kFit, kRgba, kStrip, Actor<K::Raider, R::Attack3>},
     {"sprites/RaiderAttack3Effect.png",            420,  340,  4,  160,  320, kRgba, kStrip, art::RaiderAttack3Effect},

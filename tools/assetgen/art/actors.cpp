@@ -580,8 +580,8 @@ const std::vector<Board>& Boards() {
 
     // ---- Necromancer ---------------------------------------------------------------------------
     {K::Necromancer, R::Stance, kLoop, {
-      { 0,  0,   0,  8, 10,   10, 10, -10, 10,   40, 40, -10, 40,    5, 0.0, 0},
-      { 0,  1,   0, 10, 12,   10, 12, -10, 12,   42, 42, -10, 44,    6, 0.0, 0},
+      { 0,  0,   0,  8, 10,   10, 10, -10, 10,   40, 12, -10, 40,    5, 0.0, 0},
+      { 0,  1,   0, 10, 12,   10, 12, -10, 12,   42, 14, -10, 44,    6, 0.0, 0},
     }},
     // One key per frame for the attacks, as for the heroine: the comment names the frame on
     // screen when the game makes the box.
