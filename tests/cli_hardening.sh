@@ -128,7 +128,7 @@ memory)
     exit 0
   fi
   # From far too little up to enough: one line and status 1, or a run that plays.
-  for limit in 60000 100000 140000 180000 220000 260000 300000 400000 600000; do
+  for limit in 60000 140000 220000 400000 600000; do
     err=$( (ulimit -v $limit; exec "$game" --headless --mode 4 --frames 2 --no-draw \
       --input "$out/exit.txt") 2>&1) && status=0 || status=$?
     lines=$(printf '%s' "$err" | grep -c '' || true)

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "audio_fixtures.h"
@@ -393,7 +394,12 @@ TEST_F(ConfigTest, ARebindingThatCannotBeSavedSaysSoAndHolds) {
   const int newKeys[] = {'J', 'I', 'L', 'K', 'F', 'D', 'S', 'A', 'Q'};
   for (int code : newKeys) Press(code);
   testing::internal::CaptureStderr();
-  const int frames = FramesUntil([this] { return KeyScreen().Notice() != kSavingNotice; }, 200);
+  const int frames = FramesUntil(
+      [this] {
+        const char* notice = KeyScreen().Notice();
+        return notice && std::string_view(notice) != kSavingNotice;
+      },
+      200);
   const std::string said = testing::internal::GetCapturedStderr();
   ASSERT_GT(frames, 0);
   EXPECT_STREQ(KeyScreen().Notice(), kNotSavedNotice);
