@@ -99,7 +99,9 @@ TEST_F(Keyboard, RecordingsCarryATap) {
   const std::string path =
       (std::filesystem::temp_directory_path() / "talvenne-tap-test.rec").string();
   std::string error;
-  auto recorder = OpenRecorder(path, 3, nullptr, error);
+  RecordedRun made;
+  made.seed = 3;
+  auto recorder = OpenRecorder(path, made, nullptr, error);
   ASSERT_NE(recorder, nullptr) << error;
   for (int frame = 0; frame < 4; ++frame) {
     if (frame == 1) {
@@ -112,8 +114,8 @@ TEST_F(Keyboard, RecordingsCarryATap) {
   recorder->Finish();
   ASSERT_EQ(recorder->Error(), "");
   recorder.reset();
-  int seed = 0;
-  auto replay = OpenReplay(path, seed, error);
+  RecordedRun run;
+  auto replay = OpenReplay(path, run, error);
   std::filesystem::remove(path);
   ASSERT_NE(replay, nullptr) << error;
   std::vector<int> down;
