@@ -213,9 +213,9 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
     part.replaced = true;
     const std::string what =
         state == BindingFileRead::Missing ? file + ": not found" : file + ": damaged (" + why + ")";
-    result.warnings.push_back(
-        what + "; playing with the built-in bindings, " +
-        (part.write(input, nullptr) ? "the file written anew" : "the file could not be written anew"));
+    result.warnings.push_back(what + "; playing with the built-in bindings, " +
+                              (part.write(input, nullptr) ? "the file written anew"
+                                                          : "the file could not be written anew"));
   }
   return result;
 }
