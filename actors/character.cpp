@@ -281,9 +281,11 @@ int TCharacter::IsPaused() { return bPause; }
 
 int TCharacter::IsESC() { return bESC; }
 
+// One release, one toggle: on a frame where nothing polled (the skill list fading out, the map,
+// a frame slow motion skips) the last poll's release is not a new one.
 void TCharacter::PauseCheck() {
   const TGameInput* input = InputOf(iCodePlayer);
-  if (input && input->ButtonPress(ACTION_PAUSE, INPUT_RELEASED)) bPause = bPause ? 0 : 1;
+  if (input && input->ReleasedInNewPoll(ACTION_PAUSE, pausePollSeen)) bPause = bPause ? 0 : 1;
 }
 
 void TCharacter::ESCCheck() {

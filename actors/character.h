@@ -20,6 +20,7 @@ class TCharacter {
   float fScore = 0;
   int32_t bPause = 0;
   int32_t bESC = 0;
+  uint32_t pausePollSeen = 0;  // the input poll whose Pause release PauseCheck last acted on
   int32_t iAIMode = 0;
   float fHPMax = 0;
   float fMPMax = 0;

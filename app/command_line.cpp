@@ -208,6 +208,7 @@ bool CheckCombination(const CommandLine& options, std::string& error) {
   std::vector<Named> files = {{"--input", options.inputScript, false},
                               {"--replay", options.replayPath, false},
                               {"--record", options.recordPath, true},
+                              {"--trace", options.tracePath, true},
                               {"--audio-out", options.audioOutPath, true}};
   for (const Screenshot& shot : options.screenshots)
     files.push_back({"--screenshot", shot.path, true});

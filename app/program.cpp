@@ -4,8 +4,10 @@
 #include "app/program.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <future>
 #include <memory>
@@ -94,6 +96,10 @@ class ProgramFolders {
 bool CheckOutputs(const CommandLine& options, std::string& error) {
   if (!options.recordPath.empty() && !CheckWriteTarget(options.recordPath, error)) return false;
   if (!options.audioOutPath.empty() && !CheckWriteTarget(options.audioOutPath, error)) return false;
+  if (!options.tracePath.empty() && !CheckWriteTarget(options.tracePath, error)) {
+    error = "cannot write trace " + error;
+    return false;
+  }
   for (const Screenshot& shot : options.screenshots) {
     if (!CheckWriteTarget(shot.path, error)) return false;
   }
@@ -283,9 +289,16 @@ int RunProgram(int argc, char** argv) {
     mode = kScreenModes[*options.mode - 1];
     startLoading();
   } else {
-    const bool chosen = RunScreenModeChooser(mode, startLoading);
+    const ChooserEnd end = RunScreenModeChooser(mode, startLoading);
     if (!images.valid()) startLoading();
-    if (!chosen) return Fail(PlatformError());
+    if (end == ChooserEnd::NoWindow) return Fail(PlatformError());
+    if (end == ChooserEnd::Closed) {
+      // Closed before any game: nothing was played, so nothing is recorded or traced.
+      music.wait();
+      images.wait();
+      fonts.wait();
+      return EndingSignal() ? 128 + EndingSignal() : 0;
+    }
   }
   fScreenWidth = static_cast<float>(mode.width);
   fScreenHeight = static_cast<float>(mode.height);
@@ -334,7 +347,9 @@ int RunProgram(int argc, char** argv) {
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;
   HitboxToggle hitboxes(options.hitboxes);
+  int framesRun = 0;
   for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {
+    framesRun = frame + 1;
     WaitTimer(timer);
     if (feed) feed->BeginFrame(frame);
     hitboxes.Follow(KeyDown(kKeyF3) != 0);
@@ -358,6 +373,13 @@ int RunProgram(int argc, char** argv) {
   }
 
   BGMPlayer->Stop();
+  for (const Screenshot& shot : options.screenshots) {
+    if (shot.frame < framesRun) continue;
+    std::fprintf(stderr,
+                 "talvenne: screenshot of frame %d not written: the run ended after %d frames\n",
+                 shot.frame, framesRun);
+    status = 1;
+  }
   if (bot) {
     std::printf("%s\n", bot->Summary().c_str());
     if (bot->Outcome() == BotOutcome::Stalled) status = 1;
@@ -377,6 +399,12 @@ int RunProgram(int argc, char** argv) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     status = 1;
   }
+  if (std::fflush(stdout) != 0) {
+    std::fprintf(stderr, "talvenne: cannot write to standard output: %s\n", std::strerror(errno));
+    status = 1;
+  }
+  // Ended by a signal: the files are saved, and the status says what ended the run.
+  if (EndingSignal()) status = 128 + EndingSignal();
   OverrideDeviceState(nullptr);
   ResetGlobals();
   return status;

@@ -14,11 +14,11 @@ int HeldModeKey() {
   return 0;
 }
 
-bool RunScreenModeChooser(ScreenMode& chosen, const std::function<void()>& afterFirstFrame) {
-  if (!OpenGraphics(320, 240, 0, 60, 0)) return false;
+ChooserEnd RunScreenModeChooser(ScreenMode& chosen, const std::function<void()>& afterFirstFrame) {
+  if (!OpenGraphics(320, 240, 0, 60, 0)) return ChooserEnd::NoWindow;
   SetWindowIcon(WindowIconName());
-  // The chooser waits for a digit, whatever else happens: a close request stays pending for
-  // the game window to answer.
+  // The close box, SIGTERM or SIGHUP end the program here as they would a game: a player who
+  // closes the chooser wants no game window.
   int mode = 0;
   for (bool first = true; mode == 0; first = false) {
     Cls();
@@ -26,8 +26,9 @@ bool RunScreenModeChooser(ScreenMode& chosen, const std::function<void()>& after
     DrawText("Press 1-8 to proceed:", 0, 190);
     Flip(-1);
     if (first && afterFirstFrame) afterFirstFrame();
+    if (AppTerminate()) return ChooserEnd::Closed;
     mode = HeldModeKey();
   }
   chosen = kScreenModes[mode - 1];
-  return true;
+  return ChooserEnd::Chosen;
 }

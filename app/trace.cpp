@@ -1,10 +1,9 @@
 #include "app/trace.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "actors/character.h"
@@ -14,8 +13,6 @@
 #include "world/globals.h"
 
 namespace {
-
-constexpr size_t kFileBuffer = 1 << 16;
 
 void AppendInt(std::string& out, long long value) {
   char digits[24];
@@ -116,42 +113,31 @@ void AppendFrame(std::string& out, int frame) {
 
 }  // namespace
 
-TraceWriter::~TraceWriter() {
-  std::string ignored;
-  Close(ignored);
-}
+TraceWriter::~TraceWriter() = default;  // an unclosed trace is abandoned
 
 bool TraceWriter::Open(const std::string& path, std::string& error) {
-  if (path.empty()) {
-    error = "--trace needs a file name";
+  if (!file_.Open(path)) {
+    error = "cannot write trace " + file_.Error();
     return false;
   }
-  file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) {
-    error = "cannot write trace " + path + ": " + std::strerror(errno);
-    return false;
-  }
-  path_ = path;
-  std::setvbuf(file_, nullptr, _IOFBF, kFileBuffer);
+  open_ = true;
   line_.reserve(4096);
   return true;
 }
 
 void TraceWriter::WriteFrame(int frame) {
-  if (!file_) return;
+  if (!file_.IsOpen()) return;
   line_.clear();
   AppendFrame(line_, frame);
   line_ += '\n';
-  std::fwrite(line_.data(), 1, line_.size(), file_);
+  file_.Write(std::span(reinterpret_cast<const uint8_t*>(line_.data()), line_.size()));
 }
 
 bool TraceWriter::Close(std::string& error) {
-  if (!file_) return true;
-  const bool failed = std::ferror(file_) != 0;
-  const bool closed = std::fclose(file_) == 0;
-  file_ = nullptr;
-  if (failed || !closed) {
-    error = "cannot write trace " + path_ + ": " + std::strerror(errno);
+  if (!open_) return true;
+  open_ = false;
+  if (!file_.Commit()) {
+    error = "cannot write trace " + file_.Error();
     return false;
   }
   return true;

@@ -3,8 +3,9 @@
 // the world view, the heroine's tallies, the music, the list sizes and every character's state,
 // written after the frame's update and before its drawing. Tests and bug reports read it.
 
-#include <cstdio>
 #include <string>
+
+#include "input/file_io.h"
 
 class TraceWriter {
  public:
@@ -13,18 +14,22 @@ class TraceWriter {
   TraceWriter& operator=(const TraceWriter&) = delete;
   ~TraceWriter();
 
-  // False, with `error` as one line, when the file cannot be created.
+  // False, with `error` as one line, when the file may not be written (the rules of every file
+  // the game writes: no device, directory, FIFO, socket or read-only file) or cannot be created.
+  // The trace goes to a temporary beside it until Close, so that a run that fails to start, or
+  // a write that fails, leaves whatever was there as it was.
   bool Open(const std::string& path, std::string& error);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_.IsOpen(); }
   void WriteFrame(int frame);
-  // Flushes and closes; false, with `error`, when something could not be written.
+  // Writes the rest and gives the trace its name; false, with `error`, when something could not
+  // be written.
   bool Close(std::string& error);
 
   // One frame's line, without the newline (also what WriteFrame writes).
   static std::string FrameLine(int frame);
 
  private:
-  std::FILE* file_ = nullptr;
-  std::string path_;
+  AtomicFile file_;
+  bool open_ = false;  // until Close
   std::string line_;
 };

@@ -23,13 +23,26 @@ constexpr int kNoKey = 0;
 
 BindingFolder bindingFolder;
 
-// What makes a table unplayable, or empty when it is not: an action with no key, or one key or
-// button that two actions would fight over.
+// The codes a table may give its used actions: anything else no key or button ever sends, and
+// a table of such codes (random bytes, say) leaves the player with no control at all.
+struct CodeRange {
+  int32_t lowest, highest;
+  const char* what;
+};
+constexpr CodeRange kKeyCodes = {1, 255, "key codes are 1 to 255"};
+constexpr CodeRange kPadButtons = {0, 31, "pad buttons are 0 to 31"};
+
+// What makes a table unplayable, or empty when it is not: an action with no key, a code outside
+// the range, or one key or button that two actions would fight over.
 std::string TableDamage(std::span<const int32_t> values, std::span<const int> used,
-                        bool zeroIsNoCode) {
+                        bool zeroIsNoCode, const CodeRange& range) {
   for (size_t i = 0; i < used.size(); ++i) {
     const int32_t code = values[used[i]];
     if (zeroIsNoCode && code == kNoKey) return "action " + std::to_string(used[i]) + " has no key";
+    if (code < range.lowest || code > range.highest) {
+      return "action " + std::to_string(used[i]) + " has code " + std::to_string(code) + "; " +
+             range.what;
+    }
     for (size_t j = 0; j < i; ++j) {
       if (values[used[j]] == code) {
         return "actions " + std::to_string(used[j]) + " and " + std::to_string(used[i]) +
@@ -77,11 +90,12 @@ BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> valu
   return BindingFileRead::Read;
 }
 
-bool WriteBindingFile(const std::string& path, std::span<const int32_t> values) {
+bool WriteBindingFile(const std::string& path, std::span<const int32_t> values,
+                      std::string* error) {
   std::vector<uint8_t> bytes;
   bytes.reserve(values.size() * sizeof(int32_t));
   for (int32_t value : values) AppendInt32Le(bytes, value);
-  return WriteFileAtomically(path, bytes);
+  return WriteFileAtomically(path, bytes, error);
 }
 
 namespace {
@@ -116,20 +130,26 @@ void LoadBindings(TGameInput& input) {
   input.Keyboard = tables.keys;
 }
 
-bool WritePadBindings(const TGameInput& input) {
+bool WritePadBindings(const TGameInput& input, std::string* error) {
   if (held) held->tables.pad = input.Gamepad;
   if (held && held->inMemoryOnly) return true;
-  if (!bindingFolder.used) return false;
+  if (!bindingFolder.used) {
+    if (error) *error = "there is no folder to keep the bindings in";
+    return false;
+  }
   return WriteBindingFile(BindingFilePath(kPadBindingFile),
-                          std::span(input.Gamepad).first<kPadBindingCount>());
+                          std::span(input.Gamepad).first<kPadBindingCount>(), error);
 }
 
-bool WriteKeyBindings(const TGameInput& input) {
+bool WriteKeyBindings(const TGameInput& input, std::string* error) {
   if (held) held->tables.keys = input.Keyboard;
   if (held && held->inMemoryOnly) return true;
-  if (!bindingFolder.used) return false;
+  if (!bindingFolder.used) {
+    if (error) *error = "there is no folder to keep the bindings in";
+    return false;
+  }
   return WriteBindingFile(BindingFilePath(kKeyBindingFile),
-                          std::span(input.Keyboard).first<kKeyBindingCount>());
+                          std::span(input.Keyboard).first<kKeyBindingCount>(), error);
 }
 
 BindingFilesRead ReadBindingFiles(TGameInput& input) {
@@ -152,15 +172,16 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
     int count;
     std::span<const int> used;
     bool zeroIsNoCode;
-    bool (*write)(const TGameInput&);
+    const CodeRange& range;
+    bool (*write)(const TGameInput&, std::string*);
     bool& replaced;
     bool& kept;
   };
   const Part parts[] = {
       {kPadBindingFile, input.Gamepad, defaults.Gamepad, kPadBindingCount, kUsedPadActions, false,
-       WritePadBindings, result.padReplaced, result.padKept},
+       kPadButtons, WritePadBindings, result.padReplaced, result.padKept},
       {kKeyBindingFile, input.Keyboard, defaults.Keyboard, kKeyBindingCount, kUsedKeyActions, true,
-       WriteKeyBindings, result.keyReplaced, result.keyKept},
+       kKeyCodes, WriteKeyBindings, result.keyReplaced, result.keyKept},
   };
   for (const Part& part : parts) {
     ActionArray read = part.bindings;
@@ -168,7 +189,7 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
     const std::string path = BindingFilePath(part.file);
     BindingFileRead state = ReadBindingFile(path, std::span(read).first(part.count), why);
     if (state == BindingFileRead::Read) {
-      const std::string damage = TableDamage(read, part.used, part.zeroIsNoCode);
+      const std::string damage = TableDamage(read, part.used, part.zeroIsNoCode, part.range);
       if (damage.empty()) {
         part.bindings = read;
         if (!why.empty()) {
@@ -192,9 +213,9 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
     part.replaced = true;
     const std::string what =
         state == BindingFileRead::Missing ? file + ": not found" : file + ": damaged (" + why + ")";
-    result.warnings.push_back(
-        what + "; playing with the built-in bindings, " +
-        (part.write(input) ? "the file written anew" : "the file could not be written anew"));
+    result.warnings.push_back(what + "; playing with the built-in bindings, " +
+                              (part.write(input, nullptr) ? "the file written anew"
+                                                          : "the file could not be written anew"));
   }
   return result;
 }

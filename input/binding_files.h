@@ -41,11 +41,11 @@ struct BindingFilesRead {
 };
 
 // Reads "ConfigPad.set" into Gamepad 0 to 4 and "ConfigKey.set" into Keyboard 0 to 13 of
-// `input`, from the binding folder. Codes are taken as they are: one that names no key or
-// button simply never reads as down. Either way the game starts playable, on the built-in
+// `input`, from the binding folder. Either way the game starts playable, on the built-in
 // bindings (Pause on P) for a file that is not usable:
-// - missing, too short, or damaged (a used key action on code 0, or two used actions on one key
-//   or button; the spare keys 5 to 9 are not judged): written anew from the built-in bindings;
+// - missing, too short, or damaged (a used key action on code 0 or outside 1 to 255, a pad
+//   button outside 0 to 31, or two used actions on one key or button; the spare keys 5 to 9
+//   are not judged): written anew from the built-in bindings;
 // - there but not readable (no read permission, not a regular file): the player's own file,
 //   which the game cannot see and so never replaces;
 // - longer than its table: read as far as the table goes and left as it is.
@@ -73,9 +73,9 @@ void LoadBindings(TGameInput& input);
 
 // What the configuration screens call once the player has rebound the controls: the held
 // bindings change, and the file is written unless they are held in memory only. False when the
-// file could not be written; the old file is then left as it was.
-bool WritePadBindings(const TGameInput& input);
-bool WriteKeyBindings(const TGameInput& input);
+// file could not be written, with `error` as "FILE: reason"; the old file is then left as it was.
+bool WritePadBindings(const TGameInput& input, std::string* error = nullptr);
+bool WriteKeyBindings(const TGameInput& input, std::string* error = nullptr);
 
 enum class BindingFileRead { Read, Missing, Unusable, Unreadable };
 // One binding file: `values` is untouched unless the file holds at least values.size()
@@ -83,4 +83,5 @@ enum class BindingFileRead { Read, Missing, Unusable, Unreadable };
 // the file holds more than the table.
 BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> values,
                                 std::string& why);
-bool WriteBindingFile(const std::string& path, std::span<const int32_t> values);
+bool WriteBindingFile(const std::string& path, std::span<const int32_t> values,
+                      std::string* error = nullptr);

@@ -17,14 +17,16 @@ enum class ChangeKind : uint8_t {
   Unplug,     // port: pulled out, so released and centred
 };
 
+// Twelve bytes: a replayed recording holds one for every two or more bytes of its file.
 struct DeviceChange {
-  int frame = 0;
+  int32_t frame = 0;
   ChangeKind kind = ChangeKind::Key;
-  int code = 0;  // key code, or pad port
-  int button = 0;
+  uint8_t code = 0;  // key code, or pad port
+  uint8_t button = 0;
   bool down = false;
   float value = 0;
 };
+static_assert(sizeof(DeviceChange) == 12);
 
 void ApplyChange(DeviceState& state, const DeviceChange& change);
 

@@ -43,17 +43,18 @@ void AppendChanges(const DeviceState& from, const DeviceState& to, int frame,
                    std::vector<DeviceChange>& changes) {
   for (int key = 0; key < static_cast<int>(to.keys.size()); ++key) {
     if ((from.keys[key] != 0) != (to.keys[key] != 0)) {
-      changes.push_back({.frame = frame, .code = key, .down = to.keys[key] != 0});
+      changes.push_back(
+          {.frame = frame, .code = static_cast<uint8_t>(key), .down = to.keys[key] != 0});
     }
   }
-  for (int port = 0; port < kMaxRecordedPads; ++port) {
+  for (uint8_t port = 0; port < kMaxRecordedPads; ++port) {
     const PadState& a = from.pads[port];
     const PadState& b = to.pads[port];
     if (a.connected != b.connected) {
       changes.push_back(
           {.frame = frame, .kind = ChangeKind::Connected, .code = port, .down = b.connected});
     }
-    for (int button = 0; button < 32; ++button) {
+    for (uint8_t button = 0; button < 32; ++button) {
       const uint32_t bit = 1u << button;
       if ((a.buttons ^ b.buttons) & bit) {
         changes.push_back({.frame = frame,

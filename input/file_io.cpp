@@ -13,6 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr size_t kWriteBuffer = size_t{1} << 16;  // a trace writes a line a frame
+
 std::string Reason(int error) { return error != 0 ? std::strerror(error) : "unknown error"; }
 
 // What sits at a path that must not be replaced, or null when a regular file may be.
@@ -108,14 +110,31 @@ AtomicFile::~AtomicFile() { Abandon(); }
 
 bool AtomicFile::Fail(const std::string& what) {
   error_ = path_ + ": " + what;
-  Abandon();
+  if (!KeepTemporary()) Abandon();
   return false;
+}
+
+bool AtomicFile::KeepTemporary() {
+  if (!keepOnFailure_ || temp_.empty()) return false;
+  if (file_) {
+    std::fclose(file_);  // what is buffered goes where it can; the file already failed
+    file_ = nullptr;
+  }
+  std::string kept = target_ + ".partial";
+  // Never over a file of the player's: without that name free, the temporary keeps its own.
+  if (renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) != 0) {
+    kept = temp_;
+  }
+  temp_.clear();
+  error_ += "; the older file is left as it was, what was written is in " + kept;
+  return true;
 }
 
 bool AtomicFile::Open(const std::string& path) {
   Abandon();
   path_ = path;
   error_.clear();
+  keepOnFailure_ = false;
   if (!CheckWriteTarget(path, error_, &target_)) return false;
   // A name of our own beside the target: two runs writing one path never share a temporary,
   // and no file of the player's is ever taken for one.
@@ -138,6 +157,7 @@ bool AtomicFile::Open(const std::string& path) {
     close(fd);
     return Fail("cannot write: " + Reason(errno));
   }
+  std::setvbuf(file_, nullptr, _IOFBF, kWriteBuffer);
   return true;
 }
 
@@ -174,7 +194,7 @@ bool AtomicFile::TakeTargetName() {
   std::string error;
   if (!CheckWriteTarget(path_, error)) {
     error_ = error;
-    Abandon();
+    if (!KeepTemporary()) Abandon();
     return false;
   }
   if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
@@ -244,6 +264,10 @@ size_t InputFile::Size() const {
 
 bool InputFile::Read(size_t count, std::vector<uint8_t>& bytes) {
   if (!file_) return false;
+  // A regular file's bytes land in one allocation of their size, not one grown by doubling.
+  if (const size_t size = Size(); size > consumed_) {
+    bytes.reserve(bytes.size() + std::min(count, size - consumed_));
+  }
   uint8_t chunk[4096];
   while (count > 0) {
     const size_t want = std::min(sizeof chunk, count);
@@ -271,6 +295,16 @@ bool InputFile::ReadLine(std::string& line, size_t maxLength) {
     }
     ++consumed_;
     if (c == '\n') return true;
+    // A line may also end in CR alone (old Mac files) or in CR LF (Windows), the pair one end.
+    if (c == '\r') {
+      const int next = getc_unlocked(file_);
+      if (next == '\n') {
+        ++consumed_;
+      } else if (next != EOF) {
+        ungetc(next, file_);
+      }
+      return true;
+    }
     if (line.size() == maxLength) {
       return Fail("a line is longer than " + std::to_string(maxLength) + " bytes");
     }

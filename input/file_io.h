@@ -40,6 +40,10 @@ class AtomicFile {
   bool Flush();
   // Gives the file its real name now; later writes go on into it.
   bool Publish();
+  // From now on a failed write keeps what the file holds instead of removing it: the temporary
+  // is renamed "PATH.partial" (unless that name is taken; then it keeps its own), and Error()
+  // ends by saying where it is. The target is still left as it was.
+  void KeepWhatFails() { keepOnFailure_ = true; }
   // Flushes to the disk, closes and, unless published, renames over the target.
   bool Commit();
   void Abandon();
@@ -50,12 +54,15 @@ class AtomicFile {
  private:
   bool Fail(const std::string& what);
   bool TakeTargetName();
+  // Closes the file and keeps the temporary, for KeepWhatFails; false when there is none.
+  bool KeepTemporary();
 
   std::string path_;    // as the caller named it, for messages
   std::string target_;  // where the file lands, symbolic links followed
   std::string temp_;    // empty once the file has its real name
   std::FILE* file_ = nullptr;
   std::string error_;
+  bool keepOnFailure_ = false;
 };
 
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
@@ -73,8 +80,8 @@ class InputFile {
   // Appends up to `count` bytes to `bytes`; fewer only at the end of the file. False on a read
   // error.
   bool Read(size_t count, std::vector<uint8_t>& bytes);
-  // One line without its line break, at most `maxLength` bytes. False at the end of the file,
-  // on a read error or on a longer line (see Error()).
+  // One line without its line break (LF, CR LF or CR alone), at most `maxLength` bytes. False at
+  // the end of the file, on a read error or on a longer line (see Error()).
   bool ReadLine(std::string& line, size_t maxLength);
   // Bytes read so far.
   size_t Consumed() const { return consumed_; }

@@ -70,6 +70,7 @@ void TGameInput::SetDefaultConfig() {
 // ---- Polling -----------------------------------------------------------------------------------
 
 void TGameInput::CheckInput() {
+  ++pollCount;
   if (iType == INPUT_GAMEPAD)
     CheckGamepad();
   else if (iType == INPUT_KEYBOARD)
@@ -146,6 +147,12 @@ int TGameInput::ButtonPress(int index, int kind) const {
     default:
       return 0;
   }
+}
+
+int TGameInput::ReleasedInNewPoll(int index, uint32_t& seen) const {
+  if (seen == pollCount || !ButtonPress(index, INPUT_RELEASED)) return 0;
+  seen = pollCount;
+  return 1;
 }
 
 bool TGameInput::KeyboardHeld(int index) const { return KeyDown(Keyboard[index]) != 0; }

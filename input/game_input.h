@@ -48,6 +48,7 @@ class TGameInput {
   ActionArray KeyboardStatus{};  // status of each action as seen on the keyboard
   int32_t iCodePlayer = 0;       // pad port
   int32_t iType = INPUT_KEYBOARD;
+  uint32_t pollCount = 0;  // polls so far: tells one poll's statuses from the next one's
 
   void Init(int codePlayer, int type);
   // Clears every status; the bindings stay.
@@ -68,6 +69,10 @@ class TGameInput {
   // As ButtonPress, except that "held" reads the devices right now: the stick for the pad,
   // the bound key for the keyboard.
   int DirectionalButtonPress(int index, int kind) const;
+  // 1 when the action was released in the last poll and the caller has not been told of that
+  // poll yet (`seen` keeps the poll it was last told of), else 0. On frames where nothing polls,
+  // the last poll's statuses stay; a toggle must not flip again on each of them.
+  int ReleasedInNewPoll(int index, uint32_t& seen) const;
 
   // Dumps Gamepad 0 to 9 and Keyboard 0 to 13 to "test.con" (a debugging aid; never read).
   bool WriteConfig() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <sstream>
 
@@ -46,10 +47,23 @@ class LineReader {
   }
   float NextAxisValue() {
     const std::string& word = Next("axis value");
+    // "+0.5" is as plain a number as "0.5"; a second sign is not.
+    const bool plus = word.size() > 1 && word[0] == '+' && word[1] != '-' && word[1] != '+';
+    const char* first = word.data() + (plus ? 1 : 0);
+    const char* last = word.data() + word.size();
     float value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size() ||
-        !(value >= -1.0f && value <= 1.0f)) {
+    auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+      // Too small for a float (1e-50): it is the float nearest it, 0 or nearly.
+      double wide = 0;
+      const auto retry = std::from_chars(first, last, wide);
+      if (retry.ec == std::errc() && std::fabs(wide) < 1) {
+        value = static_cast<float>(wide);
+        end = retry.ptr;
+        error = std::errc();
+      }
+    }
+    if (error != std::errc() || end != last || !(value >= -1.0f && value <= 1.0f)) {
       throw ScriptError{"axis value must be a number from -1 to 1, got " + Quoted(word)};
     }
     return value;
@@ -92,7 +106,7 @@ class ScriptParser {
     if (line.Empty()) return;
     const int frame = line.NextInt("frame", 0, std::numeric_limits<int>::max());
     if (line.NextChoice("device", std::array{"key", "pad"}) == 0) {
-      const int code = line.NextInt("key code", 1, 255);
+      const auto code = static_cast<uint8_t>(line.NextInt("key code", 1, 255));
       changes_.push_back({.frame = frame, .code = code, .down = NextDown(line)});
     } else {
       ParsePad(line, frame);
@@ -115,7 +129,7 @@ class ScriptParser {
 
  private:
   void ParsePad(LineReader& line, int frame) {
-    const int port = line.NextInt("pad port", 0, kMaxRecordedPads - 1);
+    const auto port = static_cast<uint8_t>(line.NextInt("pad port", 0, kMaxRecordedPads - 1));
     enum PadWord { BUTTON, AXIS, CONNECT, DISCONNECT };
     const int what =
         line.NextChoice("pad change", std::array{"button", "axis", "connect", "disconnect"});
@@ -123,7 +137,7 @@ class ScriptParser {
     if (first.frame < 0 || frame < first.frame) first = {frame, what == CONNECT};
     switch (what) {
       case BUTTON: {
-        const int button = line.NextInt("button", 0, 31);
+        const auto button = static_cast<uint8_t>(line.NextInt("button", 0, 31));
         PlugIn(frame, port);
         changes_.push_back({.frame = frame,
                             .kind = ChangeKind::Button,
@@ -151,7 +165,7 @@ class ScriptParser {
     }
   }
   // Pressing a button or moving the stick of a pulled pad plugs it back in.
-  void PlugIn(int frame, int port) {
+  void PlugIn(int frame, uint8_t port) {
     changes_.push_back({.frame = frame, .kind = ChangeKind::Connected, .code = port, .down = true});
   }
 
@@ -171,6 +185,8 @@ std::unique_ptr<DeviceFeed> OpenInputScript(const std::string& path, std::string
   int lineNumber = 0;
   for (std::string text; file.ReadLine(text, kMaxLineBytes);) {
     ++lineNumber;
+    // Editors that save "UTF-8 with BOM" put one in front of the first line.
+    if (lineNumber == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     if (file.Consumed() > kMaxInputFileBytes) {
       error = path + ": an input script may not be larger than " +
               std::to_string(kMaxInputFileBytes >> 20) + " MB";

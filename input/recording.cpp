@@ -27,10 +27,11 @@
 //   varint: unsigned LEB128, 7 bits a byte, low bits first, at most 5 bytes.
 //
 // Only changes are stored: a frame in which nothing changed costs nothing, and a key tap costs
-// about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes
-// and flushed every frame, so a run that crashes leaves what it played on disk (without the end
-// record, which a replay asks for). Format 1 had no CRC; format 2 kept only the seed, whose bytes
-// its CRC did not cover, and no bindings, so that it replayed as another run on another machine.
+// about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes,
+// under a temporary name beside its target, and flushed every frame, so a run that crashes
+// leaves what it played on disk (without the end record, which a replay asks for); it takes its
+// name once complete. Format 1 had no CRC; format 2 kept only the seed, whose bytes its CRC did
+// not cover, and no bindings, so that it replayed as another run on another machine.
 
 #include <zlib.h>
 
@@ -142,10 +143,11 @@ class Recorder final : public DeviceFeed {
   }
 
   void BeginFrame(int frame) override {
-    // The run has started: only now may the recording take the place of an older one.
+    // The run has started: the recording replaces an older one once it is complete, and what a
+    // run that fails to write it all recorded is kept beside that one.
     if (!published_) {
       published_ = true;
-      if (!file_.Publish()) NoteError();
+      file_.KeepWhatFails();
     }
     DeviceState next;
     if (source_) {
@@ -246,8 +248,8 @@ class RecordReader {
     const uint8_t b[4] = {Byte(), Byte(), Byte(), Byte()};
     return LoadFloatLe(b);
   }
-  int Port(size_t at) {
-    const int port = Byte();
+  uint8_t Port(size_t at) {
+    const uint8_t port = Byte();
     if (port >= kMaxRecordedPads) {
       throw ReplayError{"pad " + std::to_string(port) + " at byte " + std::to_string(at) +
                         " is out of range"};
@@ -260,8 +262,25 @@ class RecordReader {
   size_t pos_ = kHeaderSize;
 };
 
-std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
-  std::vector<DeviceChange> changes;
+// Where decoded changes go: only counted on a first pass, stored on the second, so that the list
+// is allocated once at its size (a recording of taps holds a change every two bytes, and a list
+// grown by doubling would take several times that).
+class ChangeSink {
+ public:
+  explicit ChangeSink(std::vector<DeviceChange>* store) : store_(store) {}
+  void push_back(const DeviceChange& change) {
+    ++count_;
+    if (store_) store_->push_back(change);
+  }
+  bool empty() const { return count_ == 0; }
+  size_t size() const { return count_; }
+
+ private:
+  std::vector<DeviceChange>* store_;
+  size_t count_ = 0;
+};
+
+void DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
   RecordReader in(bytes);
   int64_t frame = 0;
   for (;;) {
@@ -280,7 +299,7 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
         if (count < frame + (changes.empty() ? 0 : 1)) {
           throw ReplayError{"the end record counts fewer frames than were recorded"};
         }
-        return changes;
+        return;
       }
       case TAG_KEY_DOWN:
       case TAG_KEY_UP:
@@ -295,14 +314,14 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
         }
         changes.push_back({.frame = f,
                            .kind = ChangeKind::Button,
-                           .code = packed >> 5,
-                           .button = packed & 31,
+                           .code = static_cast<uint8_t>(packed >> 5),
+                           .button = static_cast<uint8_t>(packed & 31),
                            .down = tag == TAG_BUTTON_DOWN});
         break;
       }
       case TAG_AXIS_X:
       case TAG_AXIS_Y: {
-        const int port = in.Port(at);
+        const uint8_t port = in.Port(at);
         changes.push_back({.frame = f,
                            .kind = tag == TAG_AXIS_X ? ChangeKind::AxisX : ChangeKind::AxisY,
                            .code = port,
@@ -331,6 +350,16 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
       }
     }
   }
+}
+
+std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
+  ChangeSink counted(nullptr);
+  DecodeInto(bytes, counted);
+  std::vector<DeviceChange> changes;
+  changes.reserve(counted.size());
+  ChangeSink stored(&changes);
+  DecodeInto(bytes, stored);
+  return changes;
 }
 
 // What the header says of the run; throws on values no recorder writes.

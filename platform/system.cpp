@@ -3,6 +3,7 @@
 #include "platform/system.h"
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -66,7 +67,12 @@ struct PlatformState {
   bool mouseHidden = false;
 
   std::array<uint8_t, kKeyCount> keys{};
-  std::array<int, kKeyCount> keyHits{};
+  std::array<int, kKeyCount> keyHits{};  // presses since the key was last read
+  // A key let go before anything read it stays down until the frame given here has ended (0
+  // for none): a tap shorter than a frame still reads as down once.
+  std::array<int, kKeyCount> tapEndsAfter{};
+  int taps = 0;    // keys held by tapEndsAfter
+  int frames = 0;  // frames presented so far
   bool closeRequest = false;
   bool suspended = false;
   bool processing = false;
@@ -86,10 +92,28 @@ struct PlatformState {
 
 PlatformState g;
 
-// A hang-up (the terminal closed, a session ended) is a close request like SIGTERM, which SDL
-// already turns into one: the run ends between frames and saves what it writes.
-volatile std::sig_atomic_t hangUp = 0;
-void OnHangUp(int) { hangUp = 1; }
+// Every signal whose default would end the process without a word is a close request instead:
+// the run ends between frames and saves what it writes (a recording killed mid-write cannot be
+// replayed). Faults (SIGSEGV, SIGABRT ...) keep their default; SIGXFSZ is ignored by the program,
+// so that a file-size limit fails a write with a reason.
+constexpr int kEndingSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM,  SIGPIPE,
+                                  SIGALRM, SIGUSR1, SIGUSR2, SIGPROF,  SIGVTALRM,
+                                  SIGXCPU, SIGIO,   SIGPWR,  SIGSTKFLT};
+volatile std::sig_atomic_t pendingSignal = 0;  // set by the handler, taken between frames
+int endingSignal = 0;                          // the first one taken
+void OnEndingSignal(int signal) {
+  if (pendingSignal == 0) pendingSignal = signal;
+}
+
+void CatchEndingSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnEndingSignal;
+  sigemptyset(&action.sa_mask);
+  // Reads and writes go on where they were: the run ends at the next frame, not in mid-write.
+  action.sa_flags = SA_RESTART;
+  for (int signal : kEndingSignals) sigaction(signal, &action, nullptr);
+  for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) sigaction(signal, &action, nullptr);
+}
 
 int NowMs() {
   if (g.backend == BackendKind::Headless) return g.virtualMs;
@@ -99,6 +123,35 @@ int NowMs() {
 void ClearKeys() {
   g.keys.fill(0);
   g.keyHits.fill(0);
+  g.tapEndsAfter.fill(0);
+  g.taps = 0;
+}
+
+// The end of a frame: a tapped key that was read, or has waited a whole frame, is let go.
+void EndTaps() {
+  ++g.frames;
+  if (g.taps == 0) return;
+  for (int key = 0; key < kKeyCount; ++key) {
+    int& endsAfter = g.tapEndsAfter[key];
+    if (endsAfter == 0 || (g.keyHits[key] > 0 && g.frames < endsAfter)) continue;
+    endsAfter = 0;
+    g.keys[key] = 0;
+    --g.taps;
+  }
+}
+
+void ForgetTap(int key) {
+  if (g.tapEndsAfter[key] == 0) return;
+  g.tapEndsAfter[key] = 0;
+  --g.taps;
+}
+
+// Mesa's software GL reserves hundreds of megabytes of address space for its threads and code
+// and crashes when a limit refuses it (ulimit -v): under such a limit, SDL's own software
+// renderer draws the same pictures instead.
+bool AddressSpaceLimited() {
+  rlimit limit{};
+  return getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
 }
 
 void IncrementSequence() {
@@ -260,15 +313,22 @@ void HandleEvent(const SDL_Event& event) {
     case SDL_KEYDOWN: {
       if (event.key.repeat) break;
       const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
-      if (key > 0 && !g.keys[key]) {
-        g.keys[key] = 1;
-        ++g.keyHits[key];
-      }
+      if (key <= 0) break;
+      if (!g.keys[key] || g.tapEndsAfter[key] != 0) ++g.keyHits[key];
+      ForgetTap(key);
+      g.keys[key] = 1;
       break;
     }
     case SDL_KEYUP: {
       const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
-      if (key > 0) g.keys[key] = 0;
+      if (key <= 0 || !g.keys[key]) break;
+      if (g.keyHits[key] > 0) {
+        // Down and up again before anything read it: it reads as down through the next frame.
+        if (g.tapEndsAfter[key] == 0) ++g.taps;
+        g.tapEndsAfter[key] = g.frames + 2;
+      } else {
+        g.keys[key] = 0;
+      }
       break;
     }
     case SDL_WINDOWEVENT:
@@ -347,6 +407,9 @@ int RndStep(int state) {
 // ---- Back ends ---------------------------------------------------------------------------------
 
 bool InitPlatform(BackendKind kind) {
+  // A new run: a signal an earlier run in this process was ended by is forgotten.
+  pendingSignal = 0;
+  endingSignal = 0;
   if (g.initialised) return true;
   g.backend = kind;
   if (kind == BackendKind::Headless) {
@@ -366,8 +429,8 @@ bool InitPlatform(BackendKind kind) {
   g.startCounter = SDL_GetTicks64();
   g.virtualMs = 0;
   g.initialised = true;
-  hangUp = 0;
-  std::signal(SIGHUP, OnHangUp);
+  // After SDL_Init, which would otherwise turn SIGINT and SIGTERM into a nameless close request.
+  CatchEndingSignals();
   if (kind == BackendKind::Sdl) JoyCount();
   return true;
 }
@@ -434,7 +497,9 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     g.error = "the platform layer is not started";
     return false;
   }
-  const std::string driver = RendererDriver();
+  // Under an address-space limit only SDL's own software renderer is safe (see above), whatever
+  // SDL_RENDER_DRIVER asks for.
+  const std::string driver = AddressSpaceLimited() ? "software" : RendererDriver();
   if (driver.starts_with("opengl") && !g.glLoaded) g.glLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
   // The software renderer draws into the window's own pixels; left to itself, SDL would show
   // those through an OpenGL texture, and so through the very rasteriser it stands in for.
@@ -461,7 +526,9 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   g.renderer = SDL_CreateRenderer(g.window, RendererIndex(driver), 0);
-  if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
+  if (!g.renderer && driver != "software") {
+    g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED);
+  }
   if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
   if (!g.renderer) {
     g.error = std::string("cannot create a renderer: ") + SDL_GetError();
@@ -603,6 +670,7 @@ void PaceFrame(int sync) {
 
 void Flip(int sync) {
   platform_detail::ProcessEvents();
+  EndTaps();
   if (!g.renderer) return;
   PaceFrame(sync);
   platform_detail::FlushQuads();
@@ -613,6 +681,7 @@ void Flip(int sync) {
 
 void FlipWithoutPicture() {
   platform_detail::ProcessEvents();
+  EndTaps();
   if (!g.renderer) return;
   PaceFrame(-1);
   UpdateAudio();
@@ -624,6 +693,8 @@ int AppTerminate() {
   g.closeRequest = false;
   return request ? 1 : 0;
 }
+
+int EndingSignal() { return endingSignal; }
 
 void HideMouse() {
   g.mouseHidden = true;
@@ -655,8 +726,9 @@ bool SoftwareRenderer() { return g.software; }
 
 void ProcessEvents() {
   if (!g.initialised || g.processing) return;
-  if (hangUp) {
-    hangUp = 0;
+  if (const int signal = pendingSignal) {
+    pendingSignal = 0;
+    if (endingSignal == 0) endingSignal = signal;
     g.closeRequest = true;
   }
   g.processing = true;
@@ -673,6 +745,7 @@ int KeyDown(int key) {
   if (key < 0 || key >= kKeyCount) return 0;
   if (g.override) return g.override->keys[key] ? 1 : 0;
   platform_detail::ProcessEvents();
+  g.keyHits[key] = 0;
   return g.keys[key] ? 1 : 0;
 }
 
@@ -710,6 +783,7 @@ DeviceState ReadDeviceState() {
   platform_detail::ProcessEvents();
   DeviceState state;
   state.keys = g.keys;
+  g.keyHits.fill(0);
   for (int port = 0; port < kMaxRecordedPads; ++port) state.pads[port] = LivePad(port);
   return state;
 }
@@ -720,7 +794,9 @@ namespace headless {
 
 void SetKey(int key, bool down) {
   if (key <= 0 || key >= kKeyCount) return;
+  ForgetTap(key);
   if (down && !g.keys[key]) ++g.keyHits[key];
+  if (!down) g.keyHits[key] = 0;
   g.keys[key] = down ? 1 : 0;
 }
 

@@ -59,8 +59,11 @@ void Flip(int sync);
 // A frame that draws nothing (runs with --no-draw): events, pacing and sound as Flip, but no
 // picture is scaled into the window or presented.
 void FlipWithoutPicture();
-// 1 once per close request (close box, Alt+F4, system), then 0.
+// 1 once per close request (close box, Alt+F4, system, or a terminating signal such as SIGTERM,
+// SIGINT, SIGHUP, SIGPIPE or SIGUSR1), then 0.
 int AppTerminate();
+// The number of the first terminating signal that asked this run to end, 0 when none did.
+int EndingSignal();
 void HideMouse();
 // Gives the current window the picture of an asset name (a file or an embedded "incbin::" name)
 // as its icon; nothing happens when it cannot be read.
@@ -84,7 +87,9 @@ struct SoftPacing {
 
 // ---- Keyboard and gamepads ---------------------------------------------------------------------
 
-// Windows virtual-key numbering; left/right Shift, Control, Alt are 160 to 165.
+// Windows virtual-key numbering; left/right Shift, Control, Alt are 160 to 165. A key that went
+// down and up again before anything read it (a tap shorter than a frame) reads as down until the
+// end of the frame that reads it (Flip ends a frame), or of the next one at most.
 int KeyDown(int key);
 int JoyCount();
 int JoyDown(int button, int port);
@@ -105,7 +110,7 @@ struct DeviceState {
   bool operator==(const DeviceState&) const = default;
 };
 
-// The devices as they are now (events processed first).
+// The devices as they are now (events processed first); a tap reads as down, as in KeyDown.
 DeviceState ReadDeviceState();
 // While an override is set, KeyDown, JoyCount, JoyDown, JoyX and JoyY answer from it instead of
 // the devices. nullptr returns to the devices. The pointer must stay valid while set.

@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,6 +18,7 @@
 #include <vector>
 
 #include "input/game_input.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -38,9 +37,21 @@ Bytes LittleEndian(const std::vector<int32_t>& values) {
 
 const ActionArray kDefaultPad = {0, 1, 2, 3, 9, 5, 6, 7, 8, 4, 0, 0, 0, 0};
 const ActionArray kDefaultKeys = {88, 90, 67, 13, 80, 0, 0, 0, 32, 13, 37, 38, 39, 40};
-// Codes no key or button has: they are kept, and simply never read as down.
-const std::vector<int32_t> kGarbage = {INT_MAX, INT_MIN, -1,   256, 0x7F7F7F7F, -88,  1 << 20,
-                                       33,      -32,     1000, -5,  -1000000,   4096, 227};
+// A usable table at the edges of the ranges: its first five entries are pad buttons 0 to 31,
+// every used key action is a key code 1 to 255, and the spare keys 5 to 9 hold codes no key has
+// (they are never read).
+const std::vector<int32_t> kUnusual = {31,      30, 29,  1,   2,   INT_MIN, -1,
+                                       1 << 20, 0,  227, 255, 200, 100,     226};
+
+// Bytes from a fixed generator: what a file overwritten by something else holds.
+Bytes RandomBytes(size_t count, uint32_t seed) {
+  Bytes bytes;
+  for (size_t i = 0; i < count; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    bytes.push_back(static_cast<uint8_t>(seed >> 16));
+  }
+  return bytes;
+}
 
 // Every test runs in a fresh directory of its own, which the binding files are relative to.
 class BindingFilesTest : public testing::Test {
@@ -92,15 +103,15 @@ struct Damage {
   bool replaced;               // the built-in bindings take its place
 };
 
-// kGarbage with one entry changed.
-Bytes GarbageWith(int index, int32_t value) {
-  std::vector<int32_t> values = kGarbage;
+// kUnusual with one entry changed.
+Bytes UnusualWith(int index, int32_t value) {
+  std::vector<int32_t> values = kUnusual;
   values[index] = value;
   return LittleEndian(values);
 }
 
 std::vector<Damage> DamageCases(int count) {
-  std::vector<int32_t> longer(kGarbage.begin(), kGarbage.begin() + count);
+  std::vector<int32_t> longer(kUnusual.begin(), kUnusual.begin() + count);
   longer.insert(longer.end(), {7, 7, 7});
   const bool keys = count == kKeyBindingCount;
   std::vector<Damage> cases = {
@@ -109,18 +120,26 @@ std::vector<Damage> DamageCases(int count) {
       {"19 bytes", Bytes(19, 0x01), true},
       {"one byte short", Bytes(count * 4 - 1, 0x01), true},
       {"longer than expected", LittleEndian(longer), false},
-      {"56 bytes of garbage", LittleEndian(kGarbage), false},
+      {"codes at the edges of their ranges", LittleEndian(kUnusual), false},
+      // Random bytes bind codes no key or button sends: the player would have no control.
+      {"56 random bytes", RandomBytes(56, 1), true},
+      {"20 random bytes", RandomBytes(20, 2), true},
+      {"Attack on code -1", UnusualWith(ACTION_ATTACK, -1), true},
+      {"Magic on code 2^31-1", UnusualWith(ACTION_MAGIC, INT_MAX), true},
       // Two used actions on one code: whichever is asked first would steal the other.
-      {"Attack and Pause share a code", GarbageWith(4, kGarbage[0]), true},
+      {"Attack and Pause share a code", UnusualWith(4, kUnusual[0]), true},
   };
   if (keys) {
-    cases.push_back({"Down has no key", GarbageWith(ACTION_DOWN, 0), true});
-    cases.push_back({"Left and Attack share a key", GarbageWith(ACTION_LEFT, kGarbage[0]), true});
+    cases.push_back({"Down has no key", UnusualWith(ACTION_DOWN, 0), true});
+    cases.push_back({"Left and Attack share a key", UnusualWith(ACTION_LEFT, kUnusual[0]), true});
     // The spare entries 5 to 9 are never asked about.
-    cases.push_back({"a spare entry is 0", GarbageWith(6, 0), false});
-    cases.push_back({"a spare entry repeats Jump", GarbageWith(9, kGarbage[2]), false});
+    cases.push_back({"Pause on code 256", UnusualWith(ACTION_PAUSE, 256), true});
+    cases.push_back({"Up on code 300", UnusualWith(ACTION_UP, 300), true});
+    cases.push_back({"a spare entry is 0", UnusualWith(6, 0), false});
+    cases.push_back({"a spare entry repeats Jump", UnusualWith(9, kUnusual[2]), false});
   } else {
-    cases.push_back({"pad button 0 is a real button", GarbageWith(1, 0), false});
+    cases.push_back({"pad button 0 is a real button", UnusualWith(1, 0), false});
+    cases.push_back({"pad button 32", UnusualWith(ACTION_JUMP, 32), true});
   }
   return cases;
 }
@@ -163,7 +182,7 @@ TEST_F(BindingFilesTest, DamagedFileIsReadAsItIsOrReplacedByTheBuiltInBindings) 
       SCOPED_TRACE(std::string(damaged->name) + ": " + damage.name);
       fs::remove(damaged->name);
       if (damage.bytes) Write(damaged->name, *damage.bytes);
-      const std::vector<int32_t> written = damage.bytes ? ValuesOf(*damage.bytes) : kGarbage;
+      const std::vector<int32_t> written = damage.bytes ? ValuesOf(*damage.bytes) : kUnusual;
       Write(other->name, LittleEndian(other->good));
       input.Init(0, INPUT_BOTH);
       input.Gamepad = {};
@@ -282,6 +301,10 @@ TEST_F(BindingFilesTest, FilesHoldLittleEndianCodesInActionOrder) {
   EXPECT_EQ(Read(kDebugBindingFile), LittleEndian(dump));
   EXPECT_EQ(Read(kDebugBindingFile).size(), 96u);
 
+  // Codes no key sends would make the table damaged; with keys in their place it reads back.
+  input.Keyboard[0] = 65;
+  input.Keyboard[1] = 255;
+  ASSERT_TRUE(WriteKeyBindings(input));
   TGameInput reread;
   ReadBindingFiles(reread);
   EXPECT_EQ(reread.Keyboard, input.Keyboard);
@@ -295,15 +318,8 @@ TEST_F(BindingFilesTest, FullDiskLeavesTheOldFileIntact) {
   input.SetDefaultConfig();
 
   // Files may grow to 24 bytes only: the 56-byte write fails halfway, as on a full disk.
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 24;
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = WriteKeyBindings(input);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
+  bool written = true;
+  WithFileSizeLimit(24, [&] { written = WriteKeyBindings(input); });
 
   EXPECT_FALSE(written);
   EXPECT_EQ(Read(kKeyBindingFile), old);

@@ -848,6 +848,17 @@ TEST_F(MenuChecks, PauseTogglesWhenTheButtonIsLetGo) {
   EXPECT_EQ(heroine->IsPaused(), 0);
 }
 
+TEST_F(MenuChecks, OneReleaseTogglesOnceHoweverOftenItIsChecked) {
+  Poll(kPauseKey, true);
+  Poll(kPauseKey, false);
+  // Frames in which nothing polls leave the release in the statuses.
+  for (int frame = 0; frame < 5; ++frame) heroine->PauseCheck();
+  EXPECT_EQ(heroine->IsPaused(), 1);
+  Tap(kPauseKey);
+  for (int frame = 0; frame < 5; ++frame) heroine->PauseCheck();
+  EXPECT_EQ(heroine->IsPaused(), 0);
+}
+
 TEST_F(MenuChecks, EscapeOpensTheQuestionOnlyInPlay) {
   devices.keys[27] = 1;
   heroine->iMode = MODE_INACTIVE;

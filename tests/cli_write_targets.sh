@@ -108,16 +108,22 @@ echo old >"$out/empty/keep.rec"
 grep -q "cannot load" "$out/log" || fail "a run without its assets: $(cat "$out/log")"
 [ "$(cat "$out/empty/keep.rec")" = old ] || fail "a failed start replaced the old recording"
 
-# SIGHUP ends a run between frames, like SIGTERM: the recording is whole and replays.
-for signal in HUP TERM; do
+# SIGHUP ends a run between frames, like SIGTERM: the recording is whole and replays, and the
+# status says the signal ended the run (cli_hardening.sh tries every signal).
+for signal in HUP:1 TERM:15; do
+  number=${signal#*:} signal=${signal%:*}
   "$game" --headless --no-draw --frames 100000000 --record "$out/$signal.rec" >"$out/log" 2>&1 &
   pid=$!
   waited=0
-  while [ ! -s "$out/$signal.rec" ] && [ $waited -lt 3000 ]; do sleep 0.01; waited=$((waited + 1)); done
+  # Until it is complete the recording grows under a temporary name beside its own.
+  while [ -z "$(find "$out" -name ".$signal.rec.*" -size +0)" ] && [ $waited -lt 3000 ]; do
+    sleep 0.01; waited=$((waited + 1))
+  done
   sleep 0.5
   kill -$signal $pid
   wait $pid && status=0 || status=$?
-  [ $status = 0 ] || fail "SIG$signal: status $status: $(cat "$out/log")"
+  want=$((128 + number))
+  [ $status = $want ] || fail "SIG$signal: status $status, expected $want: $(cat "$out/log")"
   "$game" --headless --no-draw --frames 1 --replay "$out/$signal.rec" >"$out/log" 2>&1 ||
     fail "SIG$signal: the recording does not replay: $(cat "$out/log")"
 done

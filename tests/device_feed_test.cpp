@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -19,6 +20,7 @@
 
 #include "input/game_input.h"
 #include "platform/system.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -60,6 +62,13 @@ class DeviceFeedTest : public testing::Test {
   }
 
   std::string Path(const char* name) const { return (dir_ / name).string(); }
+  // The names in the test's folder, sorted (temporaries, which start with a dot, first).
+  std::vector<std::string> FilesHere() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
   std::string WriteScript(const std::string& text) const {
     const std::string path = Path("script.txt");
@@ -136,6 +145,33 @@ TEST_F(DeviceFeedTest, ScriptSetsTheDevicesFrameByFrame) {
   EXPECT_EQ(KeyDown(88), 1) << "the live devices answer again once the feed is gone";
 }
 
+// What editors on other systems save: a byte-order mark, CR or CR LF line ends, a plus sign, a
+// number written with an exponent.
+TEST_F(DeviceFeedTest, ScriptsAsOtherEditorsSaveThemAreRead) {
+  const std::string texts[] = {
+      "\xEF\xBB\xBF# a BOM\r3 key 88 down\r4 pad 0 axis x +0.5\r5 pad 0 axis y 1e-50\r",
+      "\xEF\xBB\xBF"
+      "3 key 88 down\r\n4 pad 0 axis x +0.5\r\n5 pad 0 axis y 1e-50\r\n",
+      "3 key 88 down\n4 pad 0 axis x 5e-1\n5 pad 0 axis y -1e-50",
+  };
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    auto feed = Script(text);
+    ASSERT_NE(feed, nullptr);
+    for (int frame = 0; frame <= 5; ++frame) feed->BeginFrame(frame);
+    EXPECT_EQ(KeyDown(88), 1);
+    EXPECT_EQ(JoyX(0), 0.5f);
+    EXPECT_EQ(JoyY(0), 0.0f);
+  }
+  // Line numbers count CR and CR LF line ends once each.
+  for (const char* end : {"\r", "\r\n"}) {
+    std::string error;
+    const std::string text = std::string("1 key 88 down") + end + "2 key 88 dwn" + end;
+    EXPECT_EQ(OpenInputScript(WriteScript(text), error), nullptr);
+    EXPECT_NE(error.find("script.txt:2: "), std::string::npos) << error;
+  }
+}
+
 struct BadLine {
   const char* line;
   const char* mentions;  // what the error must quote
@@ -159,6 +195,9 @@ TEST_F(DeviceFeedTest, MalformedLineIsNamedWithItsLineNumber) {
       {"12 pad 0 axis z 0.5", "'z'"},
       {"12 pad 0 axis x 1.5", "'1.5'"},
       {"12 pad 0 axis x nan", "'nan'"},
+      {"12 pad 0 axis x 1e50", "'1e50'"},
+      {"12 pad 0 axis x +-0.5", "'+-0.5'"},
+      {"12 pad 0 axis x +", "'+'"},
       {"12 pad 0 axis x", "missing axis value"},
       {"12 pad 0 plug", "'plug'"},
   };
@@ -433,7 +472,7 @@ TEST_F(DeviceFeedTest, EveryFlippedBitOfARecordingIsRefusedTheSeedAndTheBindings
   }
 }
 
-TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyOnceItStarts) {
+TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyWhenComplete) {
   const std::string path = Path("run.rec");
   WriteAll(path, {'o', 'l', 'd'});
   std::string error;
@@ -443,7 +482,7 @@ TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyOnce
     ASSERT_NE(unstarted, nullptr) << error;
   }
   EXPECT_EQ(ReadAll(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
-  EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 1);
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{"run.rec"}));
 
   auto recorder = OpenRecorder(path, Seeded(5), nullptr, error);
   ASSERT_NE(recorder, nullptr) << error;
@@ -451,18 +490,70 @@ TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyOnce
     headless::SetKey(88, frame % 2 == 1);
     recorder->BeginFrame(frame);
   }
-  // Mid-run, as a crash would leave it: every frame so far is in the file, the end is not.
-  const std::vector<uint8_t> midRun = ReadAll(path);
+  // Mid-run, as a crash would leave it: every frame so far is in the temporary beside the old
+  // recording, the end is not.
+  EXPECT_EQ(ReadAll(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  const std::vector<std::string> files = FilesHere();
+  ASSERT_EQ(files.size(), 2u);
+  const std::string temporary = Path(files[0].c_str());
+  EXPECT_TRUE(files[0].starts_with(".run.rec.")) << files[0];
+  const std::vector<uint8_t> midRun = ReadAll(temporary);
   EXPECT_EQ(std::vector<uint8_t>(midRun.begin(), midRun.begin() + 4),
             (std::vector<uint8_t>{'T', 'L', 'V', 'R'}));
   EXPECT_EQ(midRun.size(), kHeaderBytes + 9 * 4) << "each key change is a step and a record";
   RecordedRun run;
-  EXPECT_EQ(OpenReplay(path, run, error), nullptr);
+  EXPECT_EQ(OpenReplay(temporary, run, error), nullptr);
   EXPECT_NE(error.find("did not finish"), std::string::npos) << error;
   recorder->Finish();
   EXPECT_EQ(recorder->Error(), "");
+  EXPECT_EQ(FilesHere(), (std::vector<std::string>{"run.rec"}));
   EXPECT_NE(OpenReplay(path, run, error), nullptr) << error;
   EXPECT_EQ(run.seed, 5);
+}
+
+// A file-size limit stops the writes partway, as a full disk would: the older recording stays,
+// what the run wrote lies beside it, and the error says where.
+TEST_F(DeviceFeedTest, RecordingThatFailsPartwayKeepsTheOldOneAndWhatItWrote) {
+  const std::string path = Path("run.rec");
+  const std::vector<uint8_t> old = {'o', 'l', 'd'};
+  for (bool partialTaken : {false, true}) {
+    SCOPED_TRACE(partialTaken ? "a file of the player's is named run.rec.partial" : "");
+    WriteAll(path, old);
+    if (partialTaken) WriteAll(path + ".partial", {'m', 'i', 'n', 'e'});
+    std::string error;
+    auto recorder = OpenRecorder(path, Seeded(5), nullptr, error);
+    ASSERT_NE(recorder, nullptr) << error;
+    WithFileSizeLimit(40, [&] {
+      for (int frame = 0; frame < 20; ++frame) {
+        headless::SetKey(88, frame % 2 == 1);
+        recorder->BeginFrame(frame);
+      }
+      recorder->Finish();
+    });
+
+    EXPECT_EQ(ReadAll(path), old);
+    const std::vector<std::string> files = FilesHere();
+    ASSERT_EQ(files.size(), partialTaken ? 3u : 2u);
+    const std::string kept = partialTaken ? files[0] : files[1];
+    if (partialTaken) {
+      EXPECT_TRUE(kept.starts_with(".run.rec.")) << kept;
+      EXPECT_EQ(ReadAll(path + ".partial"), (std::vector<uint8_t>{'m', 'i', 'n', 'e'}));
+    } else {
+      EXPECT_EQ(kept, "run.rec.partial");
+    }
+    const std::string& said = recorder->Error();
+    EXPECT_NE(said.find("File too large"), std::string::npos) << said;
+    EXPECT_NE(said.find("in " + Path(kept.c_str())), std::string::npos) << said;
+    const std::vector<uint8_t> written = ReadAll(Path(kept.c_str()));
+    EXPECT_GE(written.size(), 9u);
+    EXPECT_LE(written.size(), 40u);
+    EXPECT_EQ(std::vector<uint8_t>(written.begin(), written.begin() + 4),
+              (std::vector<uint8_t>{'T', 'L', 'V', 'R'}));
+    recorder.reset();
+    for (const std::string& name : files) {
+      if (name != "run.rec") fs::remove(Path(name.c_str()));
+    }
+  }
 }
 
 TEST_F(DeviceFeedTest, OversizedInputsAreRefusedWithoutBeingRead) {

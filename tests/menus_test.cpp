@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "audio_fixtures.h"
@@ -320,6 +322,99 @@ TEST_F(ConfigTest, ThePadScreenBindsFiveButtonsAndWritesThem) {
   EXPECT_EQ(fs::file_size(kPadBindingFile), 20u);
 }
 
+// A keyboard-only player in the pad screen, a pad-only player in the key screen, anyone halfway
+// through: Esc or the pad's back button leaves for the options, nothing saved or changed.
+TEST_F(ConfigTest, EscOrTheBackButtonLeavesWithTheOldBindings) {
+  struct Case {
+    int item, mode;
+    bool byPad;  // the back button, else Esc
+    bool oneRowFirst;
+  };
+  const Case cases[] = {
+      {OPTION_GAMEPAD, MANAGER_PAD_CONFIG, false, false},
+      {OPTION_GAMEPAD, MANAGER_PAD_CONFIG, true, true},
+      {OPTION_KEYBOARD, MANAGER_KEY_CONFIG, true, false},
+      {OPTION_KEYBOARD, MANAGER_KEY_CONFIG, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.mode) + (c.byPad ? " back button" : " Esc") +
+                 (c.oneRowFirst ? " after one row" : ""));
+    GameFixture::TearDown();
+    GameFixture::SetUp();
+    const ActionArray keys = GameInput[0]->Keyboard;
+    const ActionArray pad = GameInput[0]->Gamepad;
+    fs::remove(kKeyBindingFile);
+    fs::remove(kPadBindingFile);
+    OpenConfig(c.item, c.mode);
+    Key(kKeyX, false);
+    Frames(1);
+    if (c.oneRowFirst) {
+      if (c.mode == MANAGER_PAD_CONFIG) {
+        PressButton(3);
+        ASSERT_EQ(GameInput[0]->Gamepad[ACTION_ATTACK], 3);
+      } else {
+        Press(kKeyA);
+        ASSERT_EQ(GameInput[0]->Keyboard[ACTION_LEFT], kKeyA);
+      }
+    }
+    if (c.byPad) {
+      devices.pads[0].connected = true;
+      devices.pads[0].buttons = 1u << kButtonCancel;
+    } else {
+      Key(kKeyEsc, true);
+    }
+    ASSERT_GT(FramesUntil([] { return Manager->iMode == MANAGER_OPTIONS; }, 30), 0);
+    devices.pads[0] = PadState{};
+    Key(kKeyEsc, false);
+    EXPECT_EQ(GameInput[0]->Keyboard, keys);
+    EXPECT_EQ(GameInput[0]->Gamepad, pad);
+    EXPECT_FALSE(fs::exists(kKeyBindingFile));
+    EXPECT_FALSE(fs::exists(kPadBindingFile));
+  }
+}
+
+TEST_F(ConfigTest, EscHeldWhenTheScreenOpensMustBeLetGoFirst) {
+  Key(kKeyEsc, true);
+  OpenConfig(OPTION_KEYBOARD, MANAGER_KEY_CONFIG);
+  Frames(5);
+  EXPECT_EQ(Manager->iMode, MANAGER_KEY_CONFIG);
+  Key(kKeyEsc, false);
+  Frames(1);
+  Key(kKeyEsc, true);
+  EXPECT_GT(FramesUntil([] { return Manager->iMode == MANAGER_OPTIONS; }, 30), 0);
+}
+
+// A folder where the file cannot be written: the screen and standard error say so, and the new
+// keys drive her for the rest of the run.
+TEST_F(ConfigTest, ARebindingThatCannotBeSavedSaysSoAndHolds) {
+  fs::remove(kKeyBindingFile);
+  fs::create_directory(kKeyBindingFile);  // in the way of the file
+  OpenConfig(OPTION_KEYBOARD, MANAGER_KEY_CONFIG);
+  Key(kKeyX, false);
+  const int newKeys[] = {'J', 'I', 'L', 'K', 'F', 'D', 'S', 'A', 'Q'};
+  for (int code : newKeys) Press(code);
+  testing::internal::CaptureStderr();
+  const int frames = FramesUntil(
+      [this] {
+        const char* notice = KeyScreen().Notice();
+        return notice && std::string_view(notice) != kSavingNotice;
+      },
+      200);
+  const std::string said = testing::internal::GetCapturedStderr();
+  ASSERT_GT(frames, 0);
+  EXPECT_STREQ(KeyScreen().Notice(), kNotSavedNotice);
+  EXPECT_NE(said.find("not saved"), std::string::npos) << said;
+  EXPECT_NE(said.find(kKeyBindingFile), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  // The notice stays long enough to be read, then the screen fades back to the options.
+  Frames(kSaveDelayFrames - 1);
+  EXPECT_STREQ(KeyScreen().Notice(), kNotSavedNotice);
+  ASSERT_GT(FramesUntil([] { return Manager->iMode == MANAGER_OPTIONS; }, 40), 0);
+  EXPECT_TRUE(fs::is_directory(kKeyBindingFile));
+  EXPECT_EQ(GameInput[0]->Keyboard[ACTION_RIGHT], 'L');
+  EXPECT_EQ(GameInput[0]->Keyboard[ACTION_ATTACK], 'F');
+}
+
 TEST(KeyNames, NamedRangesAndGaps) {
   const std::pair<int, const char*> cases[] = {
       {8, "Backspace"}, {27, "Esc"}, {37, "Left"}, {48, "0"},  {57, "9"},  {65, "A"},
@@ -342,6 +437,26 @@ TEST_F(OverlayTest, EscOpensNothingWhileSheIsInactive) {
   Frames(1);
   EXPECT_EQ(Momo->IsESC(), 0);
   EXPECT_EQ(Manager->ESC->iStatus, 0);
+}
+
+// Released with Attack in the skill list, Pause pauses the fading list; one more press resumes
+// it for good, although nothing polls the controls once the list fades.
+TEST_F(OverlayTest, OnePressOfPauseResumesTheFadingSkillList) {
+  StartGame();
+  ASSERT_GT(FramesUntil([this] { return Segment().fAlphaFade <= 0; }, 60), 0);
+  Key(kKeyX, true);
+  Key(kKeyP, true);
+  Frames(2);
+  Key(kKeyX, false);
+  Key(kKeyP, false);
+  Frames(1);
+  ASSERT_EQ(Momo->IsPaused(), 1);
+  Frames(20);
+  EXPECT_EQ(Momo->IsPaused(), 1) << "a paused game waits";
+  Tap(kKeyP);
+  EXPECT_EQ(Momo->IsPaused(), 0);
+  EXPECT_GT(FramesUntil([] { return Manager->iStage == 1; }, 200), 0);
+  EXPECT_EQ(Momo->IsPaused(), 0);
 }
 
 TEST_F(OverlayTest, ThePauseBeepsOnceAndBlinksEvery40Frames) {

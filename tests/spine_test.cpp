@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <string>
+
 #include "app/command_line.h"
 #include "app/screen_modes.h"
 #include "platform/platform.h"
@@ -52,16 +56,48 @@ TEST_F(Chooser, ModeFourOpensTheWideScreen) {
   held.keys[52] = 1;
   OverrideDeviceState(&held);
   ScreenMode mode{};
-  ASSERT_TRUE(RunScreenModeChooser(mode));
+  ASSERT_EQ(RunScreenModeChooser(mode), ChooserEnd::Chosen);
   OverrideDeviceState(nullptr);
   EXPECT_EQ(mode.width, 1366);
   EXPECT_EQ(mode.height, 768);
   EXPECT_FALSE(mode.fullScreen);
-  EXPECT_STREQ(mode.label, "(4)1336x768 Windowed");
+  EXPECT_STREQ(mode.label, "(4)1366x768 Windowed");
   EXPECT_EQ(GraphicsWidth(), 320);
   EXPECT_EQ(GraphicsHeight(), 240);
   // The labels were drawn with the built-in font in white.
   EXPECT_GT(CountLit(ReadBack()), 200);
+}
+
+TEST_F(Chooser, EveryLabelNamesItsModesSize) {
+  for (int i = 0; i < 8; ++i) {
+    const ScreenMode& mode = kScreenModes[i];
+    const std::string size = std::to_string(mode.width) + "x" + std::to_string(mode.height);
+    const std::string label = mode.label;
+    EXPECT_EQ(label.substr(0, 3), "(" + std::to_string(i + 1) + ")");
+    EXPECT_NE(label.find(size), std::string::npos) << label;
+    EXPECT_NE(label.find(mode.fullScreen ? "Fullscreen" : "Windowed"), std::string::npos) << label;
+  }
+}
+
+// With no digit ever pressed, a close request or a terminating signal still ends the chooser.
+TEST_F(Chooser, CloseRequestAndSignalsEndIt) {
+  const std::function<void()> asks[] = {
+      [] { headless::RequestClose(); },
+      [] { std::raise(SIGTERM); },
+      [] { std::raise(SIGHUP); },
+  };
+  for (const auto& ask : asks) {
+    ScreenMode mode{};
+    int frames = 0;
+    EXPECT_EQ(RunScreenModeChooser(mode,
+                                   [&] {
+                                     ++frames;
+                                     ask();
+                                   }),
+              ChooserEnd::Closed);
+    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(AppTerminate(), 0) << "the request was answered";
+  }
 }
 
 TEST_F(Chooser, ShadowTextColoursAndLeavesWhite) {
@@ -133,6 +169,26 @@ TEST(CommandLineFlags, ValuesAndErrors) {
     std::string message;
     EXPECT_FALSE(parse(args, fresh, message)) << args[0];
     EXPECT_FALSE(message.empty()) << args[0];
+  }
+}
+
+// A trace is written like a recording: it may not name a file the run reads or writes besides.
+TEST(CommandLineFlags, TraceNamesNoOtherFileOfTheRun) {
+  const std::vector<std::vector<const char*>> clashes = {
+      {"--replay", "r.rec", "--trace", "r.rec"},
+      {"--input", "s.txt", "--trace", "./s.txt"},
+      {"--record", "a.rec", "--trace", "a.rec"},
+      {"--trace", "x.png", "--screenshot", "1:x.png"},
+  };
+  for (std::vector<const char*> args : clashes) {
+    args.insert(args.begin(), "talvenne");
+    CommandLine options;
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()),
+                                  options, error))
+        << args[2];
+    EXPECT_NE(error.find("--trace"), std::string::npos) << error;
+    EXPECT_NE(error.find("name the same file"), std::string::npos) << error;
   }
 }
 

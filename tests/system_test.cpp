@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <numeric>
 #include <set>
 #include <vector>
 
+#include "input/device_feed.h"
 #include "platform/internal.h"
 #include "platform/platform.h"
 #include "tests/test_support.h"
@@ -59,6 +61,70 @@ TEST_F(Keyboard, PressesReleasesAndTellsModifiersApart) {
   EXPECT_EQ(KeyDown(-1), 0);
   EXPECT_EQ(KeyDown(256), 0);
   EXPECT_EQ(KeyDown(100000), 0);
+}
+
+// Keys are read once a frame: a press and release between two reads still counts, once.
+TEST_F(Keyboard, ATapShorterThanAFrameReadsAsDownOnce) {
+  PushKey(SDL_SCANCODE_X, true);
+  PushKey(SDL_SCANCODE_X, false);
+  EXPECT_EQ(KeyDown(88), 1);
+  EXPECT_EQ(KeyDown(88), 1) << "every read of that frame agrees";
+  FlipWithoutPicture();
+  EXPECT_EQ(KeyDown(88), 0);
+
+  // Tapped while a frame is presented and read by the next one.
+  PushKey(SDL_SCANCODE_X, true);
+  PushKey(SDL_SCANCODE_X, false);
+  FlipWithoutPicture();
+  EXPECT_EQ(ReadDeviceState().keys[88], 1);
+  FlipWithoutPicture();
+  EXPECT_EQ(ReadDeviceState().keys[88], 0);
+
+  // A tap nothing reads is let go after the next frame all the same.
+  PushKey(SDL_SCANCODE_Z, true);
+  PushKey(SDL_SCANCODE_Z, false);
+  FlipWithoutPicture();
+  FlipWithoutPicture();
+  EXPECT_EQ(KeyDown(90), 0);
+
+  // A key read while it is held is let go at once.
+  PushKey(SDL_SCANCODE_C, true);
+  EXPECT_EQ(KeyDown(67), 1);
+  PushKey(SDL_SCANCODE_C, false);
+  EXPECT_EQ(KeyDown(67), 0);
+}
+
+// A recording of the live keyboard holds the tap in the frame that read it.
+TEST_F(Keyboard, RecordingsCarryATap) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "talvenne-tap-test.rec").string();
+  std::string error;
+  RecordedRun made;
+  made.seed = 3;
+  auto recorder = OpenRecorder(path, made, nullptr, error);
+  ASSERT_NE(recorder, nullptr) << error;
+  for (int frame = 0; frame < 4; ++frame) {
+    if (frame == 1) {
+      PushKey(SDL_SCANCODE_X, true);
+      PushKey(SDL_SCANCODE_X, false);
+    }
+    recorder->BeginFrame(frame);
+    FlipWithoutPicture();
+  }
+  recorder->Finish();
+  ASSERT_EQ(recorder->Error(), "");
+  recorder.reset();
+  RecordedRun run;
+  auto replay = OpenReplay(path, run, error);
+  std::filesystem::remove(path);
+  ASSERT_NE(replay, nullptr) << error;
+  std::vector<int> down;
+  for (int frame = 0; frame < 4; ++frame) {
+    replay->BeginFrame(frame);
+    down.push_back(KeyDown(88));
+  }
+  replay.reset();
+  EXPECT_EQ(down, (std::vector<int>{0, 1, 0, 0}));
 }
 
 TEST_F(Keyboard, LosingTheFocusReleasesEveryKey) {

@@ -2,7 +2,9 @@
 // Shared fixtures for tests that draw: a headless window and a read-back picture.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -121,3 +123,18 @@ class WorldWindow : public HeadlessWindow {
   FontPtr* font_ = nullptr;
   FontPtr saved_;
 };
+
+// Runs `write` while files may grow to `bytes` only, as on a full disk; SIGXFSZ is ignored, as the
+// game ignores it, so that the write fails with a reason.
+template <class Write>
+void WithFileSizeLimit(rlim_t bytes, Write write) {
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = bytes;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  write();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+}

@@ -1,5 +1,6 @@
 #include "ui/config_windows.h"
 
+#include <cstdio>
 #include <string>
 
 #include "input/binding_files.h"
@@ -76,10 +77,13 @@ void TWindowConfig::Init() {
 }
 
 void TWindowConfig::ResetGameDataCustom() {
-  iMode = 0;
+  iMode = kBinding;
   iWarningCounter = 0;
   ResetHighlight();
   Counter() = Rows().actions.front();
+  before_ = Bindings();
+  // A cancel key already down when the screen opens must be let go first.
+  cancelHeld_ = CancelHeld();
   // Whatever is down now (the key that chose this screen) must be let go before it counts.
   std::span<int32_t> tracking = Tracking();
   for (size_t code = 0; code < tracking.size(); ++code) {
@@ -127,15 +131,44 @@ bool TWindowConfig::BindNewPress() {
   return false;
 }
 
+bool TWindowConfig::CancelHeld() {
+  return KeyDown(kKeyCancel) != 0 || JoyDown(kButtonCancel, 0) != 0;
+}
+
+bool TWindowConfig::CancelPressed() {
+  const bool held = CancelHeld();
+  const bool pressed = held && !cancelHeld_;
+  cancelHeld_ = held;
+  return pressed;
+}
+
+void TWindowConfig::Save() {
+  std::string error;
+  if (WriteConfig(&error)) {
+    bFade = 1;
+    return;
+  }
+  std::fprintf(stderr, "talvenne: the new bindings are not saved: %s\n", error.c_str());
+  iMode = kNotSaved;
+  iDelayCounter = 0;
+}
+
 void TWindowConfig::MoveCustom() {
-  if (iMode == 0) {
+  if (iMode == kBinding) {
+    if (CancelPressed()) {
+      Bindings() = before_;
+      iMode = kCancelled;
+      bFade = 1;
+      return;
+    }
     TrackPresses();
     BindNewPress();
-    if (Counter() == kConfigDone) iMode = 1;
+    if (Counter() == kConfigDone) iMode = kSaving;
     PulseHighlight();
-  } else if (iDelayCounter == kSaveDelayFrames) {
+  } else if (iMode == kSaving && iDelayCounter == kSaveDelayFrames) {
+    Save();
+  } else if (iMode == kNotSaved && iDelayCounter == kSaveDelayFrames) {
     bFade = 1;
-    WriteConfig();
   }
   if (iWarningCounter > 0) --iWarningCounter;
 }
@@ -173,7 +206,7 @@ void TWindowConfig::DrawCustom() {
     DrawImage(imgConfigRow, w / 2, yStartPost + kRowSpacing * r, 0);
   }
   SetImageFont(fntProciono18);
-  if (iMode == 0) DrawHighlight(w / 2 - kColumnOffset, yStartPost + kRowSpacing * row);
+  if (iMode == kBinding) DrawHighlight(w / 2 - kColumnOffset, yStartPost + kRowSpacing * row);
   const ActionArray& bindings = Bindings();
   for (int r = 0; r < static_cast<int>(layout.actions.size()); ++r) {
     if (r < row) {
@@ -189,7 +222,8 @@ void TWindowConfig::DrawCustom() {
 }
 
 const char* TWindowConfig::Notice() const {
-  if (iMode == 1) return kSavingNotice;
+  if (iMode == kSaving) return kSavingNotice;
+  if (iMode == kNotSaved) return kNotSavedNotice;
   // Shown whichever row is being bound: a press that does nothing always says why.
   if (iWarningCounter > 0) return kDuplicateWarning;
   return nullptr;
@@ -230,9 +264,9 @@ void TWindowConfigPad::DrawButtonName(int code, int row) {
                  yStartPost + kRowSpacing * row);
 }
 
-bool TWindowConfigPad::WriteConfig() {
+bool TWindowConfigPad::WriteConfig(std::string* error) {
   const TGameInput* input = PlayerInput();
-  return input && WritePadBindings(*input);
+  return input && WritePadBindings(*input, error);
 }
 
 // ---- The keyboard screen ------------------------------------------------------------------------
@@ -254,7 +288,7 @@ void TWindowConfigKey::DrawButtonName(int code, int row) {
                  yStartPost + kRowSpacing * row);
 }
 
-bool TWindowConfigKey::WriteConfig() {
+bool TWindowConfigKey::WriteConfig(std::string* error) {
   const TGameInput* input = PlayerInput();
-  return input && WriteKeyBindings(*input);
+  return input && WriteKeyBindings(*input, error);
 }

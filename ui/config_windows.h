@@ -7,10 +7,16 @@
 // These screens read the devices themselves, with their own press tracking per key or button:
 // 0 up, 1 pressed (and, after a one-frame tap, still 1 once let go), 2 held or spent. Only a
 // code at 1 that is down can be bound, so the key that opened the screen must be let go first.
+//
+// Esc on the keyboard or the back button of the pad leaves either screen before every row is
+// bound, with the bindings it found: a player without the device a screen asks for (or with a
+// pad of fewer buttons than rows) can always get out. A file that cannot be written is said so,
+// on the screen and on standard error; the new bindings then hold until the game ends.
 
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "input/game_input.h"
@@ -27,6 +33,10 @@ const char* KeyName(int code);
 
 constexpr const char* kDuplicateWarning = "One button can only perform one action";
 constexpr const char* kSavingNotice = "Saving the new configuration";
+constexpr const char* kNotSavedNotice =
+    "Could not save: the new configuration lasts until you quit";
+constexpr int kKeyCancel = 27;    // Esc
+constexpr int kButtonCancel = 6;  // the pad's back button
 
 // What the two screens share; each names its own counter and tracking as the game knows them.
 class TWindowConfig : public TMenuWindow {
@@ -43,14 +53,20 @@ class TWindowConfig : public TMenuWindow {
   virtual int CheckDuplicate(int code);
   virtual void DrawButtonName(int code, int row) = 0;
   virtual void DrawAction();
-  // Writes the screen's binding file; false when it could not (the old file stays).
-  virtual bool WriteConfig() = 0;
+  // Writes the screen's binding file; false when it could not (the old file stays), with `error`
+  // saying why.
+  virtual bool WriteConfig(std::string* error) = 0;
 
   // The row being bound: 0 for the first; the number of rows once all are bound.
   int Row();
-  // The line under the rows: the saving notice once all are bound, the duplicate warning while
-  // it lasts, else none (nullptr).
+  // The line under the rows: the saving notice once all are bound (or that the file could not be
+  // saved), the duplicate warning while it lasts, else none (nullptr).
   const char* Notice() const;
+  // iMode: binding rows, saving, left without saving, or the file could not be written.
+  static constexpr int kBinding = 0;
+  static constexpr int kSaving = 1;
+  static constexpr int kCancelled = 2;
+  static constexpr int kNotSaved = 3;
 
  protected:
   struct Layout {
@@ -67,10 +83,17 @@ class TWindowConfig : public TMenuWindow {
   virtual ActionArray& Bindings() const = 0;
 
  private:
+  // Esc or the back button: down now; pressed in this frame.
+  static bool CancelHeld();
+  bool CancelPressed();
+  void Save();
   void TrackPresses();
   // Binds the lowest new press that is not a duplicate; true when one was bound.
   bool BindNewPress();
   void DrawCentred(const char* text, float y);
+
+  ActionArray before_{};     // the bindings when the screen opened, back on a cancel
+  bool cancelHeld_ = false;  // Esc or the back button down in the last frame
 };
 
 class TWindowConfigPad : public TWindowConfig {
@@ -79,7 +102,7 @@ class TWindowConfigPad : public TWindowConfig {
   std::array<int32_t, kPadCodes> iPadStatus{};
 
   void DrawButtonName(int code, int row) override;
-  bool WriteConfig() override;
+  bool WriteConfig(std::string* error) override;
 
  protected:
   const Layout& Rows() const override;
@@ -95,7 +118,7 @@ class TWindowConfigKey : public TWindowConfig {
   std::array<int32_t, kKeyCodes> iKeyStatus{};
 
   void DrawButtonName(int code, int row) override;
-  bool WriteConfig() override;
+  bool WriteConfig(std::string* error) override;
 
  protected:
   const Layout& Rows() const override;
