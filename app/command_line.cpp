@@ -29,6 +29,9 @@ struct Flag {
   const char* help;
 };
 
+// The words of the options screen's three levels, easiest first.
+constexpr const char* kLevels[] = {"easy", "normal", "hard"};
+
 constexpr int kIntMin = std::numeric_limits<int>::min();
 constexpr int kIntMax = std::numeric_limits<int>::max();
 
@@ -40,7 +43,7 @@ const Flag kFlags[] = {
    "use screen mode N (1-8) instead of asking"},
   {"--headless",     nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.headless = true; },
-   "no window and no sound device (mode 1 unless --mode)"},
+   "no window and no sound device (mode 1 unless --mode or --replay)"},
   {"--frames",       "N",      Takes::Number,      0,       kIntMax, false,
    [](CommandLine& o, const FlagValue& v) { o.frames = v.number; },
    "end after N frames"},
@@ -58,7 +61,7 @@ const Flag kFlags[] = {
    "save every frame's keyboard and pad state"},
   {"--replay",       "PATH",   Takes::Path,        0,       0,       false,
    [](CommandLine& o, const FlagValue& v) { o.replayPath = v.text; },
-   "play back a recording (it carries its seed)"},
+   "play back a recording (it carries its seed, mode, difficulty and bindings)"},
   {"--no-draw",      nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.noDraw = true; },
    "skip drawing"},
@@ -77,6 +80,9 @@ const Flag kFlags[] = {
   {"--autoplay",     nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.autoplay = true; },
    "let the bot play one game from the title, then end"},
+  {"--version",      nullptr,  Takes::Nothing,     0,       0,       false,
+   [](CommandLine& o, const FlagValue&) { o.version = true; },
+   "print the game's name and version, then end"},
   {"--help",         nullptr,  Takes::Nothing,     0,       0,       false,
    [](CommandLine& o, const FlagValue&) { o.help = true; },
    "show this text"},
@@ -122,8 +128,6 @@ bool ReadValue(const Flag& flag, const std::string& text, FlagValue& value, std:
       value.text = text;
       return true;
     case Takes::Difficulty: {
-      // The words of the options screen's three levels, easiest first.
-      constexpr const char* kLevels[] = {"easy", "normal", "hard"};
       for (int level = 0; level < 3; ++level) {
         if (text == kLevels[level]) {
           value.number = level;
@@ -219,9 +223,15 @@ bool CheckCombination(const CommandLine& options, std::string& error) {
 
 }  // namespace
 
+std::vector<FlagHelp> FlagHelpRows() {
+  std::vector<FlagHelp> rows;
+  for (const Flag& flag : kFlags) rows.push_back({flag.name, flag.value, flag.help});
+  return rows;
+}
+
 std::string Usage() {
   std::string usage = "Usage: talvenne [options]\n";
-  for (const Flag& flag : kFlags) {
+  for (const FlagHelp& flag : FlagHelpRows()) {
     std::string left = std::string("  ") + flag.name;
     if (flag.value) left += std::string(" ") + flag.value;
     left.resize(std::max<size_t>(left.size() + 1, 24), ' ');
@@ -256,6 +266,31 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& 
     flag->apply(options, value);
   }
   if (!CheckCombination(options, error)) return false;
-  if (options.headless && !options.mode) options.mode = 1;
+  // A replay takes its mode from the recording.
+  if (options.headless && !options.mode && options.replayPath.empty()) options.mode = 1;
+  return true;
+}
+
+bool TakeRecordedRun(const RecordedRun& run, CommandLine& options, std::string& error) {
+  const std::string recording = "the recording " + Quoted(options.replayPath);
+  if (options.mode && *options.mode != run.screenMode) {
+    error = "--mode " + std::to_string(*options.mode) + " contradicts " + recording +
+            ", played in mode " + std::to_string(run.screenMode);
+    return false;
+  }
+  if (options.difficulty && options.difficulty != run.difficulty) {
+    error = std::string("--difficulty ") + kLevels[*options.difficulty] + " contradicts " +
+            recording + ", " +
+            (run.difficulty ? std::string("played with --difficulty ") + kLevels[*run.difficulty]
+                            : std::string("played without --difficulty"));
+    return false;
+  }
+  if (options.practice && !run.practice) {
+    error = "--practice contradicts " + recording + ", which opened on the title";
+    return false;
+  }
+  options.mode = run.screenMode;
+  options.difficulty = run.difficulty;
+  options.practice = run.practice;
   return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "input/device_feed.h"
+
 struct Screenshot {
   int frame = 0;
   std::string path;
@@ -26,9 +28,23 @@ struct CommandLine {
   bool autoplay = false;          // the bot plays one game, then the run ends
   std::optional<int> difficulty;  // 0 Easy, 1 Normal, 2 Hard, from the first frame
   bool help = false;
+  bool version = false;  // print the name and version, then end
 };
 
 // Fills `options` from argv. On a bad flag, value or combination returns false with `error` as
 // one line naming the flag.
 bool ParseCommandLine(int argc, char** argv, CommandLine& options, std::string& error);
 std::string Usage();
+
+// A replay plays with the screen mode, the difficulty and the opening of its recording; a flag
+// that asks for another is refused with `error` naming it.
+bool TakeRecordedRun(const RecordedRun& run, CommandLine& options, std::string& error);
+
+// One row of the flag table as --help and the manual page show it; `value` is null for a flag
+// that takes none.
+struct FlagHelp {
+  const char* name;
+  const char* value;
+  const char* help;
+};
+std::vector<FlagHelp> FlagHelpRows();

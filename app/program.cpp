@@ -3,25 +3,32 @@
 
 #include "app/program.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <future>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "actors/combo_counter.h"
 #include "app/command_line.h"
 #include "app/manager.h"
 #include "app/screen_modes.h"
 #include "app/trace.h"
+#include "app/version.h"
 #include "audio/bgm_player.h"
 #include "bot/autoplay.h"
 #include "enemies/boss.h"
 #include "enemies/roster.h"
 #include "heroine/momo.h"
+#include "input/binding_files.h"
 #include "input/device_feed.h"
 #include "input/file_io.h"
 #include "mounts/mount.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
 #include "ui/hitbox_overlay.h"
@@ -32,7 +39,6 @@
 namespace {
 
 constexpr const char* kChooserTitle = "Choose Screen Mode";
-constexpr const char* kGameTitle = "Talvenne v0.38a Demo";
 constexpr int kKeyF3 = 114;  // turns the hit-box overlay on and off
 
 // The seed every place of the game uses: the clock's, unless a run asks for a fixed one.
@@ -44,6 +50,44 @@ int Fail(const std::string& message) {
   std::fprintf(stderr, "talvenne: %s\n", message.c_str());
   return 1;
 }
+
+// A file of the game that would not load, and where it was looked for.
+int FailToLoad(const char* what, const std::string& name) {
+  std::string message = std::string("cannot load ") + what + " " + name;
+  if (!name.starts_with(kEmbeddedPrefix)) message += " (looked " + DescribeDataFolders() + ")";
+  return Fail(message);
+}
+
+// The program finds its files from where it lies, whatever the working folder. Run from its build
+// tree it keeps the binding files in the working folder; installed, in the player's configuration
+// folder, and where there is none the run plays on the built-in bindings. Both choices last for
+// one run: the previous ones come back when it ends.
+class ProgramFolders {
+ public:
+  ProgramFolders() : dataFolders_(DataFolders()), bindingFolder_(CurrentBindingFolder()) {
+    const std::filesystem::path program = ProgramFolder();
+    SetDataFolders(ProgramDataFolders(program));
+    if (IsBuildTree(program)) return;
+    std::string error;
+    if (const auto folder = UserFolder(UserFolderKind::Config, error)) {
+      SetBindingFolder({true, *folder});
+    } else {
+      std::fprintf(stderr, "talvenne: %s; playing with the built-in bindings, none saved\n",
+                   error.c_str());
+      SetBindingFolder({false, {}});
+    }
+  }
+  ~ProgramFolders() {
+    SetDataFolders(dataFolders_);
+    SetBindingFolder(bindingFolder_);
+  }
+  ProgramFolders(const ProgramFolders&) = delete;
+  ProgramFolders& operator=(const ProgramFolders&) = delete;
+
+ private:
+  std::vector<std::filesystem::path> dataFolders_;
+  BindingFolder bindingFolder_;
+};
 
 // Every file the run will write must be one it may replace, or the run does not start.
 bool CheckOutputs(const CommandLine& options, std::string& error) {
@@ -63,13 +107,15 @@ bool WriteScreenshot(const Screenshot& shot) {
   return false;
 }
 
-// Opens the device feed the command line asks for: a script, a replay, the bot, a recording or
-// none. `bot` points at the bot when it plays (a recording wraps it).
-bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
-              std::string& error) {
+// Opens the device feed the command line asks for: a script, a replay, the bot or none (a
+// recording wraps it once the run's screen mode is known), and holds the run's bindings, which
+// `bindings` receives: a replay's own, or what the binding files give. `bot` points at the bot
+// when it plays.
+bool OpenFeed(CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
+              BindingTables& bindings, std::string& error) {
+  // A recording must be replayable, and the bot's choices follow the run's seed: either fixes it.
+  if (!forcedSeed && (options.autoplay || !options.recordPath.empty())) forcedSeed = MilliSecs();
   if (options.autoplay) {
-    // The bot's choices follow the run's seed, so a seed is fixed for it as for a recording.
-    if (!forcedSeed) forcedSeed = MilliSecs();
     auto autoplay = std::make_unique<Autoplay>(static_cast<uint32_t>(*forcedSeed), LookAtScreen);
     bot = autoplay.get();
     feed = std::move(autoplay);
@@ -78,19 +124,25 @@ bool OpenFeed(const CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Aut
     feed = OpenInputScript(options.inputScript, error);
     if (!feed) return false;
   }
-  if (!options.replayPath.empty()) {
-    int seed = 0;
-    feed = OpenReplay(options.replayPath, seed, error);
-    if (!feed) return false;
-    forcedSeed = seed;
+  if (options.replayPath.empty()) {
+    bindings = ReadBindingTables();
+    HoldRunBindings(bindings, false);
+    return true;
   }
-  if (!options.recordPath.empty()) {
-    // A recording must be replayable, so the run's seed is fixed and saved with it.
-    if (!forcedSeed) forcedSeed = MilliSecs();
-    feed = OpenRecorder(options.recordPath, *forcedSeed, std::move(feed), error);
-    if (!feed) return false;
-  }
+  RecordedRun run;
+  feed = OpenReplay(options.replayPath, run, error);
+  if (!feed || !TakeRecordedRun(run, options, error)) return false;
+  forcedSeed = run.seed;
+  bindings = run.bindings;
+  // The player's files stay as they are, whatever the recorded run did to its own.
+  HoldRunBindings(bindings, true);
   return true;
+}
+
+int ModeNumber(const ScreenMode& mode) {
+  const auto* found = std::find_if(kScreenModes.begin(), kScreenModes.end(),
+                                   [&](const ScreenMode& m) { return m.label == mode.label; });
+  return static_cast<int>(found - kScreenModes.begin()) + 1;
 }
 
 // The music player leaves a piece it could not load silent; the game refuses to start without it.
@@ -161,13 +213,25 @@ int RunProgram(int argc, char** argv) {
     std::fputs(Usage().c_str(), stdout);
     return 0;
   }
+  if (options.version) {
+    std::printf("%s %s\n", kGameName, kGameVersion);
+    return 0;
+  }
   if (!CheckOutputs(options, error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     return 2;
   }
   // A file-size limit makes a write fail with a reason instead of ending the process unsaid.
   std::signal(SIGXFSZ, SIG_IGN);
-  if (options.seed) forcedSeed = *options.seed;
+  // One run, one start: nothing an earlier run in this process set up reaches this one.
+  ResetGlobals();
+  forcedSeed = options.seed;
+  struct RunEnd {
+    ~RunEnd() {
+      forcedSeed.reset();
+      ReleaseRunBindings();
+    }
+  } runEnd;
   RegisterCharacterKinds();
   TraceWriter trace;
   if (!options.tracePath.empty() && !trace.Open(options.tracePath, error)) {
@@ -176,12 +240,14 @@ int RunProgram(int argc, char** argv) {
   }
 
   // Start-up, in the order everything depends on.
+  const ProgramFolders folders;
   if (!InitPlatform(options.headless ? BackendKind::Headless : BackendKind::Sdl)) {
     return Fail(PlatformError());
   }
   std::unique_ptr<DeviceFeed> feed;
   Autoplay* bot = nullptr;
-  if (!OpenFeed(options, feed, bot, error)) {
+  BindingTables bindings;
+  if (!OpenFeed(options, feed, bot, bindings, error)) {
     std::fprintf(stderr, "talvenne: %s\n", error.c_str());
     ShutdownPlatform();
     return 2;
@@ -226,7 +292,7 @@ int RunProgram(int argc, char** argv) {
   ProjectileList.clear();
   CharacterList.clear();
   EffectList.clear();
-  AppTitle = kGameTitle;
+  AppTitle = std::string(kGameName) + " v" + kGameVersion + " Demo";
   SeedFromClockOrForced();
   JoyCount();
   HideMouse();
@@ -235,16 +301,28 @@ int RunProgram(int argc, char** argv) {
   music.get();
   const std::string badImage = images.get();
   const std::string badFont = fonts.get();
-  if (!badImage.empty()) return Fail("cannot load image " + badImage);
-  if (!MusicLoaded(*BGMPlayer, error)) return Fail("cannot load music " + error);
-  if (!badFont.empty()) return Fail("cannot load font " + badFont);
+  if (!badImage.empty()) return FailToLoad("image", badImage);
+  if (!MusicLoaded(*BGMPlayer, error)) return FailToLoad("music", error);
+  if (!badFont.empty()) return FailToLoad("font", badFont);
   if (!windowOpen) return Fail(PlatformError());
   ReleaseFreeMemory();
   SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
-  if (!StartGame(error, options.practice)) return Fail("cannot load sound " + error);
+  if (!StartGame(error, options.practice)) return FailToLoad("sound", error);
   // After the options window has set its Normal, so that it shows the level asked for.
   if (options.difficulty) SetDifficulty(*options.difficulty);
+  if (!options.recordPath.empty()) {
+    const RecordedRun run{.seed = *forcedSeed,
+                          .screenMode = ModeNumber(mode),
+                          .difficulty = options.difficulty,
+                          .practice = options.practice,
+                          .bindings = bindings};
+    feed = OpenRecorder(options.recordPath, run, std::move(feed), error);
+    if (!feed) {
+      std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+      return 2;
+    }
+  }
 
   // The frame loop: one update and one drawing per tick of the 60 Hz timer.
   int status = 0;

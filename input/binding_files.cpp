@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "input/file_io.h"
 #include "input/game_input.h"
@@ -18,6 +20,8 @@ constexpr int kUsedKeyActions[] = {ACTION_ATTACK, ACTION_MAGIC, ACTION_JUMP,
                                    ACTION_DASH,   ACTION_PAUSE, ACTION_LEFT,
                                    ACTION_UP,     ACTION_RIGHT, ACTION_DOWN};
 constexpr int kNoKey = 0;
+
+BindingFolder bindingFolder;
 
 // What makes a table unplayable, or empty when it is not: an action with no key, or one key or
 // button that two actions would fight over.
@@ -38,6 +42,14 @@ std::string TableDamage(std::span<const int32_t> values, std::span<const int> us
 
 }  // namespace
 
+void SetBindingFolder(const BindingFolder& place) { bindingFolder = place; }
+
+const BindingFolder& CurrentBindingFolder() { return bindingFolder; }
+
+std::string BindingFilePath(const char* file) {
+  return bindingFolder.folder.empty() ? std::string(file) : (bindingFolder.folder / file).string();
+}
+
 BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> values,
                                 std::string& why) {
   struct stat info {};
@@ -52,13 +64,16 @@ BindingFileRead ReadBindingFile(const std::string& path, std::span<int32_t> valu
   }
   const size_t size = values.size() * sizeof(int32_t);
   std::vector<uint8_t> bytes;
-  // Anything after the expected integers is ignored.
+  // Anything after the expected integers is not read (a later version may keep more there).
   if (!ReadFileBytes(path, bytes, size, &why)) return BindingFileRead::Unreadable;
   if (bytes.size() < size) {
     why = "too short";
     return BindingFileRead::Unusable;
   }
   for (size_t i = 0; i < values.size(); ++i) values[i] = LoadInt32Le(&bytes[i * sizeof(int32_t)]);
+  if (static_cast<uintmax_t>(info.st_size) > size) {
+    why = std::to_string(info.st_size) + " bytes where " + std::to_string(size) + " are expected";
+  }
   return BindingFileRead::Read;
 }
 
@@ -69,12 +84,52 @@ bool WriteBindingFile(const std::string& path, std::span<const int32_t> values) 
   return WriteFileAtomically(path, bytes);
 }
 
+namespace {
+
+// The bindings of the run under way; none outside a run (a test of one screen reads the files).
+struct HeldBindings {
+  BindingTables tables;
+  bool inMemoryOnly = false;
+};
+std::optional<HeldBindings> held;
+
+}  // namespace
+
+void HoldRunBindings(const BindingTables& tables, bool inMemoryOnly) {
+  held = HeldBindings{tables, inMemoryOnly};
+}
+
+void ReleaseRunBindings() { held.reset(); }
+
+BindingTables ReadBindingTables() {
+  TGameInput fresh;
+  fresh.Init(0, INPUT_BOTH);
+  for (const std::string& warning : ReadBindingFiles(fresh).warnings) {
+    std::fprintf(stderr, "talvenne: %s\n", warning.c_str());
+  }
+  return {fresh.Gamepad, fresh.Keyboard};
+}
+
+void LoadBindings(TGameInput& input) {
+  const BindingTables tables = held ? held->tables : ReadBindingTables();
+  input.Gamepad = tables.pad;
+  input.Keyboard = tables.keys;
+}
+
 bool WritePadBindings(const TGameInput& input) {
-  return WriteBindingFile(kPadBindingFile, std::span(input.Gamepad).first<kPadBindingCount>());
+  if (held) held->tables.pad = input.Gamepad;
+  if (held && held->inMemoryOnly) return true;
+  if (!bindingFolder.used) return false;
+  return WriteBindingFile(BindingFilePath(kPadBindingFile),
+                          std::span(input.Gamepad).first<kPadBindingCount>());
 }
 
 bool WriteKeyBindings(const TGameInput& input) {
-  return WriteBindingFile(kKeyBindingFile, std::span(input.Keyboard).first<kKeyBindingCount>());
+  if (held) held->tables.keys = input.Keyboard;
+  if (held && held->inMemoryOnly) return true;
+  if (!bindingFolder.used) return false;
+  return WriteBindingFile(BindingFilePath(kKeyBindingFile),
+                          std::span(input.Keyboard).first<kKeyBindingCount>());
 }
 
 BindingFilesRead ReadBindingFiles(TGameInput& input) {
@@ -82,6 +137,11 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
   defaults.SetDefaultConfig();
   defaults.Keyboard[ACTION_PAUSE] = kDefaultPauseKey;
   static constexpr int kUsedPadActions[] = {0, 1, 2, 3, 4};
+  if (!bindingFolder.used) {
+    input.Gamepad = defaults.Gamepad;
+    input.Keyboard = defaults.Keyboard;
+    return {};
+  }
 
   // Each file stands on its own: a broken pad file does not throw away good key bindings.
   BindingFilesRead result;
@@ -105,28 +165,36 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
   for (const Part& part : parts) {
     ActionArray read = part.bindings;
     std::string why;
-    BindingFileRead state = ReadBindingFile(part.file, std::span(read).first(part.count), why);
+    const std::string path = BindingFilePath(part.file);
+    BindingFileRead state = ReadBindingFile(path, std::span(read).first(part.count), why);
     if (state == BindingFileRead::Read) {
-      why = TableDamage(read, part.used, part.zeroIsNoCode);
-      if (why.empty()) {
+      const std::string damage = TableDamage(read, part.used, part.zeroIsNoCode);
+      if (damage.empty()) {
         part.bindings = read;
+        if (!why.empty()) {
+          result.warnings.push_back(path + ": " + why + "; playing with the " +
+                                    std::to_string(part.count) +
+                                    " bindings it begins with, the file left as it is");
+        }
         continue;
       }
+      why = damage;
       state = BindingFileRead::Unusable;
     }
     part.bindings = part.builtIn;
+    const std::string& file = path;
     if (state == BindingFileRead::Unreadable) {
       part.kept = true;
-      result.warnings.push_back(std::string(part.file) + ": cannot be read (" + why +
+      result.warnings.push_back(file + ": cannot be read (" + why +
                                 "); playing with the built-in bindings, the file left alone");
-    } else {
-      part.replaced = true;
-      part.write(input);
-      if (state != BindingFileRead::Missing) {
-        result.warnings.push_back(std::string(part.file) + ": damaged (" + why +
-                                  "); playing with the built-in bindings, the file written anew");
-      }
+      continue;
     }
+    part.replaced = true;
+    const std::string what =
+        state == BindingFileRead::Missing ? file + ": not found" : file + ": damaged (" + why + ")";
+    result.warnings.push_back(
+        what + "; playing with the built-in bindings, " +
+        (part.write(input) ? "the file written anew" : "the file could not be written anew"));
   }
   return result;
 }

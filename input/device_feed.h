@@ -3,8 +3,10 @@
 // script, a recording being replayed, or live devices being recorded.
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "input/binding_files.h"
 #include "platform/system.h"
 
 class DeviceFeed {
@@ -22,13 +24,25 @@ class DeviceFeed {
   virtual const std::string& Error() const;
 };
 
+// Everything besides the devices that a run's course depends on, read from outside when it
+// starts: a recording carries it, so that its replay is the same run on any machine.
+struct RecordedRun {
+  int seed = 0;
+  int screenMode = 1;             // 1 to 8: the size of the screen moves the game's lines
+  std::optional<int> difficulty;  // as given by --difficulty (0 Easy to 2 Hard), if it was
+  bool practice = false;          // the run opened in the practice yard
+  BindingTables bindings;         // the keyboard and pad bindings in force at the start
+  bool operator==(const RecordedRun&) const = default;
+};
+
 // A plain-text script of device changes by frame number. On a malformed line returns nullptr
 // and sets `error` to one line naming the file and line number.
 std::unique_ptr<DeviceFeed> OpenInputScript(const std::string& path, std::string& error);
-// A recording made by OpenRecorder; `seed` receives the seed it was recorded with.
-std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, int& seed, std::string& error);
+// A recording made by OpenRecorder; `run` receives what it was recorded with.
+std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, RecordedRun& run,
+                                       std::string& error);
 // Records every frame's device state (from `source`, or the live devices when it is null)
-// together with `seed` into `path`. Recording live devices also overrides them with the state
+// together with `run` into `path`. Recording live devices also overrides them with the state
 // captured for the frame, so that the run sees exactly what its replay will.
-std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, int seed,
+std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, const RecordedRun& run,
                                          std::unique_ptr<DeviceFeed> source, std::string& error);

@@ -1,11 +1,16 @@
-// Recordings: every frame's device state with the seed of the run, as written by --record and
-// played back by --replay.
+// Recordings: every frame's device state with everything else the run read from outside when it
+// started, as written by --record and played back by --replay.
 //
 // File format, all integers little-endian:
 //
 //   header   "TLVR"   4 bytes, the magic
-//            u8       format version, 2
+//            u8       format version, 3
 //            i32      seed of the recorded run
+//            u8       screen mode, 1 to 8
+//            u8       difficulty given by --difficulty: 0 Easy, 1 Normal, 2 Hard; 255 none given
+//            u8       flags: bit 0 the run opened in the practice yard; the others are 0
+//            14 i32   pad button of each action, as the run started with them
+//            14 i32   key code of each action, likewise
 //   body     records, each a tag byte and its payload; they belong to frame 0 until the first
 //            NEXT, and each NEXT moves on by its count of frames:
 //     0x01 KEY_DOWN   u8 key code
@@ -18,13 +23,14 @@
 //     0x08 PULL       u8 port: the pad reads as not connected (buttons and axes as recorded)
 //     0x10 NEXT       varint frames to move on, 1 or more
 //     0x00 END        varint count of frames recorded, then u32 CRC-32 (zlib's) of every byte
-//                     after the header up to the count; the CRC ends the file
+//                     of the file before it, the header included; the CRC ends the file
 //   varint: unsigned LEB128, 7 bits a byte, low bits first, at most 5 bytes.
 //
 // Only changes are stored: a frame in which nothing changed costs nothing, and a key tap costs
 // about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes
 // and flushed every frame, so a run that crashes leaves what it played on disk (without the end
-// record, which a replay asks for). Format 1 had no CRC.
+// record, which a replay asks for). Format 1 had no CRC; format 2 kept only the seed, whose bytes
+// its CRC did not cover, and no bindings, so that it replayed as another run on another machine.
 
 #include <zlib.h>
 
@@ -40,9 +46,14 @@
 namespace {
 
 constexpr uint8_t kMagic[4] = {'T', 'L', 'V', 'R'};
-constexpr uint8_t kVersion = 2;
-constexpr size_t kHeaderSize = 9;
+constexpr uint8_t kVersion = 3;
+constexpr size_t kVersionAt = 4;
+constexpr size_t kHeaderSize = 12 + 2 * kActionCount * 4;
 constexpr size_t kCrcSize = 4;
+constexpr uint8_t kNoDifficulty = 255;
+constexpr uint8_t kPracticeFlag = 1;
+constexpr int kScreenModeCount = 8;
+constexpr int kDifficultyCount = 3;
 
 uint32_t Crc32(uint32_t crc, std::span<const uint8_t> bytes) {
   return static_cast<uint32_t>(crc32_z(crc, bytes.data(), bytes.size()));
@@ -95,6 +106,19 @@ void AppendRecord(std::vector<uint8_t>& out, const DeviceChange& change) {
   }
 }
 
+std::vector<uint8_t> EncodeHeader(const RecordedRun& run) {
+  std::vector<uint8_t> header(std::begin(kMagic), std::end(kMagic));
+  header.push_back(kVersion);
+  AppendInt32Le(header, run.seed);
+  header.push_back(static_cast<uint8_t>(run.screenMode));
+  header.push_back(run.difficulty ? static_cast<uint8_t>(*run.difficulty) : kNoDifficulty);
+  header.push_back(run.practice ? kPracticeFlag : 0);
+  for (const ActionArray* table : {&run.bindings.pad, &run.bindings.keys}) {
+    for (int32_t code : *table) AppendInt32Le(header, code);
+  }
+  return header;
+}
+
 // ---- Recording ---------------------------------------------------------------------------------
 
 class Recorder final : public DeviceFeed {
@@ -106,14 +130,13 @@ class Recorder final : public DeviceFeed {
     OverrideDeviceState(nullptr);
   }
 
-  bool Open(const std::string& path, int seed) {
+  bool Open(const std::string& path, const RecordedRun& run) {
     if (!file_.Open(path)) {
       error_ = file_.Error();
       return false;
     }
-    std::vector<uint8_t> header(std::begin(kMagic), std::end(kMagic));
-    header.push_back(kVersion);
-    AppendInt32Le(header, seed);
+    const std::vector<uint8_t> header = EncodeHeader(run);
+    crc_ = Crc32(crc_, header);
     // A disk that cannot take even the header is found before the first frame.
     return file_.Write(header) && file_.Flush() ? true : (error_ = file_.Error(), false);
   }
@@ -182,7 +205,7 @@ class Recorder final : public DeviceFeed {
   int currentFrame_ = 0;  // the frame the records being written belong to
   int frameCount_ = 0;
   bool published_ = false;
-  uint32_t crc_ = Crc32(0, {});        // of the body written so far
+  uint32_t crc_ = Crc32(0, {});        // of the file written so far
   std::vector<DeviceChange> changes_;  // scratch, kept to avoid allocating every frame
   std::vector<uint8_t> bytes_;
   std::string error_;
@@ -310,40 +333,71 @@ std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
   }
 }
 
+// What the header says of the run; throws on values no recorder writes.
+RecordedRun DecodeHeader(const std::vector<uint8_t>& bytes) {
+  RecordedRun run;
+  run.seed = LoadInt32Le(&bytes[5]);
+  run.screenMode = bytes[9];
+  if (run.screenMode < 1 || run.screenMode > kScreenModeCount) {
+    throw ReplayError{"screen mode " + std::to_string(run.screenMode) + " is not one of 1 to 8"};
+  }
+  if (bytes[10] != kNoDifficulty) {
+    if (bytes[10] >= kDifficultyCount) {
+      throw ReplayError{"difficulty " + std::to_string(bytes[10]) + " is not one of 0 to 2"};
+    }
+    run.difficulty = bytes[10];
+  }
+  if (bytes[11] & ~kPracticeFlag) throw ReplayError{"unknown flags in the header"};
+  run.practice = (bytes[11] & kPracticeFlag) != 0;
+  size_t at = 12;
+  for (ActionArray* table : {&run.bindings.pad, &run.bindings.keys}) {
+    for (int32_t& code : *table) {
+      code = LoadInt32Le(&bytes[at]);
+      at += 4;
+    }
+  }
+  return run;
+}
+
 }  // namespace
 
-std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, int seed,
+std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, const RecordedRun& run,
                                          std::unique_ptr<DeviceFeed> source, std::string& error) {
   auto recorder = std::make_unique<Recorder>(std::move(source));
-  if (!recorder->Open(path, seed)) {
+  if (!recorder->Open(path, run)) {
     error = recorder->Error();
     return nullptr;
   }
   return recorder;
 }
 
-std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, int& seed, std::string& error) {
-  // The header is read and checked first: a file that is no recording costs nine bytes.
+std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, RecordedRun& run,
+                                       std::string& error) {
+  // The header is read and checked first: a file that is no recording costs a few bytes.
   InputFile file;
   std::vector<uint8_t> bytes;
   if (!file.Open(path) || !file.Read(kHeaderSize, bytes)) {
     error = file.Error();
     return nullptr;
   }
-  if (bytes.size() < kHeaderSize ||
+  if (bytes.size() <= kVersionAt ||
       !std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin())) {
     error = path + ": not a Talvenne recording";
     return nullptr;
   }
-  if (bytes[4] < kVersion) {
-    error = path + ": recorded by an older version of Talvenne (format " +
-            std::to_string(bytes[4]) + "); this version plays format " + std::to_string(kVersion) +
-            " only";
+  const int version = bytes[kVersionAt];
+  if (version < kVersion) {
+    error = path + ": recorded by an older version of Talvenne (format " + std::to_string(version) +
+            "); this version plays format " + std::to_string(kVersion) + " only";
     return nullptr;
   }
-  if (bytes[4] > kVersion) {
-    error = path + ": recording format " + std::to_string(bytes[4]) +
+  if (version > kVersion) {
+    error = path + ": recording format " + std::to_string(version) +
             " is newer than this version reads (format " + std::to_string(kVersion) + ")";
+    return nullptr;
+  }
+  if (bytes.size() < kHeaderSize) {
+    error = path + ": damaged recording: the file is cut short inside its header";
     return nullptr;
   }
   if (file.Size() > kMaxInputFileBytes || !file.Read(kMaxInputFileBytes + 1 - kHeaderSize, bytes) ||
@@ -353,16 +407,16 @@ std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, int& seed, std::
                                  : file.Error();
     return nullptr;
   }
-  // A changed byte anywhere must not replay silently as another run.
+  // A changed byte anywhere, the seed and the bindings included, must not replay silently as
+  // another run.
   const size_t size = bytes.size();
   const bool sealed =
       size >= kHeaderSize + kCrcSize &&
-      Crc32(0, std::span(bytes).subspan(kHeaderSize, size - kHeaderSize - kCrcSize)) ==
-          LoadUint32Le(&bytes[size - kCrcSize]);
+      Crc32(0, std::span(bytes).first(size - kCrcSize)) == LoadUint32Le(&bytes[size - kCrcSize]);
   try {
     std::vector<DeviceChange> changes = DecodeBody(bytes);
     if (!sealed) throw ReplayError{};
-    seed = LoadInt32Le(&bytes[5]);
+    run = DecodeHeader(bytes);
     return MakeChangeFeed(DeviceState{}, std::move(changes));
   } catch (const ReplayError& damage) {
     error = path + ": damaged recording: " +

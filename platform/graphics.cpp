@@ -12,6 +12,7 @@
 #include <fstream>
 #include <unordered_map>
 
+#include "platform/folders.h"
 #include "platform/internal.h"
 #include "platform/packed_picture.h"
 #include "platform/system.h"
@@ -324,7 +325,7 @@ bool ReadAssetBytes(const std::string& name, std::vector<uint8_t>& out) {
   }
   std::string path = name;
   std::replace(path.begin(), path.end(), '\\', '/');
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  std::ifstream file(FindDataFile(path), std::ios::binary | std::ios::ate);
   if (!file) return false;
   // In one read: the fonts and the music are megabytes long.
   const std::streamoff size = file.tellg();

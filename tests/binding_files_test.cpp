@@ -54,6 +54,7 @@ class BindingFilesTest : public testing::Test {
     input.Init(0, INPUT_BOTH);
   }
   void TearDown() override {
+    SetBindingFolder({});
     fs::current_path(previous_);
     fs::remove_all(dir_);
   }
@@ -76,9 +77,11 @@ class BindingFilesTest : public testing::Test {
 
   TGameInput input;
 
+ protected:
+  fs::path dir_;
+
  private:
   fs::path previous_;
-  fs::path dir_;
 };
 
 // ---- Reading -----------------------------------------------------------------------------------
@@ -174,8 +177,19 @@ TEST_F(BindingFilesTest, DamagedFileIsReadAsItIsOrReplacedByTheBuiltInBindings) 
       EXPECT_EQ(result.keyReplaced, keyReplaced);
       const std::vector<int32_t> padValues = damaged == &kPadFile ? written : kPadFile.good;
       const std::vector<int32_t> keyValues = damaged == &kKeyFile ? written : kKeyFile.good;
-      // One line for a file that was there but not used; none for a first start.
-      EXPECT_EQ(result.warnings.size(), damage.replaced && damage.bytes ? 1u : 0u);
+      // One line, naming the file and what was done, for every file not read exactly as it is.
+      const bool longer = damage.bytes && damage.bytes->size() > size_t(damaged->count) * 4;
+      if (damage.replaced || longer) {
+        ASSERT_EQ(result.warnings.size(), 1u);
+        EXPECT_EQ(result.warnings[0].rfind(std::string(damaged->name) + ": ", 0), 0u);
+        EXPECT_NE(
+            result.warnings[0].find(damage.replaced ? "built-in bindings, the file written anew"
+                                                    : "the file left as it is"),
+            std::string::npos)
+            << result.warnings[0];
+      } else {
+        EXPECT_EQ(result.warnings, std::vector<std::string>{});
+      }
       if (damage.replaced) {
         EXPECT_EQ(input.Gamepad, padReplaced ? kDefaultPad : PadRead(padValues));
         EXPECT_EQ(input.Keyboard, keyReplaced ? kDefaultKeys : KeysRead(keyValues));
@@ -310,4 +324,91 @@ TEST_F(BindingFilesTest, WriteIntoMissingDirectoryFails) {
   EXPECT_TRUE(FilesHere().empty());
 }
 
+// ---- Where they are kept --------------------------------------------------------------------
+
+// An installed game keeps them in a folder of its own: read from there, written there, and the
+// working folder untouched, the warnings naming the file where it lies.
+TEST_F(BindingFilesTest, KeptInTheFolderGivenAndNowhereElse) {
+  const fs::path folder = dir_ / "config";
+  fs::create_directory(folder);
+  SetBindingFolder({true, folder});
+  Write("config/ConfigPad.set", Bytes(3, 0x01));
+  const BindingFilesRead first = ReadBindingFiles(input);
+  EXPECT_TRUE(first.padReplaced);
+  ASSERT_EQ(first.warnings.size(), 2u);
+  EXPECT_TRUE(first.warnings[0].starts_with((folder / kPadBindingFile).string() + ": damaged"))
+      << first.warnings[0];
+  EXPECT_TRUE(first.warnings[1].starts_with((folder / kKeyBindingFile).string() + ": not found"))
+      << first.warnings[1];
+  EXPECT_EQ(FilesHere(), std::vector<std::string>{"config"});
+  EXPECT_EQ(Read("config/ConfigKey.set").size(), 56u);
+  EXPECT_EQ(Read("config/ConfigPad.set").size(), 20u);
+
+  input.Keyboard[ACTION_JUMP] = 75;
+  ASSERT_TRUE(WriteKeyBindings(input));
+  TGameInput again;
+  again.Init(0, INPUT_BOTH);
+  EXPECT_FALSE(ReadBindingFiles(again).keyReplaced);
+  EXPECT_EQ(again.Keyboard[ACTION_JUMP], 75);
+  EXPECT_EQ(FilesHere(), std::vector<std::string>{"config"});
+}
+
+// A run with no place for them plays on the built-in bindings and never touches a binding file,
+// not even one in the working folder.
+TEST_F(BindingFilesTest, WithNoFolderNothingIsReadOrWritten) {
+  const Bytes theirs = LittleEndian(kKeyFile.good);
+  Write(kKeyBindingFile, theirs);
+  SetBindingFolder({false, {}});
+  const BindingFilesRead result = ReadBindingFiles(input);
+  EXPECT_TRUE(result.warnings.empty());
+  EXPECT_EQ(input.Keyboard, kDefaultKeys);
+  EXPECT_EQ(input.Gamepad, kDefaultPad);
+  EXPECT_FALSE(WriteKeyBindings(input));
+  EXPECT_FALSE(WritePadBindings(input));
+  EXPECT_EQ(Read(kKeyBindingFile), theirs);
+  EXPECT_EQ(FilesHere(), std::vector<std::string>{kKeyBindingFile});
+}
+
 }  // namespace
+
+// ---- A run's held bindings ---------------------------------------------------------------------
+
+TEST_F(BindingFilesTest, ARunPlaysOnTheBindingsItHoldsAndAReplayWritesNoFile) {
+  Write(kKeyBindingFile, LittleEndian(kKeyFile.good));
+  Write(kPadBindingFile, LittleEndian(kPadFile.good));
+  const BindingTables fromFiles = ReadBindingTables();
+  EXPECT_EQ(fromFiles.keys, KeysRead(kKeyFile.good));
+  EXPECT_EQ(fromFiles.pad, PadRead(kPadFile.good));
+
+  BindingTables recorded;
+  recorded.keys = kDefaultKeys;
+  recorded.pad = kDefaultPad;
+  for (const bool inMemoryOnly : {true, false}) {
+    SCOPED_TRACE(inMemoryOnly ? "replay" : "recorded run");
+    HoldRunBindings(recorded, inMemoryOnly);
+    // The title of the run takes the held tables, whatever the files now say.
+    TGameInput title;
+    title.Init(0, INPUT_BOTH);
+    LoadBindings(title);
+    EXPECT_EQ(title.Keyboard, kDefaultKeys);
+    EXPECT_EQ(title.Gamepad, kDefaultPad);
+    // A rebinding inside the run: the next start of the title in this run plays on it ...
+    title.Keyboard[ACTION_RIGHT] = 'L';
+    title.Gamepad[ACTION_JUMP] = 7;
+    EXPECT_TRUE(WriteKeyBindings(title));
+    EXPECT_TRUE(WritePadBindings(title));
+    TGameInput again;
+    LoadBindings(again);
+    EXPECT_EQ(again.Keyboard, title.Keyboard);
+    EXPECT_EQ(again.Gamepad, title.Gamepad);
+    // ... and only a run that is not a replay writes it down.
+    EXPECT_EQ(ValuesOf(Read(kKeyBindingFile))[ACTION_RIGHT],
+              inMemoryOnly ? kKeyFile.good[12] : 'L');
+    EXPECT_EQ(ValuesOf(Read(kPadBindingFile))[ACTION_JUMP], inMemoryOnly ? kPadFile.good[2] : 7);
+    ReleaseRunBindings();
+  }
+  // With no run under way the files are read again.
+  TGameInput after;
+  LoadBindings(after);
+  EXPECT_EQ(after.Keyboard[ACTION_RIGHT], 'L');
+}

@@ -10,8 +10,9 @@ game=$1 out=$2 sanitized=${3:-}
 rm -rf "$out" && mkdir -p "$out"
 failures=0
 
-# A recording header, then a hole to 3 GB that costs no disk.
-printf 'TLVR\002\000\000\000\000' >"$out/huge.rec"
+# A recording header (the magic, format 3 and 119 bytes of run), then a hole to 3 GB that costs
+# no disk.
+{ printf 'TLVR\003'; head -c 119 /dev/zero; } >"$out/huge.rec"
 truncate -s 3G "$out/huge.rec"
 # One 10 MB line, and a line of a 4000-byte word the parser cannot take.
 head -c 10000000 /dev/zero | tr '\0' 'k' >"$out/long-line.txt"

@@ -17,20 +17,10 @@ function(replay out)
   endif()
 endfunction()
 
+include(${CMAKE_CURRENT_LIST_DIR}/trace_lines.cmake)
 # Names the first line where `lines` leaves the golden trace.
 function(compare what lines)
-  list(LENGTH lines count)
-  foreach(i RANGE 0 ${count})
-    if(i EQUAL count)
-      break()
-    endif()
-    list(GET lines ${i} got)
-    list(GET expected ${i} want)
-    if(NOT got STREQUAL want)
-      message(FATAL_ERROR "${what} leaves the golden trace at frame ${i}:\n"
-                          "  golden: ${want}\n  now:    ${got}\n${rerecord}")
-    endif()
-  endforeach()
+  fail_where_traces_part("${what} leaves the golden trace" lines expected 1 "${rerecord}")
 endfunction()
 
 set(trace "${CMAKE_CURRENT_BINARY_DIR}/golden_replay.jsonl")

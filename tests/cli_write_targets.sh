@@ -12,6 +12,8 @@ set -eu
 game=$1 out=$2/$3 part=$3
 rm -rf "$out" && mkdir -p "$out"
 failures=0
+# The binding files as a first start leaves them, so that no run below has to write them first.
+"$game" --headless --frames 1 >/dev/null 2>&1
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # What a path is, and its bytes when it is a regular file, so that changes show.
@@ -90,11 +92,14 @@ if [ "$part" != signals ]; then
   exit 0
 fi
 
-# A run that fails at start (here: no assets in an empty folder) keeps the old recording.
-mkdir -p "$out/empty"
+# A run that fails at start (here: a copy of the program with no assets beside it or in a data
+# folder of its own) keeps the old recording.
+mkdir -p "$out/empty" "$out/home"
+cp "$game" "$out/empty/talvenne"
 echo old >"$out/empty/keep.rec"
-(cd "$out/empty" && "$game" --headless --frames 3 --record keep.rec) >"$out/log" 2>&1 &&
-  fail "a run without its assets started" || true
+(cd "$out/empty" && HOME="$out/home" ./talvenne --headless --frames 3 --record keep.rec) \
+  >"$out/log" 2>&1 && fail "a run without its assets started" || true
+grep -q "cannot load" "$out/log" || fail "a run without its assets: $(cat "$out/log")"
 [ "$(cat "$out/empty/keep.rec")" = old ] || fail "a failed start replaced the old recording"
 
 # SIGHUP ends a run between frames, like SIGTERM: the recording is whole and replays.

@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <filesystem>
@@ -22,6 +23,15 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// The fixed part of every recording: magic, format, seed, mode, difficulty, flags, two tables.
+constexpr size_t kHeaderBytes = 124;
+
+RecordedRun Seeded(int seed) {
+  RecordedRun run;
+  run.seed = seed;
+  return run;
+}
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -223,8 +233,17 @@ TEST_F(DeviceFeedTest, ScriptAndItsRecordingDriveTheSameStatuses) {
   EXPECT_EQ(expected[10][kActionCount + ACTION_LEFT], INPUT_UP);  // -0.2 is inside
   EXPECT_EQ(expected[12][kActionCount + ACTION_LEFT], INPUT_PRESSED);
 
+  // Every field away from its default, so that a field the header drops or mixes up shows.
+  RecordedRun made = Seeded(-12345);
+  made.screenMode = 6;
+  made.difficulty = 2;
+  made.practice = true;
+  for (int i = 0; i < kActionCount; ++i) {
+    made.bindings.pad[i] = 31 - i;
+    made.bindings.keys[i] = 200 + i;
+  }
   std::string error;
-  auto recorder = OpenRecorder(Path("run.rec"), -12345, Script(kPlayScript), error);
+  auto recorder = OpenRecorder(Path("run.rec"), made, Script(kPlayScript), error);
   ASSERT_NE(recorder, nullptr) << error;
   TGameInput recorded = FreshInput();
   EXPECT_EQ(RunFrames(*recorder, 0, kFrames, recorded), expected);
@@ -232,10 +251,10 @@ TEST_F(DeviceFeedTest, ScriptAndItsRecordingDriveTheSameStatuses) {
   EXPECT_EQ(recorder->Error(), "");
   recorder.reset();
 
-  int seed = 0;
-  auto replay = OpenReplay(Path("run.rec"), seed, error);
+  RecordedRun run;
+  auto replay = OpenReplay(Path("run.rec"), run, error);
   ASSERT_NE(replay, nullptr) << error;
-  EXPECT_EQ(seed, -12345);
+  EXPECT_EQ(run, made);
   TGameInput replayed = FreshInput();
   EXPECT_EQ(RunFrames(*replay, 0, kFrames, replayed), expected);
 }
@@ -252,7 +271,7 @@ TEST_F(DeviceFeedTest, LiveRecordingHoldsEachFrameAsCapturedAndReplaysExactly) {
   };
 
   std::string error;
-  auto recorder = OpenRecorder(Path("live.rec"), 7, nullptr, error);
+  auto recorder = OpenRecorder(Path("live.rec"), Seeded(7), nullptr, error);
   ASSERT_NE(recorder, nullptr) << error;
   TGameInput live = FreshInput();
   std::vector<DeviceState> captured;
@@ -274,10 +293,10 @@ TEST_F(DeviceFeedTest, LiveRecordingHoldsEachFrameAsCapturedAndReplaysExactly) {
   recorder.reset();
   headless::ReleaseAll();
 
-  int seed = 0;
-  auto replay = OpenReplay(Path("live.rec"), seed, error);
+  RecordedRun run;
+  auto replay = OpenReplay(Path("live.rec"), run, error);
   ASSERT_NE(replay, nullptr) << error;
-  EXPECT_EQ(seed, 7);
+  EXPECT_EQ(run.seed, 7);
   TGameInput replayed = FreshInput();
   for (int frame = 0; frame < kFrames; ++frame) {
     SCOPED_TRACE("frame " + std::to_string(frame));
@@ -290,20 +309,20 @@ TEST_F(DeviceFeedTest, LiveRecordingHoldsEachFrameAsCapturedAndReplaysExactly) {
 
 TEST_F(DeviceFeedTest, RecordingStoresOnlyChanges) {
   std::string error;
-  auto recorder = OpenRecorder(Path("idle.rec"), 1, nullptr, error);
+  auto recorder = OpenRecorder(Path("idle.rec"), Seeded(1), nullptr, error);
   ASSERT_NE(recorder, nullptr) << error;
   for (int frame = 0; frame < 36000; ++frame) {  // ten minutes
     headless::SetKey(88, frame == 1000);
     recorder->BeginFrame(frame);
   }
   recorder->Finish();
-  EXPECT_LE(fs::file_size(Path("idle.rec")), 32u);
+  EXPECT_LE(fs::file_size(Path("idle.rec")), kHeaderBytes + 23);
 }
 
 // A recording of the play script, as a finished run leaves it.
 std::vector<uint8_t> GoodRecording(const std::string& path) {
   std::string error;
-  auto recorder = OpenRecorder(path, 99, nullptr, error);
+  auto recorder = OpenRecorder(path, Seeded(99), nullptr, error);
   EXPECT_NE(recorder, nullptr) << error;
   if (!recorder) return {};
   for (int frame = 0; frame < 30; ++frame) {
@@ -316,9 +335,9 @@ std::vector<uint8_t> GoodRecording(const std::string& path) {
   return ReadAll(path);
 }
 
-// The CRC at the end made right again for a changed body, so that the checks behind it show.
+// The CRC at the end made right again for a changed file, so that the checks behind it show.
 void Reseal(std::vector<uint8_t>& b) {
-  const uint32_t crc = static_cast<uint32_t>(crc32_z(0, b.data() + 9, b.size() - 13));
+  const uint32_t crc = static_cast<uint32_t>(crc32_z(0, b.data(), b.size() - 4));
   for (int i = 0; i < 4; ++i) b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
 }
 
@@ -332,7 +351,7 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
   const std::vector<uint8_t> good = GoodRecording(Path("good.rec"));
   ASSERT_GT(good.size(), 20u);
 
-  const size_t header = 9;
+  const size_t header = kHeaderBytes;
   const auto resealed = [](std::function<void(std::vector<uint8_t>&)> change) {
     return [change](std::vector<uint8_t>& b) {
       change(b);
@@ -342,14 +361,24 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
   const Damage cases[] = {
       {"empty", [](auto& b) { b.clear(); }, "not a Talvenne recording"},
       {"wrong magic", [](auto& b) { b[0] = 'X'; }, "not a Talvenne recording"},
-      {"newer format", [](auto& b) { b[4] = 3; }, "format 3 is newer"},
-      {"older version", [](auto& b) { b[4] = 1; }, "older version of Talvenne (format 1)"},
+      {"newer format", [](auto& b) { b[4] = 4; }, "format 4 is newer"},
+      {"format 1", [](auto& b) { b[4] = 1; }, "older version of Talvenne (format 1)"},
+      // As format 2 wrote it: nine bytes of header, then the body.
+      {"format 2", [](auto& b) { b = {'T', 'L', 'V', 'R', 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}; },
+       "older version of Talvenne (format 2); this version plays format 3 only"},
+      {"cut inside the header", [](auto& b) { b.resize(40); }, "cut short inside its header"},
+      {"seed changed", [](auto& b) { b[6] ^= 0x10; }, "checksum does not match"},
+      {"a binding changed", [](auto& b) { b[12 + 4 * 15] ^= 1; }, "checksum does not match"},
+      {"screen mode 0", resealed([](auto& b) { b[9] = 0; }), "screen mode 0"},
+      {"screen mode 9", resealed([](auto& b) { b[9] = 9; }), "screen mode 9"},
+      {"difficulty 3", resealed([](auto& b) { b[10] = 3; }), "difficulty 3"},
+      {"unknown flag", resealed([](auto& b) { b[11] = 2; }), "unknown flags"},
       {"a byte changed", [&](auto& b) { b[header + 2] ^= 0x40; }, "checksum does not match"},
       {"checksum changed", [](auto& b) { b.back() ^= 1; }, "checksum does not match"},
       {"last byte lost", [](auto& b) { b.pop_back(); }, "cut short"},
       {"cut inside a record", [&](auto& b) { b.resize(header + 1); }, "did not finish"},
       {"unknown record", resealed([&](auto& b) { b.insert(b.begin() + header, 0x7E); }),
-       "unknown record 0x7e at byte 9"},
+       "unknown record 0x7e at byte 124"},
       {"pad out of range", resealed([&](auto& b) {
          b.insert(b.begin() + header, {0x07, 9});
        }),
@@ -367,31 +396,39 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
     c.apply(bytes);
     const std::string path = Path("bad.rec");
     WriteAll(path, bytes);
-    int seed = 0;
-    EXPECT_EQ(OpenReplay(path, seed, error), nullptr);
+    RecordedRun run;
+    EXPECT_EQ(OpenReplay(path, run, error), nullptr);
     EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
     EXPECT_NE(error.find(c.mentions), std::string::npos) << error;
   }
-  int seed = 0;
-  EXPECT_EQ(OpenReplay(Path("absent.rec"), seed, error), nullptr);
+  RecordedRun run;
+  EXPECT_EQ(OpenReplay(Path("absent.rec"), run, error), nullptr);
   EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
-  EXPECT_EQ(OpenRecorder(Path("no-such-dir/x.rec"), 1, nullptr, error), nullptr);
+  EXPECT_EQ(OpenRecorder(Path("no-such-dir/x.rec"), Seeded(1), nullptr, error), nullptr);
   EXPECT_NE(error.find("no-such-dir"), std::string::npos) << error;
 }
 
-TEST_F(DeviceFeedTest, EveryFlippedBitOfARecordingIsRefused) {
+TEST_F(DeviceFeedTest, EveryFlippedBitOfARecordingIsRefusedTheSeedAndTheBindingsToo) {
   const std::vector<uint8_t> good = GoodRecording(Path("good.rec"));
-  int seed = 0;
+  RecordedRun run;
   std::string error;
-  ASSERT_NE(OpenReplay(Path("good.rec"), seed, error), nullptr) << error;
-  // The seed (bytes 5 to 8) is the one part a flip leaves playable, as another run's seed.
+  ASSERT_NE(OpenReplay(Path("good.rec"), run, error), nullptr) << error;
+  // The header counts as much as the body: a seed or a binding a flip changes would replay
+  // silently as another run. Every bit of the seed (bytes 5 to 8), and one bit of every other byte.
   for (size_t at = 0; at < good.size(); ++at) {
-    if (at >= 5 && at < 9) continue;
+    for (int seedBit = 0; at >= 5 && at < 9 && seedBit < 8; ++seedBit) {
+      std::vector<uint8_t> bytes = good;
+      bytes[at] ^= static_cast<uint8_t>(1 << seedBit);
+      WriteAll(Path("flipped.rec"), bytes);
+      EXPECT_EQ(OpenReplay(Path("flipped.rec"), run, error), nullptr)
+          << "seed byte " << at << " bit " << seedBit << " replays as another run";
+      EXPECT_NE(error.find("checksum does not match"), std::string::npos) << error;
+    }
     const int bit = static_cast<int>(at % 8);
     std::vector<uint8_t> bytes = good;
     bytes[at] ^= static_cast<uint8_t>(1 << bit);
     WriteAll(Path("flipped.rec"), bytes);
-    EXPECT_EQ(OpenReplay(Path("flipped.rec"), seed, error), nullptr)
+    EXPECT_EQ(OpenReplay(Path("flipped.rec"), run, error), nullptr)
         << "byte " << at << " bit " << bit << " replays as another run";
   }
 }
@@ -402,13 +439,13 @@ TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyOnce
   std::string error;
   {
     // A run that fails before its first frame leaves the old recording and no temporary.
-    auto unstarted = OpenRecorder(path, 5, nullptr, error);
+    auto unstarted = OpenRecorder(path, Seeded(5), nullptr, error);
     ASSERT_NE(unstarted, nullptr) << error;
   }
   EXPECT_EQ(ReadAll(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
   EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 1);
 
-  auto recorder = OpenRecorder(path, 5, nullptr, error);
+  auto recorder = OpenRecorder(path, Seeded(5), nullptr, error);
   ASSERT_NE(recorder, nullptr) << error;
   for (int frame = 0; frame < 10; ++frame) {
     headless::SetKey(88, frame % 2 == 1);
@@ -418,24 +455,26 @@ TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyOnce
   const std::vector<uint8_t> midRun = ReadAll(path);
   EXPECT_EQ(std::vector<uint8_t>(midRun.begin(), midRun.begin() + 4),
             (std::vector<uint8_t>{'T', 'L', 'V', 'R'}));
-  EXPECT_EQ(midRun.size(), 9u + 9 * 4) << "each key change is a step and a record";
-  int seed = 0;
-  EXPECT_EQ(OpenReplay(path, seed, error), nullptr);
+  EXPECT_EQ(midRun.size(), kHeaderBytes + 9 * 4) << "each key change is a step and a record";
+  RecordedRun run;
+  EXPECT_EQ(OpenReplay(path, run, error), nullptr);
   EXPECT_NE(error.find("did not finish"), std::string::npos) << error;
   recorder->Finish();
   EXPECT_EQ(recorder->Error(), "");
-  EXPECT_NE(OpenReplay(path, seed, error), nullptr) << error;
-  EXPECT_EQ(seed, 5);
+  EXPECT_NE(OpenReplay(path, run, error), nullptr) << error;
+  EXPECT_EQ(run.seed, 5);
 }
 
 TEST_F(DeviceFeedTest, OversizedInputsAreRefusedWithoutBeingRead) {
   // A recording header on a file past the limit; the rest is a hole that costs no disk.
   const std::string big = Path("big.rec");
-  WriteAll(big, {'T', 'L', 'V', 'R', 2, 0, 0, 0, 0});
+  std::vector<uint8_t> header(kHeaderBytes, 0);
+  std::copy_n("TLVR\3", 5, header.begin());
+  WriteAll(big, header);
   fs::resize_file(big, (size_t{256} << 20) + 1);
-  int seed = 0;
+  RecordedRun run;
   std::string error;
-  EXPECT_EQ(OpenReplay(big, seed, error), nullptr);
+  EXPECT_EQ(OpenReplay(big, run, error), nullptr);
   EXPECT_NE(error.find("larger than 256 MB"), std::string::npos) << error;
 
   // An endless line (or one with no end in sight) stops at the line limit.
@@ -443,7 +482,7 @@ TEST_F(DeviceFeedTest, OversizedInputsAreRefusedWithoutBeingRead) {
     EXPECT_EQ(OpenInputScript(path, error), nullptr);
     EXPECT_NE(error.find("longer than 4096 bytes (line 1)"), std::string::npos) << error;
   }
-  EXPECT_EQ(OpenReplay("/dev/zero", seed, error), nullptr);
+  EXPECT_EQ(OpenReplay("/dev/zero", run, error), nullptr);
   EXPECT_NE(error.find("not a Talvenne recording"), std::string::npos) << error;
 }
 

@@ -1,7 +1,7 @@
-// The golden replay run twice by the whole program in one process: both runs must give the
-// committed trace, so nothing a run leaves behind (globals, the spawn table, the seed, segment
-// objects) changes the next one. The recording itself goes back to the title and starts a second
-// game on the same segment objects.
+// Runs of the whole program one after another in one process: nothing a run sets up (globals, the
+// spawn table, the seed, the difficulty, the bindings, segment objects) reaches the next one. The
+// golden replay, run twice, must give the committed trace both times; its recording goes back to
+// the title and starts a second game on the same segment objects.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 
 #include "app/program.h"
 #include "audio_fixtures.h"
+#include "input/device_feed.h"
 
 namespace {
 
@@ -52,6 +53,39 @@ TEST(GoldenReplay, TwoRunsInOneProcessBothGiveTheGoldenTrace) {
     for (size_t i = 0; i < lines.size(); ++i) {
       ASSERT_EQ(lines[i], golden[i]) << "frame " << i << "\n" << kRerecord;
     }
+  }
+}
+
+// The seed a recorded run was played with, as its recording says.
+RecordedRun Recorded(const std::filesystem::path& path) {
+  RecordedRun run;
+  std::string error;
+  EXPECT_NE(OpenReplay(path.string(), run, error), nullptr) << error;
+  return run;
+}
+
+TEST(GoldenReplay, ARunStartsAfreshAfterASeededOneAndAReplay) {
+  TempFolder folder;
+  const auto seeded = folder.Path() / "seeded.rec";
+  const auto after = folder.Path() / "after.rec";
+  constexpr int kOddSeed = 2000000123;  // far from any clock a short run reads
+  ASSERT_EQ(
+      RunGame({"--headless", "--mode", "4", "--no-draw", "--frames", "3", "--seed",
+               std::to_string(kOddSeed), "--difficulty", "hard", "--record", seeded.string()}),
+      0);
+  ASSERT_EQ(Recorded(seeded).seed, kOddSeed);
+  // Clock-seeded, after the seeded run and after a replay (which takes its recording's seed).
+  for (const char* before : {"a seeded run", "a replay"}) {
+    SCOPED_TRACE(std::string("after ") + before);
+    if (std::string(before) == "a replay") {
+      ASSERT_EQ(RunGame({"--headless", "--no-draw", "--frames", "3", "--replay", seeded.string()}),
+                0);
+    }
+    ASSERT_EQ(RunGame({"--headless", "--no-draw", "--frames", "3", "--record", after.string()}), 0);
+    const RecordedRun run = Recorded(after);
+    EXPECT_NE(run.seed, kOddSeed) << "the clock-seeded run took the seed of the one before";
+    EXPECT_EQ(run.difficulty, std::nullopt);
+    EXPECT_EQ(run.screenMode, 1);
   }
 }
 

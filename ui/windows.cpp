@@ -218,7 +218,7 @@ void TWindowTitle::Init() {
 }
 
 void TWindowTitle::ReadConfig() {
-  if (!GameInput.empty() && GameInput[0]) ReadBindingFiles(*GameInput[0]);
+  if (!GameInput.empty() && GameInput[0]) LoadBindings(*GameInput[0]);
 }
 
 void TWindowTitle::ResetGameDataCustom() {

@@ -1,5 +1,5 @@
 // assetgen: makes every picture, sound and piece of music of the game, copies its fonts, and
-// writes the catalogue and embedding sources the game is built from.
+// writes the catalogue and embedding sources the game is built from, and the desktop icons.
 //
 //   assetgen --assets DIR --generated DIR --report DIR [--skip-audio | --only TEXT]
 
@@ -15,6 +15,7 @@
 #include "audio/audio_gen.h"
 #include "catalogue_writer.h"
 #include "contact_sheet.h"
+#include "desktop_icons.h"
 #include "manifest.h"
 #include "render.h"
 
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
   ok = ok && WriteContactSheets(options.assets / "contact", pictures) &&
        WriteScenePreviews(options.assets / "contact", pictures) &&
        WriteManifestTsv(options.assets / "contact" / "manifest.tsv");
-  ok = ok && CopyFonts(options.assets) && WriteCatalogue(options.generated) &&
+  ok = ok && CopyFonts(options.assets) && WriteFontLinks(options.assets / "font-links.tsv") &&
+       WriteDesktopIcons(options.assets / "icons") && WriteCatalogue(options.generated) &&
        WriteEmbedding(options.generated, options.assets, pictures);
   audio.join();
   if (!ok || !audioOk) return 1;
