@@ -81,7 +81,7 @@ void TPracticeTarget::SetMode(int mode) {
       ResetBBox();
       break;
     case MODE_GRAPPLED:
-    case 66:
+    case MODE_CARRIED:
       iStatus = STATUS_UNHITTABLE;
       break;
     case MODE_THROWN:
@@ -152,7 +152,7 @@ void TPracticeTarget::MoveChara() {
       }
       break;
     case MODE_GRAPPLED:
-    case 66:
+    case MODE_CARRIED:
       if (!StillHeld()) SetMode(MODE_STANCE);
       break;
     case MODE_LYING_HIT:
@@ -183,7 +183,7 @@ void TPracticeTarget::MoveChara() {
 }
 
 void TPracticeTarget::Draw() {
-  if (iMode == 66) return;  // the heroine draws it while she swings it
+  if (iMode == MODE_CARRIED) return;  // the heroine draws it while she swings it
   SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
   DrawImage(imgShadow, x, GroundLine(), 0);
   const ImagePtr* picture = &imgSabermanStance;
@@ -230,7 +230,7 @@ void TPracticeTarget::Draw() {
 }
 
 void TPracticeTarget::DrawGUI() {
-  if (fHPMax <= 0 || iMode == 66) return;
+  if (fHPMax <= 0 || iMode == MODE_CARRIED) return;
   SetColor(40, 20, 20);
   DrawRect(x - 40, y - 215, 80, 4);
   SetColor(200, 60, 40);

@@ -214,7 +214,7 @@ void TDarkKnight::SetModeCustom(int mode) {
       iCoolDownThrow = Truncated(220);
       Seize();
       break;
-    case MOMO_HELD:
+    case MODE_GRAPPLED:
       if (iCoolDownThrow == 0) SetMode(ENEMY_SEIZE);  // he turns her hold on her
       break;
     case MODE_THROWN: {
@@ -323,7 +323,6 @@ void TDarkKnight::Draw() {
   const auto draw = [this](const ImagePtr& image, int frame, float dx = 0, float dy = 0) {
     if (image) DrawImage(image, x + dx, y + dy, std::clamp(frame, 0, image->FrameCount() - 1));
   };
-  const float shake = iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
   const bool holdsHer = iTargetType == TYPE_HEROINE;
   switch (iMode) {
     case MODE_STANCE:
@@ -365,56 +364,7 @@ void TDarkKnight::Draw() {
         draw(imgDarkKnightThrowMomo, iFrame);
       }
       break;
-    case MODE_KNOCKED_AWAY:
-    case MODE_KNOCKDOWN:
-      draw(imgDarkKnightKnockdown, iFrame);
-      break;
-    case MODE_KNOCKUP:
-      if (fJump > 0) {
-        draw(imgDarkKnightHitUp, 0);
-      } else {
-        draw(imgDarkKnightKnockdown, iFrame);
-      }
-      break;
-    case MODE_LIFTED:
-      draw(imgDarkKnightKnockdown, 0);
-      break;
-    case MODE_SLAMMED:
-      draw(imgDarkKnightKnockdown, 1);
-      break;
-    case MODE_LYING_HIT:
-    case MODE_BOUNCE:
-      if (iDelayCounter <= 4) {
-        draw(imgDarkKnightKnockout, 0);
-      } else {
-        draw(imgDarkKnightKnockdown, 1, 0, 20);
-      }
-      break;
-    case MODE_LYING:
-      draw(imgDarkKnightKnockout, 0);
-      break;
-    case MODE_DEAD:
-      SetColor(iColorModifier, iColorModifier, iColorModifier);
-      draw(imgDarkKnightKnockout, 0);
-      SetColor(255, 255, 255);
-      break;
-    case MODE_GETTING_UP:
-      draw(imgDarkKnightWakeUp, iFrame);
-      break;
-    case MODE_PUSHED_LOW:
-      draw(imgDarkKnightHitLow, 0);
-      break;
-    case MODE_PUSHED_HIGH:
-      draw(imgDarkKnightHitUp, 0);
-      break;
-    case MODE_HIT_HIGH:
-      draw(imgDarkKnightHitUp, 0, 0, shake);
-      break;
-    case MODE_HIT_LOW:
-    case MODE_GRAPPLE_HIT:
-      draw(imgDarkKnightHitLow, 0, 0, shake);
-      break;
-    case MOMO_HELD:
+    case MODE_GRAPPLED:
       // Held at arm's length in front of her.
       draw(imgDarkKnightHitUp, 0, iFacing == 180 ? -40.0f : 40.0f);
       break;
@@ -424,6 +374,10 @@ void TDarkKnight::Draw() {
       SetRotation(0);
       break;
     default:
+      DrawFoeReaction(*this,
+                      {&imgDarkKnightKnockdown, &imgDarkKnightHitUp, &imgDarkKnightHitLow,
+                       &imgDarkKnightKnockout, &imgDarkKnightWakeUp},
+                      iColorModifier);
       break;
   }
   SetScale(1, 1);

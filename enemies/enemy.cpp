@@ -1,5 +1,6 @@
 #include "enemies/enemy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -33,6 +34,73 @@ bool IsIdle(int mode) {
 // ---- Entries ------------------------------------------------------------------------------------
 
 int Truncated(float frames) { return static_cast<int>(frames * fEnemyDelayFactor); }
+
+namespace {
+
+// A reaction's picture: a strip at the foe's frame or at a fixed one.
+struct ReactionPicture {
+  int mode;
+  const ImagePtr* ReactionStrips::*strip;
+  int frame;    // kOwnFrame: the foe's iFrame
+  bool shakes;  // a staggered body shakes by a pixel and a half
+};
+constexpr int kOwnFrame = -1;
+
+// clang-format off
+constexpr ReactionPicture kReactionPictures[] = {
+  // mode               strip                       frame      shakes
+  {MODE_KNOCKED_AWAY,   &ReactionStrips::knockdown, kOwnFrame, false},
+  {MODE_KNOCKDOWN,      &ReactionStrips::knockdown, kOwnFrame, false},
+  {MODE_LIFTED,         &ReactionStrips::knockdown, 0,         false},
+  {MODE_SLAMMED,        &ReactionStrips::knockdown, 1,         false},
+  {MODE_LYING,          &ReactionStrips::knockOut,  0,         false},
+  {MODE_DEAD,           &ReactionStrips::knockOut,  0,         false},
+  {MODE_GETTING_UP,     &ReactionStrips::wakeUp,    kOwnFrame, false},
+  {MODE_PUSHED_HIGH,    &ReactionStrips::hitUp,     0,         false},
+  {MODE_PUSHED_LOW,     &ReactionStrips::hitLow,    0,         false},
+  {MODE_HIT_HIGH,       &ReactionStrips::hitUp,     0,         true},
+  {MODE_HIT_LOW,        &ReactionStrips::hitLow,    0,         true},
+  {MODE_GRAPPLE_HIT,    &ReactionStrips::hitLow,    0,         true},
+};
+// clang-format on
+
+}  // namespace
+
+bool DrawFoeReaction(const TCharacter& foe, const ReactionStrips& strips, int grey) {
+  const auto draw = [&foe](const ImagePtr* image, int frame, float dy = 0) {
+    if (!image || !*image) return;
+    DrawImage(*image, foe.x, foe.y + dy, std::clamp(frame, 0, (*image)->FrameCount() - 1));
+  };
+  switch (foe.iMode) {
+    case MODE_KNOCKUP:  // rising, then falling like a knock-down
+      if (foe.fJump > 0) {
+        draw(strips.hitUp, 0);
+      } else {
+        draw(strips.knockdown, foe.iFrame);
+      }
+      return true;
+    case MODE_LYING_HIT:
+    case MODE_BOUNCE:  // up off the ground, then back down on it
+      if (foe.iDelayCounter <= 4) {
+        draw(strips.knockOut, 0);
+      } else {
+        draw(strips.knockdown, 1, 20);
+      }
+      return true;
+    default:
+      break;
+  }
+  for (const ReactionPicture& row : kReactionPictures) {
+    if (row.mode != foe.iMode) continue;
+    const float shake = foe.iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
+    if (row.mode == MODE_DEAD) SetColor(grey, grey, grey);
+    draw(strips.*row.strip, row.frame == kOwnFrame ? foe.iFrame : row.frame,
+         row.shakes ? shake : 0);
+    if (row.mode == MODE_DEAD) SetColor(255, 255, 255);
+    return true;
+  }
+  return false;
+}
 
 bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising) {
   if (pc.iMode == MODE_LYING || pc.iMode == MODE_GETTING_UP) return true;
@@ -177,7 +245,7 @@ void TEnemy::Seize() {
   iStatus = STATUS_UNHITTABLE;
   for (const std::shared_ptr<TCharacter>& c : CharacterList) {
     if (c->iTargetType != iType || c->iTargetID != iID) continue;
-    c->SetMode(MOMO_HELD);
+    c->SetMode(MODE_GRAPPLED);
     iTargetType = c->iType;
     iTargetID = c->iID;
   }
@@ -277,7 +345,7 @@ void TEnemy::MoveChara() {
       MoveLaunched();
       break;
     case MODE_GRAPPLE_HIT:
-      if (iDelayCounter == kStaggerFrames) SetMode(MOMO_HELD);
+      if (iDelayCounter == kStaggerFrames) SetMode(MODE_GRAPPLED);
       if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
       // Let go while still reeling. (Not after the turn to mode 64 above: an executioner may
       // just have turned the grip on her, and she is no longer holding anything.)
@@ -308,10 +376,10 @@ void TEnemy::MoveChara() {
     case MODE_GETTING_UP:
       if (Animation1Way(2, 5) == 1) SetMode(MODE_STANCE);
       break;
-    case MOMO_HELD:  // held by the heroine
+    case MODE_GRAPPLED:  // held by the heroine
       if (!HeldByHeroine(pc)) SetMode(MODE_STANCE);
       break;
-    case MOMO_CARRIED:
+    case MODE_CARRIED:
       // Only her back throw lets go of it. Broken off (she is struck, knocked down, seized), the
       // throw would leave it on her shoulders for good, unseen and alive: it drops off instead.
       if (!CarriedByHeroine(pc)) DropFromHeroine(pc);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "actors/character.h"
+#include "platform/graphics.h"
 
 // The enemies' own modes beside the shared ones.
 constexpr int ENEMY_CHARGE = 3;
@@ -19,7 +20,6 @@ constexpr int ENEMY_ATTACK4 = 103;
 constexpr int ENEMY_THROW = 105;  // the executioner throws her
 constexpr int ENEMY_SKULL = 120;  // the necromancer's spell
 constexpr int ENEMY_FINISHER = 159;
-constexpr int ENEMY_HELD_IN_THROW = 66;  // swung over the heroine's head
 
 // iAIMode.
 constexpr int AI_ENGAGE = 0;
@@ -36,6 +36,20 @@ bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising = false);
 // down, staggered or pushed, knocked up, lifted, bounced, getting up, slammed. False, with nothing
 // changed, for any other mode.
 bool EnterFoeReaction(TCharacter& foe, int mode);
+
+// The strips a foe's reactions are drawn from; a null one draws nothing.
+struct ReactionStrips {
+  const ImagePtr* knockdown;
+  const ImagePtr* hitUp;
+  const ImagePtr* hitLow;
+  const ImagePtr* knockOut;
+  const ImagePtr* wakeUp;
+};
+
+// Draws the picture of a blow's reaction that every foe shares, the knight too: knocked away or
+// down, knocked up, lifted, slammed, bounced, lying, dead (greyed), getting up, pushed, staggered.
+// False, with nothing drawn, for any other mode.
+bool DrawFoeReaction(const TCharacter& foe, const ReactionStrips& strips, int grey);
 
 class TEnemy : public TCharacter {
  public:

@@ -520,8 +520,6 @@ void TEnemyKind::Draw() {
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
   SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
-  // A staggered body shakes by a pixel and a half.
-  const float shake = iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
   if (!DrawOwnPicture()) {
     switch (iMode) {
       case MODE_STANCE:
@@ -540,61 +538,17 @@ void TEnemyKind::Draw() {
       case MODE_PLANE_DOWN:
         DrawPicture(picture(p.planeSwitch), iFrame);
         break;
-      case MODE_KNOCKED_AWAY:
-      case MODE_KNOCKDOWN:
-        DrawPicture(picture(p.knockdown), iFrame);
-        break;
-      case MODE_KNOCKUP:
-        if (fJump > 0) {
-          DrawPicture(picture(p.hitUp), 0);
-        } else {
-          DrawPicture(picture(p.knockdown), iFrame);
-        }
-        break;
-      case MODE_LIFTED:
-        DrawPicture(picture(p.knockdown), 0);
-        break;
-      case MODE_SLAMMED:
-        DrawPicture(picture(p.knockdown), 1);
-        break;
-      case MODE_LYING_HIT:
-      case MODE_BOUNCE:
-        if (iDelayCounter <= 4) {
-          DrawPicture(picture(p.knockOut), 0);
-        } else {
-          DrawPicture(picture(p.knockdown), 1, 20);
-        }
-        break;
-      case MODE_LYING:
-        DrawPicture(picture(p.knockOut), 0);
-        break;
-      case MODE_DEAD:
-        SetColor(iColorModifier, iColorModifier, iColorModifier);
-        DrawPicture(picture(p.knockOut), 0);
-        SetColor(255, 255, 255);
-        break;
-      case MODE_GETTING_UP:
-        DrawPicture(picture(p.wakeUp), iFrame);
-        break;
-      case MODE_PUSHED_HIGH:
-      case MOMO_HELD:
+      case MODE_GRAPPLED:
         DrawPicture(picture(p.hitUp), 0);
-        break;
-      case MODE_PUSHED_LOW:
-        DrawPicture(picture(p.hitLow), 0);
-        break;
-      case MODE_HIT_HIGH:
-        DrawPicture(picture(p.hitUp), 0, shake);
-        break;
-      case MODE_HIT_LOW:
-      case MODE_GRAPPLE_HIT:
-        DrawPicture(picture(p.hitLow), 0, shake);
         break;
       case MODE_THROWN:
         DrawPicture(picture(p.thrown), iFrame);
         break;
       default:
-        break;  // swung over the heroine's head, she draws it
+        // A reaction, or swung over the heroine's head (she draws it then).
+        DrawFoeReaction(*this, {p.knockdown, p.hitUp, p.hitLow, p.knockOut, p.wakeUp},
+                        iColorModifier);
+        break;
     }
   }
   SetScale(1, 1);
@@ -802,7 +756,7 @@ void TExecutioner::SetModeCustom(int mode) {
                   0, 0);
       }
       return;
-    case MOMO_HELD:
+    case MODE_GRAPPLED:
       // Held by the heroine: with its cool-down spent it turns the grip on her.
       if (iCoolDownThrow == 0) SetMode(ENEMY_SEIZE);
       return;

@@ -265,7 +265,7 @@ void TMomo::SetModeNoMount(int mode) {
       CreateEffectDust();
       break;
     case MODE_LIFTED:
-    case MOMO_HELD:
+    case MODE_GRAPPLED:
       iStatus = STATUS_UNHITTABLE;
       break;
     case MODE_BOUNCE:
@@ -292,7 +292,7 @@ void TMomo::SetModeNoMount(int mode) {
       fSpeed = 7;
       break;
     default:
-      EnterAttackMode(mode);
+      if (const ModeRow* attack = AttackMode(mode); attack && attack->enter) attack->enter(*this);
       break;
   }
 }
@@ -300,7 +300,7 @@ void TMomo::SetModeNoMount(int mode) {
 void TMomo::MoveCharaNoMount(float xOld, float yOld) {
   switch (iMode) {
     case MODE_INACTIVE:
-    case MOMO_HELD:
+    case MODE_GRAPPLED:
       break;
     case MODE_STOPPING:
     case MODE_DASH:
@@ -337,54 +337,15 @@ void TMomo::MoveCharaNoMount(float xOld, float yOld) {
       MoveReaction();
       break;
     case MOMO_AUTO_STAND:
-      Animation2WayLoop(kStanceFrames, kStanceDelay);
-      break;
     case MOMO_AUTO_RUN_IN:
-      RunAuto();
-      if (x >= kAutoRunStop) {
-        SetMode(MODE_STOPPING);
-        bAuto = 0;
-      }
-      MoveWorld(xOld, yOld);
-      break;
     case MOMO_AUTO_RUN_OUT:
-      RunAuto();
-      break;
-    case MOMO_GRAPPLE:
-    case MOMO_GRAPPLE_HOLD:
-    case MOMO_STRIKE1:
-    case MOMO_STRIKE2:
-    case MOMO_STRIKE3:
-    case MOMO_STRIKE4:
-    case MOMO_KICK_LANDING:
-    case MOMO_BACK_THROW:
-    case MOMO_BACK_THROW_DONE:
-    case MOMO_GRAPPLE_STRIKE:
-    case MOMO_GRAPPLE_FINISH:
-    case MOMO_FRONT_THROW:
-    case MOMO_SPHERE_PREPARE:
-    case MOMO_MOON_SLASHER:
-    case MOMO_ERUPTION_PREPARE:
-    case MOMO_ERUPTION:
-    case MOMO_ERUPTION_END:
-    case MOMO_STRIKE_THROUGH:
-    case MOMO_JUMP_ATTACK1:
-    case MOMO_JUMP_ATTACK2:
-    case MOMO_JUMP_ATTACK3:
-    case MOMO_DIVE_WIND_UP:
-    case MOMO_DIVE:
-    case MOMO_JUMP_KICK:
-    case MOMO_UP_ATTACK:
-    case MOMO_UP_ATTACK_END:
-    case MOMO_DASH_ATTACK:
-    case MOMO_SPHERE_RISE:
-    case MOMO_SPHERE_CAST:
-    case MOMO_SPHERE_HOVER:
-    case MOMO_AIR_SPHERE:
-    case MOMO_AIR_MOON_SLASHER:
-      MoveAttack();
+      MoveAutoMode(xOld, yOld, {kStanceFrames, kStanceDelay}, &TMomo::RunAuto);
       break;
     default:
+      if (const ModeRow* attack = AttackMode(iMode)) {
+        attack->frame(*this);
+        break;
+      }
       // Standing, running, and anything without an update of its own.
       CheckStanceInput();
       if (iMode == MODE_STANCE) {
@@ -393,6 +354,23 @@ void TMomo::MoveCharaNoMount(float xOld, float yOld) {
         RunEffect();
       }
       break;
+  }
+}
+
+// A frame of the stage running her, on foot or on the dragon: standing to wait, or running in
+// (control comes back at kAutoRunStop) or out.
+void TMomo::MoveAutoMode(float xOld, float yOld, Stance stance, void (TMomo::*run)()) {
+  if (iMode == MOMO_AUTO_STAND) {
+    Animation2WayLoop(stance.frames, stance.delay);
+    return;
+  }
+  (this->*run)();
+  if (iMode == MOMO_AUTO_RUN_IN) {
+    if (x >= kAutoRunStop) {
+      SetMode(MODE_STOPPING);
+      bAuto = 0;
+    }
+    MoveWorld(xOld, yOld);
   }
 }
 

@@ -6,9 +6,11 @@
 // (momo_attacks.cpp), and her drawing and status display (momo_draw.cpp).
 
 #include <cstdint>
+#include <span>
 
 #include "actors/character.h"
 #include "input/game_input.h"
+#include "platform/graphics.h"
 
 // ---- The heroine's own modes (the shared ones are in world/modes.h)
 // ------------------------------
@@ -16,8 +18,6 @@ constexpr int MOMO_GRAPPLE = 10;       // seizing an enemy
 constexpr int MOMO_GRAPPLE_HOLD = 11;  // holding it, up to 60 frames
 constexpr int MOMO_DASH_BREAK = 12;
 constexpr int MOMO_LIFE_REFILL = 63;  // lying while a new life refills her hit points
-constexpr int MOMO_HELD = 64;         // an enemy holds her and draws the pair
-constexpr int MOMO_CARRIED = 66;      // a foe on her shoulders in the back throw, drawn by her
 constexpr int MOMO_FALL_FORWARD = 68;
 constexpr int MOMO_SLIDE = 69;
 constexpr int MOMO_CONTINUE = 70;
@@ -162,12 +162,40 @@ class TMomo : public TCharacter {
   // The entries of the modes that riding and going on foot share, at the gait of each; false,
   // with only the counters reset, for a mode that is not one of them.
   bool EnterSharedMode(int mode, const Gait& gait);
-  // Every number of her modes' entries and updates that is not movement or reaction.
-  void EnterAttackMode(int mode);
-  void MoveAttack();
+  // One of her attack modes, told once: its picture, what entering it does and what each of its
+  // frames does (any hit box it launches is named in its frame). The rows are grouped by family,
+  // a file each; the frame update, the entry and the drawing all find a mode from its row.
+  struct ModeRow {
+    int mode;
+    const ImagePtr* picture;  // the strip she is drawn from
+    int pictureFrame;         // kOwnPictureFrame: her iFrame
+    void (*enter)(TMomo&);    // may be null: the counters reset by SetMode are all it needs
+    void (*frame)(TMomo&);
+    void (*draw)(const TMomo&) = nullptr;  // a picture that is more than a strip at a frame
+  };
+  static constexpr int kOwnPictureFrame = -1;
+  static std::span<const ModeRow> GroundComboModes();  // momo_ground_combo.cpp
+  static std::span<const ModeRow> AirComboModes();     // momo_air_combo.cpp
+  static std::span<const ModeRow> GrappleModes();      // momo_grapple.cpp
+  static std::span<const ModeRow> SkillModes();        // momo_skills.cpp
+  // The row of an attack mode; null for every other mode.
+  static const ModeRow* AttackMode(int mode);
+  // One frame of drifting through the air: her speed sideways, her rise slowed by `gravity`.
+  void Drift(float gravity) {
+    x += fSpeed;
+    y -= fJump;
+    fJump -= gravity;
+  }
   void MoveReaction();
   void LoseLife();
   void MoveStanding();
+  // The automatic modes, at the stance and the run of her gait.
+  struct Stance {
+    int frames, delay;
+  };
+  void MoveAutoMode(float xOld, float yOld, Stance stance, void (TMomo::*run)());
+  // The dragon's attacks; false for a mode that is not one.
+  bool MoveDraconAttack();
   void MoveJump();
   // One frame of a jump's arc, on foot or on the dragon: only the steering and the number of the
   // peak's pictures differ.
@@ -183,7 +211,8 @@ class TMomo : public TCharacter {
     Launch<P>(px, py, attack, static_cast<float>(iFacing));
   }
   TCharacter* GrappledTarget() const;
-  void DrawThrownFoe();
+  void DrawPose() const;
+  void DrawThrownFoe() const;
 };
 
 // Her hurt box (also her cutscene copy's): 50 wide and 180 tall, standing on her feet.

@@ -261,10 +261,6 @@ void TMomo::DraconRunAuto() {
 void TMomo::DraconRunEffect() { DraconStride(); }
 
 void TMomo::MoveCharaDracon(float xOld, float yOld) {
-  const auto hover = [this] {
-    y -= fJump;
-    fJump -= kHoverSink;
-  };
   switch (iMode) {
     case MODE_INACTIVE:
       break;
@@ -332,71 +328,13 @@ void TMomo::MoveCharaDracon(float xOld, float yOld) {
       if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
       Animation2Way(2, 6);
       break;
-    case DRACON_STRIKE1_WIND_UP:
-      if (Animation1Way(2, 6) == 1) SetMode(DRACON_STRIKE1);
-      break;
-    case DRACON_STRIKE1:
-      CheckDraconStanceAttackCombo();
-      if (iMode == DRACON_STRIKE1 && Animation2Way(3, 6) == 1) SetMode(MODE_STANCE);
-      break;
-    case DRACON_STRIKE2_WIND_UP:
-      if (Animation1Way(2, 4) == 1) SetMode(DRACON_STRIKE2);
-      break;
-    case DRACON_STRIKE2:
-      // A lunge forward that slows down; it ends the combo.
-      if (Animation2Way(3, 4) == 1) SetMode(MODE_STANCE);
-      SetMovement();
-      if (fSpeed > 0) fSpeed -= 1;
-      break;
-    case DRACON_BREATH_WIND_UP:
-      if (Animation1Way(2, 6) == 1) SetMode(DRACON_BREATH);
-      break;
-    case DRACON_BREATH:
-      if (Animation2Way(3, 6) == 1) {
-        SetMode(MODE_STANCE);
-      } else if (iDelayCounter == 3 || iDelayCounter == 6 || iDelayCounter == 9) {
-        // Three flames, each a little flatter: 35, 25 and 15 degrees below level.
-        CreateDraconFireball(iPlane, kGroundBreathHeight, 25.0f + 10 * (iDelayCounter / 3 - 1));
-      }
-      break;
-    case DRACON_AIR_STRIKE_WIND_UP:
-      if (Animation1Way(2, 3) == 1) SetMode(DRACON_AIR_STRIKE);
-      hover();
-      LandingCheck();
-      break;
-    case DRACON_AIR_STRIKE:
-      if (Animation2Way(3, 4) == 1) SetMode(MODE_JUMP_FALL);
-      hover();
-      LandingCheck();
-      break;
-    case DRACON_AIR_BREATH_WIND_UP:
-      if (Animation1Way(2, 3) == 1) SetMode(DRACON_AIR_BREATH);
-      hover();
-      LandingCheck();
-      break;
-    case DRACON_AIR_BREATH:
-      // It hangs still in the air while it breathes.
-      if (Animation2Way(3, 4) == 1) {
-        SetMode(MODE_JUMP_FALL);
-      } else if (iDelayCounter == 2 || iDelayCounter == 4 || iDelayCounter == 6) {
-        CreateDraconFireball(iPlane, kAirBreathHeight, 25.0f + 10 * (iDelayCounter / 2 - 1));
-      }
-      break;
     case MOMO_AUTO_STAND:
-      Animation2WayLoop(3, 8);
-      break;
     case MOMO_AUTO_RUN_IN:
-      DraconRunAuto();
-      if (x >= 360) {
-        SetMode(MODE_STOPPING);
-        bAuto = 0;
-      }
-      MoveWorld(xOld, yOld);
-      break;
     case MOMO_AUTO_RUN_OUT:
-      DraconRunAuto();
+      MoveAutoMode(xOld, yOld, {3, 8}, &TMomo::DraconRunAuto);
       break;
     default:
+      if (MoveDraconAttack()) break;
       // Standing, walking, and any mode without a riding update of its own.
       CheckDraconStanceInput();
       if (iMode == MODE_STANCE) {
@@ -409,6 +347,68 @@ void TMomo::MoveCharaDracon(float xOld, float yOld) {
 }
 
 // ---- Pictures -----------------------------------------------------------------------------------
+
+// The dragon's strikes and fire breaths, on the ground and in the air; false for any other mode.
+bool TMomo::MoveDraconAttack() {
+  const auto hover = [this] {
+    y -= fJump;
+    fJump -= kHoverSink;
+  };
+  switch (iMode) {
+    case DRACON_STRIKE1_WIND_UP:
+      if (Animation1Way(2, 6) == 1) SetMode(DRACON_STRIKE1);
+      return true;
+    case DRACON_STRIKE1:
+      CheckDraconStanceAttackCombo();
+      if (iMode == DRACON_STRIKE1 && Animation2Way(3, 6) == 1) SetMode(MODE_STANCE);
+      return true;
+    case DRACON_STRIKE2_WIND_UP:
+      if (Animation1Way(2, 4) == 1) SetMode(DRACON_STRIKE2);
+      return true;
+    case DRACON_STRIKE2:
+      // A lunge forward that slows down; it ends the combo.
+      if (Animation2Way(3, 4) == 1) SetMode(MODE_STANCE);
+      SetMovement();
+      if (fSpeed > 0) fSpeed -= 1;
+      return true;
+    case DRACON_BREATH_WIND_UP:
+      if (Animation1Way(2, 6) == 1) SetMode(DRACON_BREATH);
+      return true;
+    case DRACON_BREATH:
+      if (Animation2Way(3, 6) == 1) {
+        SetMode(MODE_STANCE);
+      } else if (iDelayCounter == 3 || iDelayCounter == 6 || iDelayCounter == 9) {
+        // Three flames, each a little flatter: 35, 25 and 15 degrees below level.
+        CreateDraconFireball(iPlane, kGroundBreathHeight, 25.0f + 10 * (iDelayCounter / 3 - 1));
+      }
+      return true;
+    case DRACON_AIR_STRIKE_WIND_UP:
+      if (Animation1Way(2, 3) == 1) SetMode(DRACON_AIR_STRIKE);
+      hover();
+      LandingCheck();
+      return true;
+    case DRACON_AIR_STRIKE:
+      if (Animation2Way(3, 4) == 1) SetMode(MODE_JUMP_FALL);
+      hover();
+      LandingCheck();
+      return true;
+    case DRACON_AIR_BREATH_WIND_UP:
+      if (Animation1Way(2, 3) == 1) SetMode(DRACON_AIR_BREATH);
+      hover();
+      LandingCheck();
+      return true;
+    case DRACON_AIR_BREATH:
+      // It hangs still in the air while it breathes.
+      if (Animation2Way(3, 4) == 1) {
+        SetMode(MODE_JUMP_FALL);
+      } else if (iDelayCounter == 2 || iDelayCounter == 4 || iDelayCounter == 6) {
+        CreateDraconFireball(iPlane, kAirBreathHeight, 25.0f + 10 * (iDelayCounter / 2 - 1));
+      }
+      return true;
+    default:
+      return false;
+  }
+}
 
 void TMomo::DrawDracon() {
   if (iMode == MODE_INACTIVE) return;

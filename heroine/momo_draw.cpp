@@ -4,10 +4,13 @@
 #include <string>
 
 #include "heroine/momo.h"
+#include "heroine/momo_modes.h"
 #include "platform/platform.h"
 #include "world/assets.h"
 #include "world/globals.h"
 #include "world/helpers.h"
+
+using momo::DrawPicture;
 
 namespace {
 
@@ -47,34 +50,6 @@ const Sprite kSprites[] = {
   {MOMO_SLIDE,                  &imgMomoKnockout2,             kOwnFrame},
   {MOMO_AUTO_RUN_IN,            &imgMomoRun,                   kOwnFrame},
   {MOMO_AUTO_RUN_OUT,           &imgMomoRun,                   kOwnFrame},
-  // Attacks, throws and skills.
-  {MOMO_STRIKE1,                &imgMomoAttack1,               kOwnFrame},
-  {MOMO_STRIKE2,                &imgMomoAttack2,               kOwnFrame},
-  {MOMO_STRIKE3,                &imgMomoAttack3,               kOwnFrame},
-  {MOMO_STRIKE4,                &imgMomoAttack4,               kOwnFrame},
-  {MOMO_KICK_LANDING,           &imgMomoJumpKickLand,          kOwnFrame},
-  {MOMO_JUMP_KICK,              &imgMomoJumpKick,              kOwnFrame},
-  {MOMO_BACK_THROW,             &imgMomoThrow,                 kOwnFrame},
-  {MOMO_BACK_THROW_DONE,        &imgMomoThrowDone,             kOwnFrame},
-  {MOMO_GRAPPLE_STRIKE,         &imgMomoGrappleAttack1,        kOwnFrame},
-  {MOMO_GRAPPLE_FINISH,         &imgMomoGrappleAttack2,        kOwnFrame},
-  {MOMO_FRONT_THROW,            &imgMomoThrowFront,            kOwnFrame},
-  {MOMO_SPHERE_PREPARE,         &imgMomoPsychoSpherePrepare,   kOwnFrame},
-  {MOMO_SPHERE_RISE,            &imgMomoPsychoSpherePrepare,   kOwnFrame},
-  {MOMO_AIR_SPHERE,             &imgMomoPsychoSpherePrepare,   kOwnFrame},
-  {MOMO_SPHERE_CAST,            &imgMomoPsychoSphere,          kOwnFrame},
-  {MOMO_MOON_SLASHER,           &imgMomoMoonSlasher,           kOwnFrame},
-  {MOMO_AIR_MOON_SLASHER,       &imgMomoJumpMoonSlasher,       kOwnFrame},
-  {MOMO_ERUPTION_PREPARE,       &imgMomoEruptionPrepare,       kOwnFrame},
-  {MOMO_ERUPTION,               &imgMomoEruption,              kOwnFrame},
-  {MOMO_ERUPTION_END,           &imgMomoEruption,              kOwnFrame},
-  {MOMO_STRIKE_THROUGH,         &imgMomoStrikeThrough,         kOwnFrame},
-  {MOMO_JUMP_ATTACK1,           &imgMomoJumpAttack1,           kOwnFrame},
-  {MOMO_JUMP_ATTACK2,           &imgMomoJumpAttack2,           kOwnFrame},
-  {MOMO_JUMP_ATTACK3,           &imgMomoAttack3,               kOwnFrame},
-  {MOMO_UP_ATTACK,              &imgMomoUpAttack,              kOwnFrame},
-  {MOMO_UP_ATTACK_END,          &imgMomoUpAttack,              kOwnFrame},
-  {MOMO_DASH_ATTACK,            &imgMomoDashAttack,            kOwnFrame},
 };
 // clang-format on
 
@@ -87,11 +62,6 @@ const Sprite* SpriteOf(int mode) {
 
 // The stance breathes through its four pictures with a pause at each end.
 constexpr int kStancePictures[] = {0, 0, 1, 2, 3, 3};
-
-void DrawPicture(const ImagePtr& image, float x, float y, int frame) {
-  if (!image) return;
-  DrawImage(image, x, y, std::clamp(frame, 0, image->FrameCount() - 1));
-}
 
 // The strip a foe of this kind is drawn from while she swings it over her head.
 const ImagePtr* BeingThrownStrip(int type) {
@@ -121,6 +91,11 @@ constexpr Heave kHeave[] = {{70, 0}, {25, -70}, {-35, -50}};
 
 }  // namespace
 
+void momo::DrawPicture(const ImagePtr& image, float x, float y, int frame) {
+  if (!image) return;
+  DrawImage(image, x, y, std::clamp(frame, 0, image->FrameCount() - 1));
+}
+
 void TMomo::Draw() {
   if (iTypeMount == MOUNT_DRACON) {
     DrawDracon();
@@ -136,13 +111,29 @@ void TMomo::DrawNoMount() {
   // The shadow stays on the ground line, except while she crosses to another plane.
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
   DrawPicture(imgShadow, x, crossing ? y : GroundLine(), 0);
-  if (iMode == MOMO_HELD) {  // the enemy holding her draws the pair
+  if (iMode == MODE_GRAPPLED) {  // the enemy holding her draws the pair
     SetScale(1, 1);
     return;
   }
   // A short flicker while blows pass through her.
   if (iInvulnerableCounter > 0 && iInvulnerableCounter % 2 == 1) SetAlpha(0.4f);
 
+  if (const ModeRow* attack = AttackMode(iMode)) {
+    if (attack->draw) {
+      attack->draw(*this);
+    } else {
+      DrawPicture(*attack->picture, x, y,
+                  attack->pictureFrame == kOwnPictureFrame ? iFrame : attack->pictureFrame);
+    }
+  } else {
+    DrawPose();
+  }
+  SetAlpha(1);
+  SetScale(1, 1);
+}
+
+// The pictures of the modes that are not attacks.
+void TMomo::DrawPose() const {
   switch (iMode) {
     case MODE_STANCE:
     case MOMO_AUTO_STAND:
@@ -175,37 +166,18 @@ void TMomo::DrawNoMount() {
         DrawPicture(imgMomoWakeUp, x, y, iFrame);
       }
       break;
-    case MOMO_SPHERE_HOVER:
-      DrawPicture(fJump > 0 ? imgMomoJumpPeak : imgMomoJumpDown, x, y, iFrame);
-      break;
-    case MOMO_DIVE_WIND_UP:
-    case MOMO_DIVE:
-      // Curled up for the wind-up, spinning from its last picture on.
-      SetRotation(fAngleRoll);
-      DrawPicture(imgMomoJumpAttack4, x, y, iMode == MOMO_DIVE || iFrame >= 5 ? 1 : 0);
-      SetRotation(0);
-      break;
-    case MOMO_UP_ATTACK:
-      DrawPicture(imgMomoUpAttack, x, y, std::min(iFrame, 3));
-      break;
-    case MOMO_UP_ATTACK_END:
-      DrawPicture(imgMomoUpAttack, x, y, std::clamp(iFrame, 4, 5));
-      break;
     default:
       if (const Sprite* sprite = SpriteOf(iMode)) {
         DrawPicture(*sprite->image, x, y, sprite->frame == kOwnFrame ? iFrame : sprite->frame);
       }
       break;
   }
-  if (iMode == MOMO_BACK_THROW) DrawThrownFoe();
-  SetAlpha(1);
-  SetScale(1, 1);
 }
 
 // During the heave of a back throw the foe is part of her picture, until it flies off.
-void TMomo::DrawThrownFoe() {
+void TMomo::DrawThrownFoe() const {
   const TCharacter* foe = GrappledTarget();
-  if (!foe || foe->iMode != MOMO_CARRIED) return;
+  if (!foe || foe->iMode != MODE_CARRIED) return;
   const ImagePtr* strip = BeingThrownStrip(iTargetType);
   if (!strip || !*strip) return;
   const int picture = std::clamp(iFrame, 0, 2);

@@ -98,9 +98,9 @@ TEST_F(BossWorld, HisReversalCoolDownFollowsTheDifficulty) {
     Momo->iTargetID = 1;
     Momo->iTargetType = TYPE_DARK_KNIGHT;
     knight->iCoolDownThrow = 0;
-    knight->SetMode(MOMO_HELD);
+    knight->SetMode(MODE_GRAPPLED);
     EXPECT_EQ(knight->iMode, ENEMY_SEIZE);
-    EXPECT_EQ(Momo->iMode, MOMO_HELD);
+    EXPECT_EQ(Momo->iMode, MODE_GRAPPLED);
     EXPECT_EQ(knight->iCoolDownThrow, c.coolDown);
     TearDown();
   }

@@ -134,10 +134,10 @@ TEST_F(EnemyWorld, AHeldExecutionerTurnsTheGripOnHerOnceItsCoolDownIsSpent) {
     Step();
     if (coolDown == 0) {
       EXPECT_EQ(executioner->iMode, ENEMY_SEIZE);
-      EXPECT_EQ(Momo->iMode, MOMO_HELD);
+      EXPECT_EQ(Momo->iMode, MODE_GRAPPLED);
       ASSERT_GT(StepUntil(MODE_SLAMMED, 60), 0) << "thrown down behind it";
     } else {
-      EXPECT_EQ(executioner->iMode, MOMO_HELD);
+      EXPECT_EQ(executioner->iMode, MODE_GRAPPLED);
       EXPECT_EQ(Momo->iMode, MOMO_GRAPPLE_HOLD);
     }
     TearDown();
@@ -158,7 +158,7 @@ TEST_F(EnemyWorld, TheExecutionersSlamIsRolledWithItsOwnStrength) {
       SetDifficulty(c.difficulty);
       auto executioner = AddEnemy<TExecutioner>(TYPE_EXECUTIONER, 1, Momo->x + 100);
       executioner->CheckGrapple(*Momo);
-      ASSERT_EQ(Momo->iMode, MOMO_HELD);
+      ASSERT_EQ(Momo->iMode, MODE_GRAPPLED);
       const float before = Momo->fHP;
       ASSERT_GT(StepUntil(MODE_SLAMMED, 60), 0);
       const float loss = before - Momo->fHP;
@@ -325,8 +325,8 @@ TEST_F(EnemyWorld, AFoeInAThrowSheCannotFinishComesFree) {
         printf("DBG %s f%d momo %d foe %d\n", c.name, frame, Momo->iMode, foe->iMode);
       if (frame >= 60) {
         EXPECT_NE(foe->iMode, 66) << "frame " << frame;
-        EXPECT_NE(foe->iMode, MOMO_HELD) << "frame " << frame;
-        if (foe->iMode == 66 || foe->iMode == MOMO_HELD) break;
+        EXPECT_NE(foe->iMode, MODE_GRAPPLED) << "frame " << frame;
+        if (foe->iMode == 66 || foe->iMode == MODE_GRAPPLED) break;
       }
       downAndUp = downAndUp || foe->iMode == MODE_GETTING_UP;
     }

@@ -436,7 +436,7 @@ TEST_F(HeroineWorld, RunningIntoAFoeSeizesItAndTheThirdActionFinishes) {
   Key(kKeyRight, false);
   ASSERT_EQ(Momo->iMode, MOMO_GRAPPLE);
   EXPECT_FLOAT_EQ(foe->x, Momo->x + 70);
-  EXPECT_EQ(foe->iMode, MOMO_HELD);
+  EXPECT_EQ(foe->iMode, MODE_GRAPPLED);
   EXPECT_EQ(foe->iFacing, 180) << "it already faced her";
   for (int action = 0; action < 3; ++action) {
     ASSERT_GT(StepUntil(MOMO_GRAPPLE_HOLD, 40), 0) << "action " << action;

@@ -48,8 +48,9 @@ constexpr int MODE_BOUNCE = 60;
 constexpr int MODE_LYING = 61;
 constexpr int MODE_GETTING_UP = 62;
 constexpr int MODE_DEAD = 63;
-constexpr int MODE_GRAPPLED = 64;
+constexpr int MODE_GRAPPLED = 64;  // held by a foe, who draws the pair
 constexpr int MODE_THROWN = 65;
+constexpr int MODE_CARRIED = 66;  // on the heroine's shoulders in her back throw, drawn by her
 constexpr int MODE_SLAMMED = 67;
 constexpr int MODE_GAME_OVER = 71;
 
