@@ -130,26 +130,30 @@ void LoadBindings(TGameInput& input) {
   input.Keyboard = tables.keys;
 }
 
-bool WritePadBindings(const TGameInput& input, std::string* error) {
-  if (held) held->tables.pad = input.Gamepad;
+namespace {
+
+// One table of the run's bindings saved: held for the rest of the run, and written to its file
+// unless the run keeps its bindings in memory only (a replay).
+bool SaveBindings(ActionArray BindingTables::*table, const ActionArray& values, const char* file,
+                  size_t count, std::string* error) {
+  if (held) held->tables.*table = values;
   if (held && held->inMemoryOnly) return true;
   if (!bindingFolder.used) {
     if (error) *error = "there is no folder to keep the bindings in";
     return false;
   }
-  return WriteBindingFile(BindingFilePath(kPadBindingFile),
-                          std::span(input.Gamepad).first<kPadBindingCount>(), error);
+  return WriteBindingFile(BindingFilePath(file), std::span(values).first(count), error);
+}
+
+}  // namespace
+
+bool WritePadBindings(const TGameInput& input, std::string* error) {
+  return SaveBindings(&BindingTables::pad, input.Gamepad, kPadBindingFile, kPadBindingCount, error);
 }
 
 bool WriteKeyBindings(const TGameInput& input, std::string* error) {
-  if (held) held->tables.keys = input.Keyboard;
-  if (held && held->inMemoryOnly) return true;
-  if (!bindingFolder.used) {
-    if (error) *error = "there is no folder to keep the bindings in";
-    return false;
-  }
-  return WriteBindingFile(BindingFilePath(kKeyBindingFile),
-                          std::span(input.Keyboard).first<kKeyBindingCount>(), error);
+  return SaveBindings(&BindingTables::keys, input.Keyboard, kKeyBindingFile, kKeyBindingCount,
+                      error);
 }
 
 BindingFilesRead ReadBindingFiles(TGameInput& input) {
