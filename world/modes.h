@@ -84,6 +84,16 @@ constexpr bool IsAirborneMode(int mode) {
          (mode >= MODE_AIR_ATTACK_FIRST && mode <= MODE_AIR_ATTACK_LAST);
 }
 
+// ---- Facing -------------------------------------------------------------------------------------
+// iFacing of a character, in degrees: the way its pictures point.
+constexpr int FACING_RIGHT = 0;
+constexpr int FACING_LEFT = 180;
+constexpr int OppositeFacing(int facing) {
+  return facing == FACING_LEFT ? FACING_RIGHT : FACING_LEFT;
+}
+// The horizontal scale that mirrors a picture drawn facing right.
+constexpr float FacingScale(int facing) { return facing == FACING_LEFT ? -1.0f : 1.0f; }
+
 // ---- Statuses and sides -------------------------------------------------------------------------
 // iStatus of a character: who may hit it, and when the handler drops it.
 constexpr int STATUS_FINISHED = 0;  // dropped from CharacterList at the next update
