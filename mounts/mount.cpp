@@ -208,13 +208,15 @@ void TMount::CheckFacing() {
     }
   }
   if (left == 0) {
-    iFacingState = 0;
+    iFacingState = FACING_RIGHT;
   } else {
-    iFacingState = right == 0 ? 180 : 2;
+    iFacingState = right == 0 ? FACING_LEFT : FACING_BOTH_SIDES;
   }
 }
 
-void TMount::SwitchFacing(int) { iFacing = iFacingState == 180 ? 180 : 0; }
+void TMount::SwitchFacing(int) {
+  iFacing = iFacingState == FACING_LEFT ? FACING_LEFT : FACING_RIGHT;
+}
 
 // ---- Drawing ------------------------------------------------------------------------------------
 
@@ -266,7 +268,7 @@ void TMountDracon::MoveCustom(TCharacter*) {
 
 void TMountDracon::Draw() {
   if (iMode == MODE_INACTIVE) return;
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1.0f);
+  SetScale(FacingScale(iFacing), 1.0f);
   DrawImage(imgShadow, x, GroundLine(), 0);
   if (const ImagePtr* sprite = SpriteOf(iMode)) DrawImage(*sprite, x, y, iFrame);
   SetScale(1, 1);

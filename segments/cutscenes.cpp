@@ -91,7 +91,7 @@ void TCutsceneSkillList::SegmentManager() {
 }
 
 void TCutsceneSkillList::Draw() {
-  DrawImage(imgSkillListMomo, fWorldX + fScreenWidth / 2, -fWorldY, 0);
+  DrawImage(imgSkillListMomo, ViewX(fScreenWidth / 2), ViewY(0), 0);
 }
 
 // ---- The map ------------------------------------------------------------------------------------

@@ -255,7 +255,7 @@ TEST_F(EnemyWorld, TheSpiritWaveStopsHittingAfterItsFifthHitButFliesOn) {
   EXPECT_EQ(wave->iStatus, PROJECTILE_FINISHED);
 }
 
-// A back throw (the foe in mode 66, part of her picture) or a front throw (the foe held, 64)
+// A back throw (the foe carried, part of her picture) or a front throw (the foe grappled)
 // broken off before it lets go: struck, knocked down or seized by another foe, or by the foe
 // itself, an executioner turning the grip. Whatever breaks it, the foe must come free, or it
 // stays invisible and alive and its wave never ends.
@@ -324,9 +324,9 @@ TEST_F(EnemyWorld, AFoeInAThrowSheCannotFinishComesFree) {
       if (frame < 120)
         printf("DBG %s f%d momo %d foe %d\n", c.name, frame, Momo->iMode, foe->iMode);
       if (frame >= 60) {
-        EXPECT_NE(foe->iMode, 66) << "frame " << frame;
+        EXPECT_NE(foe->iMode, MODE_CARRIED) << "frame " << frame;
         EXPECT_NE(foe->iMode, MODE_GRAPPLED) << "frame " << frame;
-        if (foe->iMode == 66 || foe->iMode == MODE_GRAPPLED) break;
+        if (foe->iMode == MODE_CARRIED || foe->iMode == MODE_GRAPPLED) break;
       }
       downAndUp = downAndUp || foe->iMode == MODE_GETTING_UP;
     }

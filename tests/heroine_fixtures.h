@@ -117,7 +117,7 @@ class HeroineWorld : public testing::Test {
   std::shared_ptr<Dummy> AddFoe(int id, float ahead, float hp = 100, float size = 6) {
     auto foe = std::make_shared<Dummy>();
     foe->iID = id;
-    foe->iType = 16;
+    foe->iType = TYPE_SABERMAN;
     foe->iAffiliation = SIDE_ENEMY;
     foe->iStatus = STATUS_NORMAL;
     foe->fSize = size;

@@ -475,7 +475,7 @@ TEST_F(HeroineWorld, ABackThrowHurtsALargerFoeMore) {
     Tap(kKeyAttack);
     Key(kKeyLeft, false);
     ASSERT_EQ(Momo->iMode, MOMO_BACK_THROW);
-    EXPECT_EQ(foe->iMode, 66);
+    EXPECT_EQ(foe->iMode, MODE_CARRIED);
     Step(30);
     EXPECT_EQ(foe->iMode, MODE_THROWN);
     const float dealt = 1000 - foe->fHP;
