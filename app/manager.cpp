@@ -225,8 +225,9 @@ void TManager::MoveWindowMode() {
 // One frame of play. Unpaused: the segment's script, then (when the world moves) the engagement
 // limit, the characters (enemies before the heroine, by descending id; she polls her input first
 // thing in her update and moves the view last), the hit boxes and the effects, then the next
-// segment, the combo counter and the checks for Pause and Esc. Paused or asking about the title,
-// the world stands still and the input is polled here.
+// segment, the combo counter and the checks for Pause and Esc. In a cutscene only its actors move
+// (her cutscene copy moves the view) and only a script waiting for a button polls the input.
+// Paused or asking about the title, the world stands still and the input is polled here.
 void TManager::MoveGame() {
   TGameSegment& s = CurrentSegment();
   if (bBack2TitleScreen == 1) {

@@ -49,7 +49,7 @@ void TNPCCutsceneMomo::ResetGameData() {
   fHP = fVit * fHPModifier;
   fSpeed = 0;
   SetMode(MODE_STANCE);
-  iFacing = 0;
+  iFacing = FACING_RIGHT;
   x = 360;
   SetPlane(2);
   iTargetID = -1;
@@ -152,7 +152,7 @@ void TNPCCutsceneMomo::Draw() {
     DrawFrame(imgZellenithFly, x, y, iFrame);
     return;
   }
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
+  SetScale(FacingScale(iFacing), 1);
   DrawImage(imgShadow, x, fPlaneY[iPlane], 0);
   switch (iMode) {
     case MODE_STANCE:

@@ -87,7 +87,7 @@ void TMomo::ResetGameData() {
   fAgi = 17;
   fSpeed = 0;
   SetMode(MODE_STANCE);
-  iFacing = 0;
+  iFacing = FACING_RIGHT;
   bComboEnable = 0;
   x = 100;
   SetPlane(2);
@@ -151,7 +151,7 @@ void TMomo::DamageMount(float amount) {
 
 void TMomo::MoveChara() {
   // The stage takes control while she stands.
-  if (bAuto == 1 && iMode == MODE_STANCE) SetMode(MOMO_AUTO_STAND);
+  if (bAuto == 1 && iMode == MODE_STANCE) SetMode(MODE_AUTO_STAND);
   MoveExploitCounter();
   const float xOld = x, yOld = y;
   if (TGameInput* input = InputSlot(iCodePlayer)) input->CheckInput();
@@ -167,7 +167,7 @@ void TMomo::MoveChara() {
     MoveCharaNoMount(xOld, yOld);
   }
   if (iRunEnable > 0) --iRunEnable;
-  if (!(bAuto == 1 && iMode >= MOMO_AUTO_STAND)) MoveWorld(xOld, yOld);
+  if (!(bAuto == 1 && iMode >= MODE_AUTO_STAND)) MoveWorld(xOld, yOld);
 }
 
 void TMomo::SetMode(int mode) {
@@ -190,7 +190,7 @@ bool TMomo::EnterSharedMode(int mode, const Gait& gait) {
     case MODE_WALK_RIGHT:
     case MODE_WALK_LEFT:
       fSpeed = gait.walk;
-      iFacing = mode == MODE_WALK_LEFT ? 180 : 0;
+      iFacing = mode == MODE_WALK_LEFT ? FACING_LEFT : FACING_RIGHT;
       fAngle = static_cast<float>(iFacing);
       break;
     case MODE_LANDING:
@@ -199,7 +199,7 @@ bool TMomo::EnterSharedMode(int mode, const Gait& gait) {
       bFrameDirection = 0;
       break;
     case MODE_STANCE:
-    case MOMO_AUTO_STAND:
+    case MODE_AUTO_STAND:
       iTargetID = -1;
       iStatus = STATUS_NORMAL;
       fSpeed = 0;
@@ -240,10 +240,10 @@ bool TMomo::EnterSharedMode(int mode, const Gait& gait) {
 void TMomo::SetModeNoMount(int mode) {
   if (EnterSharedMode(mode, {kRunSpeed, kJumpSpeed, kRunSpeed})) return;
   switch (mode) {
-    case MOMO_AUTO_RUN_IN:
-    case MOMO_AUTO_RUN_OUT:
+    case MODE_AUTO_RUN_IN:
+    case MODE_AUTO_RUN_OUT:
       fSpeed = kRunSpeed;
-      iFacing = 0;
+      iFacing = FACING_RIGHT;
       fAngle = 0;
       break;
     case MODE_DASH:
@@ -336,9 +336,9 @@ void TMomo::MoveCharaNoMount(float xOld, float yOld) {
     case MOMO_GAME_OVER:
       MoveReaction();
       break;
-    case MOMO_AUTO_STAND:
-    case MOMO_AUTO_RUN_IN:
-    case MOMO_AUTO_RUN_OUT:
+    case MODE_AUTO_STAND:
+    case MODE_AUTO_RUN_IN:
+    case MODE_AUTO_RUN_OUT:
       MoveAutoMode(xOld, yOld, {kStanceFrames, kStanceDelay}, &TMomo::RunAuto);
       break;
     default:
@@ -360,12 +360,12 @@ void TMomo::MoveCharaNoMount(float xOld, float yOld) {
 // A frame of the stage running her, on foot or on the dragon: standing to wait, or running in
 // (control comes back at kAutoRunStop) or out.
 void TMomo::MoveAutoMode(float xOld, float yOld, Stance stance, void (TMomo::*run)()) {
-  if (iMode == MOMO_AUTO_STAND) {
+  if (iMode == MODE_AUTO_STAND) {
     Animation2WayLoop(stance.frames, stance.delay);
     return;
   }
   (this->*run)();
-  if (iMode == MOMO_AUTO_RUN_IN) {
+  if (iMode == MODE_AUTO_RUN_IN) {
     if (x >= kAutoRunStop) {
       SetMode(MODE_STOPPING);
       bAuto = 0;
@@ -383,8 +383,8 @@ void TMomo::MoveStanding() {
       SetMovement();
       if (Animation2Way(3, 3) == 1) SetMode(MODE_STANCE);
       // Letting go of the run and pressing the same way again before she stops is a dash.
-      if ((iFacing == 180 && DirectionHeld(ACTION_LEFT)) ||
-          (iFacing == 0 && DirectionHeld(ACTION_RIGHT))) {
+      if ((iFacing == FACING_LEFT && DirectionHeld(ACTION_LEFT)) ||
+          (iFacing == FACING_RIGHT && DirectionHeld(ACTION_RIGHT))) {
         SetMode(MODE_DASH);
       } else {
         CheckStanceInput();
@@ -561,10 +561,10 @@ void TMomo::MoveJumpArc(int peakFrames) {
 void TMomo::CheckJumpInput() {
   if (DirectionHeld(ACTION_RIGHT)) {
     fSpeed = std::min(fSpeed + 1, kAirSteerLimit);
-    iFacing = 0;
+    iFacing = FACING_RIGHT;
   } else if (DirectionHeld(ACTION_LEFT)) {
     fSpeed = std::max(fSpeed - 1, -kAirSteerLimit);
-    iFacing = 180;
+    iFacing = FACING_LEFT;
   }
   if (Pressed(ACTION_ATTACK)) {
     if (DirectionHeld(ACTION_DOWN)) {
@@ -760,7 +760,7 @@ void TMomo::MoveReaction() {
         if (fSpeed > 0) fSpeed -= 1;
         MoveAlongKnockback();
       } else {
-        iFacing = iFacing == 180 ? 0 : 180;
+        iFacing = OppositeFacing(iFacing);
         SetMode(MODE_GETTING_UP);
         iFrame = 2;  // she gets up from the third picture
       }

@@ -67,7 +67,7 @@ std::span<const TMomo::ModeRow> TMomo::AirComboModes() {
          m.fSpeed = 0;
          return;
        }
-       m.fAngle = m.iFacing == 0 ? -50 : 230;  // up and forward
+       m.fAngle = m.iFacing == FACING_RIGHT ? -50 : 230;  // up and forward
        m.SetMovement();
        if (m.fSpeed <= 0) {
          m.SetMode(MOMO_UP_ATTACK_END);
@@ -89,7 +89,7 @@ std::span<const TMomo::ModeRow> TMomo::AirComboModes() {
      [](TMomo& m) {
        m.iStatus = STATUS_NORMAL;
        m.fAngleRoll = 0;
-       m.fAngleRollDirection = m.iFacing == 0 ? 30 : -30;
+       m.fAngleRollDirection = m.iFacing == FACING_RIGHT ? 30 : -30;
      },
      [](TMomo& m) {
        if (m.Animation1Way(6, 2) == 1) {
@@ -103,7 +103,7 @@ std::span<const TMomo::ModeRow> TMomo::AirComboModes() {
     {MOMO_DIVE, &imgMomoJumpAttack4, kOwnPictureFrame,
      [](TMomo& m) {
        m.Launch<TProjectileMomoJumpAttack4>(m.x, m.y, kAttackStrike);
-       m.fAngle = m.iFacing == 0 ? 30 : 150;
+       m.fAngle = m.iFacing == FACING_RIGHT ? 30 : 150;
        m.fSpeed = 24;
        m.iStatus = STATUS_GUARDING;  // armoured
      },
@@ -119,7 +119,7 @@ std::span<const TMomo::ModeRow> TMomo::AirComboModes() {
      [](TMomo& m) {
        m.iStatus = STATUS_NORMAL;
        m.fSpeed = 10;
-       m.fAngle = m.iFacing == 0 ? 0 : 180;
+       m.fAngle = m.iFacing == FACING_RIGHT ? 0 : 180;
      },
      [](TMomo& m) {
        if (m.iFrame < 3) {
@@ -131,7 +131,7 @@ std::span<const TMomo::ModeRow> TMomo::AirComboModes() {
          }
        } else {
          m.fSpeed = 28;
-         m.fAngle = m.iFacing == 0 ? 30 : 150;  // a steep kick down and forward
+         m.fAngle = m.iFacing == FACING_RIGHT ? 30 : 150;  // a steep kick down and forward
        }
        m.SetMovement();
        if (m.LandOnGround()) {

@@ -154,15 +154,15 @@ void TMomo::CheckGrapple() {
     if (c->iMode != MODE_STANCE && c->iMode != MODE_HESITATE && c->iMode != MODE_BACK_OFF) {
       continue;
     }
-    const float ahead = iFacing == 0 ? c->x - x : x - c->x;
+    const float ahead = iFacing == FACING_RIGHT ? c->x - x : x - c->x;
     if (ahead <= 0 || ahead > kGrappleReach) continue;
-    c->x = x + (iFacing == 0 ? kGrappleReach : -kGrappleReach);
+    c->x = x + (iFacing == FACING_RIGHT ? kGrappleReach : -kGrappleReach);
     iTargetID = c->iID;
     iTargetType = c->iType;
     SetMode(MOMO_GRAPPLE);
     iGrappleAttackCounter = 0;
     c->SetMode(MODE_GRAPPLED);
-    if (c->iFacing == iFacing) c->iFacing = c->iFacing == 180 ? 0 : 180;  // face to face
+    if (c->iFacing == iFacing) c->iFacing = OppositeFacing(c->iFacing);  // face to face
     return;
   }
 }
@@ -191,7 +191,7 @@ void TMomo::SetTargetMode(int mode) {
       const float damage = CountThrowDamage(static_cast<int>(c->fSize));
       fScore += 10 * std::ceil(damage / 2);
       // A front throw slams it down the way she faces; a back throw flings it behind her.
-      const int angle = mode == MODE_SLAMMED ? iFacing : (iFacing == 0 ? 180 : 0);
+      const int angle = mode == MODE_SLAMMED ? iFacing : OppositeFacing(iFacing);
       c->Damage(damage, static_cast<float>(angle), mode, 0, 0);
       break;
     }
@@ -202,7 +202,7 @@ void TMomo::SetTargetMode(int mode) {
       c->Damage(damage, static_cast<float>(iFacing), finisher ? MODE_PUSHED_LOW : MODE_GRAPPLE_HIT,
                 iComboType, 1);
       const float reach = finisher ? 100.0f : 60.0f;
-      const float ex = x + (iFacing == 0 ? reach : -reach);
+      const float ex = x + (iFacing == FACING_RIGHT ? reach : -reach);
       const float ey = y - 80;
       auto ring = std::make_shared<TEffectRing>();
       ring->Init(ex, ey, static_cast<float>(iFacing), 0, iFacing, iPlane);

@@ -26,7 +26,6 @@ constexpr int kBreathAttack = 64;
 constexpr float kBreathAhead = 190;
 constexpr float kGroundBreathHeight = 120;
 constexpr float kAirBreathHeight = 75;
-constexpr int kMountWaiting = 220;
 
 // A riding mode's picture.
 struct RidingSprite {
@@ -63,9 +62,9 @@ const RidingSprite kRidingSprites[] = {
   {DRACON_AIR_STRIKE_WIND_UP, &imgMomoDraconJumpAttack1Prepare},
   {DRACON_AIR_BREATH_WIND_UP, &imgMomoDraconJumpAttack1Prepare},
   {DRACON_AIR_BREATH,         &imgMomoDraconJumpFireball},
-  {MOMO_AUTO_STAND,           &imgMomoDraconStance},
-  {MOMO_AUTO_RUN_IN,          &imgMomoDraconRun},
-  {MOMO_AUTO_RUN_OUT,         &imgMomoDraconRun},
+  {MODE_AUTO_STAND,           &imgMomoDraconStance},
+  {MODE_AUTO_RUN_IN,          &imgMomoDraconRun},
+  {MODE_AUTO_RUN_OUT,         &imgMomoDraconRun},
 };
 // clang-format on
 
@@ -75,7 +74,7 @@ const RidingSprite kRidingSprites[] = {
 
 bool TMomo::BoardWaitingMount() {
   for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-    if (c->iAffiliation != SIDE_NEUTRAL || c->iMode != kMountWaiting || c->iPlane != iPlane) {
+    if (c->iAffiliation != SIDE_NEUTRAL || c->iMode != MODE_MOUNT_WAITING || c->iPlane != iPlane) {
       continue;
     }
     if (c->Hit(HIT_BOX, x, y, xBBox, yBBox, BBoxWidth, BBoxHeight, 0) != 1) continue;
@@ -147,11 +146,11 @@ void TMomo::SetModeDracon(int mode) {
       bComboEnable = bComboMagicEnable = 0;
       fJump = 0;
       break;
-    case MOMO_AUTO_RUN_IN:
-    case MOMO_AUTO_RUN_OUT:
+    case MODE_AUTO_RUN_IN:
+    case MODE_AUTO_RUN_OUT:
       fSpeed = kRunSpeed;
       fAngle = 0;
-      iFacing = 0;
+      iFacing = FACING_RIGHT;
       break;
     default:
       break;
@@ -206,10 +205,10 @@ void TMomo::CheckDraconStanceAttackCombo() {
 void TMomo::CheckDraconJumpInput() {
   if (DirectionHeld(ACTION_RIGHT)) {
     fSpeed = std::min(fSpeed + 1, kAirSteerLimit);
-    iFacing = 0;
+    iFacing = FACING_RIGHT;
   } else if (DirectionHeld(ACTION_LEFT)) {
     fSpeed = std::max(fSpeed - 1, -kAirSteerLimit);
-    iFacing = 180;
+    iFacing = FACING_LEFT;
   }
   if (Pressed(ACTION_ATTACK) && fJump <= 24) {
     SetMode(DRACON_AIR_STRIKE_WIND_UP);
@@ -234,7 +233,7 @@ void TMomo::LandingCheck() {
 // ---- Breath -------------------------------------------------------------------------------------
 
 void TMomo::CreateDraconFireball(int plane, float height, float angleOffset) {
-  const bool left = iFacing == 180;
+  const bool left = iFacing == FACING_LEFT;
   const float damage = CountMagicalDamage(kBreathAttack);  // sets the combo type the flame carries
   auto flame = std::make_shared<TProjectileDraconBreath>();
   flame->Init(iID, left ? x - kBreathAhead : x + kBreathAhead, y - height,
@@ -272,8 +271,8 @@ void TMomo::MoveCharaDracon(float xOld, float yOld) {
       SetMovement();
       if (Animation2Way(3, 3) == 1) SetMode(MODE_STANCE);
       // Pushing the way she faces while the dragon stops sets it running again.
-      if ((iFacing == 180 && DirectionHeld(ACTION_LEFT)) ||
-          (iFacing == 0 && DirectionHeld(ACTION_RIGHT))) {
+      if ((iFacing == FACING_LEFT && DirectionHeld(ACTION_LEFT)) ||
+          (iFacing == FACING_RIGHT && DirectionHeld(ACTION_RIGHT))) {
         SetMode(DRACON_RUN);
       } else {
         CheckDraconStanceInput();
@@ -283,7 +282,7 @@ void TMomo::MoveCharaDracon(float xOld, float yOld) {
       DraconRunAuto();
       if (Pressed(ACTION_ATTACK)) SetMode(DRACON_CHARGE);
       const bool forward =
-          iFacing == 180 ? DirectionHeld(ACTION_LEFT) : DirectionHeld(ACTION_RIGHT);
+          iFacing == FACING_LEFT ? DirectionHeld(ACTION_LEFT) : DirectionHeld(ACTION_RIGHT);
       if (iMode == DRACON_RUN && !Held(ACTION_DASH) && !forward) SetMode(MODE_STOPPING);
       break;
     }
@@ -328,9 +327,9 @@ void TMomo::MoveCharaDracon(float xOld, float yOld) {
       if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
       Animation2Way(2, 6);
       break;
-    case MOMO_AUTO_STAND:
-    case MOMO_AUTO_RUN_IN:
-    case MOMO_AUTO_RUN_OUT:
+    case MODE_AUTO_STAND:
+    case MODE_AUTO_RUN_IN:
+    case MODE_AUTO_RUN_OUT:
       MoveAutoMode(xOld, yOld, {3, 8}, &TMomo::DraconRunAuto);
       break;
     default:
@@ -412,7 +411,7 @@ bool TMomo::MoveDraconAttack() {
 
 void TMomo::DrawDracon() {
   if (iMode == MODE_INACTIVE) return;
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
+  SetScale(FacingScale(iFacing), 1);
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
   if (iInvulnerableCounter > 0 && iInvulnerableCounter % 2 == 1) SetAlpha(0.4f);

@@ -48,8 +48,8 @@ const Sprite kSprites[] = {
   {MODE_SLAMMED,                &imgMomoKnockDown,             1},
   {MOMO_FALL_FORWARD,           &imgMomoKnockdown2,            kOwnFrame},
   {MOMO_SLIDE,                  &imgMomoKnockout2,             kOwnFrame},
-  {MOMO_AUTO_RUN_IN,            &imgMomoRun,                   kOwnFrame},
-  {MOMO_AUTO_RUN_OUT,           &imgMomoRun,                   kOwnFrame},
+  {MODE_AUTO_RUN_IN,            &imgMomoRun,                   kOwnFrame},
+  {MODE_AUTO_RUN_OUT,           &imgMomoRun,                   kOwnFrame},
 };
 // clang-format on
 
@@ -66,17 +66,17 @@ constexpr int kStancePictures[] = {0, 0, 1, 2, 3, 3};
 // The strip a foe of this kind is drawn from while she swings it over her head.
 const ImagePtr* BeingThrownStrip(int type) {
   switch (type) {
-    case 10:
+    case TYPE_TEMPLAR:
       return &imgTemplarBeingThrown;
-    case 11:
+    case TYPE_NECROMANCER:
       return &imgNecromancerBeingThrown;
-    case 12:
+    case TYPE_EXECUTIONER:
       return &imgExecutionerBeingThrown;
-    case 13:
+    case TYPE_SPEARMAN:
       return &imgSpearmanBeingThrown;
-    case 16:
+    case TYPE_SABERMAN:
       return &imgSabermanBeingThrown;
-    case 50:
+    case TYPE_DARK_KNIGHT:
       return &imgDarkKnightBeingThrown;
     default:
       return nullptr;
@@ -106,7 +106,7 @@ void TMomo::Draw() {
 
 void TMomo::DrawNoMount() {
   if (iMode == MODE_INACTIVE) return;
-  const float facing = iFacing == 180 ? -1.0f : 1.0f;
+  const float facing = FacingScale(iFacing);
   SetScale(facing, 1);
   // The shadow stays on the ground line, except while she crosses to another plane.
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
@@ -136,7 +136,7 @@ void TMomo::DrawNoMount() {
 void TMomo::DrawPose() const {
   switch (iMode) {
     case MODE_STANCE:
-    case MOMO_AUTO_STAND:
+    case MODE_AUTO_STAND:
       DrawPicture(imgMomoStance, x, y, kStancePictures[std::clamp(iFrame, 0, 5)]);
       break;
     case MODE_KNOCKUP:
@@ -181,7 +181,7 @@ void TMomo::DrawThrownFoe() const {
   const ImagePtr* strip = BeingThrownStrip(iTargetType);
   if (!strip || !*strip) return;
   const int picture = std::clamp(iFrame, 0, 2);
-  const float facing = iFacing == 180 ? -1.0f : 1.0f;
+  const float facing = FacingScale(iFacing);
   // The foe faces her: mirrored against her own picture.
   SetScale(-facing, 1);
   DrawPicture(*strip, x + facing * kHeave[picture].dx, y + kHeave[picture].dy, picture);

@@ -22,7 +22,7 @@ std::span<const TMomo::ModeRow> TMomo::GrappleModes() {
     // Holding the foe: Attack strikes it, with a direction throws it; alone too long, it gets free.
     {MOMO_GRAPPLE_HOLD, &imgMomoGrapple, 1, nullptr,
      [](TMomo& m) {
-       const bool right = m.iFacing == 0;
+       const bool right = m.iFacing == FACING_RIGHT;
        const bool away = right ? m.DirectionHeld(ACTION_LEFT) : m.DirectionHeld(ACTION_RIGHT);
        const bool toward = right ? m.DirectionHeld(ACTION_RIGHT) : m.DirectionHeld(ACTION_LEFT);
        if (m.Pressed(ACTION_ATTACK)) {
@@ -90,7 +90,7 @@ std::span<const TMomo::ModeRow> TMomo::GrappleModes() {
     {MOMO_BACK_THROW_DONE, &imgMomoThrowDone, kOwnPictureFrame, nullptr,
      [](TMomo& m) {
        if (m.Animation1Way(2, 6) == 1) {
-         m.iFacing = m.iFacing == 180 ? 0 : 180;
+         m.iFacing = OppositeFacing(m.iFacing);
          m.SetMode(MODE_STANCE);
        }
      }},

@@ -6,6 +6,8 @@
 
 #include "actors/character.h"
 #include "fx/effects.h"
+#include "heroine/momo.h"
+#include "heroine/momo_modes.h"
 #include "platform/platform.h"
 #include "world/animation.h"
 #include "world/assets.h"
@@ -40,27 +42,27 @@ struct MomoBoxRow {
 namespace {
 
 // clang-format off
-const MomoBoxRow kAttack1       {51,  40, -150, 110, -120,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoAttack1Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kAttack2       {50,  40, -170, 130, -160, 115, 10, &sndTVSwingSword2, &sndSlash2, &imgMomoAttack2Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kAttack3       {51,  20, -170, 150, -160,  70, 10, &sndTVSwingSword3, &sndSlash1, &imgMomoAttack3Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kAttack4       {53,  20, -170, 150, -180, 175, 20, &sndTVSwingSword1, &sndSlash3, &imgMomoAttack4Effect,      true,  kInPlace, 3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kJumpAttack1   {50,  40, -160, 120, -120,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoAttack1Effect,      true,  150,      3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kJumpAttack2   {50,  40, -170, 130, -160, 150, 10, &sndTVSwingSword2, &sndSlash2, &imgMomoAttack2Effect,      true,  151,      3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kJumpAttack3   {50,  20, -170, 150, -160,  80, 10, &sndTVSwingSword3, &sndSlash1, &imgMomoAttack3Effect,      true,  152,      3, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kDashAttack    {52,  40, -200, 160, -115,  60, 10, &sndTVSwingSword1, &sndSlash1, &imgMomoDashAttackEffect,   true,  159,      6, 0, 4, 3, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kUpAttack      {54,   0, -110, 110, -240, 200, 20, &sndTVSwingSword2, &sndSlash3, &imgMomoUpAttackEffect,     true,  157,      8, 0, 4, 4, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kMoonBlade     {56,  40, -105,  65, -130,  30, 20, &sndMoonSlasher,   &sndSlash3, &imgMomoMoonSlasherEffect,  true,  kOnHer,   4, 0, 4, 4, kRing | kSpark,          true,  false};
-const MomoBoxRow kEruption      {53,  85, -210, 125, -260, 260, 30, &sndExplosion1,    &sndHitHi2, &imgMomoEruptionEffect,     false, kInPlace, 0, 0, 6, 4, kRing | kSlash | kSpark, false, true };
-const MomoBoxRow kJumpKick      {53,   0,  -90,  90,  -70,  60, 20, nullptr,           &sndHitMed, nullptr,                    false, 156,      0, 0, 0, 0, kRing | kSpark,          true,  false};
-const MomoBoxRow kDive          {52, -80,  -80, 160, -160, 160, 10, nullptr,           &sndHitMed, nullptr,                    false, 154,      0, 0, 0, 0, kRing | kSpark,          true,  false};
-const MomoBoxRow kStrikeThrough {51, -80,  -80, 160, -160, 160, 30, nullptr,           &sndHitMed, nullptr,                    false, 125,      0, 0, 0, 0, kRing | kSlash | kSpark, false, true };
-const MomoBoxRow kMoonWave      {56,   0,  -60,  60,  -20,  40, 10, nullptr,           &sndSlash1, &imgMoonSlasher,            true,  kInPlace, 0, 0, 0, 0, kRing | kSlash | kSpark, false, false};
-const MomoBoxRow kDraconAttack1 {52,  40, -240, 200, -120,  60, 10, &sndTVSwingSword1, &sndSlashHeavy3, nullptr,             false, kInPlace, 0, 12, 0, 0, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kDraconAttack2 {54,  40, -240, 200, -230, 120, 10, &sndTVSwingSword3, &sndHitHi2,      nullptr,             false, kOnHer,   0, 18, 0, 0, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kDraconJumpAttack1{53, 20, -210, 190, -150, 90, 10, &sndTVSwingSword2, &sndSlashHeavy3, nullptr,             false, 150,      0, 12, 0, 0, kRing | kSlash | kSpark, true,  true };
-const MomoBoxRow kDraconDash    {53,   0, -190, 190, -190, 120, 10, nullptr,           &sndHitHi3,      nullptr,             false, 159,      0, 0,  0, 0, kRing | kSpark,          true,  false};
-const MomoBoxRow kDraconBreath  {53, -25,  -25,  50,  -25,  50, 20, &sndNecromancerSkull, &sndNecromancerSkullHit, &imgEffectPurpleSphere, false, kInPlace, 0, 0, 0, 0, 0, false, false};
-const MomoBoxRow kSphere        {51,-100, -100, 200, -100, 200, 30, &sndMoonSphere,    &sndHitHi1, &imgEffectGreenSphere,      false, kInPlace, 0, 0, 0, 0, kRing | kSpark,          false, false};
+const MomoBoxRow kAttack1           {MODE_HIT_LOW,     40,   -150, 110, -120, 60,  10, &sndTVSwingSword1,    &sndSlash1,              &imgMomoAttack1Effect,     true,  kInPlace,            3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kAttack2           {MODE_HIT_HIGH,    40,   -170, 130, -160, 115, 10, &sndTVSwingSword2,    &sndSlash2,              &imgMomoAttack2Effect,     true,  kInPlace,            3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kAttack3           {MODE_HIT_LOW,     20,   -170, 150, -160, 70,  10, &sndTVSwingSword3,    &sndSlash1,              &imgMomoAttack3Effect,     true,  kInPlace,            3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kAttack4           {MODE_KNOCKDOWN,   20,   -170, 150, -180, 175, 20, &sndTVSwingSword1,    &sndSlash3,              &imgMomoAttack4Effect,     true,  kInPlace,            3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kJumpAttack1       {MODE_HIT_HIGH,    40,   -160, 120, -120, 60,  10, &sndTVSwingSword1,    &sndSlash1,              &imgMomoAttack1Effect,     true,  MOMO_JUMP_ATTACK1,   3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kJumpAttack2       {MODE_HIT_HIGH,    40,   -170, 130, -160, 150, 10, &sndTVSwingSword2,    &sndSlash2,              &imgMomoAttack2Effect,     true,  MOMO_JUMP_ATTACK2,   3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kJumpAttack3       {MODE_HIT_HIGH,    20,   -170, 150, -160, 80,  10, &sndTVSwingSword3,    &sndSlash1,              &imgMomoAttack3Effect,     true,  MOMO_JUMP_ATTACK3,   3, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDashAttack        {MODE_PUSHED_LOW,  40,   -200, 160, -115, 60,  10, &sndTVSwingSword1,    &sndSlash1,              &imgMomoDashAttackEffect,  true,  MOMO_DASH_ATTACK,    6, 0,  4, 3, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kUpAttack          {MODE_KNOCKUP,     0,    -110, 110, -240, 200, 20, &sndTVSwingSword2,    &sndSlash3,              &imgMomoUpAttackEffect,    true,  MOMO_UP_ATTACK,      8, 0,  4, 4, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kMoonBlade         {MODE_PUSHED_HIGH, 40,   -105, 65,  -130, 30,  20, &sndMoonSlasher,      &sndSlash3,              &imgMomoMoonSlasherEffect, true,  kOnHer,              4, 0,  4, 4, kRing | kSpark,          true,  false};
+const MomoBoxRow kEruption          {MODE_KNOCKDOWN,   85,   -210, 125, -260, 260, 30, &sndExplosion1,       &sndHitHi2,              &imgMomoEruptionEffect,    false, kInPlace,            0, 0,  6, 4, kRing | kSlash | kSpark, false, true };
+const MomoBoxRow kJumpKick          {MODE_KNOCKDOWN,   0,    -90,  90,  -70,  60,  20, nullptr,              &sndHitMed,              nullptr,                   false, MOMO_JUMP_KICK,      0, 0,  0, 0, kRing | kSpark,          true,  false};
+const MomoBoxRow kDive              {MODE_PUSHED_LOW,  -80,  -80,  160, -160, 160, 10, nullptr,              &sndHitMed,              nullptr,                   false, MOMO_DIVE,           0, 0,  0, 0, kRing | kSpark,          true,  false};
+const MomoBoxRow kStrikeThrough     {MODE_HIT_LOW,     -80,  -80,  160, -160, 160, 30, nullptr,              &sndHitMed,              nullptr,                   false, MOMO_STRIKE_THROUGH, 0, 0,  0, 0, kRing | kSlash | kSpark, false, true };
+const MomoBoxRow kMoonWave          {MODE_PUSHED_HIGH, 0,    -60,  60,  -20,  40,  10, nullptr,              &sndSlash1,              &imgMoonSlasher,           true,  kInPlace,            0, 0,  0, 0, kRing | kSlash | kSpark, false, false};
+const MomoBoxRow kDraconAttack1     {MODE_PUSHED_LOW,  40,   -240, 200, -120, 60,  10, &sndTVSwingSword1,    &sndSlashHeavy3,         nullptr,                   false, kInPlace,            0, 12, 0, 0, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDraconAttack2     {MODE_KNOCKUP,     40,   -240, 200, -230, 120, 10, &sndTVSwingSword3,    &sndHitHi2,              nullptr,                   false, kOnHer,              0, 18, 0, 0, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDraconJumpAttack1 {MODE_KNOCKDOWN,   20,   -210, 190, -150, 90,  10, &sndTVSwingSword2,    &sndSlashHeavy3,         nullptr,                   false, DRACON_AIR_STRIKE,   0, 12, 0, 0, kRing | kSlash | kSpark, true,  true };
+const MomoBoxRow kDraconDash        {MODE_KNOCKDOWN,   0,    -190, 190, -190, 120, 10, nullptr,              &sndHitHi3,              nullptr,                   false, DRACON_CHARGE,       0, 0,  0, 0, kRing | kSpark,          true,  false};
+const MomoBoxRow kDraconBreath      {MODE_KNOCKDOWN,   -25,  -25,  50,  -25,  50,  20, &sndNecromancerSkull, &sndNecromancerSkullHit, &imgEffectPurpleSphere,    false, kInPlace,            0, 0,  0, 0, 0,                       false, false};
+const MomoBoxRow kSphere            {MODE_HIT_LOW,     -100, -100, 200, -100, 200, 30, &sndMoonSphere,       &sndHitHi1,              &imgEffectGreenSphere,     false, kInPlace,            0, 0,  0, 0, kRing | kSpark,          false, false};
 // clang-format on
 
 constexpr float kFadePerFrame = 0.04f;
@@ -78,7 +80,7 @@ void SetUpBox(TProjectileMomo& p, const MomoBoxRow& row, float damage) {
   p.iAffiliation = SIDE_HEROINE;
   p.fDamage = damage;
   p.iDamageType = row.damageType;
-  p.xBBox = p.iFacing == 180 ? row.xLeft : row.xRight;
+  p.xBBox = p.iFacing == FACING_LEFT ? row.xLeft : row.xRight;
   p.BBoxWidth = row.width;
   p.yBBox = row.top;
   p.BBoxHeight = row.height;
@@ -156,7 +158,7 @@ float TProjectileMomoAttack1::Animation1Way(int frames, int delay) {
 void TProjectileMomoAttack1::DrawProjectile() {
   const MomoBoxRow& row = Row();
   if (!row.sprite || !*row.sprite) return;
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
+  SetScale(FacingScale(iFacing), 1);
   SetAlpha(std::max(fAlpha, 0.0f));
   DrawImage(*row.sprite, x, y, iFrame);
   SetAlpha(1);
@@ -211,7 +213,7 @@ void TProjectileMoonSlasher_B::MoveProjectile() {
 
 void TProjectileMoonSlasher_B::DrawProjectile() {
   if (!imgMoonSlasher) return;
-  SetScale(iFacing == 180 ? -fScale : fScale, fScale);
+  SetScale(FacingScale(iFacing) * fScale, fScale);
   SetAlpha(std::max(fAlpha, 0.0f));
   DrawImage(imgMoonSlasher, x, y, iFrame);
   SetAlpha(1);
@@ -237,9 +239,11 @@ void TProjectilePsychoSphere::InitCustom(float damage) {
 
 void TProjectilePsychoSphere::MoveProjectile() {
   TCharacter* heroine = FindHeroine();
-  if (heroine) fDamage = heroine->CountMagicalDamage(52);  // every frame a new roll
+  if (heroine)
+    fDamage = heroine->CountMagicalDamage(momo::kAttackSphere);  // every frame a new roll
   const bool casting =
-      heroine && (heroine->iMode == 171 || heroine->iMode == 170 || heroine->iMode == 173);
+      heroine && (heroine->iMode == MOMO_SPHERE_CAST || heroine->iMode == MOMO_SPHERE_RISE ||
+                  heroine->iMode == MOMO_AIR_SPHERE);
   if (!casting) {
     // She was interrupted: the sphere collapses at once and hits nothing more.
     fScale = std::max(fScale - 0.25f, 0.0f);

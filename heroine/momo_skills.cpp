@@ -25,7 +25,7 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
     m.iStatus = STATUS_NORMAL;
     if (ground) m.CreateEffectDust();
     m.fJump = ground ? 16 : 10;
-    m.fSpeed = m.iFacing == 0 ? -1 : 1;  // a small drift backward
+    m.fSpeed = m.iFacing == FACING_RIGHT ? -1 : 1;  // a small drift backward
   };
   constexpr auto sphereRiseFrame = [](TMomo& m) {
     const int mode = m.iMode;
@@ -35,7 +35,8 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
     }
     if (m.iDelayCounter == 12) m.CreateEffectUltima(m.x, m.y - 160);
     if (m.iDelayCounter == 16) {
-      m.Launch<TProjectilePsychoSphere>(m.iFacing == 0 ? m.x + 100 : m.x - 100, m.y, kAttackSphere);
+      m.Launch<TProjectilePsychoSphere>(m.iFacing == FACING_RIGHT ? m.x + 100 : m.x - 100, m.y,
+                                        kAttackSphere);
       if (mode == MOMO_SPHERE_RISE) PlaySound(sndMoonSphere);
     }
     if (m.iDelayCounter < 16) m.Drift(1);
@@ -126,7 +127,7 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
        if (m.iDelayCounter == 4 || m.iDelayCounter == 8) {
          // Two more pillars, 80 and 160 pixels ahead.
          const float ahead = 20.0f * static_cast<float>(m.iDelayCounter);
-         m.Launch<TProjectileMomoEruption>(m.iFacing == 0 ? m.x + ahead : m.x - ahead, m.y,
+         m.Launch<TProjectileMomoEruption>(m.iFacing == FACING_RIGHT ? m.x + ahead : m.x - ahead, m.y,
                                            kAttackEruption);
        }
        if (m.iDelayCounter == 36) m.SetMode(MOMO_ERUPTION_END);
@@ -149,7 +150,7 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
        m.CreateEffectDust();
        // She keeps going the way she dashed but turns round, to face the foe from behind.
        const float angle = static_cast<float>(m.iFacing);
-       m.iFacing = m.iFacing == 180 ? 0 : 180;
+       m.iFacing = OppositeFacing(m.iFacing);
        m.Launch<TProjectileMomoStrikeThrough>(m.x, m.y, kAttackBlade, angle);
      },
      [](TMomo& m) {
