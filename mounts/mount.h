@@ -30,6 +30,8 @@ class TMount : public TCharacter {
  protected:
   // After a throw-off: wait to be boarded again while boardings are left, else run off.
   void Leave();
+  // The mode rows: each mode's entry, frame and picture (mount.cpp).
+  struct Modes;
 };
 
 class TMountDracon : public TMount {
