@@ -1,11 +1,13 @@
-// The heroine on foot: set-up, the frame update, movement, jumps, plane switches, the reactions to
-// hits, lives and continues, the automatic runs, the world scroll and the screen shake.
+// The heroine on foot: set-up, the frame update, the modes of standing, running, dashing, jumping
+// and switching planes, the automatic runs, the world scroll and the screen shake. Her reactions
+// are in momo_reactions.cpp, her attacks in a file per family.
 
 #include "heroine/momo.h"
 
 #include <algorithm>
 #include <iterator>
 
+#include "heroine/momo_modes.h"
 #include "input/game_input.h"
 #include "platform/platform.h"
 #include "world/assets.h"
@@ -23,15 +25,7 @@ constexpr float kAirSteerLimit = 10;   // horizontal speed she can steer to in a
 constexpr float kJumpAttackFrom = 24;  // jump attacks wait until the rise has slowed below this
 constexpr int kDoubleTapWindow = 30;   // frames between two taps of Up or Down
 constexpr float kPlaneSwitchStep = 5;  // pixels a frame toward the next ground line
-constexpr float kPushBackSpeed = 20;
-constexpr float kFallForwardSpeed = 17;
-constexpr int kLyingFrames = 62;
-constexpr float kRefillPerFrame = 2;
-constexpr int kGameOverCounterCap = 1000;
-constexpr float kAutoRunStop = 360;  // the run into a stage hands control back here
-constexpr float kHurtManaShare = 3;  // a hit gives her a third of its damage as mana
-constexpr float kArmourShare = 5;    // the dive's armour lets a fifth of the damage through
-constexpr int kArmourInvulnerable = 4;
+constexpr float kAutoRunStop = 360;    // the run into a stage hands control back here
 
 // Scores past which a life is added; one each, in order, and no more after the fifth.
 constexpr float kBonusLifeScores[] = {60000, 180000, 360000, 540000, 720000};
@@ -116,8 +110,6 @@ bool TMomo::Query(int action, int kind) const {
                     : input->ButtonPress(action, kind)) == 1;
 }
 
-// ---- Small helpers ------------------------------------------------------------------------------
-
 // ---- Repeated attacks, lives, mount -------------------------------------------------------------
 
 void TMomo::ResetExploitCounter() {
@@ -178,188 +170,35 @@ void TMomo::SetMode(int mode) {
   }
 }
 
-bool TMomo::EnterSharedMode(int mode, const Gait& gait) {
-  iDelayCounter = 0;
-  iMode = mode;
-  iFrame = 0;
-  bFrameDirection = 1;
-  switch (mode) {
-    case MODE_INACTIVE:
-      iStatus = STATUS_UNHITTABLE;
-      break;
-    case MODE_WALK_RIGHT:
-    case MODE_WALK_LEFT:
-      fSpeed = gait.walk;
-      iFacing = mode == MODE_WALK_LEFT ? FACING_LEFT : FACING_RIGHT;
-      fAngle = static_cast<float>(iFacing);
-      break;
-    case MODE_LANDING:
-      fAngle = static_cast<float>(iFacing);
-      iFrame = 1;
-      bFrameDirection = 0;
-      break;
-    case MODE_STANCE:
-    case MODE_AUTO_STAND:
-      iTargetID = -1;
-      iStatus = STATUS_NORMAL;
-      fSpeed = 0;
-      break;
-    case MODE_STOPPING:
-      CreateEffectDust();
-      break;
-    case MODE_PLANE_UP:
-    case MODE_PLANE_DOWN:
-      StartPlaneSwitch(mode == MODE_PLANE_UP);
-      break;
-    case MODE_JUMP_RISE:
-      bDoubleJump = 1;
-      CreateEffectDust();
-      fJump = gait.jump;
-      // A running take-off keeps the way she was going, at full steering speed.
-      if (fSpeed != 0) {
-        if (DirectionHeld(ACTION_RIGHT)) {
-          fSpeed = gait.airSteer;
-        } else if (DirectionHeld(ACTION_LEFT)) {
-          fSpeed = -gait.airSteer;
-        }
-      }
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-    case MODE_PUSHED_LOW:
-    case MODE_PUSHED_HIGH:
-      iStatus = STATUS_UNHITTABLE;
-      CreateEffectDust();
-      break;
-    default:
-      return false;
-  }
-  return true;
-}
+// ---- The modes on foot --------------------------------------------------------------------------
 
 void TMomo::SetModeNoMount(int mode) {
-  if (EnterSharedMode(mode, {kRunSpeed, kJumpSpeed, kRunSpeed})) return;
-  switch (mode) {
-    case MODE_AUTO_RUN_IN:
-    case MODE_AUTO_RUN_OUT:
-      fSpeed = kRunSpeed;
-      iFacing = FACING_RIGHT;
-      fAngle = 0;
-      break;
-    case MODE_DASH:
-      PlaySound(sndTVPlaneSwitch);
-      fAngle = static_cast<float>(iFacing);
-      fSpeed = kDashSpeed;
-      CreateEffectDust();
-      break;
-    case MODE_KNOCKDOWN:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 12;
-      fSpeed = 12;
-      CreateEffectDust();
-      NormalizeKnockbackAngle();
-      break;
-    case MODE_KNOCKUP:
-      fJump = 27;
-      fSpeed = 3;
-      CreateEffectDust();
-      break;
-    case MODE_LIFTED:
-    case MODE_GRAPPLED:
-      iStatus = STATUS_UNHITTABLE;
-      break;
-    case MODE_BOUNCE:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 5;
-      fSpeed = 8;
-      CreateEffectDust();
-      PlaySound(sndBodySlam1);
-      break;
-    case MODE_LYING:
-      CreateEffectDust();
-      PlaySound(sndBodySlam2);
-      break;
-    case MODE_SLAMMED:
-      fSpeed = 12;
-      break;
-    case MOMO_FALL_FORWARD:
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 7;
-      break;
-    case MOMO_SLIDE:
-      iStatus = STATUS_UNHITTABLE;
-      CreateEffectDust();
-      fSpeed = 7;
-      break;
-    default:
-      if (const ModeRow* attack = AttackMode(mode); attack && attack->enter) attack->enter(*this);
-      break;
-  }
+  StartMode(mode);
+  if (const ModeRow* row = ModeOnFoot(mode); row && row->enter) row->enter(*this);
 }
 
 void TMomo::MoveCharaNoMount(float xOld, float yOld) {
-  switch (iMode) {
-    case MODE_INACTIVE:
-    case MODE_GRAPPLED:
-      break;
-    case MODE_STOPPING:
-    case MODE_DASH:
-    case MOMO_DASH_BREAK:
-      MoveStanding();
-      break;
-    case MODE_JUMP_CROUCH:
-    case MODE_JUMP_RISE:
-    case MODE_JUMP_PEAK:
-    case MODE_JUMP_FALL:
-    case MODE_LANDING:
-      MoveJump();
-      break;
-    case MODE_PLANE_UP:
-    case MODE_PLANE_DOWN:
-      MovePlaneSwitch();
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-    case MODE_PUSHED_LOW:
-    case MODE_PUSHED_HIGH:
-    case MODE_KNOCKDOWN:
-    case MODE_KNOCKUP:
-    case MODE_LIFTED:
-    case MODE_BOUNCE:
-    case MODE_LYING:
-    case MODE_GETTING_UP:
-    case MOMO_LIFE_REFILL:
-    case MODE_SLAMMED:
-    case MOMO_FALL_FORWARD:
-    case MOMO_SLIDE:
-    case MOMO_CONTINUE:
-    case MOMO_GAME_OVER:
-      MoveReaction();
-      break;
-    case MODE_AUTO_STAND:
-    case MODE_AUTO_RUN_IN:
-    case MODE_AUTO_RUN_OUT:
-      MoveAutoMode(xOld, yOld, {kStanceFrames, kStanceDelay}, &TMomo::RunAuto);
-      break;
-    default:
-      if (const ModeRow* attack = AttackMode(iMode)) {
-        attack->frame(*this);
-        break;
-      }
-      // Standing, running, and anything without an update of its own.
-      CheckStanceInput();
-      if (iMode == MODE_STANCE) {
-        Animation2WayLoop(kStanceFrames, kStanceDelay);
-      } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
-        RunEffect();
-      }
-      break;
+  xFrameStart = xOld;
+  yFrameStart = yOld;
+  if (const ModeRow* row = ModeOnFoot(iMode)) {
+    row->frame(*this);
+  } else {
+    MoveStanding();
+  }
+}
+
+void TMomo::MoveStanding() {
+  CheckStanceInput();
+  if (iMode == MODE_STANCE) {
+    Animation2WayLoop(kStanceFrames, kStanceDelay);
+  } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
+    RunEffect();
   }
 }
 
 // A frame of the stage running her, on foot or on the dragon: standing to wait, or running in
 // (control comes back at kAutoRunStop) or out.
-void TMomo::MoveAutoMode(float xOld, float yOld, Stance stance, void (TMomo::*run)()) {
+void TMomo::MoveAutoMode(Stance stance, void (TMomo::*run)()) {
   if (iMode == MODE_AUTO_STAND) {
     Animation2WayLoop(stance.frames, stance.delay);
     return;
@@ -370,54 +209,145 @@ void TMomo::MoveAutoMode(float xOld, float yOld, Stance stance, void (TMomo::*ru
       SetMode(MODE_STOPPING);
       bAuto = 0;
     }
-    MoveWorld(xOld, yOld);
+    MoveWorld(xFrameStart, yFrameStart);
   }
 }
 
-// ---- Standing, running, dashing -----------------------------------------------------------------
-
-void TMomo::MoveStanding() {
-  switch (iMode) {
-    case MODE_STOPPING:
-      if (fSpeed > 0) fSpeed -= 2;
-      SetMovement();
-      if (Animation2Way(3, 3) == 1) SetMode(MODE_STANCE);
-      // Letting go of the run and pressing the same way again before she stops is a dash.
-      if ((iFacing == FACING_LEFT && DirectionHeld(ACTION_LEFT)) ||
-          (iFacing == FACING_RIGHT && DirectionHeld(ACTION_RIGHT))) {
-        SetMode(MODE_DASH);
-      } else {
-        CheckStanceInput();
-      }
-      break;
-    case MODE_DASH:
-      if (Pressed(ACTION_ATTACK)) {
-        SetMode(MOMO_DASH_ATTACK);
-      } else if (Pressed(ACTION_MAGIC)) {
-        MPCheck(MOMO_STRIKE_THROUGH);
-      }
-      if (iMode != MODE_DASH) break;
-      if (iDelayCounter < kDashFrames) {
-        Animation1WayLoop(3, 3);
-        SetMovement();
-        if (iDelayCounter % 6 == 0) CreateEffectDust();
-      } else {
-        SetMode(MOMO_DASH_BREAK);
-      }
-      break;
-    case MOMO_DASH_BREAK:
-      if (fSpeed > 0) fSpeed -= 2;
-      SetMovement();
-      if (Animation2Way(3, 2) == 1) SetMode(MODE_STANCE);
-      if (Pressed(ACTION_ATTACK)) {
-        SetMode(MOMO_DASH_ATTACK);
-      } else if (Pressed(ACTION_MAGIC)) {
-        MPCheck(MOMO_STRIKE_THROUGH);
-      }
-      break;
-    default:
-      break;
+void TMomo::MoveStopping(float braking, int again, void (TMomo::*stanceInput)()) {
+  if (fSpeed > 0) fSpeed -= braking;
+  SetMovement();
+  if (Animation2Way(3, 3) == 1) SetMode(MODE_STANCE);
+  if ((iFacing == FACING_LEFT && DirectionHeld(ACTION_LEFT)) ||
+      (iFacing == FACING_RIGHT && DirectionHeld(ACTION_RIGHT))) {
+    SetMode(again);
+  } else {
+    (this->*stanceInput)();
   }
+}
+
+// ---- Entries that riding shares -----------------------------------------------------------------
+
+const TMomo::Gait TMomo::kFootGait{kRunSpeed, kJumpSpeed, kRunSpeed};
+
+void TMomo::EnterInactive(TMomo& m) { m.iStatus = STATUS_UNHITTABLE; }
+
+void TMomo::EnterWalk(TMomo& m) {
+  m.fSpeed = m.GaitNow().walk;
+  m.iFacing = m.iMode == MODE_WALK_LEFT ? FACING_LEFT : FACING_RIGHT;
+  m.fAngle = static_cast<float>(m.iFacing);
+}
+
+void TMomo::EnterLanding(TMomo& m) {
+  m.fAngle = static_cast<float>(m.iFacing);
+  m.iFrame = 1;
+  m.bFrameDirection = 0;
+}
+
+void TMomo::EnterStance(TMomo& m) {
+  m.iTargetID = -1;
+  m.iStatus = STATUS_NORMAL;
+  m.fSpeed = 0;
+}
+
+void TMomo::EnterStopping(TMomo& m) { m.CreateEffectDust(); }
+
+void TMomo::EnterPlaneSwitch(TMomo& m) { m.StartPlaneSwitch(m.iMode == MODE_PLANE_UP); }
+
+void TMomo::EnterJumpRise(TMomo& m) {
+  const Gait& gait = m.GaitNow();
+  m.bDoubleJump = 1;
+  m.CreateEffectDust();
+  m.fJump = gait.jump;
+  // A running take-off keeps the way she was going, at full steering speed.
+  if (m.fSpeed != 0) {
+    if (m.DirectionHeld(ACTION_RIGHT)) {
+      m.fSpeed = gait.airSteer;
+    } else if (m.DirectionHeld(ACTION_LEFT)) {
+      m.fSpeed = -gait.airSteer;
+    }
+  }
+}
+
+void TMomo::EnterStagger(TMomo& m) {
+  m.iStatus = STATUS_UNHITTABLE;
+  m.CreateEffectDust();
+}
+
+// ---- Standing, running, dashing, jumping, switching planes --------------------------------------
+
+std::span<const TMomo::ModeRow> TMomo::MovementModes() {
+  constexpr auto standing = [](TMomo& m) { m.MoveStanding(); };
+  constexpr auto jumping = [](TMomo& m) { m.MoveJumpArc(3); };
+  constexpr auto switchingPlanes = [](TMomo& m) { m.MovePlaneSwitch(); };
+  constexpr auto automatic = [](TMomo& m) {
+    m.MoveAutoMode({kStanceFrames, kStanceDelay}, &TMomo::RunAuto);
+  };
+  constexpr auto autoRun = [](TMomo& m) {
+    m.fSpeed = kRunSpeed;
+    m.iFacing = FACING_RIGHT;
+    m.fAngle = 0;
+  };
+  // The stance breathes through its four pictures with a pause at each end.
+  constexpr auto stancePicture = [](const TMomo& m) {
+    constexpr int kStancePictures[] = {0, 0, 1, 2, 3, 3};
+    momo::DrawPicture(imgMomoStance, m.x, m.y, kStancePictures[std::clamp(m.iFrame, 0, 5)]);
+  };
+  // After the dash, and while it slows: Attack is the dash attack, Magic the strike-through.
+  static constexpr auto dashFollowUp = [](TMomo& m) {
+    if (m.Pressed(ACTION_ATTACK)) {
+      m.SetMode(MOMO_DASH_ATTACK);
+    } else if (m.Pressed(ACTION_MAGIC)) {
+      m.MPCheck(MOMO_STRIKE_THROUGH);
+    }
+  };
+  // clang-format off
+  static const ModeRow rows[] = {
+    {MODE_INACTIVE,    nullptr,             kOwnPictureFrame, EnterInactive, [](TMomo&) {}},
+    {MODE_STANCE,      nullptr,             kOwnPictureFrame, EnterStance,   standing, stancePicture},
+    {MODE_WALK_RIGHT,  &imgMomoRun,         kOwnPictureFrame, EnterWalk,     standing},
+    {MODE_WALK_LEFT,   &imgMomoRun,         kOwnPictureFrame, EnterWalk,     standing},
+    // Letting go of the run and pressing the same way again before she stops is a dash.
+    {MODE_STOPPING,    &imgMomoRunBreak,    kOwnPictureFrame, EnterStopping,
+     [](TMomo& m) { m.MoveStopping(2, MODE_DASH, &TMomo::CheckStanceInput); }},
+    {MODE_DASH,        &imgMomoDash,        kOwnPictureFrame,
+     [](TMomo& m) {
+       PlaySound(sndTVPlaneSwitch);
+       m.fAngle = static_cast<float>(m.iFacing);
+       m.fSpeed = kDashSpeed;
+       m.CreateEffectDust();
+     },
+     [](TMomo& m) {
+       dashFollowUp(m);
+       if (m.iMode != MODE_DASH) return;
+       if (m.iDelayCounter < kDashFrames) {
+         m.Animation1WayLoop(3, 3);
+         m.SetMovement();
+         if (m.iDelayCounter % 6 == 0) m.CreateEffectDust();
+       } else {
+         m.SetMode(MOMO_DASH_BREAK);
+       }
+     }},
+    {MOMO_DASH_BREAK,  &imgMomoRunBreak,    kOwnPictureFrame, nullptr,
+     [](TMomo& m) {
+       if (m.fSpeed > 0) m.fSpeed -= 2;
+       m.SetMovement();
+       if (m.Animation2Way(3, 2) == 1) m.SetMode(MODE_STANCE);
+       dashFollowUp(m);
+     }},
+    {MODE_JUMP_CROUCH, &imgMomoJumpCrouch,  kOwnPictureFrame, nullptr,       jumping},
+    {MODE_JUMP_RISE,   &imgMomoJumpUp,      kOwnPictureFrame, EnterJumpRise, jumping},
+    {MODE_JUMP_PEAK,   &imgMomoJumpPeak,    kOwnPictureFrame, nullptr,       jumping},
+    {MODE_JUMP_FALL,   &imgMomoJumpDown,    kOwnPictureFrame, nullptr,       jumping},
+    {MODE_LANDING,     &imgMomoJumpCrouch,  kOwnPictureFrame, EnterLanding,  jumping},
+    {MODE_PLANE_UP,    &imgMomoPlaneSwitch, kOwnPictureFrame, EnterPlaneSwitch, switchingPlanes},
+    {MODE_PLANE_DOWN,  &imgMomoPlaneSwitch, kOwnPictureFrame, EnterPlaneSwitch, switchingPlanes},
+    // The stage's runs in and out.
+    {MODE_AUTO_STAND,   nullptr,            kOwnPictureFrame, EnterStance,   automatic, stancePicture},
+    {MODE_AUTO_RUN_IN,  &imgMomoRun,        kOwnPictureFrame, autoRun,       automatic},
+    {MODE_AUTO_RUN_OUT, &imgMomoRun,        kOwnPictureFrame, autoRun,       automatic},
+  };
+  // clang-format on
+  return rows;
 }
 
 void TMomo::CheckStanceInput() {
@@ -510,8 +440,6 @@ void TMomo::RunAuto() {
 
 // ---- Jumping ------------------------------------------------------------------------------------
 
-void TMomo::MoveJump() { MoveJumpArc(3); }
-
 void TMomo::MoveJumpArc(int peakFrames) {
   const bool riding = iTypeMount == MOUNT_DRACON;
   const auto steer = [this, riding] {
@@ -603,205 +531,6 @@ void TMomo::MovePlaneSwitch() {
   Animation2Way(3, 3);
   SetMovement();
   if (iDelayCounter % 6 == 0) CreateEffectDust();
-}
-
-// ---- Taking hits --------------------------------------------------------------------------------
-
-void TMomo::Damage(float damage, float knockbackAngle, int damageType, int, int) {
-  fKnockbackAngle = knockbackAngle;
-  fMP = std::min(fMP + damage / kHurtManaShare, fMPMax);
-
-  if (iStatus == STATUS_GUARDING) {
-    // The dive's armour: a fifth of the blow, and the attack goes on unless it was the last.
-    fHP -= damage / kArmourShare;
-    if (fHP <= 0) {
-      fHP = 0;
-      if (IsRiding()) Dismount();
-      SetMode(MODE_KNOCKDOWN);
-    } else {
-      DamageMount(damage / kArmourShare);
-    }
-    iInvulnerableCounter = kArmourInvulnerable;
-    return;
-  }
-
-  fHP -= damage;
-  if (iSkillFortitude >= 1) {
-    // Riding: the dragon keeps her up; she only staggers, and the dragon takes the blow too.
-    SetModeStagger(damageType);
-    DamageMount(damage);
-  } else {
-    ReactOnFoot(*this, damageType);
-  }
-
-  if (fHP <= 0) {
-    fHP = 0;
-    if (IsRiding()) Dismount();
-    FallWhenSpent(*this);
-  }
-}
-
-void ReactOnFoot(TCharacter& c, int damageType) {
-  const int mode = c.iMode;
-  if (IsAirborneMode(mode) || mode == MODE_KNOCKDOWN) {
-    c.SetMode(MODE_KNOCKDOWN);
-  } else if (mode == MODE_KNOCKUP || mode == MODE_LIFTED) {
-    c.SetMode(damageType == MODE_KNOCKDOWN ? MODE_KNOCKDOWN : MODE_LIFTED);
-  } else if (mode == MODE_LYING) {
-    c.SetMode(MODE_LYING_HIT);
-    c.iStatus = STATUS_UNHITTABLE;
-  } else {
-    c.SetMode(damageType);
-    if (damageType == MODE_PUSHED_LOW || damageType == MODE_PUSHED_HIGH) {
-      c.fSpeed = kPushBackSpeed;
-      // Pushed the way she faces: the blow came from behind and she falls on her face.
-      if (c.fKnockbackAngle == static_cast<float>(c.iFacing)) {
-        c.fSpeed = kFallForwardSpeed;
-        c.SetMode(MOMO_FALL_FORWARD);
-      }
-    } else if (damageType == MOMO_FALL_FORWARD) {
-      c.fSpeed = 10;
-      c.SetMode(MOMO_FALL_FORWARD);
-    }
-  }
-}
-
-void FallWhenSpent(TCharacter& c) {
-  c.fHP = 0;
-  const int mode = c.iMode;
-  if (mode == MOMO_FALL_FORWARD || mode == MODE_HIT_HIGH || mode == MODE_HIT_LOW ||
-      mode == MODE_PUSHED_LOW || mode == MODE_PUSHED_HIGH) {
-    c.SetMode(MODE_KNOCKDOWN);
-  }
-}
-
-void TMomo::MoveReaction() {
-  switch (iMode) {
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      Animation2Way(2, 6);
-      if (iDelayCounter == 20) SetMode(MODE_STANCE);
-      break;
-    case MODE_PUSHED_LOW:
-    case MODE_PUSHED_HIGH:
-      if (iDelayCounter < 12) {
-        MoveAlongKnockback();
-        fSpeed -= 2;
-        if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-        Animation2Way(2, 6);
-      } else {
-        SetMode(MODE_STANCE);
-      }
-      break;
-    case MODE_KNOCKDOWN:
-      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      y -= fJump;
-      fJump -= 0.8f;
-      MoveAlongKnockback();
-      if (LandOnGround()) {
-        SetMode(MODE_BOUNCE);
-        fQuake = 6;
-      } else if (fJump < 0) {
-        // Hittable again on the way up, never on the way down.
-        iFrame = 1;
-        iStatus = STATUS_UNHITTABLE;
-      } else {
-        iFrame = 0;
-      }
-      break;
-    case MODE_KNOCKUP:
-      MoveLaunched();
-      break;
-    case MODE_LIFTED:
-      MoveLifted();
-      break;
-    case MODE_BOUNCE:
-      y -= fJump;
-      fJump -= 1;
-      MoveAlongKnockback();
-      if (LandOnGround()) SetMode(MODE_LYING);
-      break;
-    case MODE_LYING:
-      if (iDelayCounter < kLyingFrames) {
-        Animation2WayLoop(5, 5);
-      } else if (iDelayCounter == kLyingFrames) {
-        if (fHP != 0) {
-          SetMode(MODE_GETTING_UP);
-        } else {
-          LoseLife();
-        }
-      }
-      break;
-    case MOMO_LIFE_REFILL:
-      fHP += kRefillPerFrame;
-      Animation2WayLoop(5, 5);
-      if (fHP >= fHPMax) {
-        fHP = fHPMax;
-        SetMode(MODE_GETTING_UP);
-      }
-      break;
-    case MODE_GETTING_UP:
-      if (Animation1Way(4, 6) == 1) SetMode(MODE_STANCE);
-      break;
-    case MODE_SLAMMED:
-      MoveSlammed();
-      break;
-    case MOMO_FALL_FORWARD:
-      Animation1Way(2, 6);
-      y -= fJump;
-      fJump -= 1;
-      MoveAlongKnockback();
-      if (LandOnGround()) SetMode(MOMO_SLIDE);
-      break;
-    case MOMO_SLIDE:
-      if (iDelayCounter < 60) {
-        Animation1Way(2, 7);
-        if (fSpeed > 0) fSpeed -= 1;
-        MoveAlongKnockback();
-      } else {
-        iFacing = OppositeFacing(iFacing);
-        SetMode(MODE_GETTING_UP);
-        iFrame = 2;  // she gets up from the third picture
-      }
-      break;
-    case MOMO_CONTINUE:
-      CheckContinueInput();
-      Animation2WayLoop(5, 10);
-      break;
-    case MOMO_GAME_OVER:
-      Animation2WayLoop(5, 10);
-      iDelayCounter = std::min(iDelayCounter, kGameOverCounterCap);
-      break;
-    default:
-      break;
-  }
-}
-
-void TMomo::LoseLife() {
-  if (iLive >= 1) {
-    --iLive;
-    iMode = MOMO_LIFE_REFILL;
-  } else if (iContinue >= 1) {
-    iMode = MOMO_CONTINUE;
-    iContinueCursor = 0;
-  } else {
-    iMode = MOMO_GAME_OVER;
-  }
-}
-
-void TMomo::CheckContinueInput() {
-  if (DirectionPressed(ACTION_RIGHT) || DirectionPressed(ACTION_LEFT)) {
-    iContinueCursor = iContinueCursor == 0 ? 1 : 0;
-  } else if (Pressed(ACTION_ATTACK)) {
-    if (iContinueCursor == 0) {
-      --iContinue;
-      iLive = 2;
-      iMode = MOMO_LIFE_REFILL;
-    } else {
-      iMode = MOMO_GAME_OVER;
-    }
-  }
 }
 
 // ---- The world view -----------------------------------------------------------------------------

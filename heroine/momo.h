@@ -150,50 +150,77 @@ class TMomo : public TCharacter {
   bool BoardWaitingMount();
   // The dragon's stride: a heavy step every 16 frames and its eight running pictures.
   void DraconStride();
-  // Her pace on foot or on the dragon.
-  struct Gait {
-    float walk;      // running on foot, walking on the dragon
-    float jump;      // upward speed at take-off
-    float airSteer;  // sideways speed of a running take-off
-  };
-  // The entries of the modes that riding and going on foot share, at the gait of each; false,
-  // with only the counters reset, for a mode that is not one of them.
-  bool EnterSharedMode(int mode, const Gait& gait);
-  // One of her attack modes, told once: its picture, what entering it does and what each of its
-  // frames does (any hit box it launches is named in its frame). The rows are grouped by family,
-  // a file each; the frame update, the entry and the drawing all find a mode from its row.
+  // One of her modes, told once: its picture, what entering it does and what each of its frames
+  // does (any hit box it launches is named in its frame). The rows are grouped by family, a file
+  // each; the entry, the frame update and the drawing all find a mode from its row, and a mode
+  // with no row stands and reads the controls.
   struct ModeRow {
     int mode;
-    const ImagePtr* picture;  // the strip she is drawn from
+    const ImagePtr* picture;  // the strip she is drawn from; null: nothing is drawn
     int pictureFrame;         // kOwnPictureFrame: her iFrame
     void (*enter)(TMomo&);    // may be null: the counters reset by SetMode are all it needs
     void (*frame)(TMomo&);
     void (*draw)(const TMomo&) = nullptr;  // a picture that is more than a strip at a frame
   };
   static constexpr int kOwnPictureFrame = -1;
+  // On foot.
+  static std::span<const ModeRow> MovementModes();     // momo.cpp
+  static std::span<const ModeRow> ReactionModes();     // momo_reactions.cpp
   static std::span<const ModeRow> GroundComboModes();  // momo_ground_combo.cpp
   static std::span<const ModeRow> AirComboModes();     // momo_air_combo.cpp
   static std::span<const ModeRow> GrappleModes();      // momo_grapple.cpp
   static std::span<const ModeRow> SkillModes();        // momo_skills.cpp
-  // The row of an attack mode; null for every other mode.
-  static const ModeRow* AttackMode(int mode);
+  // On the dragon.
+  static std::span<const ModeRow> RidingModes();  // momo_dracon.cpp
+  // The row of a mode on foot, or on the dragon; null for a mode without one.
+  static const ModeRow* ModeOnFoot(int mode);
+  static const ModeRow* ModeRiding(int mode);
+  // Her pace on foot or on the dragon.
+  struct Gait {
+    float walk;      // running on foot, walking on the dragon
+    float jump;      // upward speed at take-off
+    float airSteer;  // sideways speed of a running take-off
+  };
+  static const Gait kFootGait;    // momo.cpp
+  static const Gait kRidingGait;  // momo_dracon.cpp
+  const Gait& GaitNow() const { return iTypeMount == MOUNT_DRACON ? kRidingGait : kFootGait; }
+  // The entries of the modes that riding and going on foot share, at the pace of her gait.
+  static void EnterInactive(TMomo& m);
+  static void EnterWalk(TMomo& m);
+  static void EnterLanding(TMomo& m);
+  static void EnterStance(TMomo& m);
+  static void EnterStopping(TMomo& m);
+  static void EnterPlaneSwitch(TMomo& m);
+  static void EnterJumpRise(TMomo& m);
+  static void EnterStagger(TMomo& m);
+  // A new mode's counters: the first frame of its first picture, animated forward.
+  void StartMode(int mode) {
+    iDelayCounter = 0;
+    iMode = mode;
+    iFrame = 0;
+    bFrameDirection = 1;
+  }
   // One frame of drifting through the air: her speed sideways, her rise slowed by `gravity`.
   void Drift(float gravity) {
     x += fSpeed;
     y -= fJump;
     fJump -= gravity;
   }
-  void MoveReaction();
   void LoseLife();
+  // Standing or running on foot: the controls, then the stance's breathing or the run's steps.
   void MoveStanding();
-  // The automatic modes, at the stance and the run of her gait.
+  // The automatic modes, at the stance and the run of her gait, from where she was at the start
+  // of the frame.
   struct Stance {
     int frames, delay;
   };
-  void MoveAutoMode(float xOld, float yOld, Stance stance, void (TMomo::*run)());
-  // The dragon's attacks; false for a mode that is not one.
-  bool MoveDraconAttack();
-  void MoveJump();
+  void MoveAutoMode(Stance stance, void (TMomo::*run)());
+  // Slowing to a halt, `braking` a frame; pressing the way she faces sets her off in mode `again`,
+  // and otherwise she reads the controls as she stands.
+  void MoveStopping(float braking, int again, void (TMomo::*stanceInput)());
+  // Standing or walking on the dragon.
+  void MoveDraconStanding();
+  float xFrameStart = 0, yFrameStart = 0;
   // One frame of a jump's arc, on foot or on the dragon: only the steering and the number of the
   // peak's pictures differ.
   void MoveJumpArc(int peakFrames);
@@ -208,7 +235,8 @@ class TMomo : public TCharacter {
     Launch<P>(px, py, attack, static_cast<float>(iFacing));
   }
   TCharacter* GrappledTarget() const;
-  void DrawPose() const;
+  // Her picture from a mode's row; nothing for none.
+  void DrawMode(const ModeRow* row) const;
   void DrawThrownFoe() const;
 };
 

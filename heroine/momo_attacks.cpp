@@ -1,10 +1,13 @@
-// The heroine's attacks as a whole: the table of her attack modes gathered from its families
-// (momo_ground_combo.cpp, momo_air_combo.cpp, momo_grapple.cpp, momo_skills.cpp), the mana a
+// The heroine's modes found by number: the tables of her families on foot (momo.cpp,
+// momo_reactions.cpp, momo_ground_combo.cpp, momo_air_combo.cpp, momo_grapple.cpp,
+// momo_skills.cpp) and on the dragon (momo_dracon.cpp); then her attacks as a whole: the mana a
 // skill costs, the buffered follow-ups of the combos and the seizing of a foe.
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <span>
 
 #include "fx/effects.h"
 #include "heroine/momo.h"
@@ -25,19 +28,35 @@ constexpr float kGrappleMaxSize = 12;  // only smaller foes can be seized
 
 }  // namespace
 
-// ---- Her attack modes ---------------------------------------------------------------------------
+// ---- Her modes ---------------------------------------------------------------------------
 
-const TMomo::ModeRow* TMomo::AttackMode(int mode) {
-  // Every row by mode number, gathered once from the families' tables.
-  static const auto byMode = [] {
-    std::array<const ModeRow*, MODE_AIR_ATTACK_LAST + 1> index{};
-    for (const auto family : {GroundComboModes(), AirComboModes(), GrappleModes(), SkillModes()}) {
-      for (const ModeRow& row : family) index.at(static_cast<size_t>(row.mode)) = &row;
-    }
-    return index;
-  }();
-  if (mode < 0 || mode >= static_cast<int>(byMode.size())) return nullptr;
-  return byMode[static_cast<size_t>(mode)];
+namespace {
+// Every row of a set of families by mode number, gathered once.
+template <class Row>
+auto IndexRows(std::initializer_list<std::span<const Row>> families) {
+  std::array<const Row*, MODE_AUTO_RUN_OUT + 1> index{};
+  for (const auto family : families) {
+    for (const Row& row : family) index.at(static_cast<size_t>(row.mode)) = &row;
+  }
+  return index;
+}
+template <class Index>
+auto Lookup(const Index& index, int mode) {
+  return mode < 0 || mode >= static_cast<int>(index.size()) ? nullptr
+                                                            : index[static_cast<size_t>(mode)];
+}
+}  // namespace
+
+const TMomo::ModeRow* TMomo::ModeOnFoot(int mode) {
+  static const auto index =
+      IndexRows<ModeRow>({MovementModes(), ReactionModes(), GroundComboModes(), AirComboModes(),
+                          GrappleModes(), SkillModes()});
+  return Lookup(index, mode);
+}
+
+const TMomo::ModeRow* TMomo::ModeRiding(int mode) {
+  static const auto index = IndexRows<ModeRow>({RidingModes()});
+  return Lookup(index, mode);
 }
 
 // ---- Mana ---------------------------------------------------------------------------------------

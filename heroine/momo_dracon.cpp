@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "heroine/momo.h"
+#include "heroine/momo_modes.h"
 #include "heroine/momo_projectiles.h"
 #include "platform/platform.h"
 #include "world/assets.h"
@@ -17,6 +18,8 @@ constexpr float kWalkSpeed = 7;
 constexpr float kRunSpeed = 12.5f;
 constexpr float kJumpSpeed = 20;
 constexpr float kAirSteerLimit = 10;
+constexpr int kStanceFrames = 3;
+constexpr int kStanceDelay = 8;
 constexpr float kHoverSink = 0.05f;  // the dragon hovers while it strikes or breathes in the air
 constexpr int kStrideEvery = 16;
 constexpr int kComboFrom = 6;
@@ -26,47 +29,6 @@ constexpr int kBreathAttack = 64;
 constexpr float kBreathAhead = 190;
 constexpr float kGroundBreathHeight = 120;
 constexpr float kAirBreathHeight = 75;
-
-// A riding mode's picture.
-struct RidingSprite {
-  int mode;
-  const ImagePtr* image;
-};
-// clang-format off
-const RidingSprite kRidingSprites[] = {
-  {MODE_WALK_RIGHT,           &imgMomoDraconWalk},
-  {MODE_WALK_LEFT,            &imgMomoDraconWalk},
-  {MODE_JUMP_CROUCH,          &imgMomoDraconPlaneSwitch},
-  {MODE_LANDING,              &imgMomoDraconPlaneSwitch},
-  {MODE_STANCE,               &imgMomoDraconStance},
-  {MODE_STOPPING,             &imgMomoDraconPlaneSwitch},
-  {MODE_PLANE_UP,             &imgMomoDraconPlaneSwitch},
-  {MODE_PLANE_DOWN,           &imgMomoDraconPlaneSwitch},
-  {DRACON_RUN,                &imgMomoDraconRun},
-  {MODE_JUMP_RISE,            &imgMomoDraconJumpUp},
-  {MODE_JUMP_FALL,            &imgMomoDraconJumpDown},
-  {MODE_JUMP_PEAK,            &imgMomoDraconJumpPeak},
-  {MODE_HIT_HIGH,             &imgMomoDraconHitUp},
-  {MODE_HIT_LOW,              &imgMomoDraconHitLow},
-  {MODE_PUSHED_LOW,           &imgMomoDraconHitLow},
-  {MODE_PUSHED_HIGH,          &imgMomoDraconHitUp},
-  {DRACON_STRIKE1,            &imgMomoDraconAttack1},
-  {DRACON_STRIKE2,            &imgMomoDraconAttack2},
-  {DRACON_BREATH_WIND_UP,     &imgMomoDraconAttack1Prepare},
-  {DRACON_BREATH,             &imgMomoDraconFireball},
-  {DRACON_MOUNTING,           &imgMomoDraconStand},
-  {DRACON_STRIKE1_WIND_UP,    &imgMomoDraconAttack1Prepare},
-  {DRACON_STRIKE2_WIND_UP,    &imgMomoDraconAttack2Prepare},
-  {DRACON_AIR_STRIKE,         &imgMomoDraconJumpAttack1},
-  {DRACON_CHARGE,             &imgMomoDraconDash},
-  {DRACON_AIR_STRIKE_WIND_UP, &imgMomoDraconJumpAttack1Prepare},
-  {DRACON_AIR_BREATH_WIND_UP, &imgMomoDraconJumpAttack1Prepare},
-  {DRACON_AIR_BREATH,         &imgMomoDraconJumpFireball},
-  {MODE_AUTO_STAND,           &imgMomoDraconStance},
-  {MODE_AUTO_RUN_IN,          &imgMomoDraconRun},
-  {MODE_AUTO_RUN_OUT,         &imgMomoDraconRun},
-};
-// clang-format on
 
 }  // namespace
 
@@ -92,69 +54,11 @@ bool TMomo::BoardWaitingMount() {
 
 // ---- Entries ------------------------------------------------------------------------------------
 
+const TMomo::Gait TMomo::kRidingGait{kWalkSpeed, kJumpSpeed, kAirSteerLimit};
+
 void TMomo::SetModeDracon(int mode) {
-  const auto armour = [this] {
-    iStatus = STATUS_GUARDING;
-    iSkillFortitude = 2;
-  };
-  const auto launch = [this](std::shared_ptr<TProjectile> box, int attack) {
-    const float damage = CountPhysicalDamage(attack);
-    box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType,
-              IsBackstabAttack(attack));
-    ProjectileList.push_back(box);
-  };
-  if (EnterSharedMode(mode, {kWalkSpeed, kJumpSpeed, kAirSteerLimit})) {
-    // On the dragon she stands and lands sure-footed, and takes off armoured.
-    if (mode == MODE_LANDING) iStatus = STATUS_NORMAL;
-    if (mode == MODE_LANDING || mode == MODE_STANCE) iSkillFortitude = 1;
-    if (mode == MODE_JUMP_RISE) armour();
-    return;
-  }
-  switch (mode) {
-    case DRACON_RUN:
-      fAngle = static_cast<float>(iFacing);
-      fSpeed = kRunSpeed;
-      CreateEffectDust();
-      break;
-    case DRACON_STRIKE1:
-      launch(std::make_shared<TProjectileMomoDraconAttack1>(), kDraconAttack);
-      break;
-    case DRACON_STRIKE2:
-      launch(std::make_shared<TProjectileMomoDraconAttack2>(), kDraconAttack);
-      fSpeed = 14;
-      break;
-    case DRACON_BREATH_WIND_UP:
-      armour();
-      break;
-    case DRACON_STRIKE1_WIND_UP:
-    case DRACON_STRIKE2_WIND_UP:
-      bComboEnable = bComboMagicEnable = 0;
-      armour();
-      break;
-    case DRACON_AIR_STRIKE:
-      launch(std::make_shared<TProjectileMomoDraconJumpAttack1>(), kDraconAttack);
-      break;
-    case DRACON_CHARGE:
-      iStatus = STATUS_GUARDING;
-      fJump = 14;
-      fSpeed = 15;
-      launch(std::make_shared<TProjectileMomoDraconDash>(), kChargeAttack);
-      iSkillFortitude = 2;
-      break;
-    case DRACON_AIR_STRIKE_WIND_UP:
-    case DRACON_AIR_BREATH_WIND_UP:
-      bComboEnable = bComboMagicEnable = 0;
-      fJump = 0;
-      break;
-    case MODE_AUTO_RUN_IN:
-    case MODE_AUTO_RUN_OUT:
-      fSpeed = kRunSpeed;
-      fAngle = 0;
-      iFacing = FACING_RIGHT;
-      break;
-    default:
-      break;
-  }
+  StartMode(mode);
+  if (const ModeRow* row = ModeRiding(mode); row && row->enter) row->enter(*this);
 }
 
 // ---- Input --------------------------------------------------------------------------------------
@@ -260,153 +164,231 @@ void TMomo::DraconRunAuto() {
 void TMomo::DraconRunEffect() { DraconStride(); }
 
 void TMomo::MoveCharaDracon(float xOld, float yOld) {
-  switch (iMode) {
-    case MODE_INACTIVE:
-      break;
-    case DRACON_MOUNTING:
-      if (Animation1Way(3, 4) == 1) SetMode(MODE_STANCE);
-      break;
-    case MODE_STOPPING:
-      if (fSpeed > 0) fSpeed -= 2.5f;
-      SetMovement();
-      if (Animation2Way(3, 3) == 1) SetMode(MODE_STANCE);
-      // Pushing the way she faces while the dragon stops sets it running again.
-      if ((iFacing == FACING_LEFT && DirectionHeld(ACTION_LEFT)) ||
-          (iFacing == FACING_RIGHT && DirectionHeld(ACTION_RIGHT))) {
-        SetMode(DRACON_RUN);
-      } else {
-        CheckDraconStanceInput();
-      }
-      break;
-    case DRACON_RUN: {
-      DraconRunAuto();
-      if (Pressed(ACTION_ATTACK)) SetMode(DRACON_CHARGE);
-      const bool forward =
-          iFacing == FACING_LEFT ? DirectionHeld(ACTION_LEFT) : DirectionHeld(ACTION_RIGHT);
-      if (iMode == DRACON_RUN && !Held(ACTION_DASH) && !forward) SetMode(MODE_STOPPING);
-      break;
-    }
-    case DRACON_CHARGE:
-      Animation1WayLoop(3, 3);
-      y -= fJump;
-      fJump -= 0.8f;
-      SetMovement();
-      if (LandOnGround()) {
-        SetMode(MODE_STOPPING);
-        iSkillFortitude = 1;
-      }
-      break;
-    case MODE_PLANE_UP:
-    case MODE_PLANE_DOWN:
-      MovePlaneSwitch();
-      break;
-    case MODE_JUMP_CROUCH:
-    case MODE_JUMP_RISE:
-    case MODE_JUMP_PEAK:
-    case MODE_JUMP_FALL:
-    case MODE_LANDING:
-      MoveJumpArc(2);  // the dragon's peak has two pictures
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-      if (iDelayCounter == 20) {
-        SetMode(MODE_STANCE);
-        break;
-      }
-      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      Animation2Way(2, 6);
-      break;
-    case MODE_PUSHED_LOW:
-    case MODE_PUSHED_HIGH:
-      if (iDelayCounter == 12) {
-        SetMode(MODE_STANCE);
-        break;
-      }
-      MoveAlongKnockback();
-      fSpeed -= 2;
-      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      Animation2Way(2, 6);
-      break;
-    case MODE_AUTO_STAND:
-    case MODE_AUTO_RUN_IN:
-    case MODE_AUTO_RUN_OUT:
-      MoveAutoMode(xOld, yOld, {3, 8}, &TMomo::DraconRunAuto);
-      break;
-    default:
-      if (MoveDraconAttack()) break;
-      // Standing, walking, and any mode without a riding update of its own.
-      CheckDraconStanceInput();
-      if (iMode == MODE_STANCE) {
-        Animation2WayLoop(3, 8);
-      } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
-        Animation2WayLoop(6, 4);
-      }
-      break;
+  xFrameStart = xOld;
+  yFrameStart = yOld;
+  if (const ModeRow* row = ModeRiding(iMode)) {
+    row->frame(*this);
+  } else {
+    MoveDraconStanding();
   }
 }
 
-// ---- Pictures -----------------------------------------------------------------------------------
-
-// The dragon's strikes and fire breaths, on the ground and in the air; false for any other mode.
-bool TMomo::MoveDraconAttack() {
-  const auto hover = [this] {
-    y -= fJump;
-    fJump -= kHoverSink;
-  };
-  switch (iMode) {
-    case DRACON_STRIKE1_WIND_UP:
-      if (Animation1Way(2, 6) == 1) SetMode(DRACON_STRIKE1);
-      return true;
-    case DRACON_STRIKE1:
-      CheckDraconStanceAttackCombo();
-      if (iMode == DRACON_STRIKE1 && Animation2Way(3, 6) == 1) SetMode(MODE_STANCE);
-      return true;
-    case DRACON_STRIKE2_WIND_UP:
-      if (Animation1Way(2, 4) == 1) SetMode(DRACON_STRIKE2);
-      return true;
-    case DRACON_STRIKE2:
-      // A lunge forward that slows down; it ends the combo.
-      if (Animation2Way(3, 4) == 1) SetMode(MODE_STANCE);
-      SetMovement();
-      if (fSpeed > 0) fSpeed -= 1;
-      return true;
-    case DRACON_BREATH_WIND_UP:
-      if (Animation1Way(2, 6) == 1) SetMode(DRACON_BREATH);
-      return true;
-    case DRACON_BREATH:
-      if (Animation2Way(3, 6) == 1) {
-        SetMode(MODE_STANCE);
-      } else if (iDelayCounter == 3 || iDelayCounter == 6 || iDelayCounter == 9) {
-        // Three flames, each a little flatter: 35, 25 and 15 degrees below level.
-        CreateDraconFireball(iPlane, kGroundBreathHeight, 25.0f + 10 * (iDelayCounter / 3 - 1));
-      }
-      return true;
-    case DRACON_AIR_STRIKE_WIND_UP:
-      if (Animation1Way(2, 3) == 1) SetMode(DRACON_AIR_STRIKE);
-      hover();
-      LandingCheck();
-      return true;
-    case DRACON_AIR_STRIKE:
-      if (Animation2Way(3, 4) == 1) SetMode(MODE_JUMP_FALL);
-      hover();
-      LandingCheck();
-      return true;
-    case DRACON_AIR_BREATH_WIND_UP:
-      if (Animation1Way(2, 3) == 1) SetMode(DRACON_AIR_BREATH);
-      hover();
-      LandingCheck();
-      return true;
-    case DRACON_AIR_BREATH:
-      // It hangs still in the air while it breathes.
-      if (Animation2Way(3, 4) == 1) {
-        SetMode(MODE_JUMP_FALL);
-      } else if (iDelayCounter == 2 || iDelayCounter == 4 || iDelayCounter == 6) {
-        CreateDraconFireball(iPlane, kAirBreathHeight, 25.0f + 10 * (iDelayCounter / 2 - 1));
-      }
-      return true;
-    default:
-      return false;
+void TMomo::MoveDraconStanding() {
+  CheckDraconStanceInput();
+  if (iMode == MODE_STANCE) {
+    Animation2WayLoop(kStanceFrames, kStanceDelay);
+  } else if (iMode == MODE_WALK_RIGHT || iMode == MODE_WALK_LEFT) {
+    Animation2WayLoop(6, 4);
   }
+}
+
+// ---- The riding modes ---------------------------------------------------------------------------
+
+std::span<const TMomo::ModeRow> TMomo::RidingModes() {
+  // On the dragon she takes off, winds up and breathes armoured: blows only make her stagger.
+  static constexpr auto armour = [](TMomo& m) {
+    m.iStatus = STATUS_GUARDING;
+    m.iSkillFortitude = 2;
+  };
+  constexpr auto windUp = [](TMomo& m) {
+    m.bComboEnable = m.bComboMagicEnable = 0;
+    armour(m);
+  };
+  constexpr auto airWindUp = [](TMomo& m) {
+    m.bComboEnable = m.bComboMagicEnable = 0;
+    m.fJump = 0;
+  };
+  // She stands and lands sure-footed.
+  static constexpr auto sureFooted = [](TMomo& m) { m.iSkillFortitude = 1; };
+  constexpr auto standing = [](TMomo& m) { m.MoveDraconStanding(); };
+  constexpr auto jumping = [](TMomo& m) {
+    m.MoveJumpArc(2);
+  };  // the dragon's peak has two pictures
+  constexpr auto switchingPlanes = [](TMomo& m) { m.MovePlaneSwitch(); };
+  constexpr auto automatic = [](TMomo& m) {
+    m.MoveAutoMode({kStanceFrames, kStanceDelay}, &TMomo::DraconRunAuto);
+  };
+  constexpr auto staggerFrame = [](TMomo& m) {
+    if (m.iDelayCounter == 20) {
+      m.SetMode(MODE_STANCE);
+      return;
+    }
+    if (m.iDelayCounter == 4) m.iStatus = STATUS_NORMAL;
+    m.Animation2Way(2, 6);
+  };
+  constexpr auto pushedFrame = [](TMomo& m) {
+    if (m.iDelayCounter == 12) {
+      m.SetMode(MODE_STANCE);
+      return;
+    }
+    m.MoveAlongKnockback();
+    m.fSpeed -= 2;
+    if (m.iDelayCounter == 4) m.iStatus = STATUS_NORMAL;
+    m.Animation2Way(2, 6);
+  };
+  // The wind-ups and strikes in the air hover, and land it if they reach the ground.
+  static constexpr auto hover = [](TMomo& m) {
+    m.y -= m.fJump;
+    m.fJump -= kHoverSink;
+    m.LandingCheck();
+  };
+  // clang-format off
+  static const ModeRow rows[] = {
+    {MODE_INACTIVE,    nullptr,                   kOwnPictureFrame, EnterInactive, [](TMomo&) {}},
+    {DRACON_MOUNTING,  &imgMomoDraconStand,       kOwnPictureFrame, nullptr,
+     [](TMomo& m) {
+       if (m.Animation1Way(3, 4) == 1) m.SetMode(MODE_STANCE);
+     }},
+    {MODE_STANCE,      &imgMomoDraconStance,      kOwnPictureFrame,
+     [](TMomo& m) {
+       EnterStance(m);
+       sureFooted(m);
+     },
+     standing},
+    {MODE_WALK_RIGHT,  &imgMomoDraconWalk,        kOwnPictureFrame, EnterWalk, standing},
+    {MODE_WALK_LEFT,   &imgMomoDraconWalk,        kOwnPictureFrame, EnterWalk, standing},
+    // Pushing the way she faces while the dragon stops sets it running again.
+    {MODE_STOPPING, &imgMomoDraconPlaneSwitch, kOwnPictureFrame, EnterStopping,
+     [](TMomo& m) { m.MoveStopping(2.5f, DRACON_RUN, &TMomo::CheckDraconStanceInput); }},
+    {DRACON_RUN,       &imgMomoDraconRun,         kOwnPictureFrame,
+     [](TMomo& m) {
+       m.fAngle = static_cast<float>(m.iFacing);
+       m.fSpeed = kRunSpeed;
+       m.CreateEffectDust();
+     },
+     [](TMomo& m) {
+       m.DraconRunAuto();
+       if (m.Pressed(ACTION_ATTACK)) m.SetMode(DRACON_CHARGE);
+       const bool forward =
+           m.iFacing == FACING_LEFT ? m.DirectionHeld(ACTION_LEFT) : m.DirectionHeld(ACTION_RIGHT);
+       if (m.iMode == DRACON_RUN && !m.Held(ACTION_DASH) && !forward) m.SetMode(MODE_STOPPING);
+     }},
+    // Attack while running: a leap that rams whatever is in the way, landing at a stop.
+    {DRACON_CHARGE,    &imgMomoDraconDash,        kOwnPictureFrame,
+     [](TMomo& m) {
+       m.iStatus = STATUS_GUARDING;
+       m.fJump = 14;
+       m.fSpeed = 15;
+       m.Launch<TProjectileMomoDraconDash>(m.x, m.y, kChargeAttack);
+       m.iSkillFortitude = 2;
+     },
+     [](TMomo& m) {
+       m.Animation1WayLoop(3, 3);
+       m.y -= m.fJump;
+       m.fJump -= 0.8f;
+       m.SetMovement();
+       if (m.LandOnGround()) {
+         m.SetMode(MODE_STOPPING);
+         m.iSkillFortitude = 1;
+       }
+     }},
+    {MODE_PLANE_UP,    &imgMomoDraconPlaneSwitch, kOwnPictureFrame, EnterPlaneSwitch, switchingPlanes},
+    {MODE_PLANE_DOWN,  &imgMomoDraconPlaneSwitch, kOwnPictureFrame, EnterPlaneSwitch, switchingPlanes},
+    {MODE_JUMP_CROUCH, &imgMomoDraconPlaneSwitch, kOwnPictureFrame, nullptr, jumping},
+    {MODE_JUMP_RISE,   &imgMomoDraconJumpUp,      kOwnPictureFrame,
+     [](TMomo& m) {
+       EnterJumpRise(m);
+       armour(m);
+     },
+     jumping},
+    {MODE_JUMP_PEAK,   &imgMomoDraconJumpPeak,    kOwnPictureFrame, nullptr, jumping},
+    {MODE_JUMP_FALL,   &imgMomoDraconJumpDown,    kOwnPictureFrame, nullptr, jumping},
+    {MODE_LANDING,     &imgMomoDraconPlaneSwitch, kOwnPictureFrame,
+     [](TMomo& m) {
+       EnterLanding(m);
+       m.iStatus = STATUS_NORMAL;
+       sureFooted(m);
+     },
+     jumping},
+    {MODE_HIT_HIGH,    &imgMomoDraconHitUp,       kOwnPictureFrame, EnterStagger, staggerFrame},
+    {MODE_HIT_LOW,     &imgMomoDraconHitLow,      kOwnPictureFrame, EnterStagger, staggerFrame},
+    {MODE_PUSHED_LOW,  &imgMomoDraconHitLow,      kOwnPictureFrame, EnterStagger, pushedFrame},
+    {MODE_PUSHED_HIGH, &imgMomoDraconHitUp,       kOwnPictureFrame, EnterStagger, pushedFrame},
+    // ---- The two-strike combo
+    {DRACON_STRIKE1_WIND_UP, &imgMomoDraconAttack1Prepare, kOwnPictureFrame, windUp,
+     [](TMomo& m) {
+       if (m.Animation1Way(2, 6) == 1) m.SetMode(DRACON_STRIKE1);
+     }},
+    {DRACON_STRIKE1,   &imgMomoDraconAttack1,     kOwnPictureFrame,
+     [](TMomo& m) { m.Launch<TProjectileMomoDraconAttack1>(m.x, m.y, kDraconAttack); },
+     [](TMomo& m) {
+       m.CheckDraconStanceAttackCombo();
+       if (m.iMode == DRACON_STRIKE1 && m.Animation2Way(3, 6) == 1) m.SetMode(MODE_STANCE);
+     }},
+    {DRACON_STRIKE2_WIND_UP, &imgMomoDraconAttack2Prepare, kOwnPictureFrame, windUp,
+     [](TMomo& m) {
+       if (m.Animation1Way(2, 4) == 1) m.SetMode(DRACON_STRIKE2);
+     }},
+    // A lunge forward that slows down; it ends the combo.
+    {DRACON_STRIKE2,   &imgMomoDraconAttack2,     kOwnPictureFrame,
+     [](TMomo& m) {
+       m.Launch<TProjectileMomoDraconAttack2>(m.x, m.y, kDraconAttack);
+       m.fSpeed = 14;
+     },
+     [](TMomo& m) {
+       if (m.Animation2Way(3, 4) == 1) m.SetMode(MODE_STANCE);
+       m.SetMovement();
+       if (m.fSpeed > 0) m.fSpeed -= 1;
+     }},
+    // ---- The fire breath: three flames, each a little flatter, 35, 25 and 15 degrees below level
+    {DRACON_BREATH_WIND_UP, &imgMomoDraconAttack1Prepare, kOwnPictureFrame, armour,
+     [](TMomo& m) {
+       if (m.Animation1Way(2, 6) == 1) m.SetMode(DRACON_BREATH);
+     }},
+    {DRACON_BREATH,    &imgMomoDraconFireball,    kOwnPictureFrame, nullptr,
+     [](TMomo& m) {
+       if (m.Animation2Way(3, 6) == 1) {
+         m.SetMode(MODE_STANCE);
+       } else if (m.iDelayCounter == 3 || m.iDelayCounter == 6 || m.iDelayCounter == 9) {
+         m.CreateDraconFireball(m.iPlane, kGroundBreathHeight,
+                                25.0f + 10 * (m.iDelayCounter / 3 - 1));
+       }
+     }},
+    // ---- In the air
+    {DRACON_AIR_STRIKE_WIND_UP, &imgMomoDraconJumpAttack1Prepare, kOwnPictureFrame, airWindUp,
+     [](TMomo& m) {
+       if (m.Animation1Way(2, 3) == 1) m.SetMode(DRACON_AIR_STRIKE);
+       hover(m);
+     }},
+    {DRACON_AIR_STRIKE, &imgMomoDraconJumpAttack1, kOwnPictureFrame,
+     [](TMomo& m) { m.Launch<TProjectileMomoDraconJumpAttack1>(m.x, m.y, kDraconAttack); },
+     [](TMomo& m) {
+       if (m.Animation2Way(3, 4) == 1) m.SetMode(MODE_JUMP_FALL);
+       hover(m);
+     }},
+    {DRACON_AIR_BREATH_WIND_UP, &imgMomoDraconJumpAttack1Prepare, kOwnPictureFrame, airWindUp,
+     [](TMomo& m) {
+       if (m.Animation1Way(2, 3) == 1) m.SetMode(DRACON_AIR_BREATH);
+       hover(m);
+     }},
+    // It hangs still in the air while it breathes.
+    {DRACON_AIR_BREATH, &imgMomoDraconJumpFireball, kOwnPictureFrame, nullptr,
+     [](TMomo& m) {
+       if (m.Animation2Way(3, 4) == 1) {
+         m.SetMode(MODE_JUMP_FALL);
+       } else if (m.iDelayCounter == 2 || m.iDelayCounter == 4 || m.iDelayCounter == 6) {
+         m.CreateDraconFireball(m.iPlane, kAirBreathHeight, 25.0f + 10 * (m.iDelayCounter / 2 - 1));
+       }
+     }},
+    // ---- The stage's runs in and out
+    {MODE_AUTO_STAND,   &imgMomoDraconStance, kOwnPictureFrame, EnterStance, automatic},
+    {MODE_AUTO_RUN_IN,  &imgMomoDraconRun,    kOwnPictureFrame,
+     [](TMomo& m) {
+       m.fSpeed = kRunSpeed;
+       m.fAngle = 0;
+       m.iFacing = FACING_RIGHT;
+     },
+     automatic},
+    {MODE_AUTO_RUN_OUT, &imgMomoDraconRun,    kOwnPictureFrame,
+     [](TMomo& m) {
+       m.fSpeed = kRunSpeed;
+       m.fAngle = 0;
+       m.iFacing = FACING_RIGHT;
+     },
+     automatic},
+  };
+  // clang-format on
+  return rows;
 }
 
 void TMomo::DrawDracon() {
@@ -415,11 +397,7 @@ void TMomo::DrawDracon() {
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
   if (iInvulnerableCounter > 0 && iInvulnerableCounter % 2 == 1) SetAlpha(0.4f);
-  for (const RidingSprite& sprite : kRidingSprites) {
-    if (sprite.mode != iMode || !*sprite.image) continue;
-    DrawImage(*sprite.image, x, y, std::clamp(iFrame, 0, (*sprite.image)->FrameCount() - 1));
-    break;
-  }
+  DrawMode(ModeRiding(iMode));
   SetAlpha(1);
   SetScale(1, 1);
 }

@@ -14,55 +14,6 @@ using momo::DrawPicture;
 
 namespace {
 
-// A mode's picture: a strip shown at her frame, or a fixed frame of it.
-struct Sprite {
-  int mode;
-  const ImagePtr* image;
-  int frame;  // kOwnFrame: her iFrame
-};
-constexpr int kOwnFrame = -1;
-
-// clang-format off
-const Sprite kSprites[] = {
-  // mode                       picture                        frame
-  {MODE_WALK_RIGHT,             &imgMomoRun,                   kOwnFrame},
-  {MODE_WALK_LEFT,              &imgMomoRun,                   kOwnFrame},
-  {MODE_JUMP_CROUCH,            &imgMomoJumpCrouch,            kOwnFrame},
-  {MODE_LANDING,                &imgMomoJumpCrouch,            kOwnFrame},
-  {MODE_STOPPING,               &imgMomoRunBreak,              kOwnFrame},
-  {MODE_PLANE_UP,               &imgMomoPlaneSwitch,           kOwnFrame},
-  {MODE_PLANE_DOWN,             &imgMomoPlaneSwitch,           kOwnFrame},
-  {MOMO_GRAPPLE,                &imgMomoGrapple,               kOwnFrame},
-  {MOMO_GRAPPLE_HOLD,           &imgMomoGrapple,               1},
-  {MOMO_DASH_BREAK,             &imgMomoRunBreak,              kOwnFrame},
-  {MODE_DASH,                   &imgMomoDash,                  kOwnFrame},
-  {MODE_JUMP_RISE,              &imgMomoJumpUp,                kOwnFrame},
-  {MODE_JUMP_FALL,              &imgMomoJumpDown,              kOwnFrame},
-  {MODE_JUMP_PEAK,              &imgMomoJumpPeak,              kOwnFrame},
-  {MODE_HIT_HIGH,               &imgMomoHitUp,                 kOwnFrame},
-  {MODE_HIT_LOW,                &imgMomoHitLow,                kOwnFrame},
-  {MODE_PUSHED_LOW,             &imgMomoHitLow,                kOwnFrame},
-  {MODE_KNOCKDOWN,              &imgMomoKnockDown,             kOwnFrame},
-  {MODE_PUSHED_HIGH,            &imgMomoHitUp,                 kOwnFrame},
-  {MODE_LIFTED,                 &imgMomoKnockDown,             0},
-  {MODE_SLAMMED,                &imgMomoKnockDown,             1},
-  {MOMO_FALL_FORWARD,           &imgMomoKnockdown2,            kOwnFrame},
-  {MOMO_SLIDE,                  &imgMomoKnockout2,             kOwnFrame},
-  {MODE_AUTO_RUN_IN,            &imgMomoRun,                   kOwnFrame},
-  {MODE_AUTO_RUN_OUT,           &imgMomoRun,                   kOwnFrame},
-};
-// clang-format on
-
-const Sprite* SpriteOf(int mode) {
-  for (const Sprite& s : kSprites) {
-    if (s.mode == mode) return &s;
-  }
-  return nullptr;
-}
-
-// The stance breathes through its four pictures with a pause at each end.
-constexpr int kStancePictures[] = {0, 0, 1, 2, 3, 3};
-
 // The strip a foe of this kind is drawn from while she swings it over her head.
 const ImagePtr* BeingThrownStrip(int type) {
   switch (type) {
@@ -118,59 +69,18 @@ void TMomo::DrawNoMount() {
   // A short flicker while blows pass through her.
   if (iInvulnerableCounter > 0 && iInvulnerableCounter % 2 == 1) SetAlpha(0.4f);
 
-  if (const ModeRow* attack = AttackMode(iMode)) {
-    if (attack->draw) {
-      attack->draw(*this);
-    } else {
-      DrawPicture(*attack->picture, x, y,
-                  attack->pictureFrame == kOwnPictureFrame ? iFrame : attack->pictureFrame);
-    }
-  } else {
-    DrawPose();
-  }
+  DrawMode(ModeOnFoot(iMode));
   SetAlpha(1);
   SetScale(1, 1);
 }
 
-// The pictures of the modes that are not attacks.
-void TMomo::DrawPose() const {
-  switch (iMode) {
-    case MODE_STANCE:
-    case MODE_AUTO_STAND:
-      DrawPicture(imgMomoStance, x, y, kStancePictures[std::clamp(iFrame, 0, 5)]);
-      break;
-    case MODE_KNOCKUP:
-      if (fJump > 0) {
-        DrawPicture(imgMomoKnockup, x, y, 0);
-      } else {
-        DrawPicture(imgMomoKnockDown, x, y, iFrame);
-      }
-      break;
-    case MODE_BOUNCE:
-      if (iDelayCounter < 5) {
-        DrawPicture(imgMomoKnockout, x, y, 0);
-      } else {
-        DrawPicture(imgMomoKnockDown, x, y + 20, 1);
-      }
-      break;
-    case MODE_LYING:
-    case MOMO_LIFE_REFILL:
-    case MOMO_CONTINUE:
-    case MOMO_GAME_OVER:
-      DrawPicture(imgMomoKnockout, x, y, iFrame == 4 ? 3 : iFrame);
-      break;
-    case MODE_GETTING_UP:
-      if (iFrame == 3) {
-        DrawPicture(imgMomoJumpCrouch, x, y, 1);
-      } else {
-        DrawPicture(imgMomoWakeUp, x, y, iFrame);
-      }
-      break;
-    default:
-      if (const Sprite* sprite = SpriteOf(iMode)) {
-        DrawPicture(*sprite->image, x, y, sprite->frame == kOwnFrame ? iFrame : sprite->frame);
-      }
-      break;
+void TMomo::DrawMode(const ModeRow* row) const {
+  if (!row) return;
+  if (row->draw) {
+    row->draw(*this);
+  } else if (row->picture) {
+    DrawPicture(*row->picture, x, y,
+                row->pictureFrame == kOwnPictureFrame ? iFrame : row->pictureFrame);
   }
 }
 
