@@ -98,7 +98,7 @@ void TMomo::SetModeDracon(int mode) {
     iStatus = STATUS_GUARDING;
     iSkillFortitude = 2;
   };
-  const auto launch = [this](std::shared_ptr<TProjectile> box, int attack) {
+  const auto launch = [this](const std::shared_ptr<TProjectile>& box, int attack) {
     const float damage = CountPhysicalDamage(attack);
     box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType,
               IsBackstabAttack(attack));

@@ -134,6 +134,8 @@ class HeroineWorld : public testing::Test {
   TEffectHandler effects;
 };
 
-// A HeroineWorld for a table of cases: TEST_P and INSTANTIATE_TEST_SUITE_P over Case rows.
+// A world for a table of cases: TEST_P and INSTANTIATE_TEST_SUITE_P over Case rows.
+template <typename Case, typename World>
+class WorldCases : public World, public testing::WithParamInterface<Case> {};
 template <typename Case>
-class HeroineCases : public HeroineWorld, public testing::WithParamInterface<Case> {};
+using HeroineCases = WorldCases<Case, HeroineWorld>;
