@@ -31,10 +31,8 @@ constexpr MapLeg kLegs[] = {
 
 void TCutscene::Move() {
   SegmentManager();
-  if (bSlowMotion == 0) {
-    MoveDelayCounter();
-    MoveSegment();
-  } else if (++iSlowMotionCounter % 3 == 0) {
+  // In slow motion the scene moves on every third frame only.
+  if (bSlowMotion == 0 || ++iSlowMotionCounter % 3 == 0) {
     MoveDelayCounter();
     MoveSegment();
   }

@@ -109,8 +109,12 @@ void DrawPracticeYard() {
   layer(imgCastleGround, 0.5f, h - 360, 900, static_cast<int>(fStageLength / 900) + 3);
   layer(imgCastleGround2, 0.5f, h - 360, 900, static_cast<int>(fStageLength / 900) + 3);
   if (imgCastleFloor) {
-    for (float fx = -300; fx < fStageLength + 840; fx += 840)
+    // Whole numbers of pixels, exact in a float: the same places as adding 840 each time.
+    for (int tile = 0;; ++tile) {
+      const float fx = -300.0f + 840.0f * static_cast<float>(tile);
+      if (fx >= fStageLength + 840) break;
       DrawImage(imgCastleFloor, fx, h - 275);
+    }
   }
 }
 
