@@ -161,6 +161,10 @@ class TMomo : public TCharacter {
     void (*enter)(TMomo&);    // may be null: the counters reset by SetMode are all it needs
     void (*frame)(TMomo&);
     void (*draw)(const TMomo&) = nullptr;  // a picture that is more than a strip at a frame
+    // A skill's mana: asking for the mode (MPCheck) enters it only while she has more than this,
+    // and pays it then, unless a later mode of the skill pays.
+    float TMomo::*price = nullptr;
+    bool paidLater = false;
   };
   static constexpr int kOwnPictureFrame = -1;
   // On foot.

@@ -61,34 +61,16 @@ const TMomo::ModeRow* TMomo::ModeRiding(int mode) {
 
 // ---- Mana ---------------------------------------------------------------------------------------
 
+// A skill is entered only while she has more mana than the price in its row, and paid then
+// unless a later mode of it pays.
+
 void TMomo::MPCheck(int mode) {
-  switch (mode) {
-    case MOMO_SPHERE_PREPARE:
-    case MOMO_SPHERE_RISE:
-    case MOMO_AIR_SPHERE:
-      if (fMP > fMPCostPsychicSphere) SetMode(mode);  // paid when the cast begins
-      break;
-    case MOMO_ERUPTION_PREPARE:
-      if (fMP > fMPCostEruption) SetMode(mode);  // paid when the pillars rise
-      break;
-    case MOMO_MOON_SLASHER:
-    case MOMO_AIR_MOON_SLASHER:
-    case MOMO_STRIKE_THROUGH:
-    case MOMO_DRACON_FIREBALL:
-    case MOMO_AIR_DRACON_FIREBALL: {
-      const float cost = mode == MOMO_STRIKE_THROUGH ? fMPCostStrikeThrough
-                         : (mode == MOMO_MOON_SLASHER || mode == MOMO_AIR_MOON_SLASHER)
-                             ? fMPCostMoonSlasher
-                             : fMPCostDraconFireball;
-      if (fMP > cost) {
-        fMP -= cost;
-        SetMode(mode);
-      }
-      break;
-    }
-    default:
-      break;
-  }
+  const ModeRow* row = iTypeMount == MOUNT_DRACON ? ModeRiding(mode) : ModeOnFoot(mode);
+  if (!row || !row->price) return;
+  const float cost = this->*row->price;
+  if (!(fMP > cost)) return;
+  if (!row->paidLater) fMP -= cost;
+  SetMode(mode);
 }
 
 // ---- Combos -------------------------------------------------------------------------------------

@@ -334,7 +334,8 @@ std::span<const TMomo::ModeRow> TMomo::RidingModes() {
     {DRACON_BREATH_WIND_UP, &imgMomoDraconAttack1Prepare, kOwnPictureFrame, armour,
      [](TMomo& m) {
        if (m.Animation1Way(2, 6) == 1) m.SetMode(DRACON_BREATH);
-     }},
+     },
+     nullptr, &TMomo::fMPCostDraconFireball},
     {DRACON_BREATH,    &imgMomoDraconFireball,    kOwnPictureFrame, nullptr,
      [](TMomo& m) {
        if (m.Animation2Way(3, 6) == 1) {
@@ -360,7 +361,8 @@ std::span<const TMomo::ModeRow> TMomo::RidingModes() {
      [](TMomo& m) {
        if (m.Animation1Way(2, 3) == 1) m.SetMode(DRACON_AIR_BREATH);
        hover(m);
-     }},
+     },
+     nullptr, &TMomo::fMPCostDraconFireball},
     // It hangs still in the air while it breathes.
     {DRACON_AIR_BREATH, &imgMomoDraconJumpFireball, kOwnPictureFrame, nullptr,
      [](TMomo& m) {

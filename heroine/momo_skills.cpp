@@ -77,9 +77,12 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
     {MOMO_SPHERE_PREPARE, &imgMomoPsychoSpherePrepare, kOwnPictureFrame, nullptr,
      [](TMomo& m) {
        if (m.Animation1Way(2, 2) == 1) m.SetMode(MOMO_SPHERE_RISE);
-     }},
-    {MOMO_SPHERE_RISE, &imgMomoPsychoSpherePrepare, kOwnPictureFrame, sphereRise, sphereRiseFrame},
-    {MOMO_AIR_SPHERE,  &imgMomoPsychoSpherePrepare, kOwnPictureFrame, sphereRise, sphereRiseFrame},
+     },
+     nullptr, &TMomo::fMPCostPsychicSphere, true},
+    {MOMO_SPHERE_RISE, &imgMomoPsychoSpherePrepare, kOwnPictureFrame, sphereRise, sphereRiseFrame, nullptr,
+     &TMomo::fMPCostPsychicSphere, true},
+    {MOMO_AIR_SPHERE,  &imgMomoPsychoSpherePrepare, kOwnPictureFrame, sphereRise, sphereRiseFrame, nullptr,
+     &TMomo::fMPCostPsychicSphere, true},
     // Paid as the cast begins; she hangs in the air for 60 frames.
     {MOMO_SPHERE_CAST, &imgMomoPsychoSphere, kOwnPictureFrame,
      [](TMomo& m) { m.fMP -= m.fMPCostPsychicSphere; },
@@ -103,20 +106,21 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
     // ---- Moon slasher
     {MOMO_MOON_SLASHER, &imgMomoMoonSlasher, kOwnPictureFrame,
      [](TMomo& m) { m.iStatus = STATUS_NORMAL; },
-     moonSlasherFrame},
+     moonSlasherFrame, nullptr, &TMomo::fMPCostMoonSlasher},
     {MOMO_AIR_MOON_SLASHER, &imgMomoJumpMoonSlasher, kOwnPictureFrame,
      [](TMomo& m) {
        m.iStatus = STATUS_NORMAL;
        m.bComboEnable = m.bComboMagicEnable = 0;
        m.fJump = 0;
      },
-     moonSlasherFrame},
+     moonSlasherFrame, nullptr, &TMomo::fMPCostMoonSlasher},
     // ---- Eruption: a pillar where she stands as it is paid, two more ahead of her
     {MOMO_ERUPTION_PREPARE, &imgMomoEruptionPrepare, kOwnPictureFrame,
      [](TMomo& m) { m.iStatus = STATUS_NORMAL; },
      [](TMomo& m) {
        if (m.Animation1Way(4, 4) == 1) m.SetMode(MOMO_ERUPTION);
-     }},
+     },
+     nullptr, &TMomo::fMPCostEruption, true},
     {MOMO_ERUPTION, &imgMomoEruption, kOwnPictureFrame,
      [](TMomo& m) {
        m.fMP -= m.fMPCostEruption;
@@ -176,7 +180,8 @@ std::span<const TMomo::ModeRow> TMomo::SkillModes() {
          m.fSpeed -= 1;
        }
        m.SetMovement();
-     }},
+     },
+     nullptr, &TMomo::fMPCostStrikeThrough},
   };
   // clang-format on
   return rows;
