@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -32,6 +33,7 @@
 #include "input/device_feed.h"
 #include "input/file_io.h"
 #include "mounts/mount.h"
+#include "platform/crash_report.h"
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/platform.h"
@@ -81,7 +83,8 @@ class ProgramFolders {
     const std::filesystem::path program = ProgramFolder();
     SetDataFolders(ProgramDataFolders(program));
     if (IsBuildTree(program)) {
-      stateFolder_ = std::filesystem::path();
+      std::error_code ec;
+      stateFolder_ = std::filesystem::current_path(ec);
       return;
     }
     std::string error;
@@ -112,7 +115,7 @@ class ProgramFolders {
   // no folder to keep them in.
   std::optional<std::string> StateFile(const char* name) const {
     if (!stateFolder_) return std::nullopt;
-    return stateFolder_->empty() ? std::string(name) : (*stateFolder_ / name).string();
+    return (*stateFolder_ / name).string();
   }
   // The lines said on standard error before there was a log to write them in.
   const std::vector<std::string>& Said() const { return said_; }
@@ -289,6 +292,7 @@ class ProgramRun {
     ResetGlobals();
     forcedSeed.reset();
     ReleaseRunBindings();
+    UninstallCrashReport();
     CloseLog();
   }
   ProgramRun(const ProgramRun&) = delete;
@@ -322,6 +326,7 @@ class ProgramRun {
   DeviceFeed* recorder_ = nullptr;  // the recording --record asked for, in the feed
   DeviceFeed* flight_ = nullptr;    // the flight recording, the feed's outermost
   std::string flightPath_;
+  std::string logPath_;
   Autoplay* bot_ = nullptr;
   BindingTables bindings_;
   std::future<std::string> images_;
@@ -400,6 +405,7 @@ void ProgramRun::StartFlightRecording(const RecordedRun& run) {
     feed_ = std::move(flight);
     flight_ = feed_.get();
     flightPath_ = *path;
+    InstallCrashReport(logPath_, flightPath_);
     LogEvent("flight recording: " + *path);
   } else {
     LogWarning("talvenne: " + error + "; no flight recording kept");
@@ -414,6 +420,8 @@ void ProgramRun::StartLog() {
                  std::strerror(errno));
     return;
   }
+  logPath_ = *path;
+  InstallCrashReport(logPath_, "");
   char date[32] = "";
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -489,6 +497,8 @@ int ProgramRun::Play() {
   int status = 0;
   HitboxToggle hitboxes(options_.hitboxes);
   const std::optional<int> held = feed_ ? feed_->Frames() : std::nullopt;
+  const char* crashAt = std::getenv("TALVENNE_TEST_CRASH_AT_FRAME");
+  const int crashAtFrame = crashAt ? std::atoi(crashAt) : -1;
   for (int frame = 0; options_.frames < 0 || frame < options_.frames; ++frame) {
     if (held && frame >= *held) {
       how_ = "with the recording it replays";
@@ -496,7 +506,10 @@ int ProgramRun::Play() {
     }
     framesRun_ = frame + 1;
     WaitTimer(timer_);
+    SetCrashFrame(frame);
     if (feed_) feed_->BeginFrame(frame);
+    // The crash test's fault, once the frame's input is recorded.
+    if (frame == crashAtFrame) std::raise(SIGSEGV);
     hitboxes.Follow(KeyDown(kKeyF3) != 0);
     Manager->bShowHitboxes = hitboxes.Shown() ? 1 : 0;
     if (!options_.noDraw) Cls();
