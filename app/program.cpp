@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <future>
 #include <memory>
@@ -31,7 +33,9 @@
 #include "input/binding_files.h"
 #include "input/device_feed.h"
 #include "mounts/mount.h"
+#include "platform/crash_report.h"
 #include "platform/folders.h"
+#include "platform/log.h"
 #include "platform/platform.h"
 #include "segments/segment.h"
 #include "ui/hitbox_overlay.h"
@@ -50,8 +54,13 @@ std::optional<int> forcedSeed;
 void SeedFromClockOrForced() { SeedRnd(forcedSeed ? *forcedSeed : MilliSecs()); }
 
 // One line on standard error; returns the exit status it ends the run with.
+constexpr const char* kLogFile = "talvenne.log";
+// Every run but a replay records itself here as it goes, the run before kept beside it.
+constexpr const char* kFlightFile = "last-run.rec";
+constexpr const char* kPreviousFlightFile = "last-run.1.rec";
+
 int Fail(const std::string& message, int status = 1) {
-  std::fprintf(stderr, "talvenne: %s\n", message.c_str());
+  LogWarning("talvenne: " + message);
   return status;
 }
 
@@ -63,23 +72,37 @@ int FailToLoad(const char* what, const std::string& name) {
 }
 
 // The program finds its files from where it lies, whatever the working folder. Run from its build
-// tree it keeps the binding files in the working folder; installed, in the player's configuration
-// folder, and where there is none the run plays on the built-in bindings. Both choices last for
-// one run: the previous ones come back when it ends.
+// tree it keeps the binding files, its log and its flight recording in the working folder;
+// installed, the binding files in the player's configuration folder and the rest in the player's
+// state folder. Where there is no configuration folder the run plays on the built-in bindings,
+// and where there is no state folder it keeps no log and no flight recording. Both choices last
+// for one run: the previous ones come back when it ends.
 class ProgramFolders {
  public:
   ProgramFolders() : dataFolders_(DataFolders()), bindingFolder_(CurrentBindingFolder()) {
     const std::filesystem::path program = ProgramFolder();
     SetDataFolders(ProgramDataFolders(program));
-    if (IsBuildTree(program)) return;
+    if (IsBuildTree(program)) {
+      std::error_code ec;
+      stateFolder_ = std::filesystem::current_path(ec);
+      return;
+    }
     std::string error;
     if (const auto folder = UserFolder(UserFolderKind::Config, error)) {
       SetBindingFolder({true, *folder});
     } else {
-      std::fprintf(stderr, "talvenne: %s; playing with the built-in bindings, none saved\n",
-                   error.c_str());
+      said_.push_back("talvenne: " + error + "; playing with the built-in bindings, none saved");
       SetBindingFolder({false, {}});
     }
+    const bool configKept = CurrentBindingFolder().used;
+    stateFolder_ = UserFolder(UserFolderKind::State, error);
+    // A home the game cannot use costs one line, not one a folder.
+    if (!stateFolder_ && configKept) {
+      said_.push_back("talvenne: " + error + "; no log or flight recording kept");
+    } else if (!stateFolder_) {
+      said_.back() += ", and no log or flight recording kept";
+    }
+    for (const std::string& line : said_) std::fprintf(stderr, "%s\n", line.c_str());
   }
   ~ProgramFolders() {
     SetDataFolders(dataFolders_);
@@ -88,9 +111,20 @@ class ProgramFolders {
   ProgramFolders(const ProgramFolders&) = delete;
   ProgramFolders& operator=(const ProgramFolders&) = delete;
 
+  // The path of a file of the run's own (the log, the flight recording), or nothing when there is
+  // no folder to keep them in.
+  std::optional<std::string> StateFile(const char* name) const {
+    if (!stateFolder_) return std::nullopt;
+    return (*stateFolder_ / name).string();
+  }
+  // The lines said on standard error before there was a log to write them in.
+  const std::vector<std::string>& Said() const { return said_; }
+
  private:
   std::vector<std::filesystem::path> dataFolders_;
   BindingFolder bindingFolder_;
+  std::optional<std::filesystem::path> stateFolder_;
+  std::vector<std::string> said_;
 };
 
 // Every file the run will write must be one it may replace, or the run does not start.
@@ -110,9 +144,12 @@ bool CheckOutputs(const CommandLine& options, std::string& error) {
 bool WriteScreenshot(const Screenshot& shot) {
   std::vector<uint8_t> png;
   std::string error = shot.path + ": cannot read the picture back";
-  if (EncodeScreenshot(png) && WriteFileAtomically(shot.path, png, &error)) return true;
-  std::fprintf(stderr, "talvenne: screenshot of frame %d not written: %s\n", shot.frame,
-               error.c_str());
+  if (EncodeScreenshot(png) && WriteFileAtomically(shot.path, png, &error)) {
+    LogEvent("written: " + shot.path);
+    return true;
+  }
+  LogWarning("talvenne: screenshot of frame " + std::to_string(shot.frame) +
+             " not written: " + error);
   return false;
 }
 
@@ -122,8 +159,9 @@ bool WriteScreenshot(const Screenshot& shot) {
 // when it plays.
 bool OpenFeed(CommandLine& options, std::unique_ptr<DeviceFeed>& feed, Autoplay*& bot,
               BindingTables& bindings, std::string& error) {
-  // A recording must be replayable, and the bot's choices follow the run's seed: either fixes it.
-  if (!forcedSeed && (options.autoplay || !options.recordPath.empty())) forcedSeed = MilliSecs();
+  // A recording must be replayable (and every run but a replay is recorded), and the bot's
+  // choices follow the run's seed: either fixes it.
+  if (!forcedSeed && options.replayPath.empty()) forcedSeed = MilliSecs();
   if (options.autoplay) {
     auto autoplay = std::make_unique<Autoplay>(static_cast<uint32_t>(*forcedSeed), LookAtScreen);
     bot = autoplay.get();
@@ -238,7 +276,8 @@ std::optional<int> AnswerCommandLine(int argc, char** argv, CommandLine& options
 // so that a test can run the program again in the same process.
 class ProgramRun {
  public:
-  explicit ProgramRun(CommandLine& options) : options_(options) {
+  ProgramRun(CommandLine& options, int argc, char** argv) : options_(options) {
+    for (int i = 1; i < argc; ++i) commandLine_ += std::string(" ") + argv[i];
     // One run, one start: nothing an earlier run in this process set up reaches this one.
     ResetGlobals();
     forcedSeed = options.seed;
@@ -253,27 +292,41 @@ class ProgramRun {
     ResetGlobals();
     forcedSeed.reset();
     ReleaseRunBindings();
+    UninstallCrashReport();
+    CloseLog();
   }
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
 
+  // The whole run; returns its exit status, the log's last line saying how it ended.
+  int Go();
+
+ private:
   // The platform, the device feed and the screen mode, while the files load in the background.
   std::optional<int> StartUp();
+  // The log, when the run has a folder to keep it in; the first lines say what runs.
+  void StartLog();
+  // The flight recording, beside the log: wraps the feed.
+  void StartFlightRecording(const RecordedRun& run);
   // The window, the loaded files, the game manager and the files the run writes.
   std::optional<int> OpenGame();
   // The frame loop: one update and one drawing per tick of the 60 Hz timer. Returns the status.
   int Play();
   // Saves what the run wrote and says what went wrong; returns the run's exit status.
   int Ending(int status);
-
- private:
   void StartLoading();
 
   CommandLine& options_;
+  std::string commandLine_;
+  std::string how_ = "in start-up";  // how the run ended, for the log
   std::string error_;
   TraceWriter trace_;
   std::optional<ProgramFolders> folders_;
   std::unique_ptr<DeviceFeed> feed_;
+  DeviceFeed* recorder_ = nullptr;  // the recording --record asked for, in the feed
+  DeviceFeed* flight_ = nullptr;    // the flight recording, the feed's outermost
+  std::string flightPath_;
+  std::string logPath_;
   Autoplay* bot_ = nullptr;
   BindingTables bindings_;
   std::future<std::string> images_;
@@ -309,9 +362,11 @@ std::optional<int> ProgramRun::StartUp() {
 
   // Start-up, in the order everything depends on.
   folders_.emplace();
+  StartLog();
   if (!InitPlatform(options_.headless ? BackendKind::Headless : BackendKind::Sdl)) {
     return Fail(PlatformError());
   }
+  LogEvent(std::string("back end: ") + (options_.headless ? "headless" : "SDL"));
   if (!OpenFeed(options_, feed_, bot_, bindings_, error_)) {
     ShutdownPlatform();
     return Fail(error_, 2);
@@ -334,8 +389,61 @@ std::optional<int> ProgramRun::StartUp() {
   if (!images_.valid()) StartLoading();
   if (end == ChooserEnd::NoWindow) return Fail(PlatformError());
   // Closed before any game: nothing was played, so nothing is recorded or traced.
-  if (end == ChooserEnd::Closed) return EndingSignal() ? 128 + EndingSignal() : 0;
+  if (end == ChooserEnd::Closed) {
+    how_ = "at the screen-mode chooser";
+    return EndingSignal() ? 128 + EndingSignal() : 0;
+  }
   return std::nullopt;
+}
+
+void ProgramRun::StartFlightRecording(const RecordedRun& run) {
+  const std::optional<std::string> path = folders_->StateFile(kFlightFile);
+  if (!path) return;
+  std::rename(path->c_str(), folders_->StateFile(kPreviousFlightFile)->c_str());
+  std::string error;
+  if (auto flight = OpenRecorder(*path, run, std::move(feed_), error, true)) {
+    feed_ = std::move(flight);
+    flight_ = feed_.get();
+    flightPath_ = *path;
+    InstallCrashReport(logPath_, flightPath_);
+    LogEvent("flight recording: " + *path);
+  } else {
+    LogWarning("talvenne: " + error + "; no flight recording kept");
+  }
+}
+
+void ProgramRun::StartLog() {
+  const std::optional<std::string> path = folders_->StateFile(kLogFile);
+  if (!path) return;
+  if (!OpenLog(*path)) {
+    std::fprintf(stderr, "talvenne: cannot write the log %s (%s); no log kept\n", path->c_str(),
+                 std::strerror(errno));
+    return;
+  }
+  logPath_ = *path;
+  InstallCrashReport(logPath_, "");
+  char date[32] = "";
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (localtime_r(&now, &local)) std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S %z", &local);
+  LogEvent(std::string(kGameName) + " " + kGameVersion + ", started " + date +
+           (commandLine_.empty() ? "" : " with" + commandLine_));
+  for (const std::string& line : folders_->Said()) LogEvent(line);
+}
+
+int ProgramRun::Go() {
+  int status = 0;
+  if (const std::optional<int> ended = StartUp()) {
+    status = *ended;
+  } else if (const std::optional<int> failed = OpenGame()) {
+    how_ = "while the game opened";
+    status = *failed;
+  } else {
+    status = Ending(Play());
+  }
+  if (EndingSignal()) how_ += ", ended by signal " + std::to_string(EndingSignal());
+  LogEvent("the run ended " + how_ + ", exit status " + std::to_string(status));
+  return status;
 }
 
 std::optional<int> ProgramRun::OpenGame() {
@@ -351,6 +459,7 @@ std::optional<int> ProgramRun::OpenGame() {
   JoyCount();
   HideMouse();
   timer_ = CreateTimer(60);
+  LogEvent("screen mode " + std::to_string(ModeNumber(mode_)) + ": " + mode_.label);
   const bool windowOpen = OpenGraphics(mode_.width, mode_.height, mode_.fullScreen ? 1 : 0, 60, 0);
   music_.get();
   const std::string badImage = images_.get();
@@ -365,14 +474,18 @@ std::optional<int> ProgramRun::OpenGame() {
   if (!StartGame(error_, options_.practice)) return FailToLoad("sound", error_);
   // After the options window has set its Normal, so that it shows the level asked for.
   if (options_.difficulty) SetDifficulty(*options_.difficulty);
-  if (!options_.recordPath.empty()) {
+  if (options_.replayPath.empty()) {
     const RecordedRun run{.seed = *forcedSeed,
                           .screenMode = ModeNumber(mode_),
                           .difficulty = options_.difficulty,
                           .practice = options_.practice,
                           .bindings = bindings_};
-    feed_ = OpenRecorder(options_.recordPath, run, std::move(feed_), error_);
-    if (!feed_) return Fail(error_, 2);
+    if (!options_.recordPath.empty()) {
+      feed_ = OpenRecorder(options_.recordPath, run, std::move(feed_), error_);
+      if (!feed_) return Fail(error_, 2);
+      recorder_ = feed_.get();
+    }
+    StartFlightRecording(run);
   }
   if (!options_.audioOutPath.empty() && !audioOut_.Open(options_.audioOutPath, error_)) {
     return Fail(error_, 2);
@@ -383,10 +496,20 @@ std::optional<int> ProgramRun::OpenGame() {
 int ProgramRun::Play() {
   int status = 0;
   HitboxToggle hitboxes(options_.hitboxes);
+  const std::optional<int> held = feed_ ? feed_->Frames() : std::nullopt;
+  const char* crashAt = std::getenv("TALVENNE_TEST_CRASH_AT_FRAME");
+  const int crashAtFrame = crashAt ? std::atoi(crashAt) : -1;
   for (int frame = 0; options_.frames < 0 || frame < options_.frames; ++frame) {
+    if (held && frame >= *held) {
+      how_ = "with the recording it replays";
+      break;
+    }
     framesRun_ = frame + 1;
     WaitTimer(timer_);
+    SetCrashFrame(frame);
     if (feed_) feed_->BeginFrame(frame);
+    // The crash test's fault, once the frame's input is recorded.
+    if (frame == crashAtFrame) std::raise(SIGSEGV);
     hitboxes.Follow(KeyDown(kKeyF3) != 0);
     Manager->bShowHitboxes = hitboxes.Shown() ? 1 : 0;
     if (!options_.noDraw) Cls();
@@ -402,10 +525,21 @@ int ProgramRun::Play() {
       Flip(-1);
     }
     audioOut_.Frame();
-    if (AppTerminate()) break;
-    if (bot_ && bot_->Outcome() != BotOutcome::Playing) break;
-    if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
+    if (AppTerminate()) {
+      how_ = "as the window closed";
+      break;
+    }
+    if (bot_ && bot_->Outcome() != BotOutcome::Playing) {
+      how_ = "as the bot's game ended";
+      break;
+    }
+    if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) {
+      how_ = "by Exit on the title";
+      break;
+    }
   }
+  how_ = "after " + std::to_string(framesRun_) + " frames " +
+         (framesRun_ == options_.frames ? std::string("(--frames)") : how_);
   return status;
 }
 
@@ -413,24 +547,35 @@ int ProgramRun::Ending(int status) {
   BGMPlayer->Stop();
   for (const Screenshot& shot : options_.screenshots) {
     if (shot.frame < framesRun_) continue;
-    std::fprintf(stderr,
-                 "talvenne: screenshot of frame %d not written: the run ended after %d frames\n",
-                 shot.frame, framesRun_);
-    status = 1;
+    status = Fail("screenshot of frame " + std::to_string(shot.frame) +
+                  " not written: the run ended after " + std::to_string(framesRun_) + " frames");
   }
   if (bot_) {
     std::printf("%s\n", bot_->Summary().c_str());
     if (bot_->Outcome() == BotOutcome::Stalled) status = 1;
   }
-  if (feed_) {
-    feed_->Finish();
-    if (!feed_->Error().empty()) {
-      std::fprintf(stderr, "talvenne: recording not saved in full: %s\n", feed_->Error().c_str());
-      status = 1;
-    }
+  if (feed_) feed_->Finish();
+  if (recorder_ && !recorder_->Error().empty()) {
+    status = Fail("recording not saved in full: " + recorder_->Error());
+  } else if (recorder_) {
+    LogEvent("written: " + options_.recordPath);
   }
-  if (!audioOut_.Close(error_)) status = Fail(error_);
-  if (!trace_.Close(error_)) status = Fail(error_);
+  // The flight recording is the game's own: one that fails costs a line, not the run's status.
+  if (flight_ && !flight_->Error().empty()) {
+    LogWarning("talvenne: flight recording not saved in full: " + flight_->Error());
+  } else if (flight_) {
+    LogEvent("written: " + flightPath_);
+  }
+  if (!audioOut_.Close(error_)) {
+    status = Fail(error_);
+  } else if (!options_.audioOutPath.empty()) {
+    LogEvent("written: " + options_.audioOutPath);
+  }
+  if (!trace_.Close(error_)) {
+    status = Fail(error_);
+  } else if (!options_.tracePath.empty()) {
+    LogEvent("written: " + options_.tracePath);
+  }
   if (std::fflush(stdout) != 0) {
     status = Fail(std::string("cannot write to standard output: ") + std::strerror(errno));
   }
@@ -444,8 +589,6 @@ int ProgramRun::Ending(int status) {
 int RunProgram(int argc, char** argv) {
   CommandLine options;
   if (const std::optional<int> answer = AnswerCommandLine(argc, argv, options)) return *answer;
-  ProgramRun run(options);
-  if (const std::optional<int> ended = run.StartUp()) return *ended;
-  if (const std::optional<int> ended = run.OpenGame()) return *ended;
-  return run.Ending(run.Play());
+  ProgramRun run(options, argc, argv);
+  return run.Go();
 }

@@ -12,6 +12,7 @@
 #include "files/file_io.h"
 #include "files/little_endian.h"
 #include "input/game_input.h"
+#include "platform/log.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ BindingTables ReadBindingTables() {
   TGameInput fresh;
   fresh.Init(0, INPUT_BOTH);
   for (const std::string& warning : ReadBindingFiles(fresh).warnings) {
-    std::fprintf(stderr, "talvenne: %s\n", warning.c_str());
+    LogWarning("talvenne: " + warning);
   }
   return {fresh.Gamepad, fresh.Keyboard};
 }
@@ -142,7 +143,10 @@ bool SaveBindings(ActionArray BindingTables::*table, const ActionArray& values, 
     if (error) *error = "there is no folder to keep the bindings in";
     return false;
   }
-  return WriteBindingFile(BindingFilePath(file), std::span(values).first(count), error);
+  const std::string path = BindingFilePath(file);
+  if (!WriteBindingFile(path, std::span(values).first(count), error)) return false;
+  LogEvent("written: " + path);
+  return true;
 }
 
 }  // namespace
@@ -196,6 +200,7 @@ BindingFilesRead ReadBindingFiles(TGameInput& input) {
       const std::string damage = TableDamage(read, part.used, part.zeroIsNoCode, part.range);
       if (damage.empty()) {
         part.bindings = read;
+        if (why.empty()) LogEvent("read: " + path);
         if (!why.empty()) {
           result.warnings.push_back(path + ": " + why + "; playing with the " +
                                     std::to_string(part.count) +

@@ -22,6 +22,8 @@ class DeviceFeed {
   virtual const DeviceState& FrameState() const = 0;
   // Empty, or one line saying why the feed failed (a recording that could not be written).
   virtual const std::string& Error() const;
+  // The frames a replay holds: the run ends with them. Nothing for a feed without an end.
+  virtual std::optional<int> Frames() const { return std::nullopt; }
 };
 
 // Everything besides the devices that a run's course depends on, read from outside when it
@@ -38,11 +40,16 @@ struct RecordedRun {
 // A plain-text script of device changes by frame number. On a malformed line returns nullptr
 // and sets `error` to one line naming the file and line number.
 std::unique_ptr<DeviceFeed> OpenInputScript(const std::string& path, std::string& error);
-// A recording made by OpenRecorder; `run` receives what it was recorded with.
+// A recording made by OpenRecorder; `run` receives what it was recorded with. A recording whose
+// run did not finish (a crash, a kill, a full disk) replays up to its last whole block, with one
+// line on standard error and in the log; any other damage refuses it, `error` saying what.
 std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, RecordedRun& run,
                                        std::string& error);
 // Records every frame's device state (from `source`, or the live devices when it is null)
 // together with `run` into `path`. Recording live devices also overrides them with the state
-// captured for the frame, so that the run sees exactly what its replay will.
+// captured for the frame, so that the run sees exactly what its replay will. With `asItGoes`
+// the file has its name from the start (the flight recording), instead of once complete.
+// Finishing it finishes `source` too. On failure `source` stays with the caller.
 std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, const RecordedRun& run,
-                                         std::unique_ptr<DeviceFeed> source, std::string& error);
+                                         std::unique_ptr<DeviceFeed>&& source, std::string& error,
+                                         bool asItGoes = false);

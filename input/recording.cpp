@@ -4,15 +4,21 @@
 // File format, all integers little-endian:
 //
 //   header   "TLVR"   4 bytes, the magic
-//            u8       format version, 3
+//            u8       format version, 4
 //            i32      seed of the recorded run
 //            u8       screen mode, 1 to 8
 //            u8       difficulty given by --difficulty: 0 Easy, 1 Normal, 2 Hard; 255 none given
 //            u8       flags: bit 0 the run opened in the practice yard; the others are 0
 //            14 i32   pad button of each action, as the run started with them
 //            14 i32   key code of each action, likewise
-//   body     records, each a tag byte and its payload; they belong to frame 0 until the first
-//            NEXT, and each NEXT moves on by its count of frames:
+//            u32      CRC-32 (zlib's) of the header's bytes before it
+//   blocks   one for each frame in which something changed, and one at least every second:
+//            u16      n, the length of its records in bytes, 1 or more
+//            u16      n with every bit flipped, so that a damaged length is not taken for a cut
+//            n bytes  records, each a tag byte and its payload
+//            u32      CRC-32 of the block before it, carried on from the check of the block
+//                     before (the header's for the first): a block out of its place fails too
+//   records: they belong to frame 0 until the first NEXT, and each NEXT moves on by its count:
 //     0x01 KEY_DOWN   u8 key code
 //     0x02 KEY_UP     u8 key code
 //     0x03 BTN_DOWN   u8 port << 5 | button
@@ -22,16 +28,18 @@
 //     0x07 PLUG       u8 port: the pad reads as connected
 //     0x08 PULL       u8 port: the pad reads as not connected (buttons and axes as recorded)
 //     0x10 NEXT       varint frames to move on, 1 or more
-//     0x00 END        varint count of frames recorded, then u32 CRC-32 (zlib's) of every byte
-//                     of the file before it, the header included; the CRC ends the file
+//     0x00 END        varint count of frames recorded; the only record of the last block, which
+//                     ends the file
 //   varint: unsigned LEB128, 7 bits a byte, low bits first, at most 5 bytes.
 //
-// Only changes are stored: a frame in which nothing changed costs nothing, and a key tap costs
-// about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes,
-// under a temporary name beside its target, and flushed every frame, so a run that crashes
-// leaves what it played on disk (without the end record, which a replay asks for); it takes its
-// name once complete. Format 1 had no CRC; format 2 kept only the seed, whose bytes its CRC did
-// not cover, and no bindings, so that it replayed as another run on another machine.
+// Only changes are stored, and a mark each second: a key tap costs about twenty bytes, so an
+// hour of play is some tens of kilobytes. The file is written as the run goes and flushed every
+// block, so a run that crashes or is killed leaves what it played on disk: without its end
+// block, the recording replays up to its last whole block. Written by --record, it is kept under
+// a temporary name beside its target and takes its name once complete; the flight recording
+// has its name from the start. Format 1 had no CRC; format 2 kept only the seed, whose bytes its
+// CRC did not cover, and no bindings, so that it replayed as another run on another machine;
+// format 3 had one CRC at its end, so that a recording cut short could not be replayed.
 
 #include <algorithm>
 #include <limits>
@@ -42,14 +50,18 @@
 #include "files/little_endian.h"
 #include "input/device_changes.h"
 #include "platform/checksum.h"
+#include "platform/log.h"
 
 namespace {
 
 constexpr uint8_t kMagic[4] = {'T', 'L', 'V', 'R'};
-constexpr uint8_t kVersion = 3;
+constexpr uint8_t kVersion = 4;
 constexpr size_t kVersionAt = 4;
-constexpr size_t kHeaderSize = 12 + 2 * kActionCount * 4;
 constexpr size_t kCrcSize = 4;
+constexpr size_t kRunSize = 12 + 2 * kActionCount * 4;  // the header before its check
+constexpr size_t kHeaderSize = kRunSize + kCrcSize;
+constexpr size_t kBlockLengthSize = 4;
+constexpr int kFramesBetweenMarks = 60;  // a block at least this often, to date a cut recording
 constexpr uint8_t kNoDifficulty = 255;
 constexpr uint8_t kPracticeFlag = 1;
 constexpr int kScreenModeCount = 8;
@@ -112,6 +124,7 @@ std::vector<uint8_t> EncodeHeader(const RecordedRun& run) {
   for (const ActionArray* table : {&run.bindings.pad, &run.bindings.keys}) {
     for (int32_t code : *table) AppendInt32Le(header, code);
   }
+  AppendUint32Le(header, Crc32(Crc32(0, {}), header));
   return header;
 }
 
@@ -119,7 +132,7 @@ std::vector<uint8_t> EncodeHeader(const RecordedRun& run) {
 
 class Recorder final : public DeviceFeed {
  public:
-  explicit Recorder(std::unique_ptr<DeviceFeed> source) : source_(std::move(source)) {}
+  explicit Recorder(bool asItGoes) : asItGoes_(asItGoes) {}
   // A run that never reached its first frame leaves any older recording as it was.
   ~Recorder() override {
     if (published_) Finish();
@@ -132,9 +145,13 @@ class Recorder final : public DeviceFeed {
       return false;
     }
     const std::vector<uint8_t> header = EncodeHeader(run);
-    crc_ = Crc32(crc_, header);
+    crc_ = LoadUint32Le(&header[kRunSize]);
     // A disk that cannot take even the header is found before the first frame.
-    return file_.Write(header) && file_.Flush() ? true : (error_ = file_.Error(), false);
+    if (!file_.Write(header) || !file_.Flush() || (asItGoes_ && !file_.Publish())) {
+      error_ = file_.Error();
+      return false;
+    }
+    return true;
   }
 
   void BeginFrame(int frame) override {
@@ -157,7 +174,7 @@ class Recorder final : public DeviceFeed {
     frame = std::max(frame, currentFrame_);
     changes_.clear();
     AppendChanges(state_, next, frame, changes_);
-    if (!changes_.empty()) {
+    if (!changes_.empty() || frame - currentFrame_ >= kFramesBetweenMarks) {
       bytes_.clear();
       if (frame > currentFrame_) {
         bytes_.push_back(TAG_NEXT);
@@ -165,8 +182,7 @@ class Recorder final : public DeviceFeed {
         currentFrame_ = frame;
       }
       for (const DeviceChange& change : changes_) AppendRecord(bytes_, change);
-      Write(bytes_);
-      if (!file_.Flush()) NoteError();
+      WriteBlock(bytes_);
     }
     frameCount_ = std::max(frameCount_, frame + 1);
     state_ = next;
@@ -175,21 +191,33 @@ class Recorder final : public DeviceFeed {
   }
 
   void Finish() override {
+    if (source_) source_->Finish();
     if (!file_.IsOpen()) return;
     bytes_.assign(1, TAG_END);
     AppendVarint(bytes_, static_cast<uint32_t>(frameCount_));
-    crc_ = Crc32(crc_, bytes_);
-    AppendUint32Le(bytes_, crc_);
-    if (!file_.Write(bytes_) || !file_.Commit()) NoteError();
+    WriteBlock(bytes_);
+    if (!file_.Commit()) NoteError();
   }
 
   const DeviceState& FrameState() const override { return state_; }
   const std::string& Error() const override { return error_; }
+  void RecordFrom(std::unique_ptr<DeviceFeed> source) { source_ = std::move(source); }
 
  private:
-  void Write(const std::vector<uint8_t>& bytes) {
-    crc_ = Crc32(crc_, bytes);
-    if (!file_.Write(bytes)) NoteError();
+  // One block of records: its length, the records and its check, flushed at once. A frame's
+  // records stay far below the 64 KiB a block can hold (every key and button changing at once
+  // takes about 1 KiB).
+  void WriteBlock(const std::vector<uint8_t>& records) {
+    const auto length = static_cast<uint16_t>(records.size());
+    block_.clear();
+    for (const uint16_t half : {length, static_cast<uint16_t>(~length)}) {
+      block_.push_back(static_cast<uint8_t>(half));
+      block_.push_back(static_cast<uint8_t>(half >> 8));
+    }
+    block_.insert(block_.end(), records.begin(), records.end());
+    crc_ = Crc32(crc_, block_);
+    AppendUint32Le(block_, crc_);
+    if (!file_.Write(block_) || !file_.Flush()) NoteError();
   }
   // The first failure is the one worth telling.
   void NoteError() {
@@ -197,14 +225,16 @@ class Recorder final : public DeviceFeed {
   }
 
   std::unique_ptr<DeviceFeed> source_;
+  bool asItGoes_ = false;
   AtomicFile file_;
   DeviceState state_;
   int currentFrame_ = 0;  // the frame the records being written belong to
   int frameCount_ = 0;
   bool published_ = false;
-  uint32_t crc_ = Crc32(0, {});        // of the file written so far
+  uint32_t crc_ = 0;                   // the check of the last block written
   std::vector<DeviceChange> changes_;  // scratch, kept to avoid allocating every frame
   std::vector<uint8_t> bytes_;
+  std::vector<uint8_t> block_;
   std::string error_;
 };
 
@@ -212,20 +242,20 @@ class Recorder final : public DeviceFeed {
 
 struct ReplayError {
   std::string what;
-  bool cutShort = false;
 };
 
+// The records of one block, from the front.
 class RecordReader {
  public:
-  explicit RecordReader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+  RecordReader(const std::vector<uint8_t>& bytes, size_t begin, size_t end)
+      : bytes_(bytes), pos_(begin), end_(end) {}
 
-  size_t Remaining() const { return bytes_.size() - pos_; }
+  bool AtEnd() const { return pos_ >= end_; }
   size_t Position() const { return pos_; }
 
   uint8_t Byte() {
-    if (pos_ >= bytes_.size()) {
-      throw ReplayError{"the file is cut short (no end record: the recorded run did not finish)",
-                        true};
+    if (pos_ >= end_) {
+      throw ReplayError{"a record runs past the end of its block at byte " + std::to_string(pos_)};
     }
     return bytes_[pos_++];
   }
@@ -254,7 +284,8 @@ class RecordReader {
 
  private:
   const std::vector<uint8_t>& bytes_;
-  size_t pos_ = kHeaderSize;
+  size_t pos_;
+  size_t end_;
 };
 
 // Where decoded changes go: only counted on a first pass, stored on the second, so that the list
@@ -275,27 +306,27 @@ class ChangeSink {
   size_t count_ = 0;
 };
 
-void DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
-  RecordReader in(bytes);
-  int64_t frame = 0;
-  for (;;) {
+// How many frames the blocks hold, and whether the last of them is missing (a run that did not
+// finish, or a file cut short).
+struct BodyLength {
+  int frames = 0;
+  bool cut = false;
+};
+
+// Decodes one block's records; true when it was the end block.
+bool DecodeBlock(RecordReader& in, int64_t& frame, ChangeSink& changes, uint32_t& endCount) {
+  while (!in.AtEnd()) {
     const size_t at = in.Position();
     const uint8_t tag = in.Byte();
     const int f = static_cast<int>(frame);
     switch (tag) {
-      case TAG_END: {
-        const uint32_t count = in.Varint();
-        if (in.Remaining() < kCrcSize)
-          throw ReplayError{"the file is cut short (no checksum)", true};
-        if (in.Remaining() > kCrcSize) {
+      case TAG_END:
+        endCount = in.Varint();
+        if (!in.AtEnd()) {
           throw ReplayError{"unexpected bytes after the end record at byte " +
-                            std::to_string(in.Position() + kCrcSize)};
+                            std::to_string(in.Position())};
         }
-        if (count < frame + (changes.empty() ? 0 : 1)) {
-          throw ReplayError{"the end record counts fewer frames than were recorded"};
-        }
-        return;
-      }
+        return true;
       case TAG_KEY_DOWN:
       case TAG_KEY_UP:
         changes.push_back({.frame = f, .code = in.Byte(), .down = tag == TAG_KEY_DOWN});
@@ -333,7 +364,7 @@ void DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
       case TAG_NEXT: {
         const uint32_t skip = in.Varint();
         frame += skip;
-        if (skip == 0 || frame > std::numeric_limits<int>::max()) {
+        if (skip == 0 || frame >= std::numeric_limits<int>::max()) {
           throw ReplayError{"bad frame step at byte " + std::to_string(at)};
         }
         break;
@@ -345,17 +376,67 @@ void DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
       }
     }
   }
+  return false;
 }
 
-std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes) {
+// Walks the blocks, each checked before its records are read. Only a last block that is not all
+// there counts as the recording's end; any other fault is damage, thrown.
+BodyLength DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
+  uint32_t crc = LoadUint32Le(&bytes[kRunSize]);
+  int64_t frame = 0;
+  bool anyBlock = false;
+  for (size_t at = kHeaderSize;;) {
+    const BodyLength cut{anyBlock ? static_cast<int>(frame) + 1 : 0, true};
+    if (bytes.size() - at < kBlockLengthSize) return cut;
+    const size_t length = bytes[at] | bytes[at + 1] << 8;
+    if (length == 0 || (length ^ (bytes[at + 2] | bytes[at + 3] << 8)) != 0xFFFF) {
+      throw ReplayError{"the length of the block at byte " + std::to_string(at) + " is damaged"};
+    }
+    const size_t end = at + kBlockLengthSize + length;
+    if (bytes.size() < end + kCrcSize) return cut;
+    crc = Crc32(crc, std::span(bytes).subspan(at, end - at));
+    if (crc != LoadUint32Le(&bytes[end])) {
+      throw ReplayError{"the checksum of the block at byte " + std::to_string(at) +
+                        " does not match"};
+    }
+    RecordReader in(bytes, at + kBlockLengthSize, end);
+    uint32_t count = 0;
+    anyBlock = true;
+    at = end + kCrcSize;
+    if (!DecodeBlock(in, frame, changes, count)) continue;
+    if (at != bytes.size()) {
+      throw ReplayError{"unexpected bytes after the end record at byte " + std::to_string(at)};
+    }
+    if (count < frame + (changes.empty() ? 0 : 1) || count > std::numeric_limits<int>::max()) {
+      throw ReplayError{"the end record counts fewer frames than were recorded"};
+    }
+    return {static_cast<int>(count), false};
+  }
+}
+
+std::vector<DeviceChange> DecodeBody(const std::vector<uint8_t>& bytes, BodyLength& length) {
   ChangeSink counted(nullptr);
-  DecodeInto(bytes, counted);
+  length = DecodeInto(bytes, counted);
   std::vector<DeviceChange> changes;
   changes.reserve(counted.size());
   ChangeSink stored(&changes);
   DecodeInto(bytes, stored);
   return changes;
 }
+
+// A recording played back: its changes frame by frame, for as many frames as it holds.
+class Replay final : public DeviceFeed {
+ public:
+  Replay(std::unique_ptr<DeviceFeed> changes, int frames)
+      : changes_(std::move(changes)), frames_(frames) {}
+  void BeginFrame(int frame) override { changes_->BeginFrame(frame); }
+  const DeviceState& FrameState() const override { return changes_->FrameState(); }
+  std::optional<int> Frames() const override { return frames_; }
+
+ private:
+  std::unique_ptr<DeviceFeed> changes_;
+  int frames_;
+};
 
 // What the header says of the run; throws on values no recorder writes.
 RecordedRun DecodeHeader(const std::vector<uint8_t>& bytes) {
@@ -386,12 +467,14 @@ RecordedRun DecodeHeader(const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 std::unique_ptr<DeviceFeed> OpenRecorder(const std::string& path, const RecordedRun& run,
-                                         std::unique_ptr<DeviceFeed> source, std::string& error) {
-  auto recorder = std::make_unique<Recorder>(std::move(source));
+                                         std::unique_ptr<DeviceFeed>&& source, std::string& error,
+                                         bool asItGoes) {
+  auto recorder = std::make_unique<Recorder>(asItGoes);
   if (!recorder->Open(path, run)) {
     error = recorder->Error();
     return nullptr;
   }
+  recorder->RecordFrom(std::move(source));
   return recorder;
 }
 
@@ -433,18 +516,22 @@ std::unique_ptr<DeviceFeed> OpenReplay(const std::string& path, RecordedRun& run
   }
   // A changed byte anywhere, the seed and the bindings included, must not replay silently as
   // another run.
-  const size_t size = bytes.size();
-  const bool sealed =
-      size >= kHeaderSize + kCrcSize &&
-      Crc32(0, std::span(bytes).first(size - kCrcSize)) == LoadUint32Le(&bytes[size - kCrcSize]);
+  if (Crc32(0, std::span(bytes).first(kRunSize)) != LoadUint32Le(&bytes[kRunSize])) {
+    error = path + ": damaged recording: its header's checksum does not match";
+    return nullptr;
+  }
   try {
-    std::vector<DeviceChange> changes = DecodeBody(bytes);
-    if (!sealed) throw ReplayError{};
     run = DecodeHeader(bytes);
-    return MakeChangeFeed(DeviceState{}, std::move(changes));
+    BodyLength length;
+    std::vector<DeviceChange> changes = DecodeBody(bytes, length);
+    if (length.cut) {
+      LogWarning("talvenne: " + path + ": the recorded run did not finish; replaying the " +
+                 std::to_string(length.frames) + " frames it holds");
+    }
+    return std::make_unique<Replay>(MakeChangeFeed(DeviceState{}, std::move(changes)),
+                                    length.frames);
   } catch (const ReplayError& damage) {
-    error = path + ": damaged recording: " +
-            (sealed || damage.cutShort ? damage.what : "its checksum does not match");
+    error = path + ": damaged recording: " + damage.what;
     return nullptr;
   }
 }

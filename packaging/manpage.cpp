@@ -77,11 +77,29 @@ std::string Page() {
       "is\n"
       ".I ~/.config\n"
       "when it is not set. Without a home folder the game plays on its built\\-in bindings and\n"
-      "says so. A game run from its build tree keeps them in the working folder instead.\n";
+      "says so. A game run from its build tree keeps them in the working folder instead.\n"
+      ".TP\n"
+      ".I $XDG_STATE_HOME/talvenne/talvenne.log\n"
+      "The run's log, one line an event: the version, the screen and sound, the binding files\n"
+      "read or replaced, each file written, how the run ended, and a crash's backtrace. The\n"
+      "logs of the two runs before are kept as\n"
+      ".I talvenne.log.1\n"
+      "and\n"
+      ".IR talvenne.log.2 .\n"
+      ".TP\n"
+      ".I $XDG_STATE_HOME/talvenne/last-run.rec\n"
+      "Every run but a replay records itself here as it goes, the run before kept as\n"
+      ".IR last\\-run.1.rec ;\n"
+      ".B \\-\\-replay\n"
+      "plays it back, a run that crashed up to where it stopped.\n"
+      ".I $XDG_STATE_HOME\n"
+      "is\n"
+      ".I ~/.local/state\n"
+      "when it is not set. A game run from its build tree keeps both in the working folder.\n";
   page +=
       ".SH EXIT STATUS\n"
       "0 when the run ends normally, 1 when a file could not be loaded or written, 2 for a bad\n"
-      "command line or a file the run may not write.\n";
+      "command line or a file the run may not write; a crash ends it as its signal does.\n";
   page +=
       ".SH COPYRIGHT\n"
       "The program is free software under the GNU General Public License, version 3 or later;\n"

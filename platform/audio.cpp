@@ -19,6 +19,7 @@
 
 #include "platform/audio_internal.h"
 #include "platform/graphics.h"
+#include "platform/log.h"
 #include "platform/system.h"
 
 using platform_detail::kSilentOutputRate;
@@ -363,7 +364,18 @@ void EnsureDriver() {
   MixerState& mixer = Mixer();
   if (mixer.driver != Driver::Unchosen) return;
   mixer.outputRate = kSilentOutputRate;
-  mixer.driver = (!IsHeadless() && OpenDevice(mixer)) ? Driver::Device : Driver::Silent;
+  if (IsHeadless()) {
+    mixer.driver = Driver::Silent;
+    LogEvent("sound: none, the run is headless");
+  } else if (OpenDevice(mixer)) {
+    mixer.driver = Driver::Device;
+    const char* name = SDL_GetCurrentAudioDriver();
+    LogEvent(std::string("sound: SDL driver ") + (name ? name : "?") + " at " +
+             std::to_string(mixer.outputRate) + " Hz");
+  } else {
+    mixer.driver = Driver::Silent;
+    LogEvent(std::string("sound: none, the game runs silent (") + SDL_GetError() + ")");
+  }
 }
 
 }  // namespace

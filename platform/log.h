@@ -5,10 +5,12 @@
 
 #include <string>
 
-// Starts the log at path, keeping the logs of earlier runs beside it. False (and nothing else
-// changes) when the file cannot be written.
+// Starts the log at path, keeping the logs of the two runs before beside it as PATH.1 and
+// PATH.2. False (and nothing else changes) when the file cannot be written.
 bool OpenLog(const std::string& path);
 void CloseLog();
 void LogEvent(const std::string& line);
 // A line the player should see as well: written to standard error and to the log.
 void LogWarning(const std::string& line);
+// The open log's file descriptor, or -1: for the crash report, which may only write(2) to it.
+int LogDescriptor();

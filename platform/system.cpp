@@ -15,6 +15,7 @@
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "platform/internal.h"
+#include "platform/log.h"
 
 std::string AppTitle;
 
@@ -570,6 +571,10 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
       std::string_view(info.name).starts_with("opengl")) {
     g.finishGl = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
   }
+  const char* video = SDL_GetCurrentVideoDriver();
+  LogEvent("screen: " + std::to_string(width) + "x" + std::to_string(height) +
+           (fullScreen ? " full screen" : " window") + ", SDL video driver " +
+           (video ? video : "?") + ", renderer " + (info.name ? info.name : "?"));
   g.width = width;
   g.height = height;
   g.depth = depth;

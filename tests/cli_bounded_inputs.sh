@@ -10,9 +10,9 @@ game=$1 out=$2 sanitized=${3:-}
 rm -rf "$out" && mkdir -p "$out"
 failures=0
 
-# A recording header (the magic, format 3 and 119 bytes of run), then a hole to 3 GB that costs
-# no disk.
-{ printf 'TLVR\003'; head -c 119 /dev/zero; } >"$out/huge.rec"
+# A recording header (the magic, format 4 and 123 bytes of run and checksum), then a hole to
+# 3 GB that costs no disk.
+{ printf 'TLVR\004'; head -c 123 /dev/zero; } >"$out/huge.rec"
 truncate -s 3G "$out/huge.rec"
 # One 10 MB line, and a line of a 4000-byte word the parser cannot take.
 head -c 10000000 /dev/zero | tr '\0' 'k' >"$out/long-line.txt"

@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The fixed part of every recording: magic, format, seed, mode, difficulty, flags, two tables.
-constexpr size_t kHeaderBytes = 124;
+constexpr size_t kHeaderBytes = 128;  // with its checksum
 
 RecordedRun Seeded(int seed) {
   RecordedRun run;
@@ -346,7 +346,9 @@ TEST_F(DeviceFeedTest, LiveRecordingHoldsEachFrameAsCapturedAndReplaysExactly) {
   }
 }
 
-TEST_F(DeviceFeedTest, RecordingStoresOnlyChanges) {
+// A change costs its block, and a frame without one nothing but a mark once a second (a length,
+// a step of 60 and a checksum: ten bytes).
+TEST_F(DeviceFeedTest, RecordingStoresOnlyChangesAndAMarkEachSecond) {
   std::string error;
   auto recorder = OpenRecorder(Path("idle.rec"), Seeded(1), nullptr, error);
   ASSERT_NE(recorder, nullptr) << error;
@@ -355,7 +357,7 @@ TEST_F(DeviceFeedTest, RecordingStoresOnlyChanges) {
     recorder->BeginFrame(frame);
   }
   recorder->Finish();
-  EXPECT_LE(fs::file_size(Path("idle.rec")), kHeaderBytes + 23);
+  EXPECT_LE(fs::file_size(Path("idle.rec")), kHeaderBytes + 36000 / 60 * 10 + 40);
 }
 
 // A recording of the play script, as a finished run leaves it.
@@ -374,10 +376,32 @@ std::vector<uint8_t> GoodRecording(const std::string& path) {
   return ReadAll(path);
 }
 
-// The CRC at the end made right again for a changed file, so that the checks behind it show.
+void StoreU32(std::vector<uint8_t>& b, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+size_t BlockLength(const std::vector<uint8_t>& b, size_t at) { return b[at] | b[at + 1] << 8; }
+
+// The checksums of a changed file made right again (the header's, then each block's, chained),
+// so that the checks behind them show.
 void Reseal(std::vector<uint8_t>& b) {
-  const uint32_t crc = static_cast<uint32_t>(crc32_z(0, b.data(), b.size() - 4));
-  for (int i = 0; i < 4; ++i) b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+  uint32_t crc = static_cast<uint32_t>(crc32_z(0, b.data(), kHeaderBytes - 4));
+  StoreU32(b, kHeaderBytes - 4, crc);
+  for (size_t at = kHeaderBytes; at + 4 <= b.size();) {
+    const size_t end = at + 4 + BlockLength(b, at);
+    if (end + 4 > b.size()) break;
+    crc = static_cast<uint32_t>(crc32_z(crc, b.data() + at, end - at));
+    StoreU32(b, end, crc);
+    at = end + 4;
+  }
+}
+
+// Records put at the front of the first block, its length grown to hold them.
+void InsertRecords(std::vector<uint8_t>& b, std::vector<uint8_t> records) {
+  const size_t length = BlockLength(b, kHeaderBytes) + records.size();
+  const uint8_t lengths[] = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
+                             static_cast<uint8_t>(~length), static_cast<uint8_t>(~length >> 8)};
+  std::copy(std::begin(lengths), std::end(lengths), b.begin() + kHeaderBytes);
+  b.insert(b.begin() + kHeaderBytes + 4, records.begin(), records.end());
 }
 
 struct Damage {
@@ -400,11 +424,13 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
   const Damage cases[] = {
       {"empty", [](auto& b) { b.clear(); }, "not a Talvenne recording"},
       {"wrong magic", [](auto& b) { b[0] = 'X'; }, "not a Talvenne recording"},
-      {"newer format", [](auto& b) { b[4] = 4; }, "format 4 is newer"},
+      {"newer format", [](auto& b) { b[4] = 5; }, "format 5 is newer"},
       {"format 1", [](auto& b) { b[4] = 1; }, "older version of Talvenne (format 1)"},
+      // One checksum at its end, so that a run cut short could not be replayed.
+      {"format 3", [](auto& b) { b[4] = 3; }, "(format 3); this version plays format 4 only"},
       // As format 2 wrote it: nine bytes of header, then the body.
       {"format 2", [](auto& b) { b = {'T', 'L', 'V', 'R', 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}; },
-       "older version of Talvenne (format 2); this version plays format 3 only"},
+       "older version of Talvenne (format 2); this version plays format 4 only"},
       {"cut inside the header", [](auto& b) { b.resize(40); }, "cut short inside its header"},
       {"seed changed", [](auto& b) { b[6] ^= 0x10; }, "checksum does not match"},
       {"a binding changed", [](auto& b) { b[12 + 4 * 15] ^= 1; }, "checksum does not match"},
@@ -412,19 +438,32 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
       {"screen mode 9", resealed([](auto& b) { b[9] = 9; }), "screen mode 9"},
       {"difficulty 3", resealed([](auto& b) { b[10] = 3; }), "difficulty 3"},
       {"unknown flag", resealed([](auto& b) { b[11] = 2; }), "unknown flags"},
-      {"a byte changed", [&](auto& b) { b[header + 2] ^= 0x40; }, "checksum does not match"},
-      {"checksum changed", [](auto& b) { b.back() ^= 1; }, "checksum does not match"},
-      {"last byte lost", [](auto& b) { b.pop_back(); }, "cut short"},
-      {"cut inside a record", [&](auto& b) { b.resize(header + 1); }, "did not finish"},
-      {"unknown record", resealed([&](auto& b) { b.insert(b.begin() + header, 0x7E); }),
-       "unknown record 0x7e at byte 124"},
+      {"a record changed", [&](auto& b) { b[header + 4] ^= 0x40; },
+       "checksum of the block at byte 128 does not match"},
+      {"checksum changed", [](auto& b) { b.back() ^= 1; }, "does not match"},
+      // A damaged length must not pass for a recording cut short.
+      {"a length changed", [&](auto& b) { b[header] ^= 0x40; },
+       "length of the block at byte 128 is damaged"},
+      {"a block left out",
+       [&](auto& b) {
+         b.erase(b.begin() + header, b.begin() + header + 8 + BlockLength(b, header));
+       },
+       "checksum of the block at byte 128 does not match"},
+      {"unknown record", resealed([&](auto& b) { InsertRecords(b, {0x7E}); }),
+       "unknown record 0x7e at byte 132"},
       {"pad out of range", resealed([&](auto& b) {
-         b.insert(b.begin() + header, {0x07, 9});
+         InsertRecords(b, {0x07, 9});
        }),
        "pad 9"},
+      {"a record past its block", resealed([&](auto& b) {
+         b.erase(b.begin() + header + 4, b.begin() + header + 4 + BlockLength(b, header));
+         b[header] = b[header + 1] = 0;
+         InsertRecords(b, {0x01});  // a key with no code
+       }),
+       "runs past the end of its block"},
       {"bytes after the end", resealed([](auto& b) { b.push_back(0); }), "after the end"},
       {"frame step of zero", resealed([&](auto& b) {
-         b.insert(b.begin() + header, {0x10, 0});
+         InsertRecords(b, {0x10, 0});
        }),
        "frame step"},
   };
@@ -445,6 +484,38 @@ TEST_F(DeviceFeedTest, DamagedRecordingIsRefusedWithAClearError) {
   EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
   EXPECT_EQ(OpenRecorder(Path("no-such-dir/x.rec"), Seeded(1), nullptr, error), nullptr);
   EXPECT_NE(error.find("no-such-dir"), std::string::npos) << error;
+}
+
+// A run that crashed, was killed or lost its power leaves a recording cut anywhere: cut at every
+// byte, it replays the frames of its whole blocks exactly as the finished one does, and no more.
+TEST_F(DeviceFeedTest, ARecordingCutAnywhereReplaysTheFramesOfItsWholeBlocks) {
+  const std::vector<uint8_t> good = GoodRecording(Path("good.rec"));
+  RecordedRun run;
+  std::string error;
+  auto whole = OpenReplay(Path("good.rec"), run, error);
+  ASSERT_NE(whole, nullptr) << error;
+  ASSERT_EQ(whole->Frames(), 30);
+  std::vector<DeviceState> states;
+  for (int frame = 0; frame < 30; ++frame) {
+    whole->BeginFrame(frame);
+    states.push_back(whole->FrameState());
+  }
+  int before = 0;
+  for (size_t size = kHeaderBytes; size < good.size(); ++size) {
+    SCOPED_TRACE("cut to " + std::to_string(size) + " bytes");
+    WriteAll(Path("cut.rec"), std::vector<uint8_t>(good.begin(), good.begin() + size));
+    auto cut = OpenReplay(Path("cut.rec"), run, error);
+    ASSERT_NE(cut, nullptr) << error;
+    const int frames = cut->Frames().value_or(-1);
+    EXPECT_GE(frames, before);
+    EXPECT_LE(frames, 30);
+    before = frames;
+    for (int frame = 0; frame < frames; ++frame) {
+      cut->BeginFrame(frame);
+      ASSERT_EQ(cut->FrameState(), states[frame]) << "frame " << frame;
+    }
+  }
+  EXPECT_EQ(before, 30) << "only the end block was lost";
 }
 
 TEST_F(DeviceFeedTest, EveryFlippedBitOfARecordingIsRefusedTheSeedAndTheBindingsToo) {
@@ -500,10 +571,13 @@ TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyWhen
   const std::vector<uint8_t> midRun = ReadAll(temporary);
   EXPECT_EQ(std::vector<uint8_t>(midRun.begin(), midRun.begin() + 4),
             (std::vector<uint8_t>{'T', 'L', 'V', 'R'}));
-  EXPECT_EQ(midRun.size(), kHeaderBytes + 9 * 4) << "each key change is a step and a record";
+  EXPECT_EQ(midRun.size(), kHeaderBytes + 9 * 12)
+      << "each key change is a block: its length, a step, a record and its checksum";
+  // As a crash leaves it, the recording replays every frame it holds.
   RecordedRun run;
-  EXPECT_EQ(OpenReplay(temporary, run, error), nullptr);
-  EXPECT_NE(error.find("did not finish"), std::string::npos) << error;
+  const auto cut = OpenReplay(temporary, run, error);
+  ASSERT_NE(cut, nullptr) << error;
+  EXPECT_EQ(cut->Frames(), 10);
   recorder->Finish();
   EXPECT_EQ(recorder->Error(), "");
   EXPECT_EQ(FilesHere(), (std::vector<std::string>{"run.rec"}));
@@ -516,8 +590,8 @@ TEST_F(DeviceFeedTest, RecordingIsOnDiskAsTheRunGoesAndReplacesTheOldOneOnlyWhen
 TEST_F(DeviceFeedTest, RecordingThatFailsPartwayKeepsTheOldOneAndWhatItWrote) {
   const std::string path = Path("run.rec");
   const std::vector<uint8_t> old = {'o', 'l', 'd'};
-  // Past the 124 bytes of the header, room for a few frames only.
-  constexpr size_t kLimit = 132;
+  // Past the 128 bytes of the header, room for a few frames only.
+  constexpr size_t kLimit = 150;
   for (bool partialTaken : {false, true}) {
     SCOPED_TRACE(partialTaken ? "a file of the player's is named run.rec.partial" : "");
     WriteAll(path, old);
@@ -547,7 +621,7 @@ TEST_F(DeviceFeedTest, RecordingThatFailsPartwayKeepsTheOldOneAndWhatItWrote) {
     EXPECT_NE(said.find("File too large"), std::string::npos) << said;
     EXPECT_NE(said.find("in " + Path(kept.c_str())), std::string::npos) << said;
     const std::vector<uint8_t> written = ReadAll(Path(kept.c_str()));
-    EXPECT_GE(written.size(), 124u);
+    EXPECT_GE(written.size(), kHeaderBytes);
     EXPECT_LE(written.size(), kLimit);
     EXPECT_EQ(std::vector<uint8_t>(written.begin(), written.begin() + 4),
               (std::vector<uint8_t>{'T', 'L', 'V', 'R'}));
@@ -562,7 +636,7 @@ TEST_F(DeviceFeedTest, OversizedInputsAreRefusedWithoutBeingRead) {
   // A recording header on a file past the limit; the rest is a hole that costs no disk.
   const std::string big = Path("big.rec");
   std::vector<uint8_t> header(kHeaderBytes, 0);
-  std::copy_n("TLVR\3", 5, header.begin());
+  std::copy_n("TLVR\4", 5, header.begin());
   WriteAll(big, header);
   fs::resize_file(big, (size_t{256} << 20) + 1);
   RecordedRun run;
