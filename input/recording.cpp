@@ -21,6 +21,8 @@
 //     0x06 AXIS_Y     u8 port, f32 value
 //     0x07 PLUG       u8 port: the pad reads as connected
 //     0x08 PULL       u8 port: the pad reads as not connected (buttons and axes as recorded)
+//     0x09 BLUR       the window lost the focus
+//     0x0A FOCUS      the window has the focus back
 //     0x10 NEXT       varint frames to move on, 1 or more
 //     0x00 END        varint count of frames recorded, then u32 CRC-32 (zlib's) of every byte
 //                     of the file before it, the header included; the CRC ends the file
@@ -30,8 +32,10 @@
 // about six bytes, so an hour of play is a few kilobytes. The file is written as the run goes,
 // under a temporary name beside its target, and flushed every frame, so a run that crashes
 // leaves what it played on disk (without the end record, which a replay asks for); it takes its
-// name once complete. Format 1 had no CRC; format 2 kept only the seed, whose bytes its CRC did
-// not cover, and no bindings, so that it replayed as another run on another machine.
+// name once complete. A run never out of focus has no BLUR or FOCUS record, as format 3 had before
+// they came: every older format-3 recording replays as it did. Format 1 had no CRC; format 2 kept
+// only the seed, whose bytes its CRC did not cover, and no bindings, so that it replayed as another
+// run on another machine.
 
 #include <zlib.h>
 
@@ -70,6 +74,8 @@ enum Tag : uint8_t {
   TAG_AXIS_Y = 0x06,
   TAG_PLUG = 0x07,
   TAG_PULL = 0x08,
+  TAG_BLUR = 0x09,
+  TAG_FOCUS = 0x0A,
   TAG_NEXT = 0x10,
 };
 
@@ -101,6 +107,9 @@ void AppendRecord(std::vector<uint8_t>& out, const DeviceChange& change) {
     case ChangeKind::Connected:
       out.push_back(change.down ? TAG_PLUG : TAG_PULL);
       out.push_back(port);
+      break;
+    case ChangeKind::Focus:
+      out.push_back(change.down ? TAG_BLUR : TAG_FOCUS);
       break;
     case ChangeKind::Unplug:  // never recorded: the recorder stores the flag and the readings
       break;
@@ -334,6 +343,10 @@ void DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
                            .kind = ChangeKind::Connected,
                            .code = in.Port(at),
                            .down = tag == TAG_PLUG});
+        break;
+      case TAG_BLUR:
+      case TAG_FOCUS:
+        changes.push_back({.frame = f, .kind = ChangeKind::Focus, .down = tag == TAG_BLUR});
         break;
       case TAG_NEXT: {
         const uint32_t skip = in.Varint();
