@@ -282,14 +282,23 @@ int TCharacter::IsPaused() { return bPause; }
 int TCharacter::IsESC() { return bESC; }
 
 // One release, one toggle: on a frame where nothing polled (the skill list fading out, the map,
-// a frame slow motion skips) the last poll's release is not a new one.
+// a frame slow motion skips) the last poll's release is not a new one. The game never plays on
+// while the window is out of focus: losing it pauses, and the pause holds until it is back.
 void TCharacter::PauseCheck() {
   const TGameInput* input = InputOf(iCodePlayer);
-  if (input && input->ReleasedInNewPoll(ACTION_PAUSE, pausePollSeen)) bPause = bPause ? 0 : 1;
+  if (!input) return;
+  if (input->ReleasedInNewPoll(ACTION_PAUSE, pausePollSeen)) bPause = bPause ? 0 : 1;
+  if (iMode != MODE_INACTIVE && WindowUnfocused()) bPause = 1;
 }
 
+// Esc, or the back button of a pad player's pad.
 void TCharacter::ESCCheck() {
-  if (iMode != MODE_INACTIVE && KeyDown(kKeyEscape) && bESC == 0) {
+  const TGameInput* input = InputOf(iCodePlayer);
+  auto backButton = [&] {
+    return input && input->iType != INPUT_KEYBOARD &&
+           JoyDown(kPadBackButton, input->iCodePlayer) != 0;
+  };
+  if (iMode != MODE_INACTIVE && (KeyDown(kKeyEscape) || backButton()) && bESC == 0) {
     bESC = 1;
     iESCActiveCursor = 0;
   }

@@ -15,6 +15,7 @@ enum class ChangeKind : uint8_t {
   AxisY,      // port, value
   Connected,  // port, down = plugged in; only the flag changes
   Unplug,     // port: pulled out, so released and centred
+  Focus,      // down = the window lost the focus, up = it has it back
 };
 
 // Twelve bytes: a replayed recording holds one for every two or more bytes of its file.

@@ -14,6 +14,10 @@ void ApplyChange(DeviceState& state, const DeviceChange& change) {
     state.keys[change.code] = change.down ? 1 : 0;
     return;
   }
+  if (change.kind == ChangeKind::Focus) {
+    state.unfocused = change.down;
+    return;
+  }
   PadState& pad = state.pads[change.code];
   switch (change.kind) {
     case ChangeKind::Button:
@@ -35,12 +39,16 @@ void ApplyChange(DeviceState& state, const DeviceChange& change) {
       pad = PadState{};
       break;
     case ChangeKind::Key:
+    case ChangeKind::Focus:
       break;
   }
 }
 
 void AppendChanges(const DeviceState& from, const DeviceState& to, int frame,
                    std::vector<DeviceChange>& changes) {
+  if (from.unfocused != to.unfocused) {
+    changes.push_back({.frame = frame, .kind = ChangeKind::Focus, .down = to.unfocused});
+  }
   for (int key = 0; key < static_cast<int>(to.keys.size()); ++key) {
     if ((from.keys[key] != 0) != (to.keys[key] != 0)) {
       changes.push_back(

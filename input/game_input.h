@@ -19,6 +19,9 @@ constexpr int ACTION_DOWN = 13;
 constexpr int kActionCount = 14;
 // Actions 0 to 9 are pad buttons; on the pad the four directions always come from the stick.
 constexpr int kButtonActionCount = 10;
+// The pad's back button, bound to no action: it does what Esc does (leaves a configuration
+// screen, asks whether to go back to the title).
+constexpr int kPadBackButton = 6;
 
 // Status of one action on one device, and the `kind` a query asks about.
 constexpr int INPUT_UP = 0;

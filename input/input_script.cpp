@@ -105,11 +105,21 @@ class ScriptParser {
     LineReader line(text);
     if (line.Empty()) return;
     const int frame = line.NextInt("frame", 0, std::numeric_limits<int>::max());
-    if (line.NextChoice("device", std::array{"key", "pad"}) == 0) {
-      const auto code = static_cast<uint8_t>(line.NextInt("key code", 1, 255));
-      changes_.push_back({.frame = frame, .code = code, .down = NextDown(line)});
-    } else {
-      ParsePad(line, frame);
+    enum DeviceWord { KEY, PAD, WINDOW };
+    switch (line.NextChoice("device", std::array{"key", "pad", "window"})) {
+      case KEY: {
+        const auto code = static_cast<uint8_t>(line.NextInt("key code", 1, 255));
+        changes_.push_back({.frame = frame, .code = code, .down = NextDown(line)});
+        break;
+      }
+      case PAD:
+        ParsePad(line, frame);
+        break;
+      case WINDOW: {
+        const bool lost = line.NextChoice("window change", std::array{"unfocused", "focused"}) == 0;
+        changes_.push_back({.frame = frame, .kind = ChangeKind::Focus, .down = lost});
+        break;
+      }
     }
     line.ExpectEnd();
   }

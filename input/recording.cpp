@@ -27,6 +27,8 @@
 //     0x06 AXIS_Y     u8 port, f32 value
 //     0x07 PLUG       u8 port: the pad reads as connected
 //     0x08 PULL       u8 port: the pad reads as not connected (buttons and axes as recorded)
+//     0x09 BLUR       the window lost the focus
+//     0x0A FOCUS      the window has the focus back
 //     0x10 NEXT       varint frames to move on, 1 or more
 //     0x00 END        varint count of frames recorded; the only record of the last block, which
 //                     ends the file
@@ -77,6 +79,8 @@ enum Tag : uint8_t {
   TAG_AXIS_Y = 0x06,
   TAG_PLUG = 0x07,
   TAG_PULL = 0x08,
+  TAG_BLUR = 0x09,
+  TAG_FOCUS = 0x0A,
   TAG_NEXT = 0x10,
 };
 
@@ -108,6 +112,9 @@ void AppendRecord(std::vector<uint8_t>& out, const DeviceChange& change) {
     case ChangeKind::Connected:
       out.push_back(change.down ? TAG_PLUG : TAG_PULL);
       out.push_back(port);
+      break;
+    case ChangeKind::Focus:
+      out.push_back(change.down ? TAG_BLUR : TAG_FOCUS);
       break;
     case ChangeKind::Unplug:  // never recorded: the recorder stores the flag and the readings
       break;
@@ -360,6 +367,10 @@ bool DecodeBlock(RecordReader& in, int64_t& frame, ChangeSink& changes, uint32_t
                            .kind = ChangeKind::Connected,
                            .code = in.Port(at),
                            .down = tag == TAG_PLUG});
+        break;
+      case TAG_BLUR:
+      case TAG_FOCUS:
+        changes.push_back({.frame = f, .kind = ChangeKind::Focus, .down = tag == TAG_BLUR});
         break;
       case TAG_NEXT: {
         const uint32_t skip = in.Varint();

@@ -698,8 +698,11 @@ bool ReadBackBuffer(std::vector<uint8_t>& rgba, int& width, int& height) {
   platform_detail::FlushQuads();
   width = GraphicsWidth();
   height = GraphicsHeight();
-  rgba.resize(static_cast<size_t>(width) * height * 4);
-  if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4) !=
+  rgba.assign(static_cast<size_t>(width) * height * 4, 0);
+  // The mode's pixels, however large the window is: a window resized in the middle of a frame is
+  // drawn into directly until the frame ends, and its pixels outside the mode's are not read.
+  const SDL_Rect picture = {0, 0, width, height};
+  if (SDL_RenderReadPixels(renderer, &picture, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4) !=
       0) {
     return false;
   }

@@ -31,7 +31,6 @@ struct Port {
   SDL_GameController* controller = nullptr;
   SDL_Joystick* joystick = nullptr;  // raw device when SDL knows no controller mapping
   SDL_JoystickID instance = -1;
-  PadState last;  // kept when the device cannot be read
 };
 
 struct TimerSlot {
@@ -50,9 +49,12 @@ struct PlatformState {
 
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
-  // The picture of the mode's size the game draws into; Flip scales it to the window.
+  // The picture of the mode's size the game draws into while the window has another size; Flip
+  // scales it into the window.
   SDL_Texture* target = nullptr;
   int width = 0, height = 0, depth = 0, hz = 0;
+  bool fullScreen = false;
+  SDL_Rect windowed{};  // where the window goes back to when it leaves full screen
   int sequence = 0;
   PacingMode pacing = PacingMode::None;
   SoftPacing soft;
@@ -76,7 +78,7 @@ struct PlatformState {
   int taps = 0;    // keys held by tapEndsAfter
   int frames = 0;  // frames presented so far
   bool closeRequest = false;
-  bool suspended = false;
+  bool unfocused = false;  // the window lost the focus and has not had it back
   bool processing = false;
 
   std::vector<Port> ports;
@@ -171,7 +173,6 @@ void ClosePort(Port& port) {
   port.controller = nullptr;
   port.joystick = nullptr;
   port.instance = -1;
-  port.last = PadState{};
 }
 
 bool OpenPort(Port& port, int deviceIndex) {
@@ -186,6 +187,13 @@ bool OpenPort(Port& port, int deviceIndex) {
   return true;
 }
 
+// One line of the log for each pad that comes or goes, as "pad plugged in: NAME as pad 1".
+void LogPad(const char* what, const Port& port, size_t index) {
+  const char* name = port.joystick ? SDL_JoystickName(port.joystick) : nullptr;
+  LogEvent(std::string("pad ") + what + ": " + (name ? name : "unnamed") + " as pad " +
+           std::to_string(index + 1));
+}
+
 bool PortHasInstance(SDL_JoystickID instance) {
   return std::any_of(g.ports.begin(), g.ports.end(),
                      [&](const Port& port) { return port.instance == instance; });
@@ -197,21 +205,25 @@ void AddDevice(int deviceIndex) {
   if (PortHasInstance(SDL_JoystickGetDeviceInstanceID(deviceIndex))) return;
   Port port;
   if (!OpenPort(port, deviceIndex)) return;
-  for (Port& slot : g.ports) {
-    if (slot.instance < 0) {
-      slot = port;
+  auto slot = std::find_if(g.ports.begin(), g.ports.end(),
+                           [](const Port& used) { return used.instance < 0; });
+  if (slot == g.ports.end()) {
+    if (static_cast<int>(g.ports.size()) == kMaxPorts) {
+      ClosePort(port);
       return;
     }
+    slot = g.ports.insert(g.ports.end(), port);
   }
-  if (static_cast<int>(g.ports.size()) < kMaxPorts)
-    g.ports.push_back(port);
-  else
-    ClosePort(port);
+  *slot = port;
+  LogPad("plugged in", port, static_cast<size_t>(slot - g.ports.begin()));
 }
 
 void RemoveDevice(SDL_JoystickID instance) {
-  for (Port& port : g.ports) {
-    if (port.instance == instance) ClosePort(port);
+  for (size_t index = 0; index < g.ports.size(); ++index) {
+    Port& port = g.ports[index];
+    if (port.instance != instance) continue;
+    LogPad("pulled out", port, index);
+    ClosePort(port);
   }
 }
 
@@ -222,7 +234,8 @@ float ScaleAxis(Sint16 raw) {
 }
 
 PadState ReadPort(Port& port) {
-  if (!port.joystick || !SDL_JoystickGetAttached(port.joystick)) return port.last;
+  // An empty port, or a pad pulled out whose event is not taken yet: nothing is held any more.
+  if (!port.joystick || !SDL_JoystickGetAttached(port.joystick)) return {};
   PadState pad;
   pad.connected = true;
   if (port.controller) {
@@ -268,12 +281,10 @@ PadState ReadPort(Port& port) {
       pad.y = ScaleAxis(SDL_JoystickGetAxis(port.joystick, 1));
     }
   }
-  port.last = pad;
   return pad;
 }
 
-// The live reading of a port, from the device or, headless, from the injected state.
-PadState LivePad(int port) {
+PadState ReadLivePad(int port) {
   if (port < 0) return {};
   if (g.backend == BackendKind::Headless) {
     return port < kMaxRecordedPads ? g.injectedPads[port] : PadState{};
@@ -283,6 +294,15 @@ PadState LivePad(int port) {
   return ReadPort(g.ports[port]);
 }
 
+// The live reading of a port, from the device or, headless, from the injected state. While the
+// window has not the focus, a pad reads as plugged in or not, but released and centred: a pad
+// left on the desk must not play a game in the background.
+PadState LivePad(int port) {
+  PadState pad = ReadLivePad(port);
+  if (g.unfocused) pad = PadState{.connected = pad.connected};
+  return pad;
+}
+
 PadState CurrentPad(int port) {
   if (g.override) {
     return (port >= 0 && port < kMaxRecordedPads) ? g.override->pads[port] : PadState{};
@@ -290,17 +310,72 @@ PadState CurrentPad(int port) {
   return LivePad(port);
 }
 
+// ---- Window size -------------------------------------------------------------------------------
+
+// The game draws straight into a window of its mode's size; into one of any other size (resized,
+// maximised, full screen) it draws a picture of the mode's size that PresentPicture scales into
+// the window. False when that picture cannot be made: the game then draws into the window's
+// corner.
+bool MatchTargetToWindow() {
+  // Measured with no picture set, which would give its own size.
+  SDL_SetRenderTarget(g.renderer, nullptr);
+  int outputWidth = 0, outputHeight = 0;
+  SDL_GetRendererOutputSize(g.renderer, &outputWidth, &outputHeight);
+  const bool scaled = outputWidth != g.width || outputHeight != g.height;
+  if (g.target && !scaled) {
+    SDL_DestroyTexture(g.target);
+    g.target = nullptr;
+  } else if (!g.target && scaled) {
+    g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                 g.width, g.height);
+    if (!g.target) return false;
+    SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
+  }
+  if (g.target && SDL_SetRenderTarget(g.renderer, g.target) != 0) {
+    SDL_DestroyTexture(g.target);
+    g.target = nullptr;
+    return false;
+  }
+  return true;
+}
+
+// Borderless full screen covers the display the window is on, and leaving it gives the window
+// back its place and size. The window is moved and sized by hand as well, so that it covers the
+// screen without a window manager to do it (a bare X server).
+void SetFullScreen(bool on) {
+  if (!g.window || on == g.fullScreen) return;
+  g.fullScreen = on;
+  if (!on) {
+    SDL_SetWindowFullscreen(g.window, 0);
+    SDL_SetWindowBordered(g.window, SDL_TRUE);
+    SDL_SetWindowSize(g.window, g.windowed.w, g.windowed.h);
+    SDL_SetWindowPosition(g.window, g.windowed.x, g.windowed.y);
+    return;
+  }
+  SDL_GetWindowPosition(g.window, &g.windowed.x, &g.windowed.y);
+  SDL_GetWindowSize(g.window, &g.windowed.w, &g.windowed.h);
+  SDL_Rect desktop{};
+  if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(g.window)), &desktop) == 0) {
+    SDL_SetWindowBordered(g.window, SDL_FALSE);
+    SDL_SetWindowPosition(g.window, desktop.x, desktop.y);
+    SDL_SetWindowSize(g.window, desktop.w, desktop.h);
+  }
+  SDL_SetWindowFullscreen(g.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 // ---- Events ------------------------------------------------------------------------------------
 
 void HandleWindowEvent(const SDL_WindowEvent& event) {
+  // A window closed since (the screen-mode chooser's) may still have events queued.
+  if (!g.window || event.windowID != SDL_GetWindowID(g.window)) return;
   switch (event.event) {
     case SDL_WINDOWEVENT_FOCUS_LOST:
       ClearKeys();
-      g.suspended = true;
+      g.unfocused = true;
       break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       ClearKeys();
-      g.suspended = false;
+      g.unfocused = false;
       break;
     case SDL_WINDOWEVENT_CLOSE:
       g.closeRequest = true;
@@ -310,10 +385,21 @@ void HandleWindowEvent(const SDL_WindowEvent& event) {
   }
 }
 
+// Alt+Enter switches between the window and full screen; its Enter is not a key of the game.
+bool IsFullScreenChord(const SDL_KeyboardEvent& event) {
+  const SDL_Scancode scancode = event.keysym.scancode;
+  return (scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
+         (event.keysym.mod & KMOD_ALT) != 0;
+}
+
 void HandleEvent(const SDL_Event& event) {
   switch (event.type) {
     case SDL_KEYDOWN: {
       if (event.key.repeat) break;
+      if (IsFullScreenChord(event.key)) {
+        SetFullScreen(!g.fullScreen);
+        break;
+      }
       const int key = platform_detail::VirtualKeyFromScancode(event.key.keysym.scancode);
       if (key <= 0) break;
       if (!g.keys[key] || g.tapEndsAfter[key] != 0) ++g.keyHits[key];
@@ -488,6 +574,7 @@ void CloseGraphics() {
   g.software = false;
   g.opaqueFormat = SDL_PIXELFORMAT_ARGB8888;
   g.width = g.height = 0;
+  g.fullScreen = false;
   g.vsync = -1;
   IncrementSequence();
   ClearKeys();
@@ -508,7 +595,7 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   // those through an OpenGL texture, and so through the very rasteriser it stands in for.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   const bool fullScreen = depth != 0 && g.backend == BackendKind::Sdl;
-  Uint32 windowFlags = SDL_WINDOW_HIDDEN;
+  Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
   if (fullScreen) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
   // A full-screen window is made the desktop's size from the start: without a window manager
   // to enlarge it (a bare X server), it would stay the mode's size in the middle of the screen.
@@ -540,21 +627,18 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
     return false;
   }
   // The game draws in real pixels of its mode in every back end, so that a screenshot is the
-  // mode's picture. A window of the mode's size is that picture; a larger one (full screen makes
-  // it the desktop's size) gets a picture of the mode's size that Flip scales into it.
-  int outputWidth = 0, outputHeight = 0;
-  SDL_GetRendererOutputSize(g.renderer, &outputWidth, &outputHeight);
-  if (outputWidth != width || outputHeight != height) {
-    g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                                 width, height);
-    if (!g.target || SDL_SetRenderTarget(g.renderer, g.target) != 0) {
-      g.error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
-                " picture to draw into: " + SDL_GetError();
-      CloseGraphics();
-      return false;
-    }
-    SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
+  // mode's picture, whatever size the window has now or takes later.
+  g.width = width;
+  g.height = height;
+  if (!MatchTargetToWindow()) {
+    g.error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
+              " picture to draw into: " + SDL_GetError();
+    CloseGraphics();
+    return false;
   }
+  g.fullScreen = fullScreen;
+  g.windowed = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height};
+  g.unfocused = false;
   if (fullScreen) SDL_WarpMouseInWindow(g.window, width / 2, height / 2);
   SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_BLEND);
   if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
@@ -575,8 +659,6 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   LogEvent("screen: " + std::to_string(width) + "x" + std::to_string(height) +
            (fullScreen ? " full screen" : " window") + ", SDL video driver " +
            (video ? video : "?") + ", renderer " + (info.name ? info.name : "?"));
-  g.width = width;
-  g.height = height;
   g.depth = depth;
   g.hz = hz;
   IncrementSequence();
@@ -654,7 +736,6 @@ void PresentPicture() {
   SDL_RenderClear(g.renderer);
   SDL_RenderCopy(g.renderer, g.target, nullptr, &box);
   SDL_RenderPresent(g.renderer);
-  SDL_SetRenderTarget(g.renderer, g.target);
 }
 
 }  // namespace
@@ -688,6 +769,8 @@ void Flip(int sync) {
   PaceFrame(sync);
   platform_detail::FlushQuads();
   PresentPicture();
+  // The next frame is drawn for the window's size, which this frame's events may have changed.
+  MatchTargetToWindow();
   if (g.finishGl) g.finishGl();
   platform_detail::ReleaseUnusedTextures();
   UpdateAudio();
@@ -764,6 +847,12 @@ int KeyDown(int key) {
   return g.keys[key] ? 1 : 0;
 }
 
+bool WindowUnfocused() {
+  if (g.override) return g.override->unfocused;
+  platform_detail::ProcessEvents();
+  return g.unfocused;
+}
+
 int JoyCount() {
   if (g.override) {
     return static_cast<int>(std::count_if(g.override->pads.begin(), g.override->pads.end(),
@@ -775,13 +864,20 @@ int JoyCount() {
   }
   if (!g.initialised) return 0;
   g.joyCounted = true;
-  for (Port& port : g.ports) ClosePort(port);
+  std::vector<SDL_JoystickID> known;  // logged already
+  for (Port& port : g.ports) {
+    known.push_back(port.instance);
+    ClosePort(port);
+  }
   g.ports.clear();
   SDL_JoystickUpdate();
   const int devices = SDL_NumJoysticks();
   for (int i = 0; i < devices && static_cast<int>(g.ports.size()) < kMaxPorts; ++i) {
     Port port;
-    if (OpenPort(port, i)) g.ports.push_back(port);
+    if (!OpenPort(port, i)) continue;
+    g.ports.push_back(port);
+    if (std::find(known.begin(), known.end(), port.instance) == known.end())
+      LogPad("found", port, g.ports.size() - 1);
   }
   return static_cast<int>(g.ports.size());
 }
@@ -798,6 +894,7 @@ DeviceState ReadDeviceState() {
   platform_detail::ProcessEvents();
   DeviceState state;
   state.keys = g.keys;
+  state.unfocused = g.unfocused;
   g.keyHits.fill(0);
   for (int port = 0; port < kMaxRecordedPads; ++port) state.pads[port] = LivePad(port);
   return state;
@@ -825,19 +922,18 @@ void ReleaseAll() {
   g.injectedPads.fill(PadState{});
 }
 
-void LoseFocus() {
+namespace {
+void PushWindowEvent(SDL_WindowEventID what) {
   SDL_Event event{};
   event.type = SDL_WINDOWEVENT;
-  event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  event.window.event = static_cast<Uint8>(what);
+  event.window.windowID = g.window ? SDL_GetWindowID(g.window) : 0;
   SDL_PushEvent(&event);
 }
+}  // namespace
 
-void GainFocus() {
-  SDL_Event event{};
-  event.type = SDL_WINDOWEVENT;
-  event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-  SDL_PushEvent(&event);
-}
+void LoseFocus() { PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST); }
+void GainFocus() { PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED); }
 
 void RequestClose() {
   SDL_Event event{};

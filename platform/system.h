@@ -36,7 +36,9 @@ void ReleaseFreeMemory();
 extern std::string AppTitle;
 
 // Closes the current window, then opens one of width x height: depth 0 windowed, anything
-// else borderless desktop full screen with the picture scaled to fit. Returns false (and
+// else borderless desktop full screen. The game draws width x height pixels whatever size the
+// window takes: a window may be resized and maximised, and Alt+Enter switches between the window
+// and full screen at any time; the picture is scaled to fit (FitPicture). Returns false (and
 // PlatformError() says why) when no window could be opened.
 bool OpenGraphics(int width, int height, int depth, int hz, int flags);
 void CloseGraphics();
@@ -91,6 +93,8 @@ struct SoftPacing {
 // down and up again before anything read it (a tap shorter than a frame) reads as down until the
 // end of the frame that reads it (Flip ends a frame), or of the next one at most.
 int KeyDown(int key);
+// True while the window does not have the focus (answered from the override when one is set).
+bool WindowUnfocused();
 int JoyCount();
 int JoyDown(int button, int port);
 float JoyX(int port);
@@ -107,6 +111,7 @@ struct PadState {
 struct DeviceState {
   std::array<uint8_t, 256> keys{};
   std::array<PadState, kMaxRecordedPads> pads{};
+  bool unfocused = false;  // the window has lost the focus: keys read up, pads are not read
   bool operator==(const DeviceState&) const = default;
 };
 

@@ -200,6 +200,8 @@ TEST_F(DeviceFeedTest, MalformedLineIsNamedWithItsLineNumber) {
       {"12 pad 0 axis x +", "'+'"},
       {"12 pad 0 axis x", "missing axis value"},
       {"12 pad 0 plug", "'plug'"},
+      {"12 window lost", "'lost'"},
+      {"12 window", "missing window change"},
   };
   for (const BadLine& c : cases) {
     SCOPED_TRACE(c.line);
@@ -233,6 +235,7 @@ InputTrace RunFrames(DeviceFeed& feed, int first, int count, TGameInput& input,
     for (int i = ACTION_LEFT; i <= ACTION_DOWN; ++i) {
       seen.push_back(input.DirectionalButtonPress(i, INPUT_HELD));
     }
+    seen.push_back(WindowUnfocused());
     trace.push_back(seen);
   }
   return trace;
@@ -260,6 +263,8 @@ constexpr const char* kPlayScript = R"(
 18 pad 0 axis y 0.2
 20 key 37 down
 22 key 37 up
+24 window unfocused
+27 window focused
 )";
 
 TEST_F(DeviceFeedTest, ScriptAndItsRecordingDriveTheSameStatuses) {
@@ -271,6 +276,9 @@ TEST_F(DeviceFeedTest, ScriptAndItsRecordingDriveTheSameStatuses) {
   EXPECT_EQ(expected[5][ACTION_ATTACK], INPUT_RELEASED);  // pressed again right after the tap
   EXPECT_EQ(expected[10][kActionCount + ACTION_LEFT], INPUT_UP);  // -0.2 is inside
   EXPECT_EQ(expected[12][kActionCount + ACTION_LEFT], INPUT_PRESSED);
+  EXPECT_EQ(expected[23].back(), 0);
+  EXPECT_EQ(expected[24].back(), 1);  // the window out of focus from frame 24 to 26
+  EXPECT_EQ(expected[27].back(), 0);
 
   // Every field away from its default, so that a field the header drops or mixes up shows.
   RecordedRun made = Seeded(-12345);

@@ -125,17 +125,51 @@ TEST_F(ManagerTest, PausingFreezesTheWorldAndTheScriptButNotTheMusic) {
   }
 }
 
+// The game never plays on unattended: out of focus it pauses, and stays paused until the player
+// is back and resumes it.
+TEST_F(ManagerTest, LosingTheFocusPausesTheStageUntilThePlayerResumesIt) {
+  RegisterStandInSoldiers();
+  EnterFirstStage();
+  const auto foe = Enemies().front();
+  Frames(3);
+  devices.unfocused = true;
+  Frames(1);
+  ASSERT_EQ(Momo->IsPaused(), 1);
+  EXPECT_EQ(Manager->Pause->iStatus, 1);
+  const int foeDelay = foe->iDelayCounter;
+  Frames(30);
+  Tap(kKeyP);
+  EXPECT_EQ(Momo->IsPaused(), 1) << "no resuming while out of focus";
+  devices.unfocused = false;
+  Frames(10);
+  EXPECT_EQ(Momo->IsPaused(), 1) << "the focus back is not enough";
+  EXPECT_EQ(foe->iDelayCounter, foeDelay);
+  Tap(kKeyP);
+  EXPECT_EQ(Momo->IsPaused(), 0);
+  Frames(1);
+  EXPECT_EQ(foe->iDelayCounter, foeDelay + 1);
+}
+
 class BackToTitleTest : public GameFixture {
  protected:
-  // In the first stage with a foe to watch, Esc opens the question; Right moves it to "Yes" when
-  // asked; Attack answers.
-  void Answer(bool yes) {
+  // In the first stage with a foe to watch, Esc (or the pad's back button) opens the question;
+  // Right moves it to "Yes" when asked; Attack answers.
+  void Answer(bool yes, bool byPad = false) {
     RegisterStandInSoldiers();
     EnterFirstStage();
     foe = Enemies().front();
-    Key(kKeyEsc, true);
+    PadState& pad = devices.pads[0];
+    pad.connected = true;
+    Frames(1);
+    ASSERT_EQ(Momo->IsESC(), 0);
+    if (byPad) {
+      pad.buttons = 1u << kPadBackButton;
+    } else {
+      Key(kKeyEsc, true);
+    }
     Frames(1);
     Key(kKeyEsc, false);
+    pad.buttons = 0;
     ASSERT_EQ(Momo->IsESC(), 1);
     EXPECT_EQ(Manager->ESC->iStatus, 1);
     EXPECT_EQ(Momo->iESCActiveCursor, 0);  // it opens on "No"
@@ -157,6 +191,11 @@ TEST_F(BackToTitleTest, NoGoesOnInTheNextFrame) {
   EXPECT_EQ(foe->iDelayCounter, foeDelay + 1);
   EXPECT_EQ(Manager->bBack2TitleScreen, 0);
   EXPECT_EQ(Manager->iMode, MANAGER_GAME);
+}
+
+TEST_F(BackToTitleTest, ThePadsBackButtonAsksAsEscDoes) {
+  Answer(true, true);
+  EXPECT_EQ(Manager->bBack2TitleScreen, 1);
 }
 
 TEST_F(BackToTitleTest, YesFadesOutWithTheWorldFrozenThenShowsTheTitle) {

@@ -137,6 +137,46 @@ TEST_F(Keyboard, LosingTheFocusReleasesEveryKey) {
   EXPECT_EQ(KeyDown(39), 0);
 }
 
+// Out of focus the game reads no device: keys were let go, and a pad still reads as plugged in but
+// released and centred. Recordings hold the focus with the devices (see device_feed_test.cpp).
+TEST_F(Keyboard, OutOfFocusPadsAreNotRead) {
+  const PadState held{true, 1u << 3, 1.0f, -0.5f};
+  headless::SetPad(1, held);
+  EXPECT_FALSE(WindowUnfocused());
+  headless::LoseFocus();
+  EXPECT_TRUE(WindowUnfocused());
+  EXPECT_EQ(JoyDown(3, 1), 0);
+  EXPECT_EQ(JoyX(1), 0.0f);
+  const DeviceState state = ReadDeviceState();
+  EXPECT_TRUE(state.unfocused);
+  EXPECT_EQ(state.pads[1], PadState{.connected = true});
+  headless::GainFocus();
+  EXPECT_FALSE(WindowUnfocused());
+  EXPECT_EQ(ReadDeviceState().pads[1], held);
+
+  DeviceState recorded;
+  recorded.unfocused = true;
+  OverrideDeviceState(&recorded);
+  EXPECT_TRUE(WindowUnfocused()) << "a replay answers from the recorded frame";
+  OverrideDeviceState(nullptr);
+  headless::ReleaseAll();
+}
+
+// The screen-mode chooser's window may still have a focus event queued when the game's opens.
+TEST_F(Keyboard, EventsOfAClosedWindowAreIgnored) {
+  const Uint32 chooser = SDL_GetWindowID(platform_detail::Window());
+  OpenWindow(128, 64);
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  event.window.windowID = chooser;
+  SDL_PushEvent(&event);
+  EXPECT_FALSE(WindowUnfocused());
+  headless::LoseFocus();
+  OpenWindow(128, 64);
+  EXPECT_FALSE(WindowUnfocused()) << "a new window starts with the focus";
+}
+
 TEST_F(Keyboard, CloseRequestAnswersOnce) {
   headless::RequestClose();
   headless::RequestClose();
@@ -218,6 +258,115 @@ TEST(FullScreen, PictureIsScaledWholeAndCentredBetweenBars) {
     EXPECT_EQ(FitPicture(c.outputWidth, c.outputHeight, c.width, c.height), c.expected)
         << c.width << "x" << c.height << " on " << c.outputWidth << "x" << c.outputHeight;
   }
+}
+
+// ---- A window of any size ----------------------------------------------------------------------
+
+// What the window shows, read from its own pixels.
+Picture WindowPixels() {
+  Picture picture;
+  SDL_Surface* shown = SDL_GetWindowSurface(platform_detail::Window());
+  SDL_Surface* rgba = shown ? SDL_ConvertSurfaceFormat(shown, SDL_PIXELFORMAT_RGBA32, 0) : nullptr;
+  if (!rgba) {
+    ADD_FAILURE() << SDL_GetError();
+    return picture;
+  }
+  picture.width = rgba->w;
+  picture.height = rgba->h;
+  for (int y = 0; y < rgba->h; ++y) {
+    const auto* row = static_cast<const uint8_t*>(rgba->pixels) + y * rgba->pitch;
+    picture.pixels.insert(picture.pixels.end(), row, row + rgba->w * 4);
+  }
+  SDL_FreeSurface(rgba);
+  return picture;
+}
+
+void PushAltEnter(SDL_Scancode enter = SDL_SCANCODE_RETURN) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.keysym.scancode = enter;
+  event.key.keysym.mod = KMOD_LALT;
+  SDL_PushEvent(&event);
+  event.type = SDL_KEYUP;
+  SDL_PushEvent(&event);
+}
+
+class AnySizeWindow : public HeadlessWindow {
+ protected:
+  static constexpr int kWidth = 320, kHeight = 240;
+  void SetUp() override { OpenWindow(kWidth, kHeight); }
+  // One frame of a plain picture: red, with a white square in the top-left corner.
+  void DrawFrame() {
+    SetClsColor(200, 0, 0);
+    Cls();
+    SetColor(255, 255, 255);
+    DrawRect(0, 0, 40, 40);
+    const Picture drawn = ReadBack();
+    EXPECT_EQ(drawn.width, kWidth);
+    EXPECT_EQ(drawn.height, kHeight);
+    ExpectCoveredBox(drawn, {0, 0, 40, 40}, 0);
+    Flip(0);
+  }
+  static bool DrawsThroughAPicture() {
+    return SDL_GetRenderTarget(platform_detail::Renderer()) != nullptr;
+  }
+  // The window shows the frame as large as fits, black around it.
+  static void ExpectLetterboxed(const Picture& shown) {
+    const PictureBox box = FitPicture(shown.width, shown.height, kWidth, kHeight);
+    const int squareSide = 40 * box.width / kWidth;
+    ExpectCoveredBox(shown, {box.x, box.y, box.x + squareSide, box.y + squareSide}, 2);
+    ExpectNear(shown.At(box.x + box.width / 2, box.y + box.height / 2), {200, 0, 0});
+    if (box.x > 0) ExpectNear(shown.At(box.x / 2, shown.height / 2), {0, 0, 0}, 0);
+    if (box.y > 0) ExpectNear(shown.At(shown.width / 2, box.y / 2), {0, 0, 0}, 0);
+  }
+};
+
+TEST_F(AnySizeWindow, ResizedTheFrameIsScaledWholeIntoIt) {
+  struct Case {
+    int width, height;
+  };
+  // Wider (bars left and right), taller (above and below), the same shape larger, and smaller.
+  const Case cases[] = {{640, 240}, {400, 600}, {640, 480}, {160, 120}, {kWidth, kHeight}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+    SDL_SetWindowSize(platform_detail::Window(), c.width, c.height);
+    DrawFrame();  // drawn before the resize was seen: the next frame is drawn for it
+    DrawFrame();
+    const Picture shown = WindowPixels();
+    ASSERT_EQ(shown.width, c.width);
+    ASSERT_EQ(shown.height, c.height);
+    ExpectLetterboxed(shown);
+    EXPECT_EQ(DrawsThroughAPicture(), c.width != kWidth || c.height != kHeight)
+        << "at the mode's size the game draws straight into the window";
+  }
+}
+
+TEST_F(AnySizeWindow, AltEnterSwitchesToFullScreenAndBackWithoutAnEnter) {
+  for (SDL_Scancode enter : {SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER}) {
+    SCOPED_TRACE(SDL_GetScancodeName(enter));
+    PushAltEnter(enter);
+    EXPECT_EQ(KeyDown(13), 0) << "the Enter of the chord is no Dash";
+    DrawFrame();
+    DrawFrame();
+    EXPECT_TRUE(SDL_GetWindowFlags(platform_detail::Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_Rect desktop{};
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0);
+    const Picture full = WindowPixels();
+    EXPECT_EQ(full.width, desktop.w);
+    EXPECT_EQ(full.height, desktop.h);
+    ExpectLetterboxed(full);
+
+    PushAltEnter(enter);
+    DrawFrame();
+    DrawFrame();
+    EXPECT_FALSE(SDL_GetWindowFlags(platform_detail::Window()) & SDL_WINDOW_FULLSCREEN);
+    const Picture windowed = WindowPixels();
+    EXPECT_EQ(windowed.width, kWidth);
+    EXPECT_EQ(windowed.height, kHeight);
+    EXPECT_FALSE(DrawsThroughAPicture());
+  }
+  PushKey(SDL_SCANCODE_RETURN, true);
+  EXPECT_EQ(KeyDown(13), 1) << "Enter alone is a key of the game";
 }
 
 TEST(Timer, HeadlessWaitCostsOnePeriod) {

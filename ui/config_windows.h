@@ -35,8 +35,8 @@ constexpr const char* kDuplicateWarning = "One button can only perform one actio
 constexpr const char* kSavingNotice = "Saving the new configuration";
 constexpr const char* kNotSavedNotice =
     "Could not save: the new configuration lasts until you quit";
-constexpr int kKeyCancel = 27;    // Esc
-constexpr int kButtonCancel = 6;  // the pad's back button
+constexpr int kKeyCancel = 27;  // Esc
+constexpr int kButtonCancel = kPadBackButton;
 
 // What the two screens share; each names its own counter and tracking as the game knows them.
 class TWindowConfig : public TMenuWindow {
