@@ -8,7 +8,7 @@ DESTDIR ?=
 
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libpng-dev libjpeg-dev libfreetype-dev \
 	libvorbis-dev libogg-dev liblz4-dev libcairo2-dev libgtest-dev googletest libbenchmark-dev \
-	libebur128-dev \
+	libebur128-dev clang-tidy \
 	zlib1g-dev libgl1-mesa-dri libegl-mesa0 fonts-prociono fonts-league-spartan \
 	fonts-ipafont-mincho xvfb xauth imagemagick desktop-file-utils appstream man-db
 # What building the Debian package needs besides: dpkg-shlibdeps reads the program's libraries.

@@ -666,5 +666,6 @@ void TCharacter::CreateHitEffect(int type, float px, float py, float pxBBox, flo
 }
 
 void TCharacter::NormalizeKnockbackAngle() {
-  fKnockbackAngle = fKnockbackAngle > -90 && fKnockbackAngle <= 90 ? 0.0f : 180.0f;
+  fKnockbackAngle =
+      fKnockbackAngle > -90 && fKnockbackAngle <= 90 ? float{FACING_RIGHT} : float{FACING_LEFT};
 }

@@ -37,7 +37,7 @@ class TCharacter {
   float fSize = 0;  // body size class, compared by grapples
   int32_t iMode = 0;
   int32_t iStatus = 0;  // STATUS_...
-  int32_t iFacing = 0;  // 0 right, 180 left
+  int32_t iFacing = 0;  // FACING_RIGHT or FACING_LEFT
   int32_t iFacingState = 0;
   int32_t iDelayCounter = 0;  // frames in the current mode; wraps from 1200 to 1
   int32_t iFrame = 0;

@@ -5,10 +5,6 @@
 #include "actors/character.h"
 #include "world/globals.h"
 
-namespace {
-constexpr int kFirstBossType = 50;
-}  // namespace
-
 int TCharacterHandler::Sortx(const TCharacter& a, const TCharacter& b) {
   return static_cast<int>(a.x - b.x);
 }
@@ -55,7 +51,7 @@ void TCharacterHandler::Draw(int plane) {
 void TCharacterHandler::DrawBossGUI() {
   Sort();
   for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-    if (c->iType >= kFirstBossType) c->DrawGUI();
+    if (IsBossType(c->iType)) c->DrawGUI();
   }
 }
 

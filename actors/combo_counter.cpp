@@ -71,12 +71,12 @@ void TComboCounter::Draw() {
   SetImageFont(fntDomoai36);
   SetScale(fScale, fScale);
   SetAlpha(fAlpha);
-  // Fixed on the screen: the drawing origin follows the world scroll, so add it back.
+  // Fixed on the screen.
   const std::string number = std::to_string(iCombo);
-  const float top = kTextTop - fWorldY;
+  const float top = ViewY(kTextTop);
   DrawShadowText(style.numberKind, number,
-                 fWorldX + kNumberRight - static_cast<float>(TextWidth(number)), top);
-  DrawShadowText(style.captionKind, style.caption, fWorldX + kCaptionLeft, top);
+                 ViewX(kNumberRight) - static_cast<float>(TextWidth(number)), top);
+  DrawShadowText(style.captionKind, style.caption, ViewX(kCaptionLeft), top);
   SetAlpha(1);
   SetScale(1, 1);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "input/little_endian.h"
+#include "files/little_endian.h"
 
 namespace {
 

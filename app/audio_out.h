@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "input/file_io.h"
+#include "files/file_io.h"
 #include "platform/audio.h"
 
 // The game runs at 60 frames per second.

@@ -6,7 +6,7 @@
 #include <limits>
 #include <span>
 
-#include "input/quoted.h"
+#include "files/quoted.h"
 
 namespace {
 

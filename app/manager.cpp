@@ -2,7 +2,6 @@
 
 #include "actors/character_handler.h"
 #include "actors/combo_counter.h"
-#include "app/practice_yard.h"
 #include "audio/bgm_player.h"
 #include "combat/projectile.h"
 #include "enemies/overmind.h"
@@ -12,6 +11,7 @@
 #include "platform/platform.h"
 #include "segments/castle.h"
 #include "segments/cutscenes.h"
+#include "segments/practice_yard.h"
 #include "segments/segment.h"
 #include "ui/config_windows.h"
 #include "ui/hitbox_overlay.h"

@@ -26,10 +26,10 @@
 #include "bot/autoplay.h"
 #include "enemies/boss.h"
 #include "enemies/roster.h"
+#include "files/file_io.h"
 #include "heroine/momo.h"
 #include "input/binding_files.h"
 #include "input/device_feed.h"
-#include "input/file_io.h"
 #include "mounts/mount.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
@@ -49,9 +49,10 @@ std::optional<int> forcedSeed;
 
 void SeedFromClockOrForced() { SeedRnd(forcedSeed ? *forcedSeed : MilliSecs()); }
 
-int Fail(const std::string& message) {
+// One line on standard error; returns the exit status it ends the run with.
+int Fail(const std::string& message, int status = 1) {
   std::fprintf(stderr, "talvenne: %s\n", message.c_str());
-  return 1;
+  return status;
 }
 
 // A file of the game that would not load, and where it was looked for.
@@ -210,8 +211,11 @@ bool StartGame(std::string& failed, bool practice) {
   return true;
 }
 
-int RunProgram(int argc, char** argv) {
-  CommandLine options;
+namespace {
+
+// What the command line answers on its own: a refusal, the usage, the version, or a file the run
+// could not write. Nothing when the run goes on.
+std::optional<int> AnswerCommandLine(int argc, char** argv, CommandLine& options) {
   std::string error;
   if (!ParseCommandLine(argc, argv, options, error)) {
     std::fprintf(stderr, "talvenne: %s\n%s", error.c_str(), Usage().c_str());
@@ -225,40 +229,92 @@ int RunProgram(int argc, char** argv) {
     std::printf("%s %s\n", kGameName, kGameVersion);
     return 0;
   }
-  if (!CheckOutputs(options, error)) {
-    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
-    return 2;
+  if (!CheckOutputs(options, error)) return Fail(error, 2);
+  return std::nullopt;
+}
+
+// One run of the game, from start-up to its end. Each stage returns the exit status when the run
+// ends there, or nothing to go on; however it ends, the destructor puts back what the run set up,
+// so that a test can run the program again in the same process.
+class ProgramRun {
+ public:
+  explicit ProgramRun(CommandLine& options) : options_(options) {
+    // One run, one start: nothing an earlier run in this process set up reaches this one.
+    ResetGlobals();
+    forcedSeed = options.seed;
   }
+  ~ProgramRun() {
+    // The loaders may still be at work when the run ends early; they finish before it is undone.
+    if (music_.valid()) music_.wait();
+    if (images_.valid()) images_.wait();
+    if (fonts_.valid()) fonts_.wait();
+    feed_.reset();
+    OverrideDeviceState(nullptr);
+    ResetGlobals();
+    forcedSeed.reset();
+    ReleaseRunBindings();
+  }
+  ProgramRun(const ProgramRun&) = delete;
+  ProgramRun& operator=(const ProgramRun&) = delete;
+
+  // The platform, the device feed and the screen mode, while the files load in the background.
+  std::optional<int> StartUp();
+  // The window, the loaded files, the game manager and the files the run writes.
+  std::optional<int> OpenGame();
+  // The frame loop: one update and one drawing per tick of the 60 Hz timer. Returns the status.
+  int Play();
+  // Saves what the run wrote and says what went wrong; returns the run's exit status.
+  int Ending(int status);
+
+ private:
+  void StartLoading();
+
+  CommandLine& options_;
+  std::string error_;
+  TraceWriter trace_;
+  std::optional<ProgramFolders> folders_;
+  std::unique_ptr<DeviceFeed> feed_;
+  Autoplay* bot_ = nullptr;
+  BindingTables bindings_;
+  std::future<std::string> images_;
+  std::future<std::string> fonts_;
+  std::future<void> music_;
+  ScreenMode mode_;
+  TTimer* timer_ = nullptr;
+  AudioOut audioOut_;
+  int framesRun_ = 0;
+};
+
+// A loader run on its own thread; its result names the first file that failed, or is empty.
+std::future<std::string> InBackground(bool (*load)(std::string&)) {
+  return std::async(std::launch::async, [load] {
+    std::string failed;
+    return load(failed) ? std::string() : failed;
+  });
+}
+
+void ProgramRun::StartLoading() {
+  images_ = InBackground(LoadImages);
+  fonts_ = InBackground(LoadFonts);
+  music_ = std::async(std::launch::async, [] { BGMPlayer->Init(); });
+}
+
+std::optional<int> ProgramRun::StartUp() {
   // A file-size limit makes a write fail with a reason instead of ending the process unsaid.
   std::signal(SIGXFSZ, SIG_IGN);
-  // One run, one start: nothing an earlier run in this process set up reaches this one.
-  ResetGlobals();
-  forcedSeed = options.seed;
-  struct RunEnd {
-    ~RunEnd() {
-      forcedSeed.reset();
-      ReleaseRunBindings();
-    }
-  } runEnd;
   RegisterCharacterKinds();
-  TraceWriter trace;
-  if (!options.tracePath.empty() && !trace.Open(options.tracePath, error)) {
-    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
-    return 2;
+  if (!options_.tracePath.empty() && !trace_.Open(options_.tracePath, error_)) {
+    return Fail(error_, 2);
   }
 
   // Start-up, in the order everything depends on.
-  const ProgramFolders folders;
-  if (!InitPlatform(options.headless ? BackendKind::Headless : BackendKind::Sdl)) {
+  folders_.emplace();
+  if (!InitPlatform(options_.headless ? BackendKind::Headless : BackendKind::Sdl)) {
     return Fail(PlatformError());
   }
-  std::unique_ptr<DeviceFeed> feed;
-  Autoplay* bot = nullptr;
-  BindingTables bindings;
-  if (!OpenFeed(options, feed, bot, bindings, error)) {
-    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
+  if (!OpenFeed(options_, feed_, bot_, bindings_, error_)) {
     ShutdownPlatform();
-    return 2;
+    return Fail(error_, 2);
   }
   RegisterEmbeddedAssets();
   GameInput.assign(1, nullptr);
@@ -267,41 +323,24 @@ int RunProgram(int argc, char** argv) {
   // so it appears at once), and while the game window and its graphics driver start up.
   InitAudio();
   BGMPlayer = std::make_shared<TBGMPlayer>();
-  // A loader run on its own thread; its result names the first file that failed, or is empty.
-  auto inBackground = [](bool (*load)(std::string&)) {
-    return std::async(std::launch::async, [load] {
-      std::string failed;
-      return load(failed) ? std::string() : failed;
-    });
-  };
-  std::future<std::string> images;
-  std::future<std::string> fonts;
-  std::future<void> music;
-  auto startLoading = [&] {
-    images = inBackground(LoadImages);
-    fonts = inBackground(LoadFonts);
-    music = std::async(std::launch::async, [] { BGMPlayer->Init(); });
-  };
 
   AppTitle = kChooserTitle;
-  ScreenMode mode;
-  if (options.mode) {
-    mode = kScreenModes[*options.mode - 1];
-    startLoading();
-  } else {
-    const ChooserEnd end = RunScreenModeChooser(mode, startLoading);
-    if (!images.valid()) startLoading();
-    if (end == ChooserEnd::NoWindow) return Fail(PlatformError());
-    if (end == ChooserEnd::Closed) {
-      // Closed before any game: nothing was played, so nothing is recorded or traced.
-      music.wait();
-      images.wait();
-      fonts.wait();
-      return EndingSignal() ? 128 + EndingSignal() : 0;
-    }
+  if (options_.mode) {
+    mode_ = kScreenModes[*options_.mode - 1];
+    StartLoading();
+    return std::nullopt;
   }
-  fScreenWidth = static_cast<float>(mode.width);
-  fScreenHeight = static_cast<float>(mode.height);
+  const ChooserEnd end = RunScreenModeChooser(mode_, [this] { StartLoading(); });
+  if (!images_.valid()) StartLoading();
+  if (end == ChooserEnd::NoWindow) return Fail(PlatformError());
+  // Closed before any game: nothing was played, so nothing is recorded or traced.
+  if (end == ChooserEnd::Closed) return EndingSignal() ? 128 + EndingSignal() : 0;
+  return std::nullopt;
+}
+
+std::optional<int> ProgramRun::OpenGame() {
+  fScreenWidth = static_cast<float>(mode_.width);
+  fScreenHeight = static_cast<float>(mode_.height);
   ComputePlaneLines();
   ComboCounter = std::make_shared<TComboCounter>();
   ProjectileList.clear();
@@ -311,101 +350,102 @@ int RunProgram(int argc, char** argv) {
   SeedFromClockOrForced();
   JoyCount();
   HideMouse();
-  TTimer* timer = CreateTimer(60);
-  const bool windowOpen = OpenGraphics(mode.width, mode.height, mode.fullScreen ? 1 : 0, 60, 0);
-  music.get();
-  const std::string badImage = images.get();
-  const std::string badFont = fonts.get();
+  timer_ = CreateTimer(60);
+  const bool windowOpen = OpenGraphics(mode_.width, mode_.height, mode_.fullScreen ? 1 : 0, 60, 0);
+  music_.get();
+  const std::string badImage = images_.get();
+  const std::string badFont = fonts_.get();
   if (!badImage.empty()) return FailToLoad("image", badImage);
-  if (!MusicLoaded(*BGMPlayer, error)) return FailToLoad("music", error);
+  if (!MusicLoaded(*BGMPlayer, error_)) return FailToLoad("music", error_);
   if (!badFont.empty()) return FailToLoad("font", badFont);
   if (!windowOpen) return Fail(PlatformError());
   ReleaseFreeMemory();
   SetWindowIcon(WindowIconName());
   SetBlend(ALPHABLEND);
-  if (!StartGame(error, options.practice)) return FailToLoad("sound", error);
+  if (!StartGame(error_, options_.practice)) return FailToLoad("sound", error_);
   // After the options window has set its Normal, so that it shows the level asked for.
-  if (options.difficulty) SetDifficulty(*options.difficulty);
-  if (!options.recordPath.empty()) {
+  if (options_.difficulty) SetDifficulty(*options_.difficulty);
+  if (!options_.recordPath.empty()) {
     const RecordedRun run{.seed = *forcedSeed,
-                          .screenMode = ModeNumber(mode),
-                          .difficulty = options.difficulty,
-                          .practice = options.practice,
-                          .bindings = bindings};
-    feed = OpenRecorder(options.recordPath, run, std::move(feed), error);
-    if (!feed) {
-      std::fprintf(stderr, "talvenne: %s\n", error.c_str());
-      return 2;
-    }
+                          .screenMode = ModeNumber(mode_),
+                          .difficulty = options_.difficulty,
+                          .practice = options_.practice,
+                          .bindings = bindings_};
+    feed_ = OpenRecorder(options_.recordPath, run, std::move(feed_), error_);
+    if (!feed_) return Fail(error_, 2);
   }
-  AudioOut audioOut;
-  if (!options.audioOutPath.empty() && !audioOut.Open(options.audioOutPath, error)) {
-    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
-    return 2;
+  if (!options_.audioOutPath.empty() && !audioOut_.Open(options_.audioOutPath, error_)) {
+    return Fail(error_, 2);
   }
+  return std::nullopt;
+}
 
-  // The frame loop: one update and one drawing per tick of the 60 Hz timer.
+int ProgramRun::Play() {
   int status = 0;
-  HitboxToggle hitboxes(options.hitboxes);
-  int framesRun = 0;
-  for (int frame = 0; options.frames < 0 || frame < options.frames; ++frame) {
-    framesRun = frame + 1;
-    WaitTimer(timer);
-    if (feed) feed->BeginFrame(frame);
+  HitboxToggle hitboxes(options_.hitboxes);
+  for (int frame = 0; options_.frames < 0 || frame < options_.frames; ++frame) {
+    framesRun_ = frame + 1;
+    WaitTimer(timer_);
+    if (feed_) feed_->BeginFrame(frame);
     hitboxes.Follow(KeyDown(kKeyF3) != 0);
     Manager->bShowHitboxes = hitboxes.Shown() ? 1 : 0;
-    if (!options.noDraw) Cls();
+    if (!options_.noDraw) Cls();
     Manager->Move();
-    trace.WriteFrame(frame);
-    if (!options.noDraw) Manager->Draw();
-    for (const Screenshot& shot : options.screenshots) {
+    trace_.WriteFrame(frame);
+    if (!options_.noDraw) Manager->Draw();
+    for (const Screenshot& shot : options_.screenshots) {
       if (shot.frame == frame && !WriteScreenshot(shot)) status = 1;
     }
-    if (options.noDraw) {
+    if (options_.noDraw) {
       FlipWithoutPicture();
     } else {
       Flip(-1);
     }
-    audioOut.Frame();
+    audioOut_.Frame();
     if (AppTerminate()) break;
-    if (bot && bot->Outcome() != BotOutcome::Playing) break;
+    if (bot_ && bot_->Outcome() != BotOutcome::Playing) break;
     if (Manager->WindowTitle && Manager->WindowTitle->iExecuteCode == TITLE_EXIT) break;
   }
+  return status;
+}
 
+int ProgramRun::Ending(int status) {
   BGMPlayer->Stop();
-  for (const Screenshot& shot : options.screenshots) {
-    if (shot.frame < framesRun) continue;
+  for (const Screenshot& shot : options_.screenshots) {
+    if (shot.frame < framesRun_) continue;
     std::fprintf(stderr,
                  "talvenne: screenshot of frame %d not written: the run ended after %d frames\n",
-                 shot.frame, framesRun);
+                 shot.frame, framesRun_);
     status = 1;
   }
-  if (bot) {
-    std::printf("%s\n", bot->Summary().c_str());
-    if (bot->Outcome() == BotOutcome::Stalled) status = 1;
+  if (bot_) {
+    std::printf("%s\n", bot_->Summary().c_str());
+    if (bot_->Outcome() == BotOutcome::Stalled) status = 1;
   }
-  if (feed) {
-    feed->Finish();
-    if (!feed->Error().empty()) {
-      std::fprintf(stderr, "talvenne: recording not saved in full: %s\n", feed->Error().c_str());
+  if (feed_) {
+    feed_->Finish();
+    if (!feed_->Error().empty()) {
+      std::fprintf(stderr, "talvenne: recording not saved in full: %s\n", feed_->Error().c_str());
       status = 1;
     }
   }
-  if (!audioOut.Close(error)) {
-    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
-    status = 1;
-  }
-  if (!trace.Close(error)) {
-    std::fprintf(stderr, "talvenne: %s\n", error.c_str());
-    status = 1;
-  }
+  if (!audioOut_.Close(error_)) status = Fail(error_);
+  if (!trace_.Close(error_)) status = Fail(error_);
   if (std::fflush(stdout) != 0) {
-    std::fprintf(stderr, "talvenne: cannot write to standard output: %s\n", std::strerror(errno));
-    status = 1;
+    status = Fail(std::string("cannot write to standard output: ") + std::strerror(errno));
   }
   // Ended by a signal: the files are saved, and the status says what ended the run.
   if (EndingSignal()) status = 128 + EndingSignal();
-  OverrideDeviceState(nullptr);
-  ResetGlobals();
   return status;
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+  CommandLine options;
+  if (const std::optional<int> answer = AnswerCommandLine(argc, argv, options)) return *answer;
+  ProgramRun run(options);
+  if (const std::optional<int> ended = run.StartUp()) return *ended;
+  if (const std::optional<int> ended = run.OpenGame()) return *ended;
+  return run.Ending(run.Play());
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "input/file_io.h"
+#include "files/file_io.h"
 
 class TraceWriter {
  public:

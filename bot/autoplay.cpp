@@ -56,7 +56,7 @@ bool IsJumping(int mode) {
 bool IsGroundStrike(int mode) { return mode >= MOMO_STRIKE1 && mode <= MOMO_STRIKE4; }
 // A foe's attacks: its blows, throws and spells, its charge and its seize.
 // Whether something `dx` along the floor from her lies the way she faces.
-bool Facing(const TMomo& momo, float dx) { return momo.iFacing == 0 ? dx > 0 : dx < 0; }
+bool Facing(const TMomo& momo, float dx) { return momo.iFacing == FACING_RIGHT ? dx > 0 : dx < 0; }
 bool IsFoeAttack(int mode) { return mode >= 100 || mode == ENEMY_CHARGE || mode == ENEMY_SEIZE; }
 bool IsAirStrike(int mode) { return mode >= MOMO_JUMP_ATTACK1 && mode <= MOMO_JUMP_ATTACK3; }
 
@@ -253,7 +253,7 @@ bool Autoplay::Brain::Threatened(const TMomo& momo) const {
   for (const std::shared_ptr<TCharacter>& c : CharacterList) {
     if (!IsFoe(*c) || c->iPlane != momo.iPlane) continue;
     const float dx = momo.x - c->x;
-    const bool facingHer = c->iFacing == 0 ? dx > 0 : dx < 0;
+    const bool facingHer = c->iFacing == FACING_RIGHT ? dx > 0 : dx < 0;
     const bool winding = IsFoeAttack(c->iMode) && c->iDelayCounter <= kFreshAttackFrames;
     if (winding && facingHer && std::fabs(dx) < kBlowReach) return true;
   }
@@ -338,7 +338,7 @@ void Autoplay::Brain::Fight(const TMomo& momo) {
     // Chain the combo while the foe is in front of her (or hardly past her).
     if (s.target && s.target->iPlane == momo.iPlane) {
       const float dx = s.target->x - momo.x;
-      const float ahead = momo.iFacing == 0 ? dx : -dx;
+      const float ahead = momo.iFacing == FACING_RIGHT ? dx : -dx;
       if (ahead > -kStrikeNear && ahead < kStrikeFar + 40) Tap(ACTION_ATTACK);
     }
   } else if (IsJumping(mode)) {
@@ -370,7 +370,7 @@ void Autoplay::Brain::Grapple(const TMomo& momo, const Survey& s) {
   }
   // Throw towards the others, or back where no one is.
   const bool towardFacing = s.ahead > 1 || (s.behind == 0 && Roll(2) == 0);
-  const bool right = momo.iFacing == 0;
+  const bool right = momo.iFacing == FACING_RIGHT;
   Hold(towardFacing == right ? ACTION_RIGHT : ACTION_LEFT);
   Tap(ACTION_ATTACK);
 }

@@ -49,18 +49,17 @@ void TEnemyBoss::SetHPBarColor(int layer) {
 
 void TEnemyBoss::DrawGUI() {
   const float w = fScreenWidth, h = fScreenHeight;
-  const auto at = [](float sx) { return fWorldX + sx; };
-  const float top = -fWorldY;
+  const float top = ViewY(0);
   const int layers = static_cast<int>(fHP / kLayerHP);
   const float rest = std::fmod(fHP, kLayerHP) * 2;
   SetImageFont(fntProciono14);
-  DrawShadowText(TEXT_WHITE, strName, at(w / 2 - 400), top + h - 55);
+  DrawShadowText(TEXT_WHITE, strName, ViewX(w / 2 - 400), top + h - 55);
   SetHPBarColor(layers);
-  DrawRect(at(w / 2 - kBarWidth / 2), top + h - 30, kBarWidth, 8);
+  DrawRect(ViewX(w / 2 - kBarWidth / 2), top + h - 30, kBarWidth, 8);
   SetHPBarColor(layers + 1);
-  DrawRect(at(w / 2 - kBarWidth / 2), top + h - 30, rest, 8);
+  DrawRect(ViewX(w / 2 - kBarWidth / 2), top + h - 30, rest, 8);
   SetColor(255, 255, 255);
-  DrawImage(imgBarBorderBoss, at(w / 2 - 405), top + h - 34, 0);
+  DrawImage(imgBarBorderBoss, ViewX(w / 2 - 405), top + h - 34, 0);
 }
 
 // ---- Set-up -------------------------------------------------------------------------------------
@@ -107,7 +106,7 @@ void TDarkKnight::ResetGameData() {
   fMPMax = fMP;
   fSpeed = 0;
   SetMode(MODE_STANCE);
-  iFacing = 180;
+  iFacing = FACING_LEFT;
   bComboEnable = 0;
   iCoolDownSpiritCut = Truncated(240);
   iCoolDownPlaneSwitch = kPlaneCoolDown;
@@ -284,7 +283,7 @@ void TDarkKnight::MoveCustom(TCharacter*) {
         Animation1Way(5, 6);
         if (iDelayCounter == 12) {
           Launch<TProjectileDarkKnightSpiritCut>(kBlowPower, x);
-          const float ahead = iFacing == 180 ? -kSpiritWaveAhead : kSpiritWaveAhead;
+          const float ahead = iFacing == FACING_LEFT ? -kSpiritWaveAhead : kSpiritWaveAhead;
           Launch<TProjectileDarkKnightSpiritSlasher>(kSpiritPower, x + ahead);
         }
       } else {
@@ -315,7 +314,7 @@ void TDarkKnight::MoveCustom(TCharacter*) {
 // ---- Drawing ------------------------------------------------------------------------------------
 
 void TDarkKnight::Draw() {
-  const float facing = iFacing == 180 ? -1.0f : 1.0f;
+  const float facing = FacingScale(iFacing);
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
   SetScale(1.5f * facing, 1.5f);  // a big man's shadow
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
@@ -366,7 +365,7 @@ void TDarkKnight::Draw() {
       break;
     case MODE_GRAPPLED:
       // Held at arm's length in front of her.
-      draw(imgDarkKnightHitUp, 0, iFacing == 180 ? -40.0f : 40.0f);
+      draw(imgDarkKnightHitUp, 0, FacingScale(iFacing) * 40.0f);
       break;
     case MODE_THROWN:
       SetRotation(180);  // upside down

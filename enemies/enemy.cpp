@@ -194,7 +194,7 @@ void TEnemy::SetMode(int mode) {
       if (mode == MODE_WALK_TOWARD) {
         fAngle = static_cast<float>(iFacing);
       } else {
-        fAngle = iFacing == 0 ? 180.0f : 0.0f;
+        fAngle = iFacing == FACING_RIGHT ? float{FACING_LEFT} : float{FACING_RIGHT};
       }
       break;
     case MODE_LYING:
@@ -233,11 +233,11 @@ bool TEnemy::BallisticStep(float gravity) {
 }
 
 bool TEnemy::WalkLeadsToward(const TCharacter* pc) const {
-  return pc && ((pc->x < x && fAngle == 180) || (pc->x > x && fAngle == 0));
+  return pc && ((pc->x < x && fAngle == FACING_LEFT) || (pc->x > x && fAngle == FACING_RIGHT));
 }
 
 bool TEnemy::WalkLeadsAway(const TCharacter* pc) const {
-  return pc && ((pc->x < x && fAngle == 0) || (pc->x > x && fAngle == 180));
+  return pc && ((pc->x < x && fAngle == FACING_RIGHT) || (pc->x > x && fAngle == FACING_LEFT));
 }
 
 void TEnemy::Seize() {
@@ -259,7 +259,7 @@ bool TEnemy::CarriedByHeroine(const TCharacter* pc) const {
 
 void TEnemy::DropFromHeroine(const TCharacter* pc) {
   // It falls the way she was throwing it: behind her.
-  if (pc) fKnockbackAngle = pc->iFacing == 0 ? 180.0f : 0.0f;
+  if (pc) fKnockbackAngle = pc->iFacing == FACING_RIGHT ? float{FACING_LEFT} : float{FACING_RIGHT};
   SetMode(MODE_KNOCKDOWN);
 }
 
@@ -423,10 +423,12 @@ void TEnemy::CheckFacing() {
     if (c->iStatus == STATUS_FINISHED || c->iAffiliation != SIDE_HEROINE) continue;
     (c->x <= x ? left : right) = true;
   }
-  iFacingState = !left ? 0 : right ? 2 : 180;
+  iFacingState = !left ? FACING_RIGHT : right ? FACING_BOTH_SIDES : FACING_LEFT;
 }
 
-void TEnemy::SwitchFacing(int) { iFacing = iFacingState == 180 ? 180 : 0; }
+void TEnemy::SwitchFacing(int) {
+  iFacing = iFacingState == FACING_LEFT ? FACING_LEFT : FACING_RIGHT;
+}
 
 void TEnemy::CheckGrapple(TCharacter& target) {
   target.iTargetType = iType;

@@ -145,7 +145,7 @@ void TEnemyBox::InitCustom(float damage) {
   iDamageType = row.damageType == kRandomPush
                     ? (Rand(0, 1) == 0 ? MODE_PUSHED_LOW : MODE_PUSHED_HIGH)
                     : row.damageType;
-  xBBox = iFacing == 180 ? row.xLeft : row.xRight;
+  xBBox = iFacing == FACING_LEFT ? row.xLeft : row.xRight;
   yBBox = row.top;
   BBoxWidth = row.width;
   BBoxHeight = row.height;
@@ -174,7 +174,7 @@ void TEnemyBox::MoveProjectile() {
       break;
     case Pattern::Missile:
       Animation1WayLoop(row.frames, row.delay);
-      x += iFacing == 0 ? fSpeed : -fSpeed;
+      x += iFacing == FACING_RIGHT ? fSpeed : -fSpeed;
       // The spirit wave hits only while it is still bright; faded or not, it ends on time.
       if (row.onHit == OnHit::SpiritWave && fAlpha < kWaveHitsWhileAlpha) {
         iStatus = PROJECTILE_SPENT;
@@ -221,7 +221,7 @@ void TEnemyBox::MoveProjectile() {
 void TEnemyBox::DrawProjectile() {
   const EnemyBoxRow& row = Row();
   if (!row.picture || !*row.picture) return;
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
+  SetScale(FacingScale(iFacing), 1);
   if (row.fades) SetAlpha(std::max(fAlpha, 0.0f));
   DrawImage(*row.picture, x, y, iFrame);
   SetAlpha(1);

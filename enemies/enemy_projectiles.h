@@ -29,11 +29,13 @@ class TEnemyBox : public TProjectile {
   virtual const EnemyBoxRow& Row() const = 0;
 };
 
+// NOLINTBEGIN(bugprone-macro-parentheses): a class name and its base take no parentheses
 #define TALVENNE_ENEMY_BOX(Name, Base)       \
   class Name : public Base {                 \
    public:                                   \
     const EnemyBoxRow& Row() const override; \
   }
+// NOLINTEND(bugprone-macro-parentheses)
 
 TALVENNE_ENEMY_BOX(TProjectileNecromancerSkull, TEnemyBox);
 TALVENNE_ENEMY_BOX(TProjectileNecromancerThrown, TEnemyBox);

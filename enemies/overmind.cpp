@@ -8,7 +8,6 @@
 #include "world/helpers.h"
 
 namespace {
-constexpr int kNecromancerType = 11;
 constexpr int AI_ENGAGE = 0;
 constexpr int AI_WATCH = 1;
 }  // namespace
@@ -16,7 +15,7 @@ constexpr int AI_WATCH = 1;
 void TOvermind::SetMaxEngagedCombatant(int count) { iMaxEngagedCombatant = count; }
 
 int TOvermind::Qualified(const TCharacter& c) {
-  return c.fHP > 0 && c.iAffiliation == SIDE_ENEMY && c.iType != kNecromancerType ? 1 : 0;
+  return c.fHP > 0 && c.iAffiliation == SIDE_ENEMY && c.iType != TYPE_NECROMANCER ? 1 : 0;
 }
 
 void TOvermind::SetAI() {
@@ -61,5 +60,5 @@ void TOvermind::Debug() {
   }
   DrawShadowText(TEXT_WHITE,
                  "watch=" + std::to_string(watching) + "  engage=" + std::to_string(engaged),
-                 fWorldX + 200, 300);
+                 ViewX(200), 300);
 }

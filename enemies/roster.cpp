@@ -150,28 +150,28 @@ const OwnPicture kExecutionerOwn[] = {{159, &imgExecutionerAttack3, -1}, {102, &
 const OwnPicture kSpearmanOwn[] = {{100, &imgSpearmanAttack1, -1}, {159, &imgSpearmanAttack1, -1}};
 const OwnPicture kSabermanOwn[] = {{100, &imgSabermanAttack1, -1}};
 
-//                      type size walk  bar  block dodge fort  guard unmount  hp  vit str int agi  mp  plane  guard: cd strength reach counter  box: top height thrown: jump speed box
-const KindRow kNecromancer {11, 7,  5.5f, 220, 0,    0,    0,    3,    1,      16, 12, 13, 19, 10, 10, 360,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileNecromancerThrown>,
+//                      type              size walk  bar  block dodge fort  guard unmount  hp  vit str int agi  mp  plane  guard: cd strength reach counter  box: top height thrown: jump speed box
+const KindRow kNecromancer {TYPE_NECROMANCER, 7,  5.5f, 220, 0,    0,    0,    3,    1,      16, 12, 13, 19, 10, 10, 360,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileNecromancerThrown>,
   kNecromancerAttacks, 3, nullptr,
   {&imgNecromancerStance, &imgNecromancerWalk, nullptr, &imgNecromancerPlaneSwitch, &imgNecromancerKnockdown, &imgNecromancerHitUp, &imgNecromancerHitLow, &imgNecromancerKnockOut, &imgNecromancerWakeUp, &imgNecromancerThrown},
   kNecromancerOwn, 3};
-const KindRow kTemplar     {10, 7,  4.5f, 220, 1,    0,    0,    4,    1,      16, 21, 19, 14, 11, 6,  300,   180, 105,     185,  103,      -200, 190,     12, 15, Make<TProjectileTemplarThrown>,
+const KindRow kTemplar     {TYPE_TEMPLAR,     7,  4.5f, 220, 1,    0,    0,    4,    1,      16, 21, 19, 14, 11, 6,  300,   180, 105,     185,  103,      -200, 190,     12, 15, Make<TProjectileTemplarThrown>,
   kTemplarAttacks, 4, &kTemplarCharge,
   {&imgTemplarStance, &imgTemplarWalk, &imgTemplarRun, &imgTemplarPlaneSwitch, &imgTemplarKnockdown, &imgTemplarHitUp, &imgTemplarHitLow, &imgTemplarKnockOut, &imgTemplarWakeUp, &imgTemplarThrown},
   kTemplarOwn, 6};
-const KindRow kRaider      {15, 12, 5.4f, 295, 1,    0,    1,    3,    0,      24, 18, 18, 14, 11, 6,  260,   165, 20000,   250,  100,      -270, 265,     0,  0,  nullptr,
+const KindRow kRaider      {TYPE_RAIDER,      12, 5.4f, 295, 1,    0,    1,    3,    0,      24, 18, 18, 14, 11, 6,  260,   165, 20000,   250,  100,      -270, 265,     0,  0,  nullptr,
   kRaiderAttacks, 1, &kRaiderCharge,
   {&imgRaiderStance, nullptr, &imgRaiderRun, &imgRaiderPlaneSwitch, &imgRaiderKnockdown, &imgRaiderHitUp, &imgRaiderHitDown, &imgRaiderKnockout, &imgRaiderWakeUp, nullptr},
   nullptr, 0};
-const KindRow kExecutioner {12, 7,  5,    220, 0,    0,    0,    4,    1,      16, 19, 18, 10, 14, 6,  180,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileExecutionerThrown>,
+const KindRow kExecutioner {TYPE_EXECUTIONER, 7,  5,    220, 0,    0,    0,    4,    1,      16, 19, 18, 10, 14, 6,  180,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileExecutionerThrown>,
   kExecutionerAttacks, 3, &kExecutionerCharge,
   {&imgExecutionerStance, &imgExecutionerWalk, &imgExecutionerRun, &imgExecutionerPlaneSwitch, &imgExecutionerKnockdown, &imgExecutionerHitUp, &imgExecutionerHitLow, &imgExecutionerKnockOut, &imgExecutionerWakeUp, &imgExecutionerThrown},
   kExecutionerOwn, 4};
-const KindRow kSpearman    {13, 7,  4,    220, 0,    0,    0,    4,    1,      12, 11, 14, 10, 10, 4,  360,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSpearmanThrown>,
+const KindRow kSpearman    {TYPE_SPEARMAN,    7,  4,    220, 0,    0,    0,    4,    1,      12, 11, 14, 10, 10, 4,  360,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSpearmanThrown>,
   kSpearmanAttacks, 1, &kSpearmanCharge,
   {&imgSpearmanStance, &imgSpearmanWalk, &imgSpearmanRun, &imgSpearmanPlaneSwitch, &imgSpearmanKnockdown, &imgSpearmanHitUp, &imgSpearmanHitLow, &imgSpearmanKnockOut, &imgSpearmanWakeUp, &imgSpearmanThrown},
   kSpearmanOwn, 2};
-const KindRow kSaberman    {16, 7,  5,    220, 0,    0,    0,    4,    1,      12, 12, 14, 10, 10, 4,  320,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSabermanThrown>,
+const KindRow kSaberman    {TYPE_SABERMAN,    7,  5,    220, 0,    0,    0,    4,    1,      12, 12, 14, 10, 10, 4,  320,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSabermanThrown>,
   kSabermanAttacks, 1, nullptr,
   {&imgSabermanStance, &imgSabermanWalk, nullptr, &imgSabermanPlaneSwitch, &imgSabermanKnockdown, &imgSabermanHitUp, &imgSabermanHitLow, &imgSabermanKnockOut, &imgSabermanWakeUp, &imgSabermanThrown},
   kSabermanOwn, 1};
@@ -244,7 +244,7 @@ void TEnemyKind::ResetGameData() {
   fMPMax = fMP;
   fSpeed = 0;
   SetMode(MODE_STANCE);
-  iFacing = 180;
+  iFacing = FACING_LEFT;
   bComboEnable = 0;
   iCoolDownPlaneSwitch = row.planeCoolDown;
   iCoolDownBlock = 0;
@@ -376,8 +376,8 @@ bool TEnemyKind::MoveAttack() {
 void TEnemyKind::MoveCharge(TCharacter* pc) {
   const ChargeRow* charge = Row().charge;
   if (!charge || !pc) return;
-  const bool runPast = (iFacing == 0 && x > pc->x + kRunPastDistance) ||
-                       (iFacing == 180 && x < pc->x - kRunPastDistance);
+  const bool runPast = (iFacing == FACING_RIGHT && x > pc->x + kRunPastDistance) ||
+                       (iFacing == FACING_LEFT && x < pc->x - kRunPastDistance);
   if (runPast) {
     SetMode(MODE_STANCE);
   } else if (std::fabs(pc->x - x) < static_cast<float>(charge->finisherRange) &&
@@ -518,7 +518,7 @@ void TEnemyKind::Draw() {
     return image ? *image : none;
   };
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1);
+  SetScale(FacingScale(iFacing), 1);
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
   if (!DrawOwnPicture()) {
     switch (iMode) {
@@ -749,11 +749,11 @@ void TExecutioner::SetModeCustom(int mode) {
       for (const std::shared_ptr<TCharacter>& c : CharacterList) {
         if (c->iTargetType != iType || c->iTargetID != iID) continue;
         // Carried a step past it and slammed down behind: its own strength, her weight.
-        const bool right = iFacing == 0;
-        c->iFacing = right ? 0 : 180;
+        const bool right = iFacing == FACING_RIGHT;
+        c->iFacing = right ? FACING_RIGHT : FACING_LEFT;
         c->x += right ? -kThrowCarry : kThrowCarry;
-        c->Damage(CountThrowDamage(static_cast<int>(c->fSize)), right ? 180.0f : 0.0f, MODE_SLAMMED,
-                  0, 0);
+        c->Damage(CountThrowDamage(static_cast<int>(c->fSize)),
+                  right ? float{FACING_LEFT} : float{FACING_RIGHT}, MODE_SLAMMED, 0, 0);
       }
       return;
     case MODE_GRAPPLED:

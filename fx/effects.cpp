@@ -5,17 +5,16 @@
 #include "world/animation.h"
 #include "world/assets.h"
 #include "world/globals.h"
+#include "world/modes.h"
 
 namespace {
-
-constexpr int kFacingLeft = 180;
 
 // The Ultima burst: nine spokes 40 degrees apart, each with one to three blasts 6 degrees apart.
 constexpr int kUltimaSpokes = 9;
 constexpr float kUltimaSpokeStep = 40;
 constexpr float kUltimaBlastStep = 6;
 
-void Mirror(int facing) { SetScale(facing == kFacingLeft ? -1.0f : 1.0f, 1.0f); }
+void Mirror(int facing) { SetScale(FacingScale(facing), 1.0f); }
 
 // What every effect leaves behind, whatever it drew with.
 void RestoreDrawState() {
@@ -102,7 +101,7 @@ void TEffectDust::InitCustom() {
 
 void TEffectDust::MoveEffect() {
   // The puff trails behind whoever raised it.
-  x += iFacing == 0 ? -0.5f : 0.5f;
+  x += iFacing == FACING_RIGHT ? -0.5f : 0.5f;
   fAlpha += fAlphaModifier;
   if (fAlpha >= 1) {
     fAlphaModifier = -0.05f;

@@ -21,7 +21,7 @@ class TEffect {
   int32_t iFrame = 0;
   int32_t iDelayCounter = 0;  // frames since creation; wraps from 1200 to 1
   int32_t iMode = 0;
-  int32_t iFacing = 0;  // 180 mirrors the kinds that care
+  int32_t iFacing = 0;  // FACING_LEFT mirrors the kinds that care
   int32_t iPlane = 0;
 
   virtual void Init(float x_, float y_, float angle, int layer, int facing, int plane);

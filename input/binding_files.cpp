@@ -9,9 +9,9 @@
 #include <cstring>
 #include <optional>
 
-#include "input/file_io.h"
+#include "files/file_io.h"
+#include "files/little_endian.h"
 #include "input/game_input.h"
-#include "input/little_endian.h"
 
 namespace {
 

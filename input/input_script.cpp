@@ -7,9 +7,9 @@
 #include <limits>
 #include <sstream>
 
+#include "files/file_io.h"
+#include "files/quoted.h"
 #include "input/device_changes.h"
-#include "input/file_io.h"
-#include "input/quoted.h"
 
 namespace {
 

@@ -33,16 +33,15 @@
 // name once complete. Format 1 had no CRC; format 2 kept only the seed, whose bytes its CRC did
 // not cover, and no bindings, so that it replayed as another run on another machine.
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <limits>
 #include <span>
 #include <string>
 
+#include "files/file_io.h"
+#include "files/little_endian.h"
 #include "input/device_changes.h"
-#include "input/file_io.h"
-#include "input/little_endian.h"
+#include "platform/checksum.h"
 
 namespace {
 
@@ -55,10 +54,6 @@ constexpr uint8_t kNoDifficulty = 255;
 constexpr uint8_t kPracticeFlag = 1;
 constexpr int kScreenModeCount = 8;
 constexpr int kDifficultyCount = 3;
-
-uint32_t Crc32(uint32_t crc, std::span<const uint8_t> bytes) {
-  return static_cast<uint32_t>(crc32_z(crc, bytes.data(), bytes.size()));
-}
 
 enum Tag : uint8_t {
   TAG_END = 0x00,

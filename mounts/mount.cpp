@@ -21,86 +21,156 @@ constexpr float kFallLimit = -20;
 constexpr float kChargeGravity = 0.8f;
 constexpr float kHoverGravity = 0.05f;
 
-// What the riderless dragon looks like in each mode; any other mode shows only its shadow.
-struct MountSprite {
-  int mode;
-  const ImagePtr* image;
+}  // namespace
+
+// ---- Modes --------------------------------------------------------------------------------------
+// One row per mode: its entry (after the reset every mode starts with), its frame, and what the
+// riderless dragon looks like in it. A mode without a row is the kind's (SetModeCustom and
+// MoveCustom); a row without a frame leaves the frame to MoveCustom, one without a picture shows
+// only the shadow.
+
+struct TMount::Modes {
+  struct Row {
+    int mode;
+    void (*enter)(TMount& m);                  // nullptr: nothing more
+    void (*frame)(TMount& m, TCharacter* pc);  // nullptr: MoveCustom
+    const ImagePtr* picture;
+  };
+  static const Row* Find(int mode);
+
+  static void EnterBoarded(TMount& m) { --m.iRideCounter; }
+  static void Ridden(TMount&, TCharacter*) {}  // stays where it was boarded
+
+  static void EnterLanding(TMount& m) {
+    m.fAngle = static_cast<float>(m.iFacing);
+    m.iFrame = 1;
+    m.bFrameDirection = 0;
+  }
+  static void Landing(TMount& m, TCharacter*) {
+    if (m.Animation2Way(2, 3) == 1) m.Leave();
+  }
+
+  static void EnterStance(TMount& m) {
+    m.CheckFacing();
+    m.SwitchFacing(-1);
+    m.fSpeed = 0;
+    m.iAICounter = Rand(30, 60);
+  }
+  static void Stance(TMount& m, TCharacter*) { m.Animation2WayLoop(3, 8); }
+
+  static void JumpRise(TMount& m, TCharacter*) {
+    m.x += m.fSpeed;
+    m.y -= m.fJump;
+    m.fJump -= 1;
+    if (m.fJump <= 0) m.SetMode(MODE_JUMP_PEAK);
+  }
+  static void JumpPeak(TMount& m, TCharacter*) {
+    m.x += m.fSpeed;
+    m.y -= m.fJump;
+    m.fJump -= 1;
+    if (m.Animation1Way(2, 3) == 1) m.SetMode(MODE_JUMP_FALL);
+  }
+  static void JumpFall(TMount& m, TCharacter*) {
+    m.x += m.fSpeed;
+    if (m.fJump > kFallLimit) m.fJump -= 1;
+    m.y -= m.fJump;
+    if (m.LandOnGround()) {
+      m.CreateEffectDust();
+      m.SetMode(MODE_LANDING);
+    }
+  }
+
+  static void EnterRunOff(TMount& m) {
+    m.fSpeed = kRunOffSpeed;
+    m.fAngle = static_cast<float>(m.iFacing);
+  }
+  static void RunOff(TMount& m, TCharacter* pc) {
+    if (pc && std::fabs(pc->x - m.x) > kDropDistance) m.iStatus = STATUS_FINISHED;
+    m.Animation1WayLoop(8, 4);
+    if (m.iDelayCounter % kStepEvery == 0) {
+      PlaySound(sndDraconStep1);
+      m.CreateEffectDust();
+    }
+    m.SetMovement();
+  }
+
+  static void EnterRecoil(TMount& m) { m.CreateEffectDust(); }  // thrown off
+  static void Recoil(TMount& m, TCharacter*) {
+    // Nobody sets a mount's knockback angle, so the recoil always slides it to the left.
+    m.Animation2Way(2, 4);
+    if (m.iDelayCounter >= kRecoilFrames) {
+      m.Leave();
+    } else {
+      m.x += static_cast<float>(Cos(m.fKnockbackAngle)) * m.fSpeed;
+      m.y += static_cast<float>(Sin(m.fKnockbackAngle)) * m.fSpeed;
+      m.fSpeed -= 2;
+    }
+  }
+
+  static void Charge(TMount& m, TCharacter*) {
+    m.y -= m.fJump;
+    m.fJump -= kChargeGravity;
+    m.SetMovement();
+    if (m.LandOnGround()) m.Leave();
+  }
+
+  static void EnterWaiting(TMount& m) { m.iAICounter = kWaitFrames; }
+  static void Waiting(TMount& m, TCharacter* pc) {
+    m.MoveAI(pc);
+    m.Animation2WayLoop(3, 8);
+  }
+
+  static void EnterRising(TMount& m) { m.iFrame = 1; }
+  static void Rising(TMount& m, TCharacter*) {
+    if (m.iDelayCounter == kRiseFrameDown) m.iFrame = 0;
+    if (m.iDelayCounter >= kRiseFrames) m.SetMode(MODE_RUN_OFF);
+  }
+
+  static void EnterStandingUp(TMount& m) { m.fSpeed = 0; }
+  static void StandingUp(TMount& m, TCharacter*) {
+    if (m.Animation1Way(2, 6) == 1) m.SetMode(MODE_MOUNT_WAITING);
+  }
+
+  static const Row kRows[];
 };
+
 // clang-format off
-constexpr MountSprite kDraconSprites[] = {
-  // mode                      sprite
-  { MODE_LANDING,              &imgDraconPlaneSwitch        },
-  { MODE_STANCE,               &imgDraconStance             },
-  { MODE_JUMP_RISE,            &imgDraconJumpUp             },
-  { MODE_JUMP_PEAK,            &imgDraconJumpPeak           },
-  { MODE_JUMP_FALL,            &imgDraconJumpDown           },
-  { MODE_RUN_OFF,              &imgDraconRun                },
-  { MODE_PUSHED_HIGH,          &imgDraconHit                },
-  { MODE_CHARGE,               &imgDraconDash               },
-  { MODE_AIR_HOVER,            &imgDraconJumpAttack1Prepare },
-  { MODE_MOUNT_WAITING,        &imgDraconIdle               },
-  { MODE_MOUNT_RISING,         &imgDraconStand              },
-  { MODE_MOUNT_STANDING_UP,    &imgDraconStand              },
+const TMount::Modes::Row TMount::Modes::kRows[] = {
+  // mode                    entry            frame        picture
+  {MODE_INACTIVE,            EnterBoarded,    Ridden,      nullptr},
+  {MODE_LANDING,             EnterLanding,    Landing,     &imgDraconPlaneSwitch},
+  {MODE_STANCE,              EnterStance,     Stance,      &imgDraconStance},
+  {MODE_JUMP_RISE,           nullptr,         JumpRise,    &imgDraconJumpUp},
+  {MODE_JUMP_PEAK,           nullptr,         JumpPeak,    &imgDraconJumpPeak},
+  {MODE_JUMP_FALL,           nullptr,         JumpFall,    &imgDraconJumpDown},
+  {MODE_CHARGE,              nullptr,         Charge,      &imgDraconDash},
+  {MODE_AIR_HOVER,           nullptr,         nullptr,     &imgDraconJumpAttack1Prepare},
+  {MODE_RUN_OFF,             EnterRunOff,     RunOff,      &imgDraconRun},
+  {MODE_PUSHED_HIGH,         EnterRecoil,     Recoil,      &imgDraconHit},
+  {MODE_MOUNT_WAITING,       EnterWaiting,    Waiting,     &imgDraconIdle},
+  {MODE_MOUNT_RISING,        EnterRising,     Rising,      &imgDraconStand},
+  {MODE_MOUNT_STANDING_UP,   EnterStandingUp, StandingUp,  &imgDraconStand},
 };
 // clang-format on
-static_assert(std::size(kDraconSprites) == 12);
 
-const ImagePtr* SpriteOf(int mode) {
-  for (const MountSprite& row : kDraconSprites) {
-    if (row.mode == mode) return row.image;
+const TMount::Modes::Row* TMount::Modes::Find(int mode) {
+  static_assert(std::size(kRows) == 13);
+  for (const Row& row : kRows) {
+    if (row.mode == mode) return &row;
   }
   return nullptr;
 }
-
-}  // namespace
-
-// ---- Entry --------------------------------------------------------------------------------------
 
 void TMount::SetMode(int mode) {
   iDelayCounter = 0;
   iMode = mode;
   iFrame = 0;
   bFrameDirection = 1;
-  switch (mode) {
-    case MODE_INACTIVE:
-      --iRideCounter;
-      break;  // boarded
-    case MODE_LANDING:
-      fAngle = static_cast<float>(iFacing);
-      iFrame = 1;
-      bFrameDirection = 0;
-      break;
-    case MODE_STANCE:
-      CheckFacing();
-      SwitchFacing(-1);
-      fSpeed = 0;
-      iAICounter = Rand(30, 60);
-      break;
-    case MODE_JUMP_RISE:
-    case MODE_JUMP_PEAK:
-    case MODE_JUMP_FALL:
-    case MODE_CHARGE:
-    case MODE_AIR_HOVER:
-      break;
-    case MODE_RUN_OFF:
-      fSpeed = kRunOffSpeed;
-      fAngle = static_cast<float>(iFacing);
-      break;
-    case MODE_PUSHED_HIGH:
-      CreateEffectDust();
-      break;  // thrown-off recoil
-    case MODE_MOUNT_WAITING:
-      iAICounter = kWaitFrames;
-      break;
-    case MODE_MOUNT_RISING:
-      iFrame = 1;
-      break;
-    case MODE_MOUNT_STANDING_UP:
-      fSpeed = 0;
-      break;
-    default:
-      SetModeCustom(mode);
-      break;
+  const Modes::Row* row = Modes::Find(mode);
+  if (!row) {
+    SetModeCustom(mode);
+  } else if (row->enter) {
+    row->enter(*this);
   }
 }
 
@@ -108,80 +178,13 @@ void TMount::SetModeCustom(int) {}
 
 void TMount::Leave() { SetMode(iRideCounter < 1 ? MODE_RUN_OFF : MODE_MOUNT_STANDING_UP); }
 
-// ---- Update -------------------------------------------------------------------------------------
-
 void TMount::MoveChara() {
   TCharacter* pc = GetPC();
-  switch (iMode) {
-    case MODE_INACTIVE:
-      break;  // ridden: stays where it was boarded
-    case MODE_LANDING:
-      if (Animation2Way(2, 3) == 1) Leave();
-      break;
-    case MODE_STANCE:
-      Animation2WayLoop(3, 8);
-      break;
-    case MODE_JUMP_RISE:
-      x += fSpeed;
-      y -= fJump;
-      fJump -= 1;
-      if (fJump <= 0) SetMode(MODE_JUMP_PEAK);
-      break;
-    case MODE_JUMP_PEAK:
-      x += fSpeed;
-      y -= fJump;
-      fJump -= 1;
-      if (Animation1Way(2, 3) == 1) SetMode(MODE_JUMP_FALL);
-      break;
-    case MODE_JUMP_FALL:
-      x += fSpeed;
-      if (fJump > kFallLimit) fJump -= 1;
-      y -= fJump;
-      if (LandOnGround()) {
-        CreateEffectDust();
-        SetMode(MODE_LANDING);
-      }
-      break;
-    case MODE_RUN_OFF:
-      if (pc && std::fabs(pc->x - x) > kDropDistance) iStatus = STATUS_FINISHED;
-      Animation1WayLoop(8, 4);
-      if (iDelayCounter % kStepEvery == 0) {
-        PlaySound(sndDraconStep1);
-        CreateEffectDust();
-      }
-      SetMovement();
-      break;
-    case MODE_PUSHED_HIGH:
-      // Nobody sets a mount's knockback angle, so the recoil always slides it to the left.
-      Animation2Way(2, 4);
-      if (iDelayCounter >= kRecoilFrames) {
-        Leave();
-      } else {
-        x += static_cast<float>(Cos(fKnockbackAngle)) * fSpeed;
-        y += static_cast<float>(Sin(fKnockbackAngle)) * fSpeed;
-        fSpeed -= 2;
-      }
-      break;
-    case MODE_CHARGE:
-      y -= fJump;
-      fJump -= kChargeGravity;
-      SetMovement();
-      if (LandOnGround()) Leave();
-      break;
-    case MODE_MOUNT_WAITING:
-      MoveAI(pc);
-      Animation2WayLoop(3, 8);
-      break;
-    case MODE_MOUNT_RISING:
-      if (iDelayCounter == kRiseFrameDown) iFrame = 0;
-      if (iDelayCounter >= kRiseFrames) SetMode(MODE_RUN_OFF);
-      break;
-    case MODE_MOUNT_STANDING_UP:
-      if (Animation1Way(2, 6) == 1) SetMode(MODE_MOUNT_WAITING);
-      break;
-    default:
-      MoveCustom(pc);
-      break;
+  const Modes::Row* row = Modes::Find(iMode);
+  if (row && row->frame) {
+    row->frame(*this, pc);
+  } else {
+    MoveCustom(pc);
   }
 }
 
@@ -208,13 +211,15 @@ void TMount::CheckFacing() {
     }
   }
   if (left == 0) {
-    iFacingState = 0;
+    iFacingState = FACING_RIGHT;
   } else {
-    iFacingState = right == 0 ? 180 : 2;
+    iFacingState = right == 0 ? FACING_LEFT : FACING_BOTH_SIDES;
   }
 }
 
-void TMount::SwitchFacing(int) { iFacing = iFacingState == 180 ? 180 : 0; }
+void TMount::SwitchFacing(int) {
+  iFacing = iFacingState == FACING_LEFT ? FACING_LEFT : FACING_RIGHT;
+}
 
 // ---- Drawing ------------------------------------------------------------------------------------
 
@@ -266,9 +271,10 @@ void TMountDracon::MoveCustom(TCharacter*) {
 
 void TMountDracon::Draw() {
   if (iMode == MODE_INACTIVE) return;
-  SetScale(iFacing == 180 ? -1.0f : 1.0f, 1.0f);
+  SetScale(FacingScale(iFacing), 1.0f);
   DrawImage(imgShadow, x, GroundLine(), 0);
-  if (const ImagePtr* sprite = SpriteOf(iMode)) DrawImage(*sprite, x, y, iFrame);
+  const Modes::Row* row = Modes::Find(iMode);
+  if (row && row->picture) DrawImage(*row->picture, x, y, iFrame);
   SetScale(1, 1);
 }
 

@@ -19,7 +19,8 @@ class TMount : public TCharacter {
 
   // The heroine, or nullptr before she exists.
   virtual TCharacter* GetPC();
-  // Which side the heroine's party stands on: 0 none on the left, 180 all on the left, 2 both.
+  // Which side the heroine's party stands on (iFacingState): FACING_RIGHT all on the right,
+  // FACING_LEFT all on the left, FACING_BOTH_SIDES both.
   virtual void CheckFacing();
   virtual void SwitchFacing(int ignored);
   virtual void SetModeCustom(int mode);
@@ -29,6 +30,8 @@ class TMount : public TCharacter {
  protected:
   // After a throw-off: wait to be boarded again while boardings are left, else run off.
   void Leave();
+  // The mode rows: each mode's entry, frame and picture (mount.cpp).
+  struct Modes;
 };
 
 class TMountDracon : public TMount {

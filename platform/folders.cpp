@@ -71,7 +71,7 @@ std::string DescribeDataFolders() {
 }
 
 fs::path FindDataFile(const std::string& name) {
-  const fs::path relative(name);
+  fs::path relative(name);
   if (dataFolders.empty() || relative.is_absolute()) return relative;
   std::error_code ec;
   for (const fs::path& folder : dataFolders) {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/folders.h"
 #include "platform/internal.h"
@@ -127,13 +128,16 @@ bool BoxOpaque(const uint8_t* rgba, int width, const SDL_Rect& box) {
   return true;
 }
 
-// A texture of the box of a frame, in the renderer's own pixel format: SDL's software renderer
-// blends it straight onto the picture instead of converting every pixel of every draw.
+// A texture of the box of a frame, in a format SDL's software renderer draws without converting
+// every pixel of every draw: ARGB8888 blends straight onto the picture, and an opaque frame in the
+// picture's own format (platform_detail::OpaqueTextureFormat) is copied or stretched onto it.
 // `variant` mirrors it and thresholds its alpha as TImage::Texture's variants say.
 SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint8_t* rgba,
-                         const SDL_Rect& box, int variant) {
+                         const SDL_Rect& box, int variant, bool opaque) {
+  const Uint32 format =
+      opaque ? platform_detail::OpaqueTextureFormat() : Uint32{SDL_PIXELFORMAT_ARGB8888};
   SDL_Texture* texture =
-      SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, box.w, box.h);
+      SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STATIC, box.w, box.h);
   if (!texture) return nullptr;
   const bool mirrorX = variant & TImage::kMirrorX, mirrorY = variant & TImage::kMirrorY;
   const bool mask = variant & TImage::kMaskVariant;
@@ -154,17 +158,43 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, const TImage& image, const uint
   return texture;
 }
 
+// Images that hold textures of the current window. Textures are made and released on the
+// drawing thread only. Never freed: images held by globals may go after it would.
+std::unordered_set<TImage*>& ImagesWithTextures() {
+  static auto* images = new std::unordered_set<TImage*>;
+  return *images;
+}
+
+// Pictures shown since the program started; a texture undrawn for kUnusedPictures of them is
+// released, looked for every kReleaseInterval pictures. A stage's scenery and a character's moves
+// come back within seconds while they are in play, so a texture released is one that has left it.
+int shownPictures = 0;
+constexpr int kReleaseInterval = 60;
+constexpr int kUnusedPictures = 600;
+
+bool HoldsHandles(const TImage::Texture& texture) {
+  return std::any_of(texture.handles.begin(), texture.handles.end(),
+                     [](void* handle) { return handle != nullptr; });
+}
+
+// Frees a frame's textures; what was measured of the frame stays.
+void ReleaseHandles(TImage::Texture& texture) {
+  if (texture.sequence == GraphicsSequence() && platform_detail::Renderer() &&
+      HoldsHandles(texture)) {
+    // Quads already gathered may still sample these textures.
+    platform_detail::FlushQuads();
+    for (void* handle : texture.handles)
+      if (handle) SDL_DestroyTexture(static_cast<SDL_Texture*>(handle));
+  }
+  texture.handles = {};
+}
+
 void DestroyTextures(TImage& image) {
   if (PlatformExiting()) return;  // the renderer goes with the process
+  if (image.holdsTextures) ImagesWithTextures().erase(&image);
+  image.holdsTextures = false;
   for (TImage::Texture& texture : image.textures) {
-    const bool any = std::any_of(texture.handles.begin(), texture.handles.end(),
-                                 [](void* handle) { return handle != nullptr; });
-    if (texture.sequence == GraphicsSequence() && platform_detail::Renderer() && any) {
-      // Quads already gathered may still sample these textures.
-      platform_detail::FlushQuads();
-      for (void* handle : texture.handles)
-        if (handle) SDL_DestroyTexture(static_cast<SDL_Texture*>(handle));
-    }
+    ReleaseHandles(texture);
     texture = TImage::Texture{};
   }
 }
@@ -181,6 +211,7 @@ const TImage::Texture* FrameTexture(TImage& image, int frame, int variant) {
     texture = TImage::Texture{};
     texture.sequence = GraphicsSequence();
   }
+  texture.lastDrawn = shownPictures;
   void*& handle = texture.handles[variant];
   if (!handle && !(texture.measured && texture.width == 0)) {
     std::vector<uint8_t> decoded;
@@ -198,7 +229,11 @@ const TImage::Texture* FrameTexture(TImage& image, int frame, int variant) {
     }
     if (texture.width == 0) return nullptr;
     const SDL_Rect box{texture.left, texture.top, texture.width, texture.height};
-    handle = MakeTexture(renderer, image, rgba.data(), box, variant);
+    handle = MakeTexture(renderer, image, rgba.data(), box, variant, texture.opaque);
+    if (handle && !image.holdsTextures) {
+      ImagesWithTextures().insert(&image);
+      image.holdsTextures = true;
+    }
   }
   return handle ? &texture : nullptr;
 }
@@ -296,6 +331,27 @@ void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4], bool opaque,
 void ForgetTextures() {
   FlushQuads();
   batch.texture = nullptr;
+  // The renderer frees them itself.
+  for (TImage* image : ImagesWithTextures()) image->holdsTextures = false;
+  ImagesWithTextures().clear();
+}
+
+void ReleaseUnusedTextures() {
+  if (++shownPictures % kReleaseInterval != 0) return;
+  std::unordered_set<TImage*>& images = ImagesWithTextures();
+  for (auto it = images.begin(); it != images.end();) {
+    bool holds = false;
+    for (TImage::Texture& texture : (*it)->textures) {
+      if (shownPictures - texture.lastDrawn >= kUnusedPictures) ReleaseHandles(texture);
+      holds = holds || HoldsHandles(texture);
+    }
+    if (holds) {
+      ++it;
+    } else {
+      (*it)->holdsTextures = false;
+      it = images.erase(it);
+    }
+  }
 }
 
 bool DecodeImage(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, int& width,

@@ -39,8 +39,10 @@ struct TImage {
     int left = 0, top = 0, width = 0, height = 0;  // the box, in the frame's pixels
     bool measured = false;  // the box is known (an empty box: nothing to draw)
     bool opaque = false;    // every pixel of the box fully opaque: drawn without blending
+    int lastDrawn = 0;      // the shown picture it was last drawn for (see ReleaseUnusedTextures)
   };
   std::vector<Texture> textures;
+  bool holdsTextures = false;  // listed among the images that have textures to release
   static constexpr int kMirrorX = 1, kMirrorY = 2, kMaskVariant = 4;
 
   ~TImage();

@@ -30,6 +30,10 @@ void SubmitQuad(SDL_Texture* texture, const SDL_FPoint corners[4], bool opaque,
                 const SDL_FPoint* uv);
 // True when the renderer is SDL's own software renderer.
 bool SoftwareRenderer();
+// The format of textures whose every pixel is opaque: the picture's own when the software
+// renderer draws into the window's pixels (ARGB8888 or RGB888, stored alike), so that drawing one
+// is a plain copy or stretch instead of a conversion of every pixel; ARGB8888 otherwise.
+Uint32 OpaqueTextureFormat();
 // Sends the quads gathered so far to SDL (before clearing, presenting or reading back).
 void FlushQuads();
 }  // namespace platform_detail
@@ -42,5 +46,10 @@ void DrawImageQuad(TImage& image, int frame, float tx, float ty, float x0, float
 
 // Called when a window's renderer goes away: every texture made for it is invalid now.
 void ForgetTextures();
+
+// Called with each picture shown. Now and then it releases the textures of frames that no picture
+// has drawn for a while (a stage left behind, a move not made for a long time); a frame drawn
+// again gets its texture made anew, the same pixels.
+void ReleaseUnusedTextures();
 
 }  // namespace platform_detail

@@ -55,8 +55,9 @@ struct PlatformState {
   int sequence = 0;
   PacingMode pacing = PacingMode::None;
   SoftPacing soft;
-  int vsync = -1;         // what the renderer is set to, -1 unknown
-  bool software = false;  // the renderer is SDL's software renderer
+  int vsync = -1;                                  // what the renderer is set to, -1 unknown
+  bool software = false;                           // the renderer is SDL's software renderer
+  Uint32 opaqueFormat = SDL_PIXELFORMAT_ARGB8888;  // see OpaqueTextureFormat
   // Offscreen windows never swap, and a GL driver then keeps every frame's commands queued;
   // headless presents finish the frame's drawing through this instead.
   void (*finishGl)() = nullptr;
@@ -484,6 +485,7 @@ void CloseGraphics() {
   g.window = nullptr;
   g.finishGl = nullptr;
   g.software = false;
+  g.opaqueFormat = SDL_PIXELFORMAT_ARGB8888;
   g.width = g.height = 0;
   g.vsync = -1;
   IncrementSequence();
@@ -557,6 +559,12 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags) {
   if (g.backend == BackendKind::Sdl) SDL_ShowWindow(g.window);
   SDL_RendererInfo info{};
   g.software = SDL_GetRendererInfo(g.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+  g.opaqueFormat = SDL_PIXELFORMAT_ARGB8888;
+  if (g.software && !g.target) {
+    const SDL_Surface* picture = SDL_GetWindowSurface(g.window);
+    if (picture && picture->format->format == SDL_PIXELFORMAT_RGB888)
+      g.opaqueFormat = SDL_PIXELFORMAT_RGB888;
+  }
   g.finishGl = nullptr;
   if (g.backend == BackendKind::Headless && SDL_GetRendererInfo(g.renderer, &info) == 0 &&
       std::string_view(info.name).starts_with("opengl")) {
@@ -676,6 +684,7 @@ void Flip(int sync) {
   platform_detail::FlushQuads();
   PresentPicture();
   if (g.finishGl) g.finishGl();
+  platform_detail::ReleaseUnusedTextures();
   UpdateAudio();
 }
 
@@ -723,6 +732,7 @@ namespace platform_detail {
 SDL_Window* Window() { return g.window; }
 SDL_Renderer* Renderer() { return g.renderer; }
 bool SoftwareRenderer() { return g.software; }
+Uint32 OpaqueTextureFormat() { return g.opaqueFormat; }
 
 void ProcessEvents() {
   if (!g.initialised || g.processing) return;

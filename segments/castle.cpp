@@ -10,18 +10,10 @@
 #include "world/animation.h"
 #include "world/assets.h"
 #include "world/globals.h"
+#include "world/modes.h"
 #include "world/spawn.h"
 
 namespace {
-
-// Kinds the wave tables send.
-constexpr int kTemplar = 10;
-constexpr int kNecromancer = 11;
-constexpr int kExecutioner = 12;
-constexpr int kSpearman = 13;
-constexpr int kRaider = 15;
-constexpr int kSaberman = 16;
-constexpr int kDarkKnight = 50;
 
 constexpr int kStageBonus = 10000;
 
@@ -127,41 +119,41 @@ float HeroineX() { return Momo ? Momo->x : 0; }
 
 // clang-format off
 const std::array<WaveEnemy, 16> kCastleWaves = {{
-  // no  kind          x     plane step
-  {  1, kSaberman,     2420, 0,    0 },
-  {  2, kSaberman,     2760, 4,    0 },
-  {  3, kSaberman,     3420, 4,    2 },
-  {  4, kSaberman,     3400, 0,    2 },
-  {  5, kSpearman,     3320, 2,    2 },
-  {  6, kNecromancer,  -520, 0,    4 },  // behind her
-  {  7, kNecromancer,  4800, 4,    4 },
-  {  8, kSaberman,     -420, 2,    4 },  // behind her
-  {  9, kSpearman,     4420, 4,    4 },
-  { 10, kRaider,       5700, 0,    6 },
-  { 11, kSaberman,     5600, 4,    6 },
-  { 12, kSaberman,     5400, 2,    6 },
-  { 13, kSpearman,     2600, 2,    8 },  // behind her
-  { 14, kSaberman,     7400, 0,    8 },
-  { 15, kSpearman,     7700, 2,    8 },
-  { 16, kSaberman,     7600, 4,    8 },
+  // no  kind              x     plane step
+  {  1, TYPE_SABERMAN,    2420, 0,    0 },
+  {  2, TYPE_SABERMAN,    2760, 4,    0 },
+  {  3, TYPE_SABERMAN,    3420, 4,    2 },
+  {  4, TYPE_SABERMAN,    3400, 0,    2 },
+  {  5, TYPE_SPEARMAN,    3320, 2,    2 },
+  {  6, TYPE_NECROMANCER, -520, 0,    4 },  // behind her
+  {  7, TYPE_NECROMANCER, 4800, 4,    4 },
+  {  8, TYPE_SABERMAN,    -420, 2,    4 },  // behind her
+  {  9, TYPE_SPEARMAN,    4420, 4,    4 },
+  { 10, TYPE_RAIDER,      5700, 0,    6 },
+  { 11, TYPE_SABERMAN,    5600, 4,    6 },
+  { 12, TYPE_SABERMAN,    5400, 2,    6 },
+  { 13, TYPE_SPEARMAN,    2600, 2,    8 },  // behind her
+  { 14, TYPE_SABERMAN,    7400, 0,    8 },
+  { 15, TYPE_SPEARMAN,    7700, 2,    8 },
+  { 16, TYPE_SABERMAN,    7600, 4,    8 },
 }};
 
 const std::array<WaveEnemy, 14> kCastle2Waves = {{
-  // no  kind          x     plane step
-  {  1, kSpearman,     2420, 0,    0 },
-  {  2, kSpearman,     2760, 4,    0 },
-  {  3, kNecromancer,  3620, 4,    2 },
-  {  4, kSaberman,     3400, 0,    2 },
-  {  5, kSpearman,     3420, 2,    2 },
-  {  6, kSaberman,      520, 2,    4 },  // behind her
-  {  7, kSaberman,     4500, 4,    4 },
-  {  8, kTemplar,      -820, 4,    4 },  // behind her
-  {  9, kSaberman,     5400, 0,    6 },
-  { 10, kSpearman,     1500, 4,    6 },  // behind her
-  { 12, kExecutioner,  6400, 2,    6 },
-  { 13, kSaberman,     7600, 0,    8 },
-  { 14, kSaberman,     7400, 4,    8 },
-  { 15, kDarkKnight,   8000, 2,    8 },
+  // no  kind              x     plane step
+  {  1, TYPE_SPEARMAN,    2420, 0,    0 },
+  {  2, TYPE_SPEARMAN,    2760, 4,    0 },
+  {  3, TYPE_NECROMANCER, 3620, 4,    2 },
+  {  4, TYPE_SABERMAN,    3400, 0,    2 },
+  {  5, TYPE_SPEARMAN,    3420, 2,    2 },
+  {  6, TYPE_SABERMAN,    520, 2,    4 },  // behind her
+  {  7, TYPE_SABERMAN,    4500, 4,    4 },
+  {  8, TYPE_TEMPLAR,     -820, 4,    4 },  // behind her
+  {  9, TYPE_SABERMAN,    5400, 0,    6 },
+  { 10, TYPE_SPEARMAN,    1500, 4,    6 },  // behind her
+  { 12, TYPE_EXECUTIONER, 6400, 2,    6 },
+  { 13, TYPE_SABERMAN,    7600, 0,    8 },
+  { 14, TYPE_SABERMAN,    7400, 4,    8 },
+  { 15, TYPE_DARK_KNIGHT, 8000, 2,    8 },
 }};
 // clang-format on
 
@@ -244,7 +236,8 @@ void TStageCastle2::SegmentManager() {
     case 11:
       if (BGMPlayer) BGMPlayer->FadeOff(kEndMusicFade);
       for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-        if (c->iType != kDarkKnight || c->iMode != MODE_DEAD || c->iDelayCounter < kBossFallFrames)
+        if (c->iType != TYPE_DARK_KNIGHT || c->iMode != MODE_DEAD ||
+            c->iDelayCounter < kBossFallFrames)
           continue;
         bFade = 1;
         ++iSegmentCounter;

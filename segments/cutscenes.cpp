@@ -31,10 +31,8 @@ constexpr MapLeg kLegs[] = {
 
 void TCutscene::Move() {
   SegmentManager();
-  if (bSlowMotion == 0) {
-    MoveDelayCounter();
-    MoveSegment();
-  } else if (++iSlowMotionCounter % 3 == 0) {
+  // In slow motion the scene moves on every third frame only.
+  if (bSlowMotion == 0 || ++iSlowMotionCounter % 3 == 0) {
     MoveDelayCounter();
     MoveSegment();
   }
@@ -91,7 +89,7 @@ void TCutsceneSkillList::SegmentManager() {
 }
 
 void TCutsceneSkillList::Draw() {
-  DrawImage(imgSkillListMomo, fWorldX + fScreenWidth / 2, -fWorldY, 0);
+  DrawImage(imgSkillListMomo, ViewX(fScreenWidth / 2), ViewY(0), 0);
 }
 
 // ---- The map ------------------------------------------------------------------------------------

@@ -42,9 +42,6 @@ int PlayerSlot(const TCharacter& c) {
 
 }  // namespace
 
-float ViewX(float x) { return fWorldX + x; }
-float ViewY(float y) { return y - fWorldY; }
-
 // ---- TGameSegment -------------------------------------------------------------------------------
 
 void TGameSegment::FadeStep() {

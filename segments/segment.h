@@ -4,8 +4,7 @@
 // a third, and raises a finished flag the manager polls. A stage adds the blinking GO arrow, the
 // checks its script uses to send the heroine out at the end, and the score tally.
 //
-// Screen-fixed things are drawn at view positions: the drawing origin follows the world scroll,
-// so a view position (x, y) is drawn at (fWorldX + x, y - fWorldY).
+// Screen-fixed things are drawn at view positions (ViewX, ViewY in world/globals.h).
 
 #include <array>
 #include <cstdint>
@@ -51,10 +50,6 @@ class TGameSegment {
   // full speed, not finished. The frame counters keep their values.
   void Restart();
 };
-
-// Screen-fixed drawing in the scrolled world: where screen point (x, y) lies in the view.
-float ViewX(float x);
-float ViewY(float y);
 
 // The GO arrow: shown after a wave is beaten, blinking three times with a beep each time.
 class TGo {

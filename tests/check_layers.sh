@@ -1,7 +1,8 @@
 #!/bin/sh
 # The include rules of the source tree. Game folders stand in layers, and a file includes only
-# from its own folder or from folders below it; only platform/ includes SDL or a codec; only the
-# generator draws with Cairo. Prints one line per broken rule (file, line, rule) and fails if any.
+# from its own folder or from folders below it; only platform/ includes SDL, a codec or zlib;
+# only the generator draws with Cairo. Prints one line per broken rule (file, line, rule) and
+# fails if any.
 #
 # Usage: check_layers.sh [ROOT]
 set -eu
@@ -10,6 +11,7 @@ cd "$root"
 
 # Bottom layer first. Folders on one line share a layer and may not include each other.
 layers='platform
+files
 generated
 world
 input audio
@@ -55,9 +57,9 @@ awk -v layers="$layers" '
       bad = 1
     }
     if (folder == "tests" || folder == "tools") next
-    if (folder != "platform" && (target ~ /^SDL/ || target ~ /^(png|jpeglib|ft2build)\.h$/ ||
+    if (folder != "platform" && (target ~ /^SDL/ || target ~ /^(png|jpeglib|ft2build|zlib)\.h$/ ||
                                  target ~ /^(vorbis|ogg)\//)) {
-      print where "includes <" target ">: only platform/ includes SDL or a codec"
+      print where "includes <" target ">: only platform/ includes SDL, a codec or zlib"
       bad = 1
       next
     }

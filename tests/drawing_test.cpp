@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "input/file_io.h"
+#include "files/file_io.h"
 #include "platform/platform.h"
 #include "tests/test_support.h"
 

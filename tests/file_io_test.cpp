@@ -2,7 +2,7 @@
 // run through the real program is in cli_write_targets.sh, and this covers what a shell cannot
 // make: a socket.
 
-#include "input/file_io.h"
+#include "files/file_io.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -70,7 +70,7 @@ class FallenBoss : public StandInFoe {
 
 inline std::shared_ptr<TCharacter> MakeFallenBoss(int id) {
   auto boss = std::make_shared<FallenBoss>();
-  boss->iType = 50;
+  boss->iType = TYPE_DARK_KNIGHT;
   boss->Init(CODE_PLAYER_NONE, id);
   return boss;
 }

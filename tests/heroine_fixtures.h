@@ -1,13 +1,14 @@
 #pragma once
 // A world for the heroine's tests: one 1280 x 768 screen of a three-screen stretch, the heroine
 // reading the keyboard through her own TGameInput, and frames stepped as a stage runs them
-// (characters, then hit boxes, then effects). Keys are pressed through the device state, exactly
-// as a player's keyboard would press them.
+// (characters, then hit boxes, then effects, then the sort that puts her last). Keys are pressed
+// through the device state, exactly as a player's keyboard would press them.
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "actors/character_handler.h"
 #include "actors/combo_counter.h"
 #include "combat/projectile.h"
 #include "fx/effects.h"
@@ -61,20 +62,14 @@ class HeroineWorld : public testing::Test {
     ResetGlobals();
   }
 
-  // One game frame: every character, then the hit boxes, then the effects.
+  // One game frame as the manager runs it: every character in list order, the hit boxes, the
+  // effects, then the sort by descending id, so that the foes move before the heroine.
   void Step(int frames = 1) {
     for (int i = 0; i < frames; ++i) {
-      for (auto it = CharacterList.begin(); it != CharacterList.end();) {
-        const std::shared_ptr<TCharacter> c = *it;
-        if (c->iStatus == STATUS_FINISHED) {
-          it = CharacterList.erase(it);
-          continue;
-        }
-        c->Move();
-        ++it;
-      }
+      characters.Move();
       projectiles.Move();
       effects.Move();
+      characters.Sort();
     }
   }
 
@@ -117,7 +112,7 @@ class HeroineWorld : public testing::Test {
   std::shared_ptr<Dummy> AddFoe(int id, float ahead, float hp = 100, float size = 6) {
     auto foe = std::make_shared<Dummy>();
     foe->iID = id;
-    foe->iType = 16;
+    foe->iType = TYPE_SABERMAN;
     foe->iAffiliation = SIDE_ENEMY;
     foe->iStatus = STATUS_NORMAL;
     foe->fSize = size;
@@ -134,6 +129,13 @@ class HeroineWorld : public testing::Test {
   }
 
   DeviceState devices;
+  TCharacterHandler characters;
   TProjectileHandler projectiles;
   TEffectHandler effects;
 };
+
+// A world for a table of cases: TEST_P and INSTANTIATE_TEST_SUITE_P over Case rows.
+template <typename Case, typename World>
+class WorldCases : public World, public testing::WithParamInterface<Case> {};
+template <typename Case>
+using HeroineCases = WorldCases<Case, HeroineWorld>;

@@ -81,21 +81,23 @@ TEST_F(HeroineWorld, HoldingRightWhileLandingRunsWithoutTheCrouch) {
   EXPECT_EQ(std::count(modes.begin(), modes.end(), MODE_LANDING), 0);
 }
 
-TEST_F(HeroineWorld, JumpAttacksWaitForTheSecondFrameOfTheRise) {
-  const struct {
-    int riseFrame;  // the frame of the rise on which Attack is pressed
-    int mode;       // her mode after that frame
-  } kCases[] = {{1, MODE_JUMP_RISE}, {2, MOMO_JUMP_ATTACK1}};
-  for (const auto& c : kCases) {
-    SetUp();
-    Jump();
-    ASSERT_GT(StepUntil(MODE_JUMP_RISE, 10), 0);
-    Step(c.riseFrame - 1);
-    Tap(kKeyAttack);
-    EXPECT_EQ(Momo->iMode, c.mode) << "Attack on rise frame " << c.riseFrame;
-    TearDown();
-  }
+struct JumpAttackCase {
+  int riseFrame;  // the frame of the rise on which Attack is pressed
+  int mode;       // her mode after that frame
+};
+using JumpAttacks = HeroineCases<JumpAttackCase>;
+
+TEST_P(JumpAttacks, WaitForTheSecondFrameOfTheRise) {
+  const JumpAttackCase& c = GetParam();
+  Jump();
+  ASSERT_GT(StepUntil(MODE_JUMP_RISE, 10), 0);
+  Step(c.riseFrame - 1);
+  Tap(kKeyAttack);
+  EXPECT_EQ(Momo->iMode, c.mode) << "Attack on rise frame " << c.riseFrame;
 }
+INSTANTIATE_TEST_SUITE_P(RiseFrames, JumpAttacks,
+                         testing::Values(JumpAttackCase{1, MODE_JUMP_RISE},
+                                         JumpAttackCase{2, MOMO_JUMP_ATTACK1}));
 
 // The air moon slasher cast on the first frame of the rise, when she is still on the ground line:
 // when it ends she falls, and the fall lands her, however short it is.
@@ -117,30 +119,29 @@ TEST_F(HeroineWorld, AnAirMoonSlasherAtTheGroundLineEndsInAFallAndALanding) {
 // ---- Taking hits
 // ----------------------------------------------------------------------------------
 
-TEST_F(HeroineWorld, PushedFromBehindSheFallsOnHerFaceAndGetsUpTurned) {
-  const struct {
-    int type;
-    float angle;  // she faces right: 0 pushes her the way she faces
-    int mode;
-  } kCases[] = {
-      {MODE_PUSHED_LOW, 180, MODE_PUSHED_LOW},
-      {MODE_PUSHED_HIGH, 180, MODE_PUSHED_HIGH},
-      {MODE_PUSHED_LOW, 0, MOMO_FALL_FORWARD},
-      {MODE_PUSHED_HIGH, 0, MOMO_FALL_FORWARD},
-  };
-  for (const auto& c : kCases) {
-    SetUp();
-    Momo->Damage(10, c.angle, c.type, 0, 0);
-    EXPECT_EQ(Momo->iMode, c.mode) << "type " << c.type << " at " << c.angle;
-    if (c.mode == MOMO_FALL_FORWARD) {
-      ASSERT_GT(StepUntil(MOMO_SLIDE, 60), 0);
-      ASSERT_GT(StepUntil(MODE_GETTING_UP, 80), 0);
-      EXPECT_EQ(Momo->iFacing, 180) << "she gets up facing the other way";
-      EXPECT_EQ(Momo->iFrame, 2);
-    }
-    TearDown();
+struct PushCase {
+  int type;
+  float angle;  // she faces right: 0 pushes her the way she faces
+  int mode;
+};
+using Pushed = HeroineCases<PushCase>;
+
+TEST_P(Pushed, FromBehindSheFallsOnHerFaceAndGetsUpTurned) {
+  const PushCase& c = GetParam();
+  Momo->Damage(10, c.angle, c.type, 0, 0);
+  EXPECT_EQ(Momo->iMode, c.mode) << "type " << c.type << " at " << c.angle;
+  if (c.mode == MOMO_FALL_FORWARD) {
+    ASSERT_GT(StepUntil(MOMO_SLIDE, 60), 0);
+    ASSERT_GT(StepUntil(MODE_GETTING_UP, 80), 0);
+    EXPECT_EQ(Momo->iFacing, 180) << "she gets up facing the other way";
+    EXPECT_EQ(Momo->iFrame, 2);
   }
 }
+INSTANTIATE_TEST_SUITE_P(LowAndHigh, Pushed,
+                         testing::Values(PushCase{MODE_PUSHED_LOW, 180, MODE_PUSHED_LOW},
+                                         PushCase{MODE_PUSHED_HIGH, 180, MODE_PUSHED_HIGH},
+                                         PushCase{MODE_PUSHED_LOW, 0, MOMO_FALL_FORWARD},
+                                         PushCase{MODE_PUSHED_HIGH, 0, MOMO_FALL_FORWARD}));
 
 TEST_F(HeroineWorld, TheDiveArmourTakesAFifthAndKeepsDivingUnlessItKills) {
   Momo->y = fPlaneY[2] - 300;
@@ -158,35 +159,33 @@ TEST_F(HeroineWorld, TheDiveArmourTakesAFifthAndKeepsDivingUnlessItKills) {
   EXPECT_EQ(Momo->iMode, MODE_KNOCKDOWN);
 }
 
-TEST_F(HeroineWorld, KnockedOutSheLosesALifeOrIsAskedToContinueOrTheGameIsOver) {
-  const struct {
-    int lives, continues;
-    int mode;  // where the lying ends
-  } kCases[] = {
-      {1, 0, MOMO_LIFE_REFILL},
-      {0, 1, MOMO_CONTINUE},
-      {0, 0, MOMO_GAME_OVER},
-  };
-  for (const auto& c : kCases) {
-    SetUp();
-    Momo->iLive = c.lives;
-    Momo->iContinue = c.continues;
-    Momo->fHP = 1;
-    Momo->Damage(10, 180, MODE_KNOCKDOWN, 0, 0);
-    std::vector<int> modes;
-    for (int i = 0; i < 300 && Momo->iMode != c.mode; ++i) {
-      Step();
-      modes.push_back(Momo->iMode);
-    }
-    EXPECT_EQ(Momo->iMode, c.mode) << c.lives << " lives, " << c.continues << " continues";
-    EXPECT_EQ(std::count(modes.begin(), modes.end(), MOMO_CONTINUE),
-              c.mode == MOMO_CONTINUE ? 1 : 0);
-    if (c.mode == MOMO_LIFE_REFILL) {
-      EXPECT_EQ(Momo->iLive, 0);
-    }
-    TearDown();
+struct KnockOutCase {
+  int lives, continues;
+  int mode;  // where the lying ends
+};
+using KnockedOut = HeroineCases<KnockOutCase>;
+
+TEST_P(KnockedOut, SheLosesALifeOrIsAskedToContinueOrTheGameIsOver) {
+  const KnockOutCase& c = GetParam();
+  Momo->iLive = c.lives;
+  Momo->iContinue = c.continues;
+  Momo->fHP = 1;
+  Momo->Damage(10, 180, MODE_KNOCKDOWN, 0, 0);
+  std::vector<int> modes;
+  for (int i = 0; i < 300 && Momo->iMode != c.mode; ++i) {
+    Step();
+    modes.push_back(Momo->iMode);
+  }
+  EXPECT_EQ(Momo->iMode, c.mode) << c.lives << " lives, " << c.continues << " continues";
+  EXPECT_EQ(std::count(modes.begin(), modes.end(), MOMO_CONTINUE), c.mode == MOMO_CONTINUE ? 1 : 0);
+  if (c.mode == MOMO_LIFE_REFILL) {
+    EXPECT_EQ(Momo->iLive, 0);
   }
 }
+INSTANTIATE_TEST_SUITE_P(LivesAndContinues, KnockedOut,
+                         testing::Values(KnockOutCase{1, 0, MOMO_LIFE_REFILL},
+                                         KnockOutCase{0, 1, MOMO_CONTINUE},
+                                         KnockOutCase{0, 0, MOMO_GAME_OVER}));
 
 TEST_F(HeroineWorld, AcceptingAContinueRestoresTwoLivesAndRefillsFromNothing) {
   Momo->iLive = 0;
@@ -225,28 +224,28 @@ TEST_F(HeroineWorld, TwoScoreMarksPassedInOneFrameGiveALifeThisFrameAndOneTheNex
 // ---- Attacks and combos
 // ---------------------------------------------------------------------------
 
-TEST_F(HeroineWorld, AStrikePressedAnyTimeDuringTheLastStartsOnItsTwelfthFrame) {
-  // From the third frame on: the key must be up for a frame after the press that began it.
-  for (int pressAt : {3, 6, 11}) {
-    SetUp();
-    Tap(kKeyAttack);
-    ASSERT_EQ(Momo->iMode, MOMO_STRIKE1);
-    const int chain[] = {MOMO_STRIKE1, MOMO_STRIKE2, MOMO_STRIKE3, MOMO_STRIKE4};
-    for (int i = 0; i < 3; ++i) {
-      Step(pressAt - 1);
-      Tap(kKeyAttack);  // frame `pressAt` of the strike
-      Step(11 - pressAt);
-      EXPECT_EQ(Momo->iMode, chain[i]) << "pressed on frame " << pressAt;
-      Step();
-      EXPECT_EQ(Momo->iMode, chain[i + 1]) << "pressed on frame " << pressAt;
-      EXPECT_EQ(Momo->iDelayCounter, 0);
-    }
-    // The fourth strike ends the chain whatever is pressed.
-    Tap(kKeyAttack);
-    EXPECT_EQ(StepUntil(MODE_STANCE, 30), 19);
-    TearDown();
+// From the third frame on: the key must be up for a frame after the press that began it.
+using StrikeChain = HeroineCases<int>;
+
+TEST_P(StrikeChain, AStrikePressedAnyTimeDuringTheLastStartsOnItsTwelfthFrame) {
+  const int pressAt = GetParam();
+  Tap(kKeyAttack);
+  ASSERT_EQ(Momo->iMode, MOMO_STRIKE1);
+  const int chain[] = {MOMO_STRIKE1, MOMO_STRIKE2, MOMO_STRIKE3, MOMO_STRIKE4};
+  for (int i = 0; i < 3; ++i) {
+    Step(pressAt - 1);
+    Tap(kKeyAttack);  // frame `pressAt` of the strike
+    Step(11 - pressAt);
+    EXPECT_EQ(Momo->iMode, chain[i]) << "pressed on frame " << pressAt;
+    Step();
+    EXPECT_EQ(Momo->iMode, chain[i + 1]) << "pressed on frame " << pressAt;
+    EXPECT_EQ(Momo->iDelayCounter, 0);
   }
+  // The fourth strike ends the chain whatever is pressed.
+  Tap(kKeyAttack);
+  EXPECT_EQ(StepUntil(MODE_STANCE, 30), 19);
 }
+INSTANTIATE_TEST_SUITE_P(PressedOnFrame, StrikeChain, testing::Values(3, 6, 11));
 
 TEST_F(HeroineWorld, TheLastOfAttackAndMagicPressedIsTheFollowUp) {
   Tap(kKeyAttack);
@@ -285,36 +284,36 @@ struct SkillCase {
   float left;     // mana after paying
 };
 
-TEST_F(HeroineWorld, EachSkillPaysItsCostWhenItsRowSays) {
-  // clang-format off
-  const SkillCase kSkills[] = {
+// clang-format off
+const SkillCase kSkills[] = {
     // name                        direction  dash   mana   first mode              paid in                 left
     {"moon slasher, 12 exactly",   0,         false, 12,    MODE_STANCE,            MODE_STANCE,            12},
     {"moon slasher",               0,         false, 12.5f, MOMO_MOON_SLASHER,      MOMO_MOON_SLASHER,      0.5f},
     {"eruption",                   kKeyUp,    false, 41,    MOMO_ERUPTION_PREPARE,  MOMO_ERUPTION,          1},
     {"psychic sphere",             kKeyDown,  false, 65,    MOMO_SPHERE_PREPARE,    MOMO_SPHERE_CAST,       1},
     {"strike-through",             0,         true,  37,    MOMO_STRIKE_THROUGH,    MOMO_STRIKE_THROUGH,    1},
-  };
-  // clang-format on
-  for (const SkillCase& c : kSkills) {
-    SetUp();
-    Momo->fMP = c.mana;
-    if (c.fromDash) {
-      Tap(kKeyDash);
-      ASSERT_EQ(Momo->iMode, MODE_DASH) << c.name;
-    }
-    if (c.direction) Key(c.direction, true);
-    Tap(kKeyMagic);
-    if (c.direction) Key(c.direction, false);
-    EXPECT_EQ(Momo->iMode, c.firstMode) << c.name;
-    if (c.paidIn != c.firstMode) {
-      EXPECT_FLOAT_EQ(Momo->fMP, c.mana) << c.name << ": nothing paid yet";
-      ASSERT_GT(StepUntil(c.paidIn, 60), 0) << c.name;
-    }
-    EXPECT_FLOAT_EQ(Momo->fMP, c.left) << c.name;
-    TearDown();
+};
+// clang-format on
+using Skills = HeroineCases<SkillCase>;
+
+TEST_P(Skills, EachPaysItsCostWhenItsRowSays) {
+  const SkillCase& c = GetParam();
+  Momo->fMP = c.mana;
+  if (c.fromDash) {
+    Tap(kKeyDash);
+    ASSERT_EQ(Momo->iMode, MODE_DASH) << c.name;
   }
+  if (c.direction) Key(c.direction, true);
+  Tap(kKeyMagic);
+  if (c.direction) Key(c.direction, false);
+  EXPECT_EQ(Momo->iMode, c.firstMode) << c.name;
+  if (c.paidIn != c.firstMode) {
+    EXPECT_FLOAT_EQ(Momo->fMP, c.mana) << c.name << ": nothing paid yet";
+    ASSERT_GT(StepUntil(c.paidIn, 60), 0) << c.name;
+  }
+  EXPECT_FLOAT_EQ(Momo->fMP, c.left) << c.name;
 }
+INSTANTIATE_TEST_SUITE_P(Table, Skills, testing::ValuesIn(kSkills));
 
 TEST_F(HeroineWorld, TheStrikeThroughEndsFacingTheOtherWay) {
   Tap(kKeyDash);
@@ -381,36 +380,37 @@ TEST_F(HeroineWorld, TheMoonWaveOnlyStaggersOnceItHasFlownTwentyFourFrames) {
   EXPECT_EQ(wave->iDamageType, MODE_HIT_HIGH);
 }
 
-TEST_F(HeroineWorld, OnlySomeBoxesGiveManaBack) {
-  const struct {
-    const char* name;
-    std::shared_ptr<TProjectile> (*make)();
-    int herMode;  // the mode a box bound to her needs
-    bool refunds;
-  } kBoxes[] = {
-      {"slash", [] { return std::shared_ptr<TProjectile>(new TProjectileMomoAttack1); }, 6, true},
-      {"jump kick", [] { return std::shared_ptr<TProjectile>(new TProjectileMomoJumpKick); },
-       MOMO_JUMP_KICK, true},
-      {"strike-through",
-       [] { return std::shared_ptr<TProjectile>(new TProjectileMomoStrikeThrough); },
-       MOMO_STRIKE_THROUGH, false},
-      {"eruption", [] { return std::shared_ptr<TProjectile>(new TProjectileMomoEruption); }, 6,
-       false},
-  };
-  for (const auto& c : kBoxes) {
-    SetUp();
-    auto foe = AddFoe(1, 100, 1000);  // inside every one of these boxes
-    Momo->iMode = c.herMode;
-    Momo->fMP = 100;
-    auto box = c.make();
-    box->Init(0, Momo->x, Momo->y, 0, 0, 0, 2, 30, 0, 0);
-    ProjectileList.push_back(box);
-    projectiles.Move();
-    ASSERT_LT(foe->fHP, 1000) << c.name;
-    EXPECT_EQ(Momo->fMP > 100, c.refunds) << c.name;
-    TearDown();
-  }
+struct RefundCase {
+  const char* name;
+  std::shared_ptr<TProjectile> (*make)();
+  int herMode;  // the mode a box bound to her needs
+  bool refunds;
+};
+const RefundCase kRefundBoxes[] = {
+    {"slash", [] { return std::shared_ptr<TProjectile>(new TProjectileMomoAttack1); }, 6, true},
+    {"jump kick", [] { return std::shared_ptr<TProjectile>(new TProjectileMomoJumpKick); },
+     MOMO_JUMP_KICK, true},
+    {"strike-through",
+     [] { return std::shared_ptr<TProjectile>(new TProjectileMomoStrikeThrough); },
+     MOMO_STRIKE_THROUGH, false},
+    {"eruption", [] { return std::shared_ptr<TProjectile>(new TProjectileMomoEruption); }, 6,
+     false},
+};
+using ManaBack = HeroineCases<RefundCase>;
+
+TEST_P(ManaBack, OnlySomeBoxesGiveIt) {
+  const RefundCase& c = GetParam();
+  auto foe = AddFoe(1, 100, 1000);  // inside every one of these boxes
+  Momo->iMode = c.herMode;
+  Momo->fMP = 100;
+  auto box = c.make();
+  box->Init(0, Momo->x, Momo->y, 0, 0, 0, 2, 30, 0, 0);
+  ProjectileList.push_back(box);
+  projectiles.Move();
+  ASSERT_LT(foe->fHP, 1000) << c.name;
+  EXPECT_EQ(Momo->fMP > 100, c.refunds) << c.name;
 }
+INSTANTIATE_TEST_SUITE_P(Boxes, ManaBack, testing::ValuesIn(kRefundBoxes));
 
 TEST_F(HeroineWorld, AnInterruptedSphereCollapsesAndStopsHitting) {
   Momo->iMode = MOMO_SPHERE_CAST;
@@ -459,31 +459,33 @@ TEST_F(HeroineWorld, AFoeHeldTooLongGetsFree) {
   EXPECT_EQ(Momo->iTargetID, -1);
 }
 
-TEST_F(HeroineWorld, ABackThrowHurtsALargerFoeMore) {
-  const struct {
-    float size;
-    float least, most;  // the throw's dice: 4 per unit of size, Rand(2, 4) each, plus 6
-  } kCases[] = {{4, 16 * 2 + 6, 16 * 4 + 6}, {10, 40 * 2 + 6, 40 * 4 + 6}};
-  for (const auto& c : kCases) {
-    SetUp();
-    auto foe = AddFoe(1, 60, 1000, c.size);
-    Key(kKeyRight, true);
-    Step();
-    Key(kKeyRight, false);
-    ASSERT_GT(StepUntil(MOMO_GRAPPLE_HOLD, 10), 0);
-    Key(kKeyLeft, true);  // away from the foe
-    Tap(kKeyAttack);
-    Key(kKeyLeft, false);
-    ASSERT_EQ(Momo->iMode, MOMO_BACK_THROW);
-    EXPECT_EQ(foe->iMode, 66);
-    Step(30);
-    EXPECT_EQ(foe->iMode, MODE_THROWN);
-    const float dealt = 1000 - foe->fHP;
-    EXPECT_GE(dealt, c.least) << "size " << c.size;
-    EXPECT_LE(dealt, c.most) << "size " << c.size;
-    TearDown();
-  }
+struct BackThrowCase {
+  float size;
+  float least, most;  // the throw's dice: 4 per unit of size, Rand(2, 4) each, plus 6
+};
+using BackThrow = HeroineCases<BackThrowCase>;
+
+TEST_P(BackThrow, HurtsALargerFoeMore) {
+  const BackThrowCase& c = GetParam();
+  auto foe = AddFoe(1, 60, 1000, c.size);
+  Key(kKeyRight, true);
+  Step();
+  Key(kKeyRight, false);
+  ASSERT_GT(StepUntil(MOMO_GRAPPLE_HOLD, 10), 0);
+  Key(kKeyLeft, true);  // away from the foe
+  Tap(kKeyAttack);
+  Key(kKeyLeft, false);
+  ASSERT_EQ(Momo->iMode, MOMO_BACK_THROW);
+  EXPECT_EQ(foe->iMode, MODE_CARRIED);
+  Step(30);
+  EXPECT_EQ(foe->iMode, MODE_THROWN);
+  const float dealt = 1000 - foe->fHP;
+  EXPECT_GE(dealt, c.least) << "size " << c.size;
+  EXPECT_LE(dealt, c.most) << "size " << c.size;
 }
+INSTANTIATE_TEST_SUITE_P(Sizes, BackThrow,
+                         testing::Values(BackThrowCase{4, 16 * 2 + 6, 16 * 4 + 6},
+                                         BackThrowCase{10, 40 * 2 + 6, 40 * 4 + 6}));
 
 // ---- The view
 // -------------------------------------------------------------------------------------

@@ -159,7 +159,7 @@ class ScaledSaberman : public StandInFoe {
 TEST_F(OptionsTest, HardChosenInTheOptionsReachesTheFirstWave) {
   RegisterSpawn(16, [](int id) -> std::shared_ptr<TCharacter> {
     auto foe = std::make_shared<ScaledSaberman>();
-    foe->iType = 16;
+    foe->iType = TYPE_SABERMAN;
     foe->Init(CODE_PLAYER_NONE, id);
     return foe;
   });

@@ -162,7 +162,7 @@ TEST_F(ProjectileWorld, WhoTheHeroinesSwingMayHit) {
   for (const CandidateCase& c : kCandidateCases) {
     SCOPED_TRACE(c.name);
     auto target = AddFighter(7, c.side, 100, 2);
-    target->iType = 10;
+    target->iType = TYPE_TEMPLAR;
     target->iStatus = c.status;
     target->iPlane = c.plane;
     target->iInvulnerableCounter = c.invulnerable;

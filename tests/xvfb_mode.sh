@@ -6,10 +6,11 @@
 #   shape, so that bars fall on either side or not at all.
 #
 # Usage: xvfb_mode.sh MODE GAME PICTURE_CHECK OUT_DIR   (run in the folder the game runs in)
-# Exits 77 (skipped) only when xvfb-run or ImageMagick's import is not installed.
+# Exits 77 (skipped) only when Xvfb or ImageMagick's import is not installed. The X server picks
+# a free display number itself (-displayfd), so that tests run side by side never take the same.
 set -eu
 mode=$1 game=$2 check=$3 out=$4
-for tool in xvfb-run import; do
+for tool in Xvfb import; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed (make test installs it)"
     exit 77
@@ -48,8 +49,22 @@ import -window root "$out/screen.png" || true
 kill -CONT \$pid 2>/dev/null || true
 wait \$pid
 SCRIPT
-if ! env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
-  xvfb-run -a -s "-screen 0 ${screen}x24" sh "$out/run.sh" >"$out/sdl.log" 2>&1; then
+# The server writes its display number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+waited=0
+while [ ! -s "$out/display" ] && kill -0 "$xvfb" 2>/dev/null && [ $waited -lt 3000 ]; do
+  sleep 0.01; waited=$((waited + 1))
+done
+display=$(cat "$out/display")
+if [ -z "$display" ]; then
+  cat "$out/xvfb.log"
+  echo "Xvfb did not start"
+  exit 1
+fi
+if ! env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy DISPLAY=":$display" \
+  sh "$out/run.sh" >"$out/sdl.log" 2>&1; then
   cat "$out/sdl.log"
   echo "the run in a real window failed"
   exit 1

@@ -7,7 +7,8 @@
 # - game: the bot's whole game on Normal with seed 5, through both stages, the Dark Knight and
 #   the map: the recording game.rec, the SHA-256 of its trace and its length in frames
 #   (game.digest), and every 100th line of the trace (game.sparse.jsonl), from which the test
-#   names the first frame that differs.
+#   names the first frame that differs;
+# - splash_mode3.png: the picture of frame 59 (the splash) of a headless run in mode 3.
 # It says what changed against the files it replaces. Run it after a deliberate change of the
 # game's rules, look at `git diff tests/golden`, and commit the files.
 #
@@ -33,6 +34,9 @@ fresh --seed "$seed" --difficulty normal --autoplay --no-draw --record "$work/ga
   { cat "$work/game.out" "$work/game.err"; echo "the bot's game failed"; exit 1; }
 grep -q "autoplay: finished" "$work/game.out" ||
   { cat "$work/game.out"; echo "the bot did not finish the game: no golden game"; exit 1; }
+sh "$root/tests/in_fresh_folder.sh" "$build" "$build/talvenne" --headless --mode 3 --frames 60 \
+  --seed 7 --screenshot "59:$work/splash_mode3.png" 2>"$work/splash.err" ||
+  { cat "$work/splash.err"; echo "the splash run failed"; exit 1; }
 game_frames=$(wc -l <"$work/game.jsonl")
 echo "$(sha256sum <"$work/game.jsonl" | cut -d' ' -f1) $game_frames" >"$work/game.digest"
 grep -E '^\{"frame":([0-9]*00|0),' "$work/game.jsonl" >"$work/game.sparse.jsonl"
@@ -68,7 +72,7 @@ else
     "final score $(score "$golden/game.sparse.jsonl" 2>/dev/null || echo none) before," \
     "$(score "$work/game.jsonl") now"
 fi
-for file in stage1.rec stage1.jsonl game.rec game.digest game.sparse.jsonl; do
+for file in stage1.rec stage1.jsonl game.rec game.digest game.sparse.jsonl splash_mode3.png; do
   if ! cmp -s "$work/$file" "$golden/$file"; then echo "rewritten: tests/golden/$file"; fi
   cp "$work/$file" "$golden/$file"
 done

@@ -55,7 +55,8 @@ const char* KeyName(int code) {
   static const std::array<std::string, kKeyCodes> kRangeNames = [] {
     std::array<std::string, kKeyCodes> names;
     for (const KeyRange& r : kKeyRanges) {
-      for (int c = r.first; c <= r.last; ++c) names[c] = std::string(1, r.name + (c - r.first));
+      for (int c = r.first; c <= r.last; ++c)
+        names[c] = std::string(1, static_cast<char>(r.name + (c - r.first)));
     }
     return names;
   }();

@@ -25,6 +25,9 @@ float fStageLength = 0;
 float fScrollLimitX = 0;
 float fScrollLockX = 0;
 
+float ViewX(float x) { return fWorldX + x; }
+float ViewY(float y) { return y - fWorldY; }
+
 void SetDifficulty(int level) {
   struct Level {
     float statFactor, delayFactor;

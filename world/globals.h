@@ -45,6 +45,11 @@ extern float fStageLength;
 extern float fScrollLimitX;
 extern float fScrollLockX;
 
+// Screen-fixed drawing in the scrolled world: the drawing origin follows the scroll, so screen
+// point (x, y) lies at view position (ViewX(x), ViewY(y)) = (fWorldX + x, y - fWorldY).
+float ViewX(float x);
+float ViewY(float y);
+
 // Difficulty levels, and the four globals each sets: 0 Easy, 1 Normal, 2 Hard.
 constexpr int DIFFICULTY_EASY = 0;
 constexpr int DIFFICULTY_NORMAL = 1;

@@ -91,6 +91,8 @@ constexpr int FACING_LEFT = 180;
 constexpr int OppositeFacing(int facing) {
   return facing == FACING_LEFT ? FACING_RIGHT : FACING_LEFT;
 }
+// iFacingState of a character that has foes on both sides.
+constexpr int FACING_BOTH_SIDES = 2;
 // The horizontal scale that mirrors a picture drawn facing right.
 constexpr float FacingScale(int facing) { return facing == FACING_LEFT ? -1.0f : 1.0f; }
 
@@ -117,3 +119,4 @@ constexpr int TYPE_RAIDER = 15;
 constexpr int TYPE_SABERMAN = 16;
 constexpr int TYPE_DRACON = 30;
 constexpr int TYPE_DARK_KNIGHT = 50;  // the bosses are types 50 and up
+constexpr bool IsBossType(int type) { return type >= TYPE_DARK_KNIGHT; }

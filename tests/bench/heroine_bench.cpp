@@ -10,13 +10,13 @@
 
 #include "../heroine_world.h"
 #include "actors/combo_counter.h"
-#include "app/practice_yard.h"
 #include "app/trace.h"
 #include "combat/projectile.h"
 #include "fx/effects.h"
 #include "heroine/momo.h"
 #include "input/game_input.h"
 #include "platform/platform.h"
+#include "segments/practice_yard.h"
 #include "world/globals.h"
 
 namespace {

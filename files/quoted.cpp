@@ -1,4 +1,4 @@
-#include "input/quoted.h"
+#include "files/quoted.h"
 
 namespace {
 constexpr size_t kMaxQuoted = 80;  // characters between the quotes, escapes counted as written

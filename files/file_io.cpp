@@ -1,4 +1,4 @@
-#include "input/file_io.h"
+#include "files/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

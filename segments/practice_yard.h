@@ -3,24 +3,7 @@
 // straw-men that take hits, fall, get up, and can be seized and thrown (they never fight back and
 // never stay down for good), and further on, waves of the six enemy kinds.
 
-#include "actors/character.h"
 #include "segments/segment.h"
-
-class TPracticeTarget : public TCharacter {
- public:
-  void Init(int codePlayer, int id) override;
-  void ResetBBox() override;
-  void SetBBoxKnockOut() override;
-  void ResetGameData() override;
-  void SetMode(int mode) override;
-  void MoveChara() override;
-  void Draw() override;
-  void DrawGUI() override;
-
- private:
-  // The heroine still has this target in her grip.
-  bool StillHeld() const;
-};
 
 // Puts the heroine's practice partners on the three planes, ahead of her.
 void SpawnPracticeTargets();
