@@ -1,9 +1,10 @@
 #pragma once
-// TMomo, the heroine under the player's control: her frame update, the mode machine of standing,
-// running, dashing, jumping, switching planes, taking hits, lying, getting up, losing lives and
-// continuing, the automatic runs a stage takes control of, the world scroll that follows her, the
-// screen shake, the repeated-attack counter the enemies watch, her attacks, grapples and skills
-// (momo_attacks.cpp), and her drawing and status display (momo_draw.cpp).
+// TMomo, the heroine under the player's control: her frame update and her modes, each a row of a
+// table in the file of its family (standing, running, jumping and the stage's automatic runs in
+// momo.cpp, reactions, lives and continues in momo_reactions.cpp, the attack families in
+// momo_ground_combo.cpp, momo_air_combo.cpp, momo_grapple.cpp and momo_skills.cpp, riding in
+// momo_dracon.cpp), the world scroll that follows her, the screen shake, the repeated-attack
+// counter the enemies watch, and her drawing and status display (momo_draw.cpp).
 
 #include <cstdint>
 #include <span>
@@ -132,7 +133,6 @@ class TMomo : public TCharacter {
   virtual void LandingCheck();
   virtual void MoveCharaDracon(float xOld, float yOld);
   virtual void DraconRunAuto();
-  virtual void DraconRunEffect();
   virtual void DrawDracon();
 
  private:

@@ -1,5 +1,5 @@
-// The heroine on the dragon: boarding, and the riding mode machine with its walk, run, charge,
-// jump, two-strike combo and fire breath, and its pictures.
+// The heroine on the dragon: boarding, and the riding modes, a row each with its picture, entry
+// and frame: its walk, run, charge, jump, two-strike combo and fire breath.
 
 #include <algorithm>
 #include <memory>
@@ -160,8 +160,6 @@ void TMomo::DraconRunAuto() {
   SetMovement();
   DraconStride();
 }
-
-void TMomo::DraconRunEffect() { DraconStride(); }
 
 void TMomo::MoveCharaDracon(float xOld, float yOld) {
   xFrameStart = xOld;

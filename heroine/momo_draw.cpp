@@ -1,4 +1,4 @@
-// The heroine's pictures, mode by mode, and her status display.
+// The heroine's pictures, from the row of her mode, and her status display.
 
 #include <algorithm>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-// What the files of the heroine's attack families share: the attack numbers of her damage rolls,
+// What the files of the heroine's mode families share: the attack numbers of her damage rolls,
 // the launch of a hit box and the drawing of one of her pictures.
 
 #include <memory>
