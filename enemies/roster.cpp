@@ -801,8 +801,7 @@ void TSaberman::MoveAIEngage(TCharacter* pc) {
 }
 
 void TSaberman::MoveAIWatch(TCharacter* pc) {
-  const bool herDown = pc && (pc->iMode == MODE_LYING || pc->iMode == MODE_GETTING_UP ||
-                              pc->iMode == MOMO_LIFE_REFILL || pc->iMode == MOMO_SLIDE);
+  const bool herDown = pc && HeroineDown(*pc);
   if (pc && !herDown) {
     if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
     const float dx = std::fabs(pc->x - x);
