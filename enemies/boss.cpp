@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "enemies/enemy_projectiles.h"
-#include "heroine/momo.h"
 #include "platform/platform.h"
 #include "world/assets.h"
 #include "world/globals.h"
@@ -182,133 +181,211 @@ void TDarkKnight::Launch(int power, float bx) {
   ProjectileList.push_back(box);
 }
 
-void TDarkKnight::SetModeCustom(int mode) {
-  const auto guard = [this] {
-    iStatus = STATUS_GUARDING;
-    fHPBlock = kGuardStrength;
+// One row per mode of his own, and per shared mode he enters or looks his own way in: its entry
+// (after the shared reset), its frame and its picture. Whatever his rows leave out is the shared
+// foe's (standing, walking, crossing planes, blows' reactions).
+struct TDarkKnight::Modes {
+  struct Row {
+    int mode;
+    void (*enter)(TDarkKnight& k);       // nullptr: nothing more
+    void (*frame)(TDarkKnight& k);       // nullptr: nothing
+    const ImagePtr* picture;             // at his frame, unless `draw` is set
+    void (*draw)(const TDarkKnight& k);  // draws instead of `picture`
   };
-  switch (mode) {
-    case KNIGHT_GUARD:
-      guard();
-      break;
-    case ENEMY_ATTACK1:
-      fSpeed = 0;
-      bComboEnable = 0;
-      iCoolDownAttack = Truncated(80);
-      break;
-    case KNIGHT_SECOND_BLOW:
-      bComboEnable = 0;
-      break;
-    case KNIGHT_CHARGING_CUT:
-      guard();
-      fSpeed = 12;
-      fAngle = static_cast<float>(iFacing);
-      break;
-    case KNIGHT_SPIRIT_CUT:
-      guard();
-      fSpeed = 0;
-      iCoolDownSpiritCut = Truncated(240);
-      break;
-    case ENEMY_SEIZE:
-      iCoolDownThrow = Truncated(220);
-      Seize();
-      break;
-    case MODE_GRAPPLED:
-      if (iCoolDownThrow == 0) SetMode(ENEMY_SEIZE);  // he turns her hold on her
-      break;
-    case MODE_THROWN: {
-      iStatus = STATUS_UNHITTABLE;
-      fJump = 12;
-      fSpeed = 15;
-      CreateEffectDust();
-      const float damage = CountThrowDamage(static_cast<int>(fSize));  // before its combo type
-      auto box = std::make_shared<TProjectileDarkKnightThrown>();
-      box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType, 0);
-      ProjectileList.push_back(box);
-      break;
-    }
-    default:
-      break;
+  static const Row* Find(int mode);
+  static void Draw(const TDarkKnight& k, const ImagePtr& image, int frame, float dx = 0,
+                   float dy = 0) {
+    if (image) DrawImage(image, k.x + dx, k.y + dy, std::clamp(frame, 0, image->FrameCount() - 1));
   }
+  static void Guard(TDarkKnight& k) {
+    k.iStatus = STATUS_GUARDING;
+    k.fHPBlock = kGuardStrength;
+  }
+
+  // The guarded combination: guard, two blows, and the charging cut when the second connects.
+  static void GuardUp(TDarkKnight& k) {
+    if (k.iDelayCounter < 24) {
+      k.Animation1Way(3, 6);
+    } else {
+      k.SetMode(ENEMY_ATTACK1);
+    }
+  }
+  static void EnterFirstBlow(TDarkKnight& k) {
+    k.fSpeed = 0;
+    k.bComboEnable = 0;
+    k.iCoolDownAttack = Truncated(80);
+  }
+  static void FirstBlow(TDarkKnight& k) {  // always leads into the second
+    if (k.iDelayCounter < 28) {
+      k.Animation2Way(5, 4);
+      if (k.iDelayCounter == 8) k.Launch<TProjectileDarkKnightAttack1>(kBlowPower, k.x);
+    } else {
+      k.SetMode(KNIGHT_SECOND_BLOW);
+    }
+  }
+  static void EnterSecondBlow(TDarkKnight& k) { k.bComboEnable = 0; }
+  static void SecondBlow(TDarkKnight& k) {
+    // Only a second blow that connected leads into the charging cut.
+    if (k.bComboEnable == 1 && k.iDelayCounter >= 28) {
+      k.SetMode(KNIGHT_CHARGING_CUT);
+      return;
+    }
+    if (k.iDelayCounter < 36) {
+      k.Animation2Way(5, 4);
+      if (k.iDelayCounter == 8) k.Launch<TProjectileDarkKnightAttack2>(kBlowPower, k.x);
+    } else {
+      k.Fallback();
+      k.bComboEnable = 0;
+    }
+  }
+  static void DrawBlow(const TDarkKnight& k) {
+    Draw(k, imgDarkKnightAttack, k.iFrame);
+    if (k.iFrame >= 2 && k.iFrame <= 4) {
+      Draw(k, k.iMode == ENEMY_ATTACK1 ? imgDarkKnightAttack1 : imgDarkKnightAttack2, k.iFrame - 2);
+    }
+  }
+  static void EnterChargingCut(TDarkKnight& k) {
+    Guard(k);
+    k.fSpeed = 12;
+    k.fAngle = static_cast<float>(k.iFacing);
+  }
+  static void ChargingCut(TDarkKnight& k) {
+    if (k.iDelayCounter < 42) {
+      k.Animation1Way(5, 6);
+      if (k.iDelayCounter == 12) k.Launch<TProjectileDarkKnightSpiritCut>(kBlowPower, k.x);
+      if (k.fSpeed > 0) k.fSpeed -= 0.5f;
+      k.SetMovement();
+    } else {
+      k.Fallback();
+      k.bComboEnable = 0;
+    }
+  }
+
+  // The spirit wave, sent from afar.
+  static void SpiritWindUp(TDarkKnight& k) {
+    if (k.Animation1Way(3, 6) == 1) k.SetMode(KNIGHT_SPIRIT_CUT);
+  }
+  static void EnterSpiritCut(TDarkKnight& k) {
+    Guard(k);
+    k.fSpeed = 0;
+    k.iCoolDownSpiritCut = Truncated(240);
+  }
+  static void SpiritCut(TDarkKnight& k) {
+    if (k.iDelayCounter < 42) {
+      k.Animation1Way(5, 6);
+      if (k.iDelayCounter == 12) {
+        k.Launch<TProjectileDarkKnightSpiritCut>(kBlowPower, k.x);
+        const float ahead = k.iFacing == FACING_LEFT ? -kSpiritWaveAhead : kSpiritWaveAhead;
+        k.Launch<TProjectileDarkKnightSpiritSlasher>(kSpiritPower, k.x + ahead);
+      }
+    } else {
+      k.SetMode(MODE_STANCE);
+      k.bComboEnable = 0;
+    }
+  }
+
+  // Seizing and throwing her, and being held and thrown by her.
+  static void EnterSeize(TDarkKnight& k) {
+    k.iCoolDownThrow = Truncated(220);
+    k.Seize();
+  }
+  static void Seize(TDarkKnight& k) {
+    k.Animation1Way(3, 6);
+    if (k.iDelayCounter == 32) k.SetMode(ENEMY_THROW);
+  }
+  static void DrawSeize(const TDarkKnight& k) {
+    if (k.iTargetType == TYPE_HEROINE) Draw(k, imgDarkKnightGrappleMomo, k.iFrame);
+  }
+  static void Throw(TDarkKnight& k) {
+    k.Animation2Way(5, 6);
+    if (k.iDelayCounter == 6) {
+      for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+        if (c->iTargetType != k.iType || c->iTargetID != k.iID) continue;
+        c->Damage(k.CountThrowDamage(static_cast<int>(c->fSize)), static_cast<float>(k.iFacing),
+                  MODE_SLAMMED, 0, 0);
+      }
+    }
+    if (k.iDelayCounter == 36) k.Fallback();
+  }
+  static void DrawThrow(const TDarkKnight& k) {
+    if (k.iTargetType != TYPE_HEROINE) return;
+    if (k.iFrame == 3) {
+      Draw(k, imgDarkKnightThrowMomo, 1);
+    } else if (k.iFrame == 4) {
+      Draw(k, imgDarkKnightPlaneSwitch, 0);
+    } else {
+      Draw(k, imgDarkKnightThrowMomo, k.iFrame);
+    }
+  }
+  static void EnterGrappled(TDarkKnight& k) {
+    if (k.iCoolDownThrow == 0) k.SetMode(ENEMY_SEIZE);  // he turns her hold on her
+  }
+  static void DrawGrappled(const TDarkKnight& k) {  // held at arm's length in front of her
+    Draw(k, imgDarkKnightHitUp, 0, FacingScale(k.iFacing) * 40.0f);
+  }
+  static void EnterThrown(TDarkKnight& k) {
+    k.iStatus = STATUS_UNHITTABLE;
+    k.fJump = 12;
+    k.fSpeed = 15;
+    k.CreateEffectDust();
+    const float damage = k.CountThrowDamage(static_cast<int>(k.fSize));  // before its combo type
+    auto box = std::make_shared<TProjectileDarkKnightThrown>();
+    box->Init(k.iID, k.x, k.y, static_cast<float>(k.iFacing), 0, k.iFacing, k.iPlane, damage,
+              k.iComboType, 0);
+    ProjectileList.push_back(box);
+  }
+  static void DrawThrown(const TDarkKnight& k) {
+    SetRotation(180);  // upside down
+    Draw(k, imgDarkKnightHitLow, k.iFrame, 0, -240);
+    SetRotation(0);
+  }
+
+  static const Row kRows[];
+};
+
+// clang-format off
+const TDarkKnight::Modes::Row TDarkKnight::Modes::kRows[] = {
+  // mode                  entry             frame         picture                    drawn by
+  {KNIGHT_GUARD,           Guard,            GuardUp,      &imgDarkKnightPlaneSwitch, nullptr},
+  {ENEMY_ATTACK1,          EnterFirstBlow,   FirstBlow,    nullptr,                   DrawBlow},
+  {KNIGHT_SECOND_BLOW,     EnterSecondBlow,  SecondBlow,   nullptr,                   DrawBlow},
+  {KNIGHT_CHARGING_CUT,    EnterChargingCut, ChargingCut,  &imgDarkKnightSpiritCut,   nullptr},
+  {KNIGHT_SPIRIT_WIND_UP,  nullptr,          SpiritWindUp, &imgDarkKnightPlaneSwitch, nullptr},
+  {KNIGHT_SPIRIT_CUT,      EnterSpiritCut,   SpiritCut,    &imgDarkKnightSpiritCut,   nullptr},
+  {ENEMY_SEIZE,            EnterSeize,       Seize,        nullptr,                   DrawSeize},
+  {ENEMY_THROW,            nullptr,          Throw,        nullptr,                   DrawThrow},
+  {MODE_GRAPPLED,          EnterGrappled,    nullptr,      nullptr,                   DrawGrappled},
+  {MODE_THROWN,            EnterThrown,      nullptr,      nullptr,                   DrawThrown},
+};
+// clang-format on
+
+// The strips of the modes every foe shares.
+const FoeStrips kKnightStrips = {&imgDarkKnightStance,
+                                 &imgDarkKnightWalk,
+                                 nullptr,
+                                 &imgDarkKnightPlaneSwitch,
+                                 &imgDarkKnightKnockdown,
+                                 &imgDarkKnightHitUp,
+                                 &imgDarkKnightHitLow,
+                                 &imgDarkKnightKnockout,
+                                 &imgDarkKnightWakeUp,
+                                 nullptr};
+
+const TDarkKnight::Modes::Row* TDarkKnight::Modes::Find(int mode) {
+  for (const Row& row : kRows) {
+    if (row.mode == mode) return &row;
+  }
+  return nullptr;
+}
+
+void TDarkKnight::SetModeCustom(int mode) {
+  const Modes::Row* row = Modes::Find(mode);
+  if (row && row->enter) row->enter(*this);
 }
 
 void TDarkKnight::MoveCustom(TCharacter*) {
-  switch (iMode) {
-    case KNIGHT_GUARD:
-      if (iDelayCounter < 24) {
-        Animation1Way(3, 6);
-      } else {
-        SetMode(ENEMY_ATTACK1);
-      }
-      break;
-    case ENEMY_ATTACK1:
-      // The first blow always leads into the second.
-      if (iDelayCounter < 28) {
-        Animation2Way(5, 4);
-        if (iDelayCounter == 8) Launch<TProjectileDarkKnightAttack1>(kBlowPower, x);
-      } else {
-        SetMode(KNIGHT_SECOND_BLOW);
-      }
-      break;
-    case KNIGHT_SECOND_BLOW:
-      // Only a second blow that connected leads into the charging cut.
-      if (bComboEnable == 1 && iDelayCounter >= 28) {
-        SetMode(KNIGHT_CHARGING_CUT);
-        break;
-      }
-      if (iDelayCounter < 36) {
-        Animation2Way(5, 4);
-        if (iDelayCounter == 8) Launch<TProjectileDarkKnightAttack2>(kBlowPower, x);
-      } else {
-        Fallback();
-        bComboEnable = 0;
-      }
-      break;
-    case KNIGHT_CHARGING_CUT:
-      if (iDelayCounter < 42) {
-        Animation1Way(5, 6);
-        if (iDelayCounter == 12) Launch<TProjectileDarkKnightSpiritCut>(kBlowPower, x);
-        if (fSpeed > 0) fSpeed -= 0.5f;
-        SetMovement();
-      } else {
-        Fallback();
-        bComboEnable = 0;
-      }
-      break;
-    case KNIGHT_SPIRIT_WIND_UP:
-      if (Animation1Way(3, 6) == 1) SetMode(KNIGHT_SPIRIT_CUT);
-      break;
-    case KNIGHT_SPIRIT_CUT:
-      if (iDelayCounter < 42) {
-        Animation1Way(5, 6);
-        if (iDelayCounter == 12) {
-          Launch<TProjectileDarkKnightSpiritCut>(kBlowPower, x);
-          const float ahead = iFacing == FACING_LEFT ? -kSpiritWaveAhead : kSpiritWaveAhead;
-          Launch<TProjectileDarkKnightSpiritSlasher>(kSpiritPower, x + ahead);
-        }
-      } else {
-        SetMode(MODE_STANCE);
-        bComboEnable = 0;
-      }
-      break;
-    case ENEMY_SEIZE:
-      Animation1Way(3, 6);
-      if (iDelayCounter == 32) SetMode(ENEMY_THROW);
-      break;
-    case ENEMY_THROW:
-      Animation2Way(5, 6);
-      if (iDelayCounter == 6) {
-        for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-          if (c->iTargetType != iType || c->iTargetID != iID) continue;
-          c->Damage(CountThrowDamage(static_cast<int>(c->fSize)), static_cast<float>(iFacing),
-                    MODE_SLAMMED, 0, 0);
-        }
-      }
-      if (iDelayCounter == 36) Fallback();
-      break;
-    default:
-      break;
-  }
+  const Modes::Row* row = Modes::Find(iMode);
+  if (row && row->frame) row->frame(*this);
 }
 
 // ---- Drawing ------------------------------------------------------------------------------------
@@ -319,65 +396,14 @@ void TDarkKnight::Draw() {
   SetScale(1.5f * facing, 1.5f);  // a big man's shadow
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
   SetScale(facing, 1);
-  const auto draw = [this](const ImagePtr& image, int frame, float dx = 0, float dy = 0) {
-    if (image) DrawImage(image, x + dx, y + dy, std::clamp(frame, 0, image->FrameCount() - 1));
-  };
-  const bool holdsHer = iTargetType == TYPE_HEROINE;
-  switch (iMode) {
-    case MODE_STANCE:
-    case MODE_HESITATE:
-      draw(imgDarkKnightStance, iFrame);
-      break;
-    case MODE_WALK_TOWARD:
-    case MODE_WALK_BACK:
-    case MODE_BACK_OFF:
-      draw(imgDarkKnightWalk, iFrame);
-      break;
-    case MODE_PLANE_UP:
-    case MODE_PLANE_DOWN:
-    case KNIGHT_SPIRIT_WIND_UP:
-    case KNIGHT_GUARD:
-      draw(imgDarkKnightPlaneSwitch, iFrame);
-      break;
-    case ENEMY_ATTACK1:
-    case KNIGHT_SECOND_BLOW:
-      draw(imgDarkKnightAttack, iFrame);
-      if (iFrame >= 2 && iFrame <= 4) {
-        draw(iMode == ENEMY_ATTACK1 ? imgDarkKnightAttack1 : imgDarkKnightAttack2, iFrame - 2);
-      }
-      break;
-    case KNIGHT_CHARGING_CUT:
-    case KNIGHT_SPIRIT_CUT:
-      draw(imgDarkKnightSpiritCut, iFrame);
-      break;
-    case ENEMY_SEIZE:
-      if (holdsHer) draw(imgDarkKnightGrappleMomo, iFrame);
-      break;
-    case ENEMY_THROW:
-      if (!holdsHer) break;
-      if (iFrame == 3) {
-        draw(imgDarkKnightThrowMomo, 1);
-      } else if (iFrame == 4) {
-        draw(imgDarkKnightPlaneSwitch, 0);
-      } else {
-        draw(imgDarkKnightThrowMomo, iFrame);
-      }
-      break;
-    case MODE_GRAPPLED:
-      // Held at arm's length in front of her.
-      draw(imgDarkKnightHitUp, 0, FacingScale(iFacing) * 40.0f);
-      break;
-    case MODE_THROWN:
-      SetRotation(180);  // upside down
-      draw(imgDarkKnightHitLow, iFrame, 0, -240);
-      SetRotation(0);
-      break;
-    default:
-      DrawFoeReaction(*this,
-                      {&imgDarkKnightKnockdown, &imgDarkKnightHitUp, &imgDarkKnightHitLow,
-                       &imgDarkKnightKnockout, &imgDarkKnightWakeUp},
-                      iColorModifier);
-      break;
+  if (const Modes::Row* row = Modes::Find(iMode)) {
+    if (row->draw) {
+      row->draw(*this);
+    } else {
+      Modes::Draw(*this, *row->picture, iFrame);
+    }
+  } else {
+    DrawSharedPicture(kKnightStrips);
   }
   SetScale(1, 1);
 }

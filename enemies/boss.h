@@ -46,6 +46,8 @@ class TDarkKnight : public TEnemyBoss {
   // Rolls attack `power` and puts a box of class B at (bx, y).
   template <class B>
   void Launch(int power, float bx);
+  // His mode rows: each mode's entry, frame and picture (boss.cpp).
+  struct Modes;
 };
 
 // Puts the Dark Knight in the spawn table.

@@ -35,73 +35,6 @@ bool IsIdle(int mode) {
 
 int Truncated(float frames) { return static_cast<int>(frames * fEnemyDelayFactor); }
 
-namespace {
-
-// A reaction's picture: a strip at the foe's frame or at a fixed one.
-struct ReactionPicture {
-  int mode;
-  const ImagePtr* ReactionStrips::*strip;
-  int frame;    // kOwnFrame: the foe's iFrame
-  bool shakes;  // a staggered body shakes by a pixel and a half
-};
-constexpr int kOwnFrame = -1;
-
-// clang-format off
-constexpr ReactionPicture kReactionPictures[] = {
-  // mode               strip                       frame      shakes
-  {MODE_KNOCKED_AWAY,   &ReactionStrips::knockdown, kOwnFrame, false},
-  {MODE_KNOCKDOWN,      &ReactionStrips::knockdown, kOwnFrame, false},
-  {MODE_LIFTED,         &ReactionStrips::knockdown, 0,         false},
-  {MODE_SLAMMED,        &ReactionStrips::knockdown, 1,         false},
-  {MODE_LYING,          &ReactionStrips::knockOut,  0,         false},
-  {MODE_DEAD,           &ReactionStrips::knockOut,  0,         false},
-  {MODE_GETTING_UP,     &ReactionStrips::wakeUp,    kOwnFrame, false},
-  {MODE_PUSHED_HIGH,    &ReactionStrips::hitUp,     0,         false},
-  {MODE_PUSHED_LOW,     &ReactionStrips::hitLow,    0,         false},
-  {MODE_HIT_HIGH,       &ReactionStrips::hitUp,     0,         true},
-  {MODE_HIT_LOW,        &ReactionStrips::hitLow,    0,         true},
-  {MODE_GRAPPLE_HIT,    &ReactionStrips::hitLow,    0,         true},
-};
-// clang-format on
-
-}  // namespace
-
-bool DrawFoeReaction(const TCharacter& foe, const ReactionStrips& strips, int grey) {
-  const auto draw = [&foe](const ImagePtr* image, int frame, float dy = 0) {
-    if (!image || !*image) return;
-    DrawImage(*image, foe.x, foe.y + dy, std::clamp(frame, 0, (*image)->FrameCount() - 1));
-  };
-  switch (foe.iMode) {
-    case MODE_KNOCKUP:  // rising, then falling like a knock-down
-      if (foe.fJump > 0) {
-        draw(strips.hitUp, 0);
-      } else {
-        draw(strips.knockdown, foe.iFrame);
-      }
-      return true;
-    case MODE_LYING_HIT:
-    case MODE_BOUNCE:  // up off the ground, then back down on it
-      if (foe.iDelayCounter <= 4) {
-        draw(strips.knockOut, 0);
-      } else {
-        draw(strips.knockdown, 1, 20);
-      }
-      return true;
-    default:
-      break;
-  }
-  for (const ReactionPicture& row : kReactionPictures) {
-    if (row.mode != foe.iMode) continue;
-    const float shake = foe.iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
-    if (row.mode == MODE_DEAD) SetColor(grey, grey, grey);
-    draw(strips.*row.strip, row.frame == kOwnFrame ? foe.iFrame : row.frame,
-         row.shakes ? shake : 0);
-    if (row.mode == MODE_DEAD) SetColor(255, 255, 255);
-    return true;
-  }
-  return false;
-}
-
 bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising) {
   if (pc.iMode == MODE_LYING || pc.iMode == MODE_GETTING_UP) return true;
   return !onlyLyingOrRising && (pc.iMode == MOMO_LIFE_REFILL || pc.iMode == MOMO_SLIDE);
@@ -153,68 +86,6 @@ bool EnterFoeReaction(TCharacter& foe, int mode) {
       return false;
   }
   return true;
-}
-
-void TEnemy::SetMode(int mode) {
-  iDelayCounter = 0;
-  // Waiting and hesitating share the stance pictures: its frame runs on between them.
-  const bool stanceToStance = (mode == MODE_STANCE || mode == MODE_HESITATE) &&
-                              (iMode == MODE_STANCE || iMode == MODE_HESITATE);
-  if (!stanceToStance) iFrame = 0;
-  iMode = mode;
-  bFrameDirection = 1;
-  if (EnterFoeReaction(*this, mode)) return;
-  switch (mode) {
-    case MODE_STANCE:
-      CheckFacing();
-      SwitchFacing(0);
-      fSpeed = 0;
-      iStatus = STATUS_NORMAL;
-      iAICounter = Rand(30, 60);
-      break;
-    case MODE_PLANE_UP:
-      SetModePlaneSwitch(1);
-      break;
-    case MODE_PLANE_DOWN:
-      SetModePlaneSwitch(0);
-      break;
-    case MODE_WALK_TOWARD:
-    case MODE_WALK_BACK:
-    case MODE_BACK_OFF:
-      if (mode == MODE_BACK_OFF) iStatus = STATUS_NORMAL;
-      iFrame = 1;
-      bFrameDirection = 1;
-      fSpeed = fWalkSpeed;
-      iAICounter = mode == MODE_WALK_TOWARD ? Rand(50, 90)
-                   : mode == MODE_WALK_BACK ? Rand(40, 80)
-                                            : 50;
-      CheckFacing();
-      SwitchFacing(0);
-      // Toward her, or backward while still facing her.
-      if (mode == MODE_WALK_TOWARD) {
-        fAngle = static_cast<float>(iFacing);
-      } else {
-        fAngle = iFacing == FACING_RIGHT ? float{FACING_LEFT} : float{FACING_RIGHT};
-      }
-      break;
-    case MODE_LYING:
-      if (fHP == 0) {
-        SetMode(MODE_DEAD);
-      } else {
-        iStatus = STATUS_NORMAL;
-      }
-      SetBBoxKnockOut();
-      CreateEffectDust();
-      PlaySound(sndBodySlam2);
-      break;
-    case MODE_DEAD:
-      iStatus = STATUS_FADING;
-      iColorModifier = 255;
-      break;
-    default:
-      SetModeCustom(mode);
-      break;
-  }
 }
 
 void TEnemy::SetModePlaneSwitch(int up) { StartPlaneSwitch(up == 1); }
@@ -269,134 +140,285 @@ void TEnemy::SwitchWalkKeepingCounter(int mode) {
   iDelayCounter = counter;
 }
 
+// ---- Modes --------------------------------------------------------------------------------------
+// One row per mode every foe shares: its entry (after the reset every mode starts with), its
+// frame, and its picture from the foe's strips. A mode without a row, or a row without an entry
+// or a frame, is the kind's (SetModeCustom, MoveCustom, its own pictures).
+
+struct TEnemy::Modes {
+  // How a row's strip is drawn: as it is, shaking by a pixel and a half (staggered), greyed (dead).
+  enum Look { kPlain, kShakes, kGreyed };
+  struct Picture {
+    const ImagePtr* FoeStrips::*strip;  // nullptr: nothing drawn
+    int frame;                          // kOwnFrame: the foe's iFrame
+    Look look;
+    void (*draw)(const TEnemy& e, const FoeStrips& s);  // when set, draws instead of the strip
+  };
+  struct Row {
+    int mode;
+    void (*enter)(TEnemy& e);
+    void (*frame)(TEnemy& e, TCharacter* pc);
+    Picture picture;
+  };
+  static constexpr int kOwnFrame = -1;
+  static const Row* Find(int mode);
+  static void Draw(const TEnemy& e, const ImagePtr* image, int frame, float dy = 0) {
+    if (!image || !*image) return;
+    DrawImage(*image, e.x, e.y + dy, std::clamp(frame, 0, (*image)->FrameCount() - 1));
+  }
+
+  // Standing, hesitating and walking.
+  static void EnterStance(TEnemy& e) {
+    e.CheckFacing();
+    e.SwitchFacing(0);
+    e.fSpeed = 0;
+    e.iStatus = STATUS_NORMAL;
+    e.iAICounter = Rand(30, 60);
+  }
+  static void Stance(TEnemy& e, TCharacter* pc) {
+    e.MoveAI(pc);
+    e.AnimationStance();
+  }
+  static void Hesitate(TEnemy& e, TCharacter*) {
+    if (e.iAICounter < 1) {
+      e.SetMode(ENEMY_ATTACK1);
+    } else {
+      --e.iAICounter;
+      e.AnimationStance();
+    }
+  }
+  static void EnterWalk(TEnemy& e) {  // toward her, back, or backing off after an attack
+    const int mode = e.iMode;
+    if (mode == MODE_BACK_OFF) e.iStatus = STATUS_NORMAL;
+    e.iFrame = 1;
+    e.bFrameDirection = 1;
+    e.fSpeed = e.fWalkSpeed;
+    e.iAICounter = mode == MODE_WALK_TOWARD ? Rand(50, 90)
+                   : mode == MODE_WALK_BACK ? Rand(40, 80)
+                                            : 50;
+    e.CheckFacing();
+    e.SwitchFacing(0);
+    // Toward her, or backward while still facing her.
+    if (mode == MODE_WALK_TOWARD) {
+      e.fAngle = static_cast<float>(e.iFacing);
+    } else {
+      e.fAngle = e.iFacing == FACING_RIGHT ? float{FACING_LEFT} : float{FACING_RIGHT};
+    }
+  }
+  static void Walk(TEnemy& e, TCharacter* pc) {
+    e.CheckFacing();
+    e.SwitchFacing(0);
+    // She has moved past: the walk turns, its counter runs on.
+    if (e.iMode == MODE_WALK_TOWARD && e.WalkLeadsAway(pc)) {
+      e.SwitchWalkKeepingCounter(MODE_WALK_BACK);
+    } else if (e.iMode == MODE_WALK_BACK && e.WalkLeadsToward(pc)) {
+      e.SwitchWalkKeepingCounter(MODE_WALK_TOWARD);
+    }
+    e.AnimationMove();
+    e.SetMovement();
+    e.MoveAI(pc);
+  }
+  static void BackOff(TEnemy& e, TCharacter* pc) {
+    if (e.iCoolDownDodge > 0) --e.iCoolDownDodge;
+    if (e.iCoolDownBlock > 0) --e.iCoolDownBlock;
+    if (e.WalkLeadsToward(pc)) e.SwitchWalkKeepingCounter(MODE_WALK_TOWARD);
+    e.AnimationMove();
+    e.SetMovement();
+    if (e.iAICounter > 0) {
+      --e.iAICounter;
+    } else {
+      e.FreeChoice();
+    }
+  }
+  static void EnterPlaneUp(TEnemy& e) { e.SetModePlaneSwitch(1); }
+  static void PlaneUp(TEnemy& e, TCharacter*) { e.MovePlaneSwitchUp(); }
+  static void EnterPlaneDown(TEnemy& e) { e.SetModePlaneSwitch(0); }
+  static void PlaneDown(TEnemy& e, TCharacter*) { e.MovePlaneSwitchDown(); }
+
+  // Blows' reactions: their entries are the ones every foe shares (EnterFoeReaction).
+  static void EnterReaction(TEnemy& e) { EnterFoeReaction(e, e.iMode); }
+  static void Flung(TEnemy& e, TCharacter*) {  // knocked away or down
+    if (e.iMode == MODE_KNOCKDOWN && e.iDelayCounter == 4) e.iStatus = STATUS_NORMAL;
+    if (e.BallisticStep(0.8f)) {
+      e.SetMode(MODE_BOUNCE);
+      fQuake = 6;
+    } else {
+      e.iFrame = e.fJump < 0 ? 1 : 0;
+    }
+  }
+  static void Stagger(TEnemy& e, TCharacter*) {
+    if (e.iDelayCounter == kStaggerFrames) e.SetMode(MODE_STANCE);
+    if (e.iDelayCounter == 4) e.iStatus = STATUS_NORMAL;
+  }
+  static void Pushed(TEnemy& e, TCharacter*) {
+    e.Animation2Way(2, 4);
+    if (e.iDelayCounter == kPushFrames) {
+      e.SetMode(MODE_STANCE);
+    } else {
+      e.MoveAlongKnockback();
+      e.fSpeed -= 2;
+    }
+  }
+  static void Launched(TEnemy& e, TCharacter*) { e.MoveLaunched(); }
+  static void DrawLaunched(const TEnemy& e, const FoeStrips& s) {  // rising, then falling
+    if (e.fJump > 0) {
+      Draw(e, s.hitUp, 0);
+    } else {
+      Draw(e, s.knockdown, e.iFrame);
+    }
+  }
+  static void GrappleHit(TEnemy& e, TCharacter* pc) {
+    if (e.iDelayCounter == kStaggerFrames) e.SetMode(MODE_GRAPPLED);
+    if (e.iDelayCounter == 4) e.iStatus = STATUS_NORMAL;
+    // Let go while still reeling. (Not after the turn to grappled above: an executioner may
+    // just have turned the grip on her, and she is no longer holding anything.)
+    if (e.iMode == MODE_GRAPPLE_HIT && !e.HeldByHeroine(pc)) {
+      e.SetMode(e.fHP > 0 ? MODE_STANCE : MODE_KNOCKDOWN);
+    }
+  }
+  static void Lifted(TEnemy& e, TCharacter*) { e.MoveLifted(); }
+  static void Slammed(TEnemy& e, TCharacter*) { e.MoveSlammed(); }
+  static void LyingHit(TEnemy& e, TCharacter*) {
+    if (e.BallisticStep(1)) {
+      e.SetMode(MODE_LYING);
+      e.iStatus = STATUS_UNHITTABLE;
+    }
+  }
+  static void Bounce(TEnemy& e, TCharacter*) {
+    if (e.BallisticStep(1)) e.SetMode(MODE_LYING);
+  }
+  static void DrawBounce(const TEnemy& e, const FoeStrips& s) {  // up off the ground, back down
+    if (e.iDelayCounter <= 4) {
+      Draw(e, s.knockOut, 0);
+    } else {
+      Draw(e, s.knockdown, 1, 20);
+    }
+  }
+  static void EnterLying(TEnemy& e) {
+    if (e.fHP == 0) {
+      e.SetMode(MODE_DEAD);
+    } else {
+      e.iStatus = STATUS_NORMAL;
+    }
+    e.SetBBoxKnockOut();
+    e.CreateEffectDust();
+    PlaySound(sndBodySlam2);
+  }
+  static void Lying(TEnemy& e, TCharacter*) {
+    if (e.iCoolDownDodge > 0) --e.iCoolDownDodge;
+    if (e.iDelayCounter == kLyingFrames) {
+      e.SetMode(MODE_GETTING_UP);
+    } else {
+      e.Animation2WayLoop(5, 10);
+    }
+  }
+  static void EnterDead(TEnemy& e) {
+    e.iStatus = STATUS_FADING;
+    e.iColorModifier = 255;
+  }
+  static void GettingUp(TEnemy& e, TCharacter*) {
+    if (e.Animation1Way(2, 5) == 1) e.SetMode(MODE_STANCE);
+  }
+
+  // Held and thrown by the heroine.
+  static void Grappled(TEnemy& e, TCharacter* pc) {
+    if (!e.HeldByHeroine(pc)) e.SetMode(MODE_STANCE);
+  }
+  static void Carried(TEnemy& e, TCharacter* pc) {
+    // Only her back throw lets go of it. Broken off (she is struck, knocked down, seized), the
+    // throw would leave it on her shoulders for good, unseen and alive: it drops off instead.
+    if (!e.CarriedByHeroine(pc)) e.DropFromHeroine(pc);
+  }
+  static void Thrown(TEnemy& e, TCharacter*) {
+    if (e.BallisticStep(0.8f)) {
+      e.SetMode(MODE_BOUNCE);
+      fQuake = 10;
+    }
+  }
+
+  static const Row kRows[];
+};
+
+// clang-format off
+const TEnemy::Modes::Row TEnemy::Modes::kRows[] = {
+  // mode             entry           frame       picture: strip          frame      look
+  {MODE_STANCE,       EnterStance,    Stance,     {&FoeStrips::stance,      kOwnFrame, kPlain,  nullptr}},
+  {MODE_HESITATE,     nullptr,        Hesitate,   {&FoeStrips::stance,      kOwnFrame, kPlain,  nullptr}},
+  {MODE_WALK_TOWARD,  EnterWalk,      Walk,       {&FoeStrips::walk,        kOwnFrame, kPlain,  nullptr}},
+  {MODE_WALK_BACK,    EnterWalk,      Walk,       {&FoeStrips::walk,        kOwnFrame, kPlain,  nullptr}},
+  {MODE_BACK_OFF,     EnterWalk,      BackOff,    {&FoeStrips::walk,        kOwnFrame, kPlain,  nullptr}},
+  {MODE_RUN,          nullptr,        nullptr,    {&FoeStrips::run,         kOwnFrame, kPlain,  nullptr}},  // the kinds' charge
+  {MODE_PLANE_UP,     EnterPlaneUp,   PlaneUp,    {&FoeStrips::planeSwitch, kOwnFrame, kPlain,  nullptr}},
+  {MODE_PLANE_DOWN,   EnterPlaneDown, PlaneDown,  {&FoeStrips::planeSwitch, kOwnFrame, kPlain,  nullptr}},
+  {MODE_KNOCKED_AWAY, EnterReaction,  Flung,      {&FoeStrips::knockdown,   kOwnFrame, kPlain,  nullptr}},
+  {MODE_KNOCKDOWN,    EnterReaction,  Flung,      {&FoeStrips::knockdown,   kOwnFrame, kPlain,  nullptr}},
+  {MODE_HIT_HIGH,     EnterReaction,  Stagger,    {&FoeStrips::hitUp,       0,         kShakes, nullptr}},
+  {MODE_HIT_LOW,      EnterReaction,  Stagger,    {&FoeStrips::hitLow,      0,         kShakes, nullptr}},
+  {MODE_PUSHED_LOW,   EnterReaction,  Pushed,     {&FoeStrips::hitLow,      0,         kPlain,  nullptr}},
+  {MODE_PUSHED_HIGH,  EnterReaction,  Pushed,     {&FoeStrips::hitUp,       0,         kPlain,  nullptr}},
+  {MODE_KNOCKUP,      EnterReaction,  Launched,   {nullptr,                 0,         kPlain,  DrawLaunched}},
+  {MODE_GRAPPLE_HIT,  EnterReaction,  GrappleHit, {&FoeStrips::hitLow,      0,         kShakes, nullptr}},
+  {MODE_LIFTED,       EnterReaction,  Lifted,     {&FoeStrips::knockdown,   0,         kPlain,  nullptr}},
+  {MODE_SLAMMED,      EnterReaction,  Slammed,    {&FoeStrips::knockdown,   1,         kPlain,  nullptr}},
+  {MODE_LYING_HIT,    EnterReaction,  LyingHit,   {nullptr,                 0,         kPlain,  DrawBounce}},
+  {MODE_BOUNCE,       EnterReaction,  Bounce,     {nullptr,                 0,         kPlain,  DrawBounce}},
+  {MODE_LYING,        EnterLying,     Lying,      {&FoeStrips::knockOut,    0,         kPlain,  nullptr}},
+  {MODE_DEAD,         EnterDead,      nullptr,    {&FoeStrips::knockOut,    0,         kGreyed, nullptr}},
+  {MODE_GETTING_UP,   EnterReaction,  GettingUp,  {&FoeStrips::wakeUp,      kOwnFrame, kPlain,  nullptr}},
+  {MODE_GRAPPLED,     nullptr,        Grappled,   {&FoeStrips::hitUp,       0,         kPlain,  nullptr}},
+  {MODE_CARRIED,      nullptr,        Carried,    {nullptr,                 0,         kPlain,  nullptr}},  // she draws it
+  {MODE_THROWN,       nullptr,        Thrown,     {&FoeStrips::thrown,      kOwnFrame, kPlain,  nullptr}},
+};
+// clang-format on
+
+const TEnemy::Modes::Row* TEnemy::Modes::Find(int mode) {
+  for (const Row& row : kRows) {
+    if (row.mode == mode) return &row;
+  }
+  return nullptr;
+}
+
+void TEnemy::SetMode(int mode) {
+  iDelayCounter = 0;
+  // Waiting and hesitating share the stance pictures: its frame runs on between them.
+  const bool stanceToStance = (mode == MODE_STANCE || mode == MODE_HESITATE) &&
+                              (iMode == MODE_STANCE || iMode == MODE_HESITATE);
+  if (!stanceToStance) iFrame = 0;
+  iMode = mode;
+  bFrameDirection = 1;
+  const Modes::Row* row = Modes::Find(mode);
+  if (row && row->enter) {
+    row->enter(*this);
+  } else {
+    SetModeCustom(mode);
+  }
+}
+
 void TEnemy::MoveChara() {
   TCharacter* pc = GetPC();
-  switch (iMode) {
-    case MODE_STANCE:
-      MoveAI(pc);
-      AnimationStance();
-      break;
-    case MODE_PLANE_UP:
-      MovePlaneSwitchUp();
-      break;
-    case MODE_PLANE_DOWN:
-      MovePlaneSwitchDown();
-      break;
-    case MODE_WALK_TOWARD:
-    case MODE_WALK_BACK:
-      CheckFacing();
-      SwitchFacing(0);
-      // She has moved past: the walk turns, its counter runs on.
-      if (iMode == MODE_WALK_TOWARD && WalkLeadsAway(pc)) {
-        SwitchWalkKeepingCounter(MODE_WALK_BACK);
-      } else if (iMode == MODE_WALK_BACK && WalkLeadsToward(pc)) {
-        SwitchWalkKeepingCounter(MODE_WALK_TOWARD);
-      }
-      AnimationMove();
-      SetMovement();
-      MoveAI(pc);
-      break;
-    case MODE_HESITATE:
-      if (iAICounter < 1) {
-        SetMode(ENEMY_ATTACK1);
-      } else {
-        --iAICounter;
-        AnimationStance();
-      }
-      break;
-    case MODE_BACK_OFF:
-      if (iCoolDownDodge > 0) --iCoolDownDodge;
-      if (iCoolDownBlock > 0) --iCoolDownBlock;
-      if (WalkLeadsToward(pc)) SwitchWalkKeepingCounter(MODE_WALK_TOWARD);
-      AnimationMove();
-      SetMovement();
-      if (iAICounter > 0) {
-        --iAICounter;
-      } else {
-        FreeChoice();
-      }
-      break;
-    case MODE_KNOCKED_AWAY:
-    case MODE_KNOCKDOWN:
-      if (iMode == MODE_KNOCKDOWN && iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      if (BallisticStep(0.8f)) {
-        SetMode(MODE_BOUNCE);
-        fQuake = 6;
-      } else {
-        iFrame = fJump < 0 ? 1 : 0;
-      }
-      break;
-    case MODE_HIT_HIGH:
-    case MODE_HIT_LOW:
-      if (iDelayCounter == kStaggerFrames) SetMode(MODE_STANCE);
-      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      break;
-    case MODE_PUSHED_LOW:
-    case MODE_PUSHED_HIGH:
-      Animation2Way(2, 4);
-      if (iDelayCounter == kPushFrames) {
-        SetMode(MODE_STANCE);
-      } else {
-        MoveAlongKnockback();
-        fSpeed -= 2;
-      }
-      break;
-    case MODE_KNOCKUP:
-      MoveLaunched();
-      break;
-    case MODE_GRAPPLE_HIT:
-      if (iDelayCounter == kStaggerFrames) SetMode(MODE_GRAPPLED);
-      if (iDelayCounter == 4) iStatus = STATUS_NORMAL;
-      // Let go while still reeling. (Not after the turn to mode 64 above: an executioner may
-      // just have turned the grip on her, and she is no longer holding anything.)
-      if (iMode == MODE_GRAPPLE_HIT && !HeldByHeroine(pc)) {
-        SetMode(fHP > 0 ? MODE_STANCE : MODE_KNOCKDOWN);
-      }
-      break;
-    case MODE_LIFTED:
-      MoveLifted();
-      break;
-    case MODE_LYING_HIT:
-      if (BallisticStep(1)) {
-        SetMode(MODE_LYING);
-        iStatus = STATUS_UNHITTABLE;
-      }
-      break;
-    case MODE_BOUNCE:
-      if (BallisticStep(1)) SetMode(MODE_LYING);
-      break;
-    case MODE_LYING:
-      if (iCoolDownDodge > 0) --iCoolDownDodge;
-      if (iDelayCounter == kLyingFrames) {
-        SetMode(MODE_GETTING_UP);
-      } else {
-        Animation2WayLoop(5, 10);
-      }
-      break;
-    case MODE_GETTING_UP:
-      if (Animation1Way(2, 5) == 1) SetMode(MODE_STANCE);
-      break;
-    case MODE_GRAPPLED:  // held by the heroine
-      if (!HeldByHeroine(pc)) SetMode(MODE_STANCE);
-      break;
-    case MODE_CARRIED:
-      // Only her back throw lets go of it. Broken off (she is struck, knocked down, seized), the
-      // throw would leave it on her shoulders for good, unseen and alive: it drops off instead.
-      if (!CarriedByHeroine(pc)) DropFromHeroine(pc);
-      break;
-    case MODE_THROWN:
-      if (BallisticStep(0.8f)) {
-        SetMode(MODE_BOUNCE);
-        fQuake = 10;
-      }
-      break;
-    case MODE_SLAMMED:
-      MoveSlammed();
-      break;
-    default:
-      MoveCustom(pc);
-      break;
+  const Modes::Row* row = Modes::Find(iMode);
+  if (row && row->frame) {
+    row->frame(*this, pc);
+  } else {
+    MoveCustom(pc);
   }
+}
+
+bool TEnemy::DrawSharedPicture(const FoeStrips& strips) const {
+  const Modes::Row* row = Modes::Find(iMode);
+  if (!row) return false;
+  const Modes::Picture& picture = row->picture;
+  if (picture.draw) {
+    picture.draw(*this, strips);
+    return true;
+  }
+  if (!picture.strip) return true;
+  const int frame = picture.frame == Modes::kOwnFrame ? iFrame : picture.frame;
+  const float shake = picture.look != Modes::kShakes ? 0 : iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
+  if (picture.look == Modes::kGreyed) SetColor(iColorModifier, iColorModifier, iColorModifier);
+  Modes::Draw(*this, strips.*picture.strip, frame, shake);
+  if (picture.look == Modes::kGreyed) SetColor(255, 255, 255);
+  return true;
 }
 
 void TEnemy::FreeChoice() {

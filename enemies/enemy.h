@@ -37,19 +37,19 @@ bool HeroineDown(const TCharacter& pc, bool onlyLyingOrRising = false);
 // changed, for any other mode.
 bool EnterFoeReaction(TCharacter& foe, int mode);
 
-// The strips a foe's reactions are drawn from; a null one draws nothing.
-struct ReactionStrips {
+// The strips a foe is drawn from in the modes every foe shares; a null one draws nothing.
+struct FoeStrips {
+  const ImagePtr* stance;
+  const ImagePtr* walk;
+  const ImagePtr* run;
+  const ImagePtr* planeSwitch;
   const ImagePtr* knockdown;
   const ImagePtr* hitUp;
   const ImagePtr* hitLow;
   const ImagePtr* knockOut;
   const ImagePtr* wakeUp;
+  const ImagePtr* thrown;
 };
-
-// Draws the picture of a blow's reaction that every foe shares, the knight too: knocked away or
-// down, knocked up, lifted, slammed, bounced, lying, dead (greyed), getting up, pushed, staggered.
-// False, with nothing drawn, for any other mode.
-bool DrawFoeReaction(const TCharacter& foe, const ReactionStrips& strips, int grey);
 
 class TEnemy : public TCharacter {
  public:
@@ -85,6 +85,9 @@ class TEnemy : public TCharacter {
   virtual void Fallback();
 
  protected:
+  // The picture of a mode every foe shares (standing, walking, crossing planes, a blow's reaction,
+  // held or thrown), from `strips`; false, with nothing drawn, for a mode of the kind's own.
+  bool DrawSharedPicture(const FoeStrips& strips) const;
   // One ballistic frame: up by fJump, which falls by `gravity`, and along the blow; true on
   // landing (the feet are then on the ground line).
   bool BallisticStep(float gravity);
@@ -102,4 +105,8 @@ class TEnemy : public TCharacter {
   bool WalkLeadsAway(const TCharacter* pc) const;
   // Walking modes 41, 42 and 44 turn into each other without restarting their counter.
   void SwitchWalkKeepingCounter(int mode);
+
+ private:
+  // The mode rows: each shared mode's entry, frame and picture (enemy.cpp).
+  struct Modes;
 };

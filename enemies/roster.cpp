@@ -51,20 +51,6 @@ struct ChargeRow {
   int power;
 };
 
-// The pictures of the modes every kind on foot shares.
-struct Pictures {
-  const ImagePtr* stance;
-  const ImagePtr* walk;
-  const ImagePtr* run;
-  const ImagePtr* planeSwitch;
-  const ImagePtr* knockdown;
-  const ImagePtr* hitUp;
-  const ImagePtr* hitLow;
-  const ImagePtr* knockOut;
-  const ImagePtr* wakeUp;
-  const ImagePtr* thrown;
-};
-
 // A picture of a kind's own mode.
 struct OwnPicture {
   int mode;
@@ -103,7 +89,7 @@ struct KindRow {
   const AttackRow* attacks;
   int attackCount;
   const ChargeRow* charge;  // nullptr: it never charges
-  Pictures pictures;
+  FoeStrips pictures;       // of the modes every foe shares
   const OwnPicture* own;
   int ownCount;
 };
@@ -512,45 +498,12 @@ bool TEnemyKind::DrawOwnPicture() {
 }
 
 void TEnemyKind::Draw() {
-  const Pictures& p = Row().pictures;
-  const auto picture = [](const ImagePtr* image) -> const ImagePtr& {
-    static const ImagePtr none;
-    return image ? *image : none;
-  };
   const bool crossing = iMode == MODE_PLANE_UP || iMode == MODE_PLANE_DOWN;
   SetScale(FacingScale(iFacing), 1);
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
-  if (!DrawOwnPicture()) {
-    switch (iMode) {
-      case MODE_STANCE:
-      case MODE_HESITATE:
-        DrawPicture(picture(p.stance), iFrame);
-        break;
-      case MODE_WALK_TOWARD:
-      case MODE_WALK_BACK:
-      case MODE_BACK_OFF:
-        DrawPicture(picture(p.walk), iFrame);
-        break;
-      case ENEMY_CHARGE:
-        DrawPicture(picture(p.run), iFrame);
-        break;
-      case MODE_PLANE_UP:
-      case MODE_PLANE_DOWN:
-        DrawPicture(picture(p.planeSwitch), iFrame);
-        break;
-      case MODE_GRAPPLED:
-        DrawPicture(picture(p.hitUp), 0);
-        break;
-      case MODE_THROWN:
-        DrawPicture(picture(p.thrown), iFrame);
-        break;
-      default:
-        // A reaction, or swung over the heroine's head (she draws it then).
-        DrawFoeReaction(*this, {p.knockdown, p.hitUp, p.hitLow, p.knockOut, p.wakeUp},
-                        iColorModifier);
-        break;
-    }
-  }
+  // Its own attacks first, then what every foe shares; swung over the heroine's head, it is drawn
+  // by her.
+  if (!DrawOwnPicture()) DrawSharedPicture(Row().pictures);
   SetScale(1, 1);
   DrawGUI();
 }
@@ -848,8 +801,7 @@ void TSaberman::MoveAIEngage(TCharacter* pc) {
 }
 
 void TSaberman::MoveAIWatch(TCharacter* pc) {
-  const bool herDown = pc && (pc->iMode == MODE_LYING || pc->iMode == MODE_GETTING_UP ||
-                              pc->iMode == MOMO_LIFE_REFILL || pc->iMode == MOMO_SLIDE);
+  const bool herDown = pc && HeroineDown(*pc);
   if (pc && !herDown) {
     if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
     const float dx = std::fabs(pc->x - x);
