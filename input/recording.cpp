@@ -37,7 +37,8 @@
 // Only changes are stored, and a mark each second: a key tap costs about twenty bytes, so an
 // hour of play is some tens of kilobytes. The file is written as the run goes and flushed every
 // block, so a run that crashes or is killed leaves what it played on disk: without its end
-// block, the recording replays up to its last whole block. Written by --record, it is kept under
+// block (or with a tail of zeros a power cut left), the recording replays up to its last whole
+// block. Written by --record, it is kept under
 // a temporary name beside its target and takes its name once complete; the flight recording
 // has its name from the start. Format 1 had no CRC; format 2 kept only the seed, whose bytes its
 // CRC did not cover, and no bindings, so that it replayed as another run on another machine;
@@ -391,8 +392,15 @@ bool DecodeBlock(RecordReader& in, int64_t& frame, ChangeSink& changes, uint32_t
 }
 
 // Walks the blocks, each checked before its records are read. Only a last block that is not all
-// there counts as the recording's end; any other fault is damage, thrown.
+// there, or one that reaches into an unwritten tail, counts as the recording's end; any other
+// fault is damage, thrown.
 BodyLength DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
+  // A power cut can leave the end of the file allocated but never written: a run of zeros far
+  // longer than any a recorder writes. A block that reaches into it is where the recording ends.
+  constexpr size_t kUnwrittenTail = 16;
+  const auto lastWritten = std::find_if(bytes.rbegin(), bytes.rend(), [](uint8_t b) { return b; });
+  const size_t zerosFrom = static_cast<size_t>(bytes.rend() - lastWritten);
+  const bool unwrittenTail = bytes.size() - zerosFrom >= kUnwrittenTail;
   uint32_t crc = LoadUint32Le(&bytes[kRunSize]);
   int64_t frame = 0;
   bool anyBlock = false;
@@ -400,13 +408,16 @@ BodyLength DecodeInto(const std::vector<uint8_t>& bytes, ChangeSink& changes) {
     const BodyLength cut{anyBlock ? static_cast<int>(frame) + 1 : 0, true};
     if (bytes.size() - at < kBlockLengthSize) return cut;
     const size_t length = bytes[at] | bytes[at + 1] << 8;
+    const size_t end = at + kBlockLengthSize + length;
+    const bool unwritten = unwrittenTail && end + kCrcSize > zerosFrom;
     if (length == 0 || (length ^ (bytes[at + 2] | bytes[at + 3] << 8)) != 0xFFFF) {
+      if (unwritten) return cut;
       throw ReplayError{"the length of the block at byte " + std::to_string(at) + " is damaged"};
     }
-    const size_t end = at + kBlockLengthSize + length;
     if (bytes.size() < end + kCrcSize) return cut;
     crc = Crc32(crc, std::span(bytes).subspan(at, end - at));
     if (crc != LoadUint32Le(&bytes[end])) {
+      if (unwritten) return cut;
       throw ReplayError{"the checksum of the block at byte " + std::to_string(at) +
                         " does not match"};
     }
