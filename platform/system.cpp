@@ -884,7 +884,7 @@ int JoyCount() {
 
 int JoyDown(int button, int port) {
   if (button < 0 || button > 31) return 0;
-  return (CurrentPad(port).buttons >> button) & 1u;
+  return static_cast<int>((CurrentPad(port).buttons >> button) & 1u);
 }
 
 float JoyX(int port) { return CurrentPad(port).x; }

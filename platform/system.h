@@ -140,7 +140,7 @@ struct TTimer;
 // A periodic timer of 1000 div hz milliseconds; at most 16 exist. nullptr when hz <= 0 or full.
 TTimer* CreateTimer(int hz);
 // Processes events and sleeps until the timer ticked since the last wait; returns the ticks.
-int WaitTimer(TTimer* timer);
+int WaitTimer(TTimer* handle);
 // Milliseconds since start (virtual in the headless back end).
 int MilliSecs();
 // Sleeps, processing events (advances the virtual clock when headless).
