@@ -1,9 +1,9 @@
 #include "platform/crash_report.h"
 
 #include <execinfo.h>
-#include <signal.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 
 #include "platform/log.h"
