@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 #include "enemies/enemy_projectiles.h"
@@ -67,6 +68,15 @@ struct Sight {
   bool exploiting;  // she keeps on attacking
 };
 
+// A mode a kind runs itself: its entry (after the shared reset), its frame and, where the kind's
+// pictures do not cover it, its picture.
+struct KindMode {
+  int mode;
+  void (*enter)(TEnemyKind& k);                  // nullptr: nothing more
+  void (*frame)(TEnemyKind& k, TCharacter* pc);  // nullptr: nothing
+  void (*draw)(TEnemyKind& k);                   // nullptr: the kind's pictures
+};
+
 struct KindRow {
   int type;
   float size;
@@ -92,6 +102,8 @@ struct KindRow {
   FoeStrips pictures;       // of the modes every foe shares
   const OwnPicture* own;
   int ownCount;
+  const KindMode* modes;  // the kind's own mode rows, looked at before every kind's
+  int modeCount;
 };
 
 namespace {
@@ -136,31 +148,6 @@ const OwnPicture kExecutionerOwn[] = {{159, &imgExecutionerAttack3, -1}, {102, &
 const OwnPicture kSpearmanOwn[] = {{100, &imgSpearmanAttack1, -1}, {159, &imgSpearmanAttack1, -1}};
 const OwnPicture kSabermanOwn[] = {{100, &imgSabermanAttack1, -1}};
 
-//                      type              size walk  bar  block dodge fort  guard unmount  hp  vit str int agi  mp  plane  guard: cd strength reach counter  box: top height thrown: jump speed box
-const KindRow kNecromancer {TYPE_NECROMANCER, 7,  5.5f, 220, 0,    0,    0,    3,    1,      16, 12, 13, 19, 10, 10, 360,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileNecromancerThrown>,
-  kNecromancerAttacks, 3, nullptr,
-  {&imgNecromancerStance, &imgNecromancerWalk, nullptr, &imgNecromancerPlaneSwitch, &imgNecromancerKnockdown, &imgNecromancerHitUp, &imgNecromancerHitLow, &imgNecromancerKnockOut, &imgNecromancerWakeUp, &imgNecromancerThrown},
-  kNecromancerOwn, 3};
-const KindRow kTemplar     {TYPE_TEMPLAR,     7,  4.5f, 220, 1,    0,    0,    4,    1,      16, 21, 19, 14, 11, 6,  300,   180, 105,     185,  103,      -200, 190,     12, 15, Make<TProjectileTemplarThrown>,
-  kTemplarAttacks, 4, &kTemplarCharge,
-  {&imgTemplarStance, &imgTemplarWalk, &imgTemplarRun, &imgTemplarPlaneSwitch, &imgTemplarKnockdown, &imgTemplarHitUp, &imgTemplarHitLow, &imgTemplarKnockOut, &imgTemplarWakeUp, &imgTemplarThrown},
-  kTemplarOwn, 6};
-const KindRow kRaider      {TYPE_RAIDER,      12, 5.4f, 295, 1,    0,    1,    3,    0,      24, 18, 18, 14, 11, 6,  260,   165, 20000,   250,  100,      -270, 265,     0,  0,  nullptr,
-  kRaiderAttacks, 1, &kRaiderCharge,
-  {&imgRaiderStance, nullptr, &imgRaiderRun, &imgRaiderPlaneSwitch, &imgRaiderKnockdown, &imgRaiderHitUp, &imgRaiderHitDown, &imgRaiderKnockout, &imgRaiderWakeUp, nullptr},
-  nullptr, 0};
-const KindRow kExecutioner {TYPE_EXECUTIONER, 7,  5,    220, 0,    0,    0,    4,    1,      16, 19, 18, 10, 14, 6,  180,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileExecutionerThrown>,
-  kExecutionerAttacks, 3, &kExecutionerCharge,
-  {&imgExecutionerStance, &imgExecutionerWalk, &imgExecutionerRun, &imgExecutionerPlaneSwitch, &imgExecutionerKnockdown, &imgExecutionerHitUp, &imgExecutionerHitLow, &imgExecutionerKnockOut, &imgExecutionerWakeUp, &imgExecutionerThrown},
-  kExecutionerOwn, 4};
-const KindRow kSpearman    {TYPE_SPEARMAN,    7,  4,    220, 0,    0,    0,    4,    1,      12, 11, 14, 10, 10, 4,  360,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSpearmanThrown>,
-  kSpearmanAttacks, 1, &kSpearmanCharge,
-  {&imgSpearmanStance, &imgSpearmanWalk, &imgSpearmanRun, &imgSpearmanPlaneSwitch, &imgSpearmanKnockdown, &imgSpearmanHitUp, &imgSpearmanHitLow, &imgSpearmanKnockOut, &imgSpearmanWakeUp, &imgSpearmanThrown},
-  kSpearmanOwn, 2};
-const KindRow kSaberman    {TYPE_SABERMAN,    7,  5,    220, 0,    0,    0,    4,    1,      12, 12, 14, 10, 10, 4,  320,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSabermanThrown>,
-  kSabermanAttacks, 1, nullptr,
-  {&imgSabermanStance, &imgSabermanWalk, nullptr, &imgSabermanPlaneSwitch, &imgSabermanKnockdown, &imgSabermanHitUp, &imgSabermanHitLow, &imgSabermanKnockOut, &imgSabermanWakeUp, &imgSabermanThrown},
-  kSabermanOwn, 1};
 // clang-format on
 
 constexpr int kExploitingFrom = 4;  // repeated attacks of hers that make the enemies answer
@@ -243,82 +230,6 @@ void TEnemyKind::ResetGameData() {
 void TEnemyKind::CountCoolDowns() {
   if (iCoolDownPlaneSwitch > 0) --iCoolDownPlaneSwitch;
   if (Row().skillBlock == 1 && iCoolDownBlock > 0) --iCoolDownBlock;
-}
-
-void TEnemyKind::SetModeCustom(int mode) {
-  const KindRow& row = Row();
-  const ChargeRow* charge = row.charge;
-  switch (mode) {
-    case ENEMY_ATTACK1:
-      fSpeed = 0;
-      bComboEnable = 0;
-      break;
-    case ENEMY_ATTACK2:
-      bComboEnable = 0;
-      break;
-    case MODE_THROWN:
-      if (!row.thrownBox) break;
-      iStatus = STATUS_UNHITTABLE;
-      fJump = row.thrownJump;
-      fSpeed = row.thrownSpeed;
-      CreateEffectDust();
-      {
-        // The body becomes a weapon: it hurts the enemies it flies into. The roll comes first:
-        // it settles the combo type the box carries.
-        const float damage = CountThrowDamage(static_cast<int>(fSize));
-        auto box = row.thrownBox();
-        box->Init(iID, x, y, static_cast<float>(iFacing), 0, iFacing, iPlane, damage, iComboType,
-                  0);
-        ProjectileList.push_back(box);
-      }
-      break;
-    case ENEMY_CHARGE:
-      if (!charge) break;
-      CheckFacing();
-      SwitchFacing(0);
-      fSpeed = charge->speed;
-      fAngle = static_cast<float>(iFacing);
-      break;
-    case ENEMY_FINISHER:
-      if (!charge) break;
-      iFrame = 0;
-      if (charge->finisher == Finisher::Leap) {
-        // A guarded leap: the box rides with it until it lands.
-        iStatus = STATUS_GUARDING;
-        fHPBlock = 70;
-        fJump = charge->leapJump;
-        fSpeed = 15;
-        LaunchBox(charge->box, charge->power, y);
-      }
-      break;
-    case MODE_BLOCK:
-      CheckFacing();
-      SwitchFacing(0);
-      iCoolDownBlock = Truncated(static_cast<float>(row.guardCoolDown));
-      iStatus = STATUS_GUARDING;
-      fHPBlock = row.guardStrength;
-      fSpeed = 10;
-      break;
-    default:
-      break;
-  }
-}
-
-void TEnemyKind::MoveCustom(TCharacter* pc) {
-  switch (iMode) {
-    case ENEMY_CHARGE:
-      MoveCharge(pc);
-      break;
-    case ENEMY_FINISHER:
-      MoveFinisher();
-      break;
-    case MODE_BLOCK:
-      MoveBlock(pc);
-      break;
-    default:
-      MoveAttack();
-      break;
-  }
 }
 
 // The common pattern of an attack: a connected swing chains from its threshold on; the box
@@ -415,6 +326,231 @@ void TEnemyKind::MoveBlock(TCharacter* pc) {
   if (fSpeed > 0) fSpeed -= 1;
 }
 
+// ---- Modes --------------------------------------------------------------------------------------
+
+// One row per mode a kind runs itself: every kind's rows (its attacks' openings, the charge and its
+// finisher, the guard, being thrown), then each kind's own rows, looked at first. A mode with no
+// row at all is one of the kind's attacks, run from its attack row.
+struct TEnemyKind::Modes {
+  static const KindMode* Find(const TEnemyKind& k, int mode);
+  static void Attack(TEnemyKind& k, TCharacter*) { k.MoveAttack(); }
+
+  // Every kind's.
+  static void EnterFirstAttack(TEnemyKind& k) {
+    k.fSpeed = 0;
+    k.bComboEnable = 0;
+  }
+  static void EnterChainedAttack(TEnemyKind& k) { k.bComboEnable = 0; }
+  static void EnterThrown(TEnemyKind& k) {
+    const KindRow& row = k.Row();
+    if (!row.thrownBox) return;
+    k.iStatus = STATUS_UNHITTABLE;
+    k.fJump = row.thrownJump;
+    k.fSpeed = row.thrownSpeed;
+    k.CreateEffectDust();
+    // The body becomes a weapon: it hurts the enemies it flies into. The roll comes first: it
+    // settles the combo type the box carries.
+    const float damage = k.CountThrowDamage(static_cast<int>(k.fSize));
+    auto box = row.thrownBox();
+    box->Init(k.iID, k.x, k.y, static_cast<float>(k.iFacing), 0, k.iFacing, k.iPlane, damage,
+              k.iComboType, 0);
+    ProjectileList.push_back(box);
+  }
+  static void EnterCharge(TEnemyKind& k) {
+    const ChargeRow* charge = k.Row().charge;
+    if (!charge) return;
+    k.CheckFacing();
+    k.SwitchFacing(0);
+    k.fSpeed = charge->speed;
+    k.fAngle = static_cast<float>(k.iFacing);
+  }
+  static void Charge(TEnemyKind& k, TCharacter* pc) { k.MoveCharge(pc); }
+  static void EnterFinisher(TEnemyKind& k) {
+    const ChargeRow* charge = k.Row().charge;
+    if (!charge) return;
+    k.iFrame = 0;
+    if (charge->finisher == Finisher::Leap) {
+      // A guarded leap: the box rides with it until it lands.
+      k.iStatus = STATUS_GUARDING;
+      k.fHPBlock = 70;
+      k.fJump = charge->leapJump;
+      k.fSpeed = 15;
+      k.LaunchBox(charge->box, charge->power, k.y);
+    }
+  }
+  static void Finisher(TEnemyKind& k, TCharacter*) { k.MoveFinisher(); }
+  static void EnterBlock(TEnemyKind& k) {
+    const KindRow& row = k.Row();
+    k.CheckFacing();
+    k.SwitchFacing(0);
+    k.iCoolDownBlock = Truncated(static_cast<float>(row.guardCoolDown));
+    k.iStatus = STATUS_GUARDING;
+    k.fHPBlock = row.guardStrength;
+    k.fSpeed = 10;
+  }
+  static void Block(TEnemyKind& k, TCharacter* pc) { k.MoveBlock(pc); }
+
+  // The necromancer's skull.
+  static void EnterSkull(TEnemyKind& k) {
+    k.fSpeed = 0;
+    static_cast<TNecromancer&>(k).iCoolDownSkull = Truncated(170);
+  }
+
+  // The raider charges behind its dragon's armour, which nothing wears down, and keeps its guard
+  // through the leap; running past her, or landing, it lowers it.
+  static void RaiderGuards(TEnemyKind& k) {
+    k.iSkillFortitude = 2;
+    k.fBlockModifier = 1;
+  }
+  static void RaiderStandsDownOnStance(TEnemyKind& k) {  // back to its saddle's footing
+    if (k.iMode != MODE_STANCE) return;
+    k.iSkillFortitude = 1;
+    k.fBlockModifier = 4;
+  }
+  static void EnterRaiderCharge(TEnemyKind& k) {
+    EnterCharge(k);
+    k.iStatus = STATUS_GUARDING;
+    k.fHPBlock = 20000;
+    RaiderGuards(k);
+  }
+  static void RaiderCharge(TEnemyKind& k, TCharacter* pc) {
+    Charge(k, pc);
+    RaiderStandsDownOnStance(k);
+  }
+  static void EnterRaiderFinisher(TEnemyKind& k) {
+    const float guard = k.fHPBlock;  // the charge's
+    EnterFinisher(k);
+    k.fHPBlock = guard;
+    RaiderGuards(k);
+  }
+  static void RaiderFinisher(TEnemyKind& k, TCharacter* pc) {
+    Finisher(k, pc);
+    RaiderStandsDownOnStance(k);
+  }
+
+  // The executioner seizes her and throws her; held by her, with its cool-down spent, it turns the
+  // grip on her.
+  static void EnterSeize(TEnemyKind& k) {
+    static_cast<TExecutioner&>(k).iCoolDownThrow = Truncated(220);
+    k.Seize();
+  }
+  static void Seize(TEnemyKind& k, TCharacter*) {
+    if (k.Animation1Way(4, 6) == 1) k.SetMode(ENEMY_THROW);
+  }
+  static void DrawSeize(TEnemyKind& k) {
+    // The pair is drawn only while it holds the heroine; its last picture is the one before.
+    if (k.iTargetType == TYPE_HEROINE)
+      k.DrawPicture(imgExecutionerGrappleMomo, std::min(k.iFrame, 2));
+  }
+  static void EnterThrow(TEnemyKind& k) {
+    for (const std::shared_ptr<TCharacter>& c : CharacterList) {
+      if (c->iTargetType != k.iType || c->iTargetID != k.iID) continue;
+      // Carried a step past it and slammed down behind: its own strength, her weight.
+      const bool right = k.iFacing == FACING_RIGHT;
+      c->iFacing = right ? FACING_RIGHT : FACING_LEFT;
+      c->x += right ? -kThrowCarry : kThrowCarry;
+      c->Damage(k.CountThrowDamage(static_cast<int>(c->fSize)),
+                right ? float{FACING_LEFT} : float{FACING_RIGHT}, MODE_SLAMMED, 0, 0);
+    }
+  }
+  static void Throw(TEnemyKind& k, TCharacter*) {
+    k.Animation2Way(2, 6);
+    if (k.iDelayCounter == 36) k.Fallback();
+  }
+  static void DrawThrow(TEnemyKind& k) {
+    k.DrawPicture(imgExecutionerThrow, std::min(k.iFrame, 3));
+  }
+  static void EnterGrappled(TEnemyKind& k) {
+    if (static_cast<TExecutioner&>(k).iCoolDownThrow == 0) k.SetMode(ENEMY_SEIZE);
+  }
+
+  static const KindMode kRows[];
+  static const KindMode kNecromancerRows[1];
+  static const KindMode kRaiderRows[2];
+  static const KindMode kExecutionerRows[3];
+};
+
+// clang-format off
+const KindMode TEnemyKind::Modes::kRows[] = {
+  // mode           entry               frame     picture
+  {ENEMY_ATTACK1,   EnterFirstAttack,   Attack,   nullptr},
+  {ENEMY_ATTACK2,   EnterChainedAttack, Attack,   nullptr},
+  {MODE_THROWN,     EnterThrown,        nullptr,  nullptr},
+  {ENEMY_CHARGE,    EnterCharge,        Charge,   nullptr},
+  {ENEMY_FINISHER,  EnterFinisher,      Finisher, nullptr},
+  {MODE_BLOCK,      EnterBlock,         Block,    nullptr},
+};
+const KindMode TEnemyKind::Modes::kNecromancerRows[] = {
+  {ENEMY_SKULL,     EnterSkull,         Attack,   nullptr},
+};
+const KindMode TEnemyKind::Modes::kRaiderRows[] = {
+  {ENEMY_CHARGE,    EnterRaiderCharge,  RaiderCharge,   nullptr},
+  {ENEMY_FINISHER,  EnterRaiderFinisher, RaiderFinisher, nullptr},
+};
+const KindMode TEnemyKind::Modes::kExecutionerRows[] = {
+  {ENEMY_SEIZE,     EnterSeize,         Seize,    DrawSeize},
+  {ENEMY_THROW,     EnterThrow,         Throw,    DrawThrow},
+  {MODE_GRAPPLED,   EnterGrappled,      nullptr,  nullptr},
+};
+// clang-format on
+
+const KindMode* TEnemyKind::Modes::Find(const TEnemyKind& k, int mode) {
+  const KindRow& row = k.Row();
+  for (int i = 0; i < row.modeCount; ++i) {
+    if (row.modes[i].mode == mode) return &row.modes[i];
+  }
+  for (const KindMode& m : kRows) {
+    if (m.mode == mode) return &m;
+  }
+  return nullptr;
+}
+
+void TEnemyKind::SetModeCustom(int mode) {
+  const KindMode* row = Modes::Find(*this, mode);
+  if (row && row->enter) row->enter(*this);
+}
+
+void TEnemyKind::MoveCustom(TCharacter* pc) {
+  const KindMode* row = Modes::Find(*this, iMode);
+  if (!row) {
+    MoveAttack();
+  } else if (row->frame) {
+    row->frame(*this, pc);
+  }
+}
+
+namespace {
+
+// clang-format off
+//                      type              size walk  bar  block dodge fort  guard unmount  hp  vit str int agi  mp  plane  guard: cd strength reach counter  box: top height thrown: jump speed box
+const KindRow kNecromancer {TYPE_NECROMANCER, 7,  5.5f, 220, 0,    0,    0,    3,    1,      16, 12, 13, 19, 10, 10, 360,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileNecromancerThrown>,
+  kNecromancerAttacks, 3, nullptr,
+  {&imgNecromancerStance, &imgNecromancerWalk, nullptr, &imgNecromancerPlaneSwitch, &imgNecromancerKnockdown, &imgNecromancerHitUp, &imgNecromancerHitLow, &imgNecromancerKnockOut, &imgNecromancerWakeUp, &imgNecromancerThrown},
+  kNecromancerOwn, 3, TEnemyKind::Modes::kNecromancerRows, std::size(TEnemyKind::Modes::kNecromancerRows)};
+const KindRow kTemplar     {TYPE_TEMPLAR,     7,  4.5f, 220, 1,    0,    0,    4,    1,      16, 21, 19, 14, 11, 6,  300,   180, 105,     185,  103,      -200, 190,     12, 15, Make<TProjectileTemplarThrown>,
+  kTemplarAttacks, 4, &kTemplarCharge,
+  {&imgTemplarStance, &imgTemplarWalk, &imgTemplarRun, &imgTemplarPlaneSwitch, &imgTemplarKnockdown, &imgTemplarHitUp, &imgTemplarHitLow, &imgTemplarKnockOut, &imgTemplarWakeUp, &imgTemplarThrown},
+  kTemplarOwn, 6, nullptr, 0};
+const KindRow kRaider      {TYPE_RAIDER,      12, 5.4f, 295, 1,    0,    1,    3,    0,      24, 18, 18, 14, 11, 6,  260,   165, 20000,   250,  100,      -270, 265,     0,  0,  nullptr,
+  kRaiderAttacks, 1, &kRaiderCharge,
+  {&imgRaiderStance, nullptr, &imgRaiderRun, &imgRaiderPlaneSwitch, &imgRaiderKnockdown, &imgRaiderHitUp, &imgRaiderHitDown, &imgRaiderKnockout, &imgRaiderWakeUp, nullptr},
+  nullptr, 0, TEnemyKind::Modes::kRaiderRows, std::size(TEnemyKind::Modes::kRaiderRows)};
+const KindRow kExecutioner {TYPE_EXECUTIONER, 7,  5,    220, 0,    0,    0,    4,    1,      16, 19, 18, 10, 14, 6,  180,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileExecutionerThrown>,
+  kExecutionerAttacks, 3, &kExecutionerCharge,
+  {&imgExecutionerStance, &imgExecutionerWalk, &imgExecutionerRun, &imgExecutionerPlaneSwitch, &imgExecutionerKnockdown, &imgExecutionerHitUp, &imgExecutionerHitLow, &imgExecutionerKnockOut, &imgExecutionerWakeUp, &imgExecutionerThrown},
+  kExecutionerOwn, 4, TEnemyKind::Modes::kExecutionerRows, std::size(TEnemyKind::Modes::kExecutionerRows)};
+const KindRow kSpearman    {TYPE_SPEARMAN,    7,  4,    220, 0,    0,    0,    4,    1,      12, 11, 14, 10, 10, 4,  360,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSpearmanThrown>,
+  kSpearmanAttacks, 1, &kSpearmanCharge,
+  {&imgSpearmanStance, &imgSpearmanWalk, &imgSpearmanRun, &imgSpearmanPlaneSwitch, &imgSpearmanKnockdown, &imgSpearmanHitUp, &imgSpearmanHitLow, &imgSpearmanKnockOut, &imgSpearmanWakeUp, &imgSpearmanThrown},
+  kSpearmanOwn, 2, nullptr, 0};
+const KindRow kSaberman    {TYPE_SABERMAN,    7,  5,    220, 0,    0,    0,    4,    1,      12, 12, 14, 10, 10, 4,  320,   0,   0,       0,    0,        -200, 190,     13, 16, Make<TProjectileSabermanThrown>,
+  kSabermanAttacks, 1, nullptr,
+  {&imgSabermanStance, &imgSabermanWalk, nullptr, &imgSabermanPlaneSwitch, &imgSabermanKnockdown, &imgSabermanHitUp, &imgSabermanHitLow, &imgSabermanKnockOut, &imgSabermanWakeUp, &imgSabermanThrown},
+  kSabermanOwn, 1, nullptr, 0};
+// clang-format on
+
+}  // namespace
+
 // ---- Engage AI ----------------------------------------------------------------------------------
 
 namespace {
@@ -503,7 +639,12 @@ void TEnemyKind::Draw() {
   DrawImage(imgShadow, x, crossing ? y : GroundLine(), 0);
   // Its own attacks first, then what every foe shares; swung over the heroine's head, it is drawn
   // by her.
-  if (!DrawOwnPicture()) DrawSharedPicture(Row().pictures);
+  const KindMode* row = Modes::Find(*this, iMode);
+  if (row && row->draw) {
+    row->draw(*this);
+  } else if (!DrawOwnPicture()) {
+    DrawSharedPicture(Row().pictures);
+  }
   SetScale(1, 1);
   DrawGUI();
 }
@@ -517,15 +658,6 @@ void TNecromancer::ResetOwnCoolDowns() { iCoolDownSkull = Truncated(85); }
 void TNecromancer::CountCoolDowns() {
   TEnemyKind::CountCoolDowns();
   if (iCoolDownSkull > 0) --iCoolDownSkull;
-}
-
-void TNecromancer::SetModeCustom(int mode) {
-  if (mode == ENEMY_SKULL) {
-    fSpeed = 0;
-    iCoolDownSkull = Truncated(170);
-    return;
-  }
-  TEnemyKind::SetModeCustom(mode);
 }
 
 void TNecromancer::MoveAI(TCharacter* pc) {
@@ -563,15 +695,6 @@ void TTemplar::MoveAIEngage(TCharacter* pc) {
 
 namespace {
 constexpr int kRaiderMountOffset = 1000;  // its dragon's id is its own plus this
-// Guarding through the charge and the leap, and back to its saddle's footing after.
-void RaiderGuards(TCharacter& c) {
-  c.iSkillFortitude = 2;
-  c.fBlockModifier = 1;
-}
-void RaiderStandsDown(TCharacter& c) {
-  c.iSkillFortitude = 1;
-  c.fBlockModifier = 4;
-}
 }  // namespace
 
 const KindRow& TRaider::Row() const { return kRaider; }
@@ -592,29 +715,6 @@ void TRaider::MoveAIEngage(TCharacter* pc) {
     }
   }
   WaitOrChoose();
-}
-
-void TRaider::SetModeCustom(int mode) {
-  const float guard = fHPBlock;
-  TEnemyKind::SetModeCustom(mode);
-  if (mode == ENEMY_CHARGE) {
-    // It charges behind its dragon's armour, which nothing wears down.
-    iStatus = STATUS_GUARDING;
-    fHPBlock = 20000;
-    RaiderGuards(*this);
-  } else if (mode == ENEMY_FINISHER) {
-    fHPBlock = guard;
-    RaiderGuards(*this);
-  }
-}
-
-void TRaider::MoveCustom(TCharacter* pc) {
-  const int mode = iMode;
-  TEnemyKind::MoveCustom(pc);
-  // Running past her, or landing from the leap, it lowers its guard.
-  if ((mode == ENEMY_CHARGE || mode == ENEMY_FINISHER) && iMode == MODE_STANCE) {
-    RaiderStandsDown(*this);
-  }
 }
 
 void TRaider::AnimationMove() { Animation2WayLoop(6, 5); }
@@ -690,61 +790,6 @@ void TExecutioner::ResetOwnCoolDowns() { iCoolDownThrow = Truncated(110); }
 void TExecutioner::CountCoolDowns() {
   TEnemyKind::CountCoolDowns();
   if (iCoolDownThrow > 0) --iCoolDownThrow;
-}
-
-void TExecutioner::SetModeCustom(int mode) {
-  switch (mode) {
-    case ENEMY_SEIZE:
-      iCoolDownThrow = Truncated(220);
-      Seize();
-      return;
-    case ENEMY_THROW:
-      for (const std::shared_ptr<TCharacter>& c : CharacterList) {
-        if (c->iTargetType != iType || c->iTargetID != iID) continue;
-        // Carried a step past it and slammed down behind: its own strength, her weight.
-        const bool right = iFacing == FACING_RIGHT;
-        c->iFacing = right ? FACING_RIGHT : FACING_LEFT;
-        c->x += right ? -kThrowCarry : kThrowCarry;
-        c->Damage(CountThrowDamage(static_cast<int>(c->fSize)),
-                  right ? float{FACING_LEFT} : float{FACING_RIGHT}, MODE_SLAMMED, 0, 0);
-      }
-      return;
-    case MODE_GRAPPLED:
-      // Held by the heroine: with its cool-down spent it turns the grip on her.
-      if (iCoolDownThrow == 0) SetMode(ENEMY_SEIZE);
-      return;
-    default:
-      TEnemyKind::SetModeCustom(mode);
-      return;
-  }
-}
-
-void TExecutioner::MoveCustom(TCharacter* pc) {
-  switch (iMode) {
-    case ENEMY_SEIZE:
-      if (Animation1Way(4, 6) == 1) SetMode(ENEMY_THROW);
-      return;
-    case ENEMY_THROW:
-      Animation2Way(2, 6);
-      if (iDelayCounter == 36) Fallback();
-      return;
-    default:
-      TEnemyKind::MoveCustom(pc);
-      return;
-  }
-}
-
-bool TExecutioner::DrawOwnPicture() {
-  if (iMode == ENEMY_SEIZE) {
-    // The pair is drawn only while it holds the heroine; its last picture is the one before.
-    if (iTargetType == TYPE_HEROINE) DrawPicture(imgExecutionerGrappleMomo, std::min(iFrame, 2));
-    return true;
-  }
-  if (iMode == ENEMY_THROW) {
-    DrawPicture(imgExecutionerThrow, std::min(iFrame, 3));
-    return true;
-  }
-  return TEnemyKind::DrawOwnPicture();
 }
 
 void TExecutioner::MoveAIEngage(TCharacter* pc) {

@@ -27,6 +27,9 @@ class TEnemyKind : public TEnemy {
 
   virtual const KindRow& Row() const = 0;
 
+  // The mode rows: each mode a kind runs itself, its entry, frame and picture (roster.cpp).
+  struct Modes;
+
  protected:
   // The engage AI every kind shares: with the heroine up, the cool-downs count down and the first
   // of the kind's rules that applies is taken; otherwise the free choice once the wait runs out.
@@ -59,7 +62,6 @@ class TNecromancer : public TEnemyKind {
   int32_t iCoolDownSkull = 0;  // frames before the skull may be cast again
 
   const KindRow& Row() const override;
-  void SetModeCustom(int mode) override;
   // It keeps its own counsel: engaged whatever the limit says.
   void MoveAI(TCharacter* pc) override;
 
@@ -78,8 +80,6 @@ class TRaider : public TEnemyKind {
  public:
   const KindRow& Row() const override;
   void Init(int codePlayer, int id) override;
-  void SetModeCustom(int mode) override;
-  void MoveCustom(TCharacter* pc) override;
   void MoveAIEngage(TCharacter* pc) override;
   void AnimationMove() override;
   // The dragon's walk with the rider bobbing in the saddle.
@@ -94,14 +94,11 @@ class TExecutioner : public TEnemyKind {
   int32_t iCoolDownThrow = 0;  // frames before it may seize the heroine again
 
   const KindRow& Row() const override;
-  void SetModeCustom(int mode) override;
-  void MoveCustom(TCharacter* pc) override;
   void MoveAIEngage(TCharacter* pc) override;
 
  protected:
   void CountCoolDowns() override;
   void ResetOwnCoolDowns() override;
-  bool DrawOwnPicture() override;
 };
 
 class TSpearman : public TEnemyKind {
