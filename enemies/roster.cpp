@@ -142,7 +142,7 @@ const ChargeRow kRaiderCharge      {11.5f, 360, 8, 4,  32, 16, &sndDraconStep1, 
 const ChargeRow kExecutionerCharge {8.5f, 252,  6, 6,  36, 18, &sndStep1,       &sndStep2,       Finisher::Slash,  0,   4, 5, 5,  35, 0.25f, Make<TProjectileExecutionerDash>, 3};
 const ChargeRow kSpearmanCharge    {7.5f, 264,  6, 6,  36, 18, &sndStep1,       &sndStep2,       Finisher::Thrust, 0,   4, 6, 6,  42, 0.4f,  Make<TProjectileSpearmanDash>,    1};
 
-const OwnPicture kNecromancerOwn[] = {{100, &imgNecromancerAttack1, -1}, {101, &imgNecromancerAttack2, -1}, {120, &imgNecromancerSkull, -1}};
+const OwnPicture kNecromancerOwn[] = {{100, &imgNecromancerAttack1, -1}, {101, &imgNecromancerAttack2, -1}};
 const OwnPicture kTemplarOwn[] = {{13, &imgTemplarBlock, -1}, {159, &imgTemplarDash, 0}, {100, &imgTemplarAttack1, -1}, {102, &imgTemplarAttack1, -1}, {101, &imgTemplarAttack2, -1}, {103, &imgTemplarAttack3, -1}};
 const OwnPicture kExecutionerOwn[] = {{159, &imgExecutionerAttack3, -1}, {102, &imgExecutionerAttack3, -1}, {100, &imgExecutionerAttack1, -1}, {101, &imgExecutionerAttack2, -1}};
 const OwnPicture kSpearmanOwn[] = {{100, &imgSpearmanAttack1, -1}, {159, &imgSpearmanAttack1, -1}};
@@ -395,6 +395,7 @@ struct TEnemyKind::Modes {
     k.fSpeed = 0;
     static_cast<TNecromancer&>(k).iCoolDownSkull = Truncated(170);
   }
+  static void DrawSkull(TEnemyKind& k) { k.DrawPicture(imgNecromancerSkull, k.iFrame); }
 
   // The raider charges behind its dragon's armour, which nothing wears down, and keeps its guard
   // through the leap; running past her, or landing, it lowers it.
@@ -426,6 +427,18 @@ struct TEnemyKind::Modes {
   static void RaiderFinisher(TEnemyKind& k, TCharacter* pc) {
     Finisher(k, pc);
     RaiderStandsDownOnStance(k);
+  }
+  // The dragon and its rider, each at its own frame.
+  static void DrawRaider(TEnemyKind& k, const ImagePtr& dragon, int dragonFrame,
+                         const ImagePtr& rider, int riderFrame, float dy = 0) {
+    k.DrawPicture(dragon, dragonFrame, dy);
+    k.DrawPicture(rider, riderFrame, dy);
+  }
+  static void DrawRaiderCharge(TEnemyKind& k) {
+    DrawRaider(k, imgDraconRun, k.iFrame, imgRaiderRun, k.iFrame % 4);
+  }
+  static void DrawRaiderFinisher(TEnemyKind& k) {
+    DrawRaider(k, imgDraconDash, 0, imgRaiderDash, 0);
   }
 
   // The executioner seizes her and throws her; held by her, with its cool-down spent, it turns the
@@ -472,25 +485,25 @@ struct TEnemyKind::Modes {
 
 // clang-format off
 const KindMode TEnemyKind::Modes::kRows[] = {
-  // mode           entry               frame     picture
-  {ENEMY_ATTACK1,   EnterFirstAttack,   Attack,   nullptr},
-  {ENEMY_ATTACK2,   EnterChainedAttack, Attack,   nullptr},
-  {MODE_THROWN,     EnterThrown,        nullptr,  nullptr},
-  {ENEMY_CHARGE,    EnterCharge,        Charge,   nullptr},
-  {ENEMY_FINISHER,  EnterFinisher,      Finisher, nullptr},
-  {MODE_BLOCK,      EnterBlock,         Block,    nullptr},
+  // mode           entry                frame           picture (nullptr: the kind's)
+  {ENEMY_ATTACK1,   EnterFirstAttack,    Attack,         nullptr},
+  {ENEMY_ATTACK2,   EnterChainedAttack,  Attack,         nullptr},
+  {MODE_THROWN,     EnterThrown,         nullptr,        nullptr},
+  {ENEMY_CHARGE,    EnterCharge,         Charge,         nullptr},
+  {ENEMY_FINISHER,  EnterFinisher,       Finisher,       nullptr},
+  {MODE_BLOCK,      EnterBlock,          Block,          nullptr},
 };
 const KindMode TEnemyKind::Modes::kNecromancerRows[] = {
-  {ENEMY_SKULL,     EnterSkull,         Attack,   nullptr},
+  {ENEMY_SKULL,     EnterSkull,          Attack,         DrawSkull},
 };
 const KindMode TEnemyKind::Modes::kRaiderRows[] = {
-  {ENEMY_CHARGE,    EnterRaiderCharge,  RaiderCharge,   nullptr},
-  {ENEMY_FINISHER,  EnterRaiderFinisher, RaiderFinisher, nullptr},
+  {ENEMY_CHARGE,    EnterRaiderCharge,   RaiderCharge,   DrawRaiderCharge},
+  {ENEMY_FINISHER,  EnterRaiderFinisher, RaiderFinisher, DrawRaiderFinisher},
 };
 const KindMode TEnemyKind::Modes::kExecutionerRows[] = {
-  {ENEMY_SEIZE,     EnterSeize,         Seize,    DrawSeize},
-  {ENEMY_THROW,     EnterThrow,         Throw,    DrawThrow},
-  {MODE_GRAPPLED,   EnterGrappled,      nullptr,  nullptr},
+  {ENEMY_SEIZE,     EnterSeize,          Seize,          DrawSeize},
+  {ENEMY_THROW,     EnterThrow,          Throw,          DrawThrow},
+  {MODE_GRAPPLED,   EnterGrappled,       nullptr,        nullptr},
 };
 // clang-format on
 
@@ -526,7 +539,7 @@ namespace {
 const KindRow kNecromancer {TYPE_NECROMANCER, 7,  5.5f, 220, 0,    0,    0,    3,    1,      16, 12, 13, 19, 10, 10, 360,   0,   0,       0,    0,        -200, 190,     12, 15, Make<TProjectileNecromancerThrown>,
   kNecromancerAttacks, 3, nullptr,
   {&imgNecromancerStance, &imgNecromancerWalk, nullptr, &imgNecromancerPlaneSwitch, &imgNecromancerKnockdown, &imgNecromancerHitUp, &imgNecromancerHitLow, &imgNecromancerKnockOut, &imgNecromancerWakeUp, &imgNecromancerThrown},
-  kNecromancerOwn, 3, TEnemyKind::Modes::kNecromancerRows, std::size(TEnemyKind::Modes::kNecromancerRows)};
+  kNecromancerOwn, 2, TEnemyKind::Modes::kNecromancerRows, std::size(TEnemyKind::Modes::kNecromancerRows)};
 const KindRow kTemplar     {TYPE_TEMPLAR,     7,  4.5f, 220, 1,    0,    0,    4,    1,      16, 21, 19, 14, 11, 6,  300,   180, 105,     185,  103,      -200, 190,     12, 15, Make<TProjectileTemplarThrown>,
   kTemplarAttacks, 4, &kTemplarCharge,
   {&imgTemplarStance, &imgTemplarWalk, &imgTemplarRun, &imgTemplarPlaneSwitch, &imgTemplarKnockdown, &imgTemplarHitUp, &imgTemplarHitLow, &imgTemplarKnockOut, &imgTemplarWakeUp, &imgTemplarThrown},
@@ -732,49 +745,39 @@ void TRaider::DrawWalk() {
 }
 
 bool TRaider::DrawOwnPicture() {
-  const auto pair = [this](const ImagePtr& dragon, int dragonFrame, const ImagePtr& rider,
-                           int riderFrame, float dy = 0) {
-    DrawPicture(dragon, dragonFrame, dy);
-    DrawPicture(rider, riderFrame, dy);
-  };
   const float shake = iDelayCounter % 2 == 0 ? -1.5f : 1.5f;
   switch (iMode) {
     case MODE_STANCE:
     case MODE_HESITATE:
-      pair(imgDraconStance, iFrame, imgRaiderStance, iFrame);
+      Modes::DrawRaider(*this, imgDraconStance, iFrame, imgRaiderStance, iFrame);
       return true;
     case MODE_WALK_TOWARD:
     case MODE_WALK_BACK:
     case MODE_BACK_OFF:
       DrawWalk();
       return true;
-    case ENEMY_CHARGE:
-      pair(imgDraconRun, iFrame, imgRaiderRun, iFrame % 4);
-      return true;
-    case ENEMY_FINISHER:
-      pair(imgDraconDash, 0, imgRaiderDash, 0);
-      return true;
     case ENEMY_ATTACK1:
-      pair(imgDraconHeavyAttack, iFrame < 2 ? 0 : iFrame - 1, imgRaiderAttack3, iFrame);
+      Modes::DrawRaider(*this, imgDraconHeavyAttack, iFrame < 2 ? 0 : iFrame - 1, imgRaiderAttack3,
+                        iFrame);
       return true;
     case MODE_BLOCK:
-      pair(imgDraconHit, 0, imgRaiderBlock, 0);
+      Modes::DrawRaider(*this, imgDraconHit, 0, imgRaiderBlock, 0);
       return true;
     case MODE_PUSHED_LOW:
-      pair(imgDraconHit, iFrame, imgRaiderHitDown, iFrame);
+      Modes::DrawRaider(*this, imgDraconHit, iFrame, imgRaiderHitDown, iFrame);
       return true;
     case MODE_PUSHED_HIGH:
-      pair(imgDraconHit, iFrame, imgRaiderHitUp, iFrame);
+      Modes::DrawRaider(*this, imgDraconHit, iFrame, imgRaiderHitUp, iFrame);
       return true;
     case MODE_HIT_LOW:
-      pair(imgDraconHit, 0, imgRaiderHitDown, 0, shake);
+      Modes::DrawRaider(*this, imgDraconHit, 0, imgRaiderHitDown, 0, shake);
       return true;
     case MODE_HIT_HIGH:
-      pair(imgDraconHit, 0, imgRaiderHitUp, 0, shake);
+      Modes::DrawRaider(*this, imgDraconHit, 0, imgRaiderHitUp, 0, shake);
       return true;
     case MODE_PLANE_UP:
     case MODE_PLANE_DOWN:
-      pair(imgDraconPlaneSwitch, iFrame, imgRaiderPlaneSwitch, iFrame);
+      Modes::DrawRaider(*this, imgDraconPlaneSwitch, iFrame, imgRaiderPlaneSwitch, iFrame);
       return true;
     default:
       return false;
