@@ -8,7 +8,9 @@
 #   the map: the recording game.rec, the SHA-256 of its trace and its length in frames
 #   (game.digest), and every 100th line of the trace (game.sparse.jsonl), from which the test
 #   names the first frame that differs;
-# - splash_mode3.png: the picture of frame 59 (the splash) of a headless run in mode 3.
+# - splash_mode3.samples: the size and colours at two grids of points (see picture_check) of the
+#   picture of frame 59 (the splash) of a headless run in mode 3: a few lines of text that check
+#   the screenshot's pixels without a copy of the picture in the tree.
 # It says what changed against the files it replaces. Run it after a deliberate change of the
 # game's rules, look at `git diff tests/golden`, and commit the files.
 #
@@ -21,7 +23,7 @@ golden=$root/tests/golden
 frames=890  # the test replays as many frames as the trace has lines
 seed=5
 
-cmake --build "$build" --target talvenne talvenne_stage_assets >/dev/null
+cmake --build "$build" --target talvenne talvenne_stage_assets talvenne_picture_check >/dev/null
 work=$(mktemp -d "${TMPDIR:-/tmp}/talvenne-golden-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 fresh() { sh "$root/tests/in_fresh_folder.sh" "$build" "$build/talvenne" --headless --mode 4 "$@"; }
@@ -37,6 +39,7 @@ grep -q "autoplay: finished" "$work/game.out" ||
 sh "$root/tests/in_fresh_folder.sh" "$build" "$build/talvenne" --headless --mode 3 --frames 60 \
   --seed 7 --screenshot "59:$work/splash_mode3.png" 2>"$work/splash.err" ||
   { cat "$work/splash.err"; echo "the splash run failed"; exit 1; }
+"$build/tests/talvenne_picture_check" samples "$work/splash_mode3.png" >"$work/splash_mode3.samples"
 game_frames=$(wc -l <"$work/game.jsonl")
 echo "$(sha256sum <"$work/game.jsonl" | cut -d' ' -f1) $game_frames" >"$work/game.digest"
 grep -E '^\{"frame":([0-9]*00|0),' "$work/game.jsonl" >"$work/game.sparse.jsonl"
@@ -72,7 +75,7 @@ else
     "final score $(score "$golden/game.sparse.jsonl" 2>/dev/null || echo none) before," \
     "$(score "$work/game.jsonl") now"
 fi
-for file in stage1.rec stage1.jsonl game.rec game.digest game.sparse.jsonl splash_mode3.png; do
+for file in stage1.rec stage1.jsonl game.rec game.digest game.sparse.jsonl splash_mode3.samples; do
   if ! cmp -s "$work/$file" "$golden/$file"; then echo "rewritten: tests/golden/$file"; fi
   cp "$work/$file" "$golden/$file"
 done

@@ -6,6 +6,12 @@
 //   picture_check letterbox SCREEN.png SHOT.png...
 //       SCREEN (a grab of the whole X screen) shows one of the SHOTs scaled as large as fits
 //       with its aspect kept, centred, and black everywhere else
+//   picture_check samples SHOT.png
+//       prints SHOT's size, then its colour at two grids of 16 x 9 points (the whole picture, and
+//       what stands out from its background), one "x y r g b" a line
+//   picture_check matches SHOT.png SAMPLES.txt
+//       SHOT has the size and, within rasteriser rounding, the colours SAMPLES lists: a picture
+//       checked by a few lines of text instead of a committed copy of it
 //
 // Exits 0 when the pictures agree, 1 when they do not (saying how), 2 when one cannot be read.
 
@@ -141,22 +147,106 @@ int Letterbox(const Picture& screen, const std::vector<Picture>& shots) {
   return 1;
 }
 
+// The grid the samples are taken on: 16 x 9 points, each in the middle of its cell.
+constexpr int kGridColumns = 16, kGridRows = 9;
+constexpr int kSampleTolerance = 8;
+
+std::string SizeLine(const Picture& p) {
+  return std::to_string(p.width) + "x" + std::to_string(p.height);
+}
+
+// A grid of points over the box from (left, top) of width x height, each in the middle of its cell.
+void PrintGrid(const Picture& shot, int left, int top, int width, int height) {
+  for (int row = 0; row < kGridRows; ++row) {
+    for (int column = 0; column < kGridColumns; ++column) {
+      const int x = left + (2 * column + 1) * width / (2 * kGridColumns);
+      const int y = top + (2 * row + 1) * height / (2 * kGridRows);
+      const uint8_t* c = shot.At(x, y);
+      std::printf("%d %d %d %d %d\n", x, y, c[0], c[1], c[2]);
+    }
+  }
+}
+
+// The whole picture on one grid, then what stands out from its background (the colour of its
+// top left pixel) on a second, so that a small picture in a plain field is sampled too.
+int PrintSamples(const Picture& shot) {
+  std::printf("%s\n", SizeLine(shot).c_str());
+  PrintGrid(shot, 0, 0, shot.width, shot.height);
+  int left = shot.width, top = shot.height, right = -1, bottom = -1;
+  const uint8_t* background = shot.At(0, 0);
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      if (std::equal(background, background + 3, shot.At(x, y))) continue;
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) left = top = 0, right = shot.width - 1, bottom = shot.height - 1;
+  PrintGrid(shot, left, top, right - left + 1, bottom - top + 1);
+  return 0;
+}
+
+int MatchSamples(const Picture& shot, const char* listPath) {
+  FILE* list = std::fopen(listPath, "r");
+  if (!list) {
+    std::fprintf(stderr, "picture_check: cannot read %s\n", listPath);
+    return 2;
+  }
+  char size[32] = "";
+  int status = std::fscanf(list, "%31s", size) == 1 && size == SizeLine(shot) ? 0 : 1;
+  if (status != 0)
+    std::printf("%s is %s, the samples are of %s\n", shot.path.c_str(), SizeLine(shot).c_str(),
+                size);
+  int x, y, r, g, b, checked = 0;
+  while (status == 0 && std::fscanf(list, "%d %d %d %d %d", &x, &y, &r, &g, &b) == 5) {
+    if (x < 0 || y < 0 || x >= shot.width || y >= shot.height) {
+      std::printf("sample %d,%d lies outside the picture\n", x, y);
+      status = 1;
+      break;
+    }
+    const uint8_t* c = shot.At(x, y);
+    const int expected[3] = {r, g, b};
+    for (int k = 0; k < 3; ++k) {
+      if (std::abs(c[k] - expected[k]) > kSampleTolerance) {
+        std::printf("at %d,%d the picture has %d %d %d, the samples say %d %d %d\n", x, y, c[0],
+                    c[1], c[2], r, g, b);
+        status = 1;
+        break;
+      }
+    }
+    ++checked;
+  }
+  std::fclose(list);
+  if (status == 0 && checked != 2 * kGridColumns * kGridRows) {
+    std::printf("%s holds %d samples, not %d\n", listPath, checked, 2 * kGridColumns * kGridRows);
+    status = 1;
+  }
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
-  if ((command != "same" || argc != 4) && (command != "letterbox" || argc < 4)) {
+  const bool usable = (command == "same" && argc == 4) || (command == "letterbox" && argc >= 4) ||
+                      (command == "samples" && argc == 3) || (command == "matches" && argc == 4);
+  if (!usable) {
     std::fprintf(stderr,
-                 "usage: picture_check same A.png B.png | letterbox SCREEN.png SHOT.png...\n");
+                 "usage: picture_check same A.png B.png | letterbox SCREEN.png SHOT.png... |\n"
+                 "       samples SHOT.png | matches SHOT.png SAMPLES.txt\n");
     return 2;
   }
-  std::vector<Picture> pictures(argc - 2);
-  for (int i = 2; i < argc; ++i) {
+  // Every argument but a sample list is a picture.
+  const int pictureCount = command == "matches" ? 1 : argc - 2;
+  std::vector<Picture> pictures(pictureCount);
+  for (int i = 2; i < 2 + pictureCount; ++i) {
     if (!Load(argv[i], pictures[i - 2])) {
       std::fprintf(stderr, "picture_check: cannot read %s\n", argv[i]);
       return 2;
     }
   }
   if (command == "same") return Same(pictures[0], pictures[1]);
+  if (command == "samples") return PrintSamples(pictures[0]);
+  if (command == "matches") return MatchSamples(pictures[0], argv[3]);
   return Letterbox(pictures[0], std::vector<Picture>(pictures.begin() + 1, pictures.end()));
 }
