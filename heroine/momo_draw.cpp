@@ -102,7 +102,7 @@ void TMomo::DrawThrownFoe() const {
 
 void TMomo::DrawGUI() {
   // Screen positions: the drawing origin follows the world, so add the scroll back.
-  const auto at = [](float sx, float sy) { return std::pair(fWorldX + sx, sy - fWorldY); };
+  const auto at = [](float sx, float sy) { return std::pair(ViewX(sx), ViewY(sy)); };
   const auto text = [&at](const std::string& s, float sx, float sy) {
     const auto [wx, wy] = at(sx, sy);
     DrawShadowText(TEXT_WHITE, s, wx, wy);
